@@ -1,0 +1,23 @@
+# Links the rendered pictures (resources/pictures/<id>.png) into the binary:
+# an assembler file includes each PNG as it is and lists them in a table
+# that the platform layer looks pictures up in by id.
+function(StellarionPictures folder output)
+  file(GLOB pngs CONFIGURE_DEPENDS ${folder}/*.png)
+  set(body ".section .rodata\n")
+  set(table "")
+  foreach(png IN LISTS pngs)
+    get_filename_component(id ${png} NAME_WE)
+    if(NOT id MATCHES "^[0-9]+$")
+      continue()
+    endif()
+    string(APPEND body "Picture${id}:\n  .incbin \"${png}\"\nPicture${id}End:\n")
+    string(APPEND table "  .quad ${id}, Picture${id}, Picture${id}End - Picture${id}\n")
+  endforeach()
+  file(WRITE ${output}.new
+    "${body}"
+    ".section .data.rel.ro\n.balign 8\n.globl StellarionPictures\nStellarionPictures:\n"
+    "${table}  .quad 0, 0, 0\n"
+    ".section .note.GNU-stack,\"\",@progbits\n")
+  file(COPY_FILE ${output}.new ${output} ONLY_IF_DIFFERENT)
+  set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${pngs}")
+endfunction()

@@ -1,0 +1,78 @@
+// Solid fills, pen lines and rounded rectangles on the framebuffer, always
+// clipped to the area being painted.
+#include "platform/Internal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+PixelRect Clipped(const DeviceContext* dc, PixelRect r) {
+    r.Left = std::max(r.Left, dc->Clip.Left);
+    r.Top = std::max(r.Top, dc->Clip.Top);
+    r.Right = std::min(r.Right, dc->Clip.Right);
+    r.Bottom = std::min(r.Bottom, dc->Clip.Bottom);
+    return r;
+}
+
+void FillSpan(DeviceContext* dc, int y, int left, int right, uint32_t pixel) {
+    if (y < dc->Clip.Top || y >= dc->Clip.Bottom) return;
+    left = std::max(left, dc->Clip.Left);
+    right = std::min(right, dc->Clip.Right);
+    if (left >= right) return;
+    std::fill(dc->Pixels + static_cast<size_t>(y) * dc->Width + left,
+              dc->Pixels + static_cast<size_t>(y) * dc->Width + right, pixel);
+}
+
+// Half-width of a rounded rectangle's row, measured from its left edge
+// inwards: how many pixels of the row the corner cuts away.
+int CornerInset(int row, int height, double rx, double ry) {
+    const double fromEdge = std::min(row + 0.5, height - row - 0.5);
+    if (ry <= 0 || fromEdge >= ry) return 0;
+    const double dy = (ry - fromEdge) / ry;
+    return static_cast<int>(std::lround(rx - rx * std::sqrt(std::max(0.0, 1 - dy * dy))));
+}
+
+}  // namespace
+
+void PlatformFillRect(DeviceContext* dc, const PixelRect& rect, Colour colour) {
+    const PixelRect r = Clipped(dc, rect);
+    const uint32_t pixel = PackColour(colour);
+    for (int y = r.Top; y < r.Bottom; ++y) FillSpan(dc, y, r.Left, r.Right, pixel);
+}
+
+void PlatformLine(DeviceContext* dc, int x1, int y1, int x2, int y2, int width,
+                  Colour colour) {
+    const uint32_t pixel = PackColour(colour);
+    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    // The end point itself is not drawn, as with the device's pens.
+    while (x1 != x2 || y1 != y2) {
+        for (int w = 0; w < width; ++w) FillSpan(dc, y1 + w, x1, x1 + width, pixel);
+        const int e2 = 2 * error;
+        if (e2 >= dy) { error += dy; x1 += sx; }
+        if (e2 <= dx) { error += dx; y1 += sy; }
+    }
+}
+
+void PlatformRoundRect(DeviceContext* dc, const PixelRect& rect, int ellipseWidth,
+                       int ellipseHeight, Colour fill, Colour outline, int penWidth) {
+    const int width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
+    if (width <= 0 || height <= 0) return;
+    const double rx = ellipseWidth / 2.0, ry = ellipseHeight / 2.0;
+    const uint32_t fillPixel = PackColour(fill), penPixel = PackColour(outline);
+    for (int row = 0; row < height; ++row) {
+        const int y = rect.Top + row;
+        const int outer = CornerInset(row, height, rx, ry);
+        FillSpan(dc, y, rect.Left + outer, rect.Right - outer, penPixel);
+        // The inner shape is the outer one shrunk by the pen width.
+        const int innerRow = row - penWidth, innerHeight = height - 2 * penWidth;
+        if (innerRow < 0 || innerRow >= innerHeight) continue;
+        const int inner = penWidth + CornerInset(innerRow, innerHeight,
+                                                 std::max(0.0, rx - penWidth),
+                                                 std::max(0.0, ry - penWidth));
+        FillSpan(dc, y, rect.Left + inner, rect.Right - inner, fillPixel);
+    }
+}

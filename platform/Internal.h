@@ -1,0 +1,50 @@
+// Shared by the platform layer's own files: the emulated device (screen,
+// framebuffer, window, message queue) and the hooks each backend provides.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <vector>
+
+struct DeviceContext {
+    uint32_t* Pixels;      // 0x00RRGGBB, row-major, Width x Height
+    int Width, Height;
+    PixelRect Clip;        // drawing never leaves this rectangle
+    FontHandle Font;
+    Colour TextColour;
+    Colour BackColour;
+    bool TransparentText;
+};
+
+// The device screen and its persistent framebuffer (never erased).
+struct EmulatedDevice {
+    int Width = 0, Height = 0;
+    std::vector<uint32_t> Framebuffer;
+    WindowProcedure Procedure = nullptr;
+    bool WindowExists = false;
+    PixelRect WindowRect{};
+    PixelRect Invalid{};   // empty when Left >= Right
+    DeviceContext Paint{};
+};
+
+extern EmulatedDevice Device;
+
+// Resizes the screen; keeps overlapping pixels, new ones black.
+void SetDeviceScreenSize(int width, int height);
+void PostPlatformMessage(int message, long first, long second);
+bool TakePostedMessage(PlatformMessage* message);
+bool HasPostedMessages();
+
+inline uint32_t PackColour(Colour c) {
+    return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
+}
+
+// ---- Backend hooks (one implementation per backend) -------------------------
+// Shows the painted rectangle on the real screen (nothing headless).
+void BackendPresent(const PixelRect& rect);
+// Waits for input and posts the messages it translates to.
+void BackendWaitForInput();
+void BackendMessageBox(const char* text, const char* caption);
+void BackendWindowCreated();
+void BackendScreenResized();

@@ -1,0 +1,140 @@
+// The platform layer: every operation the program needs from the system,
+// named by role. Two backends implement it: a desktop window that emulates
+// the device screen, and a headless one that paints the same pixels into
+// memory for tests and tools. Nothing outside platform/ touches the system.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// ---- Messages of the one window ---------------------------------------------
+
+enum WindowMessage : int {
+    MessageNone = 0,
+    MessageCreate,
+    MessageDestroy,
+    MessageActivate,        // first: 0 deactivated, 1 or 2 activated
+    MessagePaint,
+    MessageSettingChange,
+    MessagePositionChanged,
+    MessageKeyDown,         // first: key code (38 up, 40 down)
+    MessageKeyUp,
+    MessageCommand,
+    MessageMouseMove,       // second: x in the low 16 bits, y in the high 16
+    MessageButtonDown,
+    MessageButtonUp,
+    MessageQuit,            // first: exit code; never reaches the procedure
+};
+
+constexpr int KeyCodeUp = 38;
+constexpr int KeyCodeDown = 40;
+
+using WindowProcedure = long (*)(int message, long first, long second);
+
+struct PlatformMessage {
+    int Message;
+    long First;
+    long Second;
+};
+
+// Packs a pointer position the way the window procedure unpacks it.
+constexpr long PackPoint(int x, int y) {
+    return static_cast<long>((static_cast<unsigned long>(y & 0xFFFF) << 16) |
+                             static_cast<unsigned long>(x & 0xFFFF));
+}
+
+// ---- Screen and window ---------------------------------------------------------
+
+struct PixelRect {
+    int Left, Top, Right, Bottom;  // right and bottom exclusive
+};
+
+int PlatformScreenWidth();
+int PlatformScreenHeight();
+int PlatformCaptionHeight();
+
+// Finds a running copy with this class name and title; true when one exists.
+bool PlatformFindRunningCopy(const char* className, const char* title);
+// Asks the running copy to come to the front, take the full-screen state and
+// repaint (the running copy performs the hand-off on its own window).
+void PlatformBringRunningCopyForward();
+
+bool PlatformCreateWindow(const char* className, const char* title,
+                          WindowProcedure procedure);
+PixelRect PlatformWindowRect();
+void PlatformMoveWindow(int x, int y, int width, int height, bool repaint);
+void PlatformShowWindow();
+void PlatformFullScreenRequest(int flags);
+
+// ---- Message loop -------------------------------------------------------------
+
+// Waits for the next message; false once the quit message arrives (its code
+// is then in message->First).
+bool PlatformGetMessage(PlatformMessage* message);
+// Takes the next pending message without waiting; false when none is pending.
+bool PlatformPeekMessage(PlatformMessage* message);
+long PlatformDispatchMessage(const PlatformMessage& message);
+long PlatformDefaultHandling(int message, long first, long second);
+void PlatformPostQuit(int exitCode);
+
+// ---- Painting -----------------------------------------------------------------
+
+struct DeviceContext;
+
+// Adds a rectangle (device pixels) to the area to repaint; nothing is erased.
+void PlatformInvalidateRect(const PixelRect& rect);
+void PlatformInvalidateWindow();
+// Runs the paint synchronously when anything is invalid.
+void PlatformUpdateWindow();
+DeviceContext* PlatformBeginPaint();
+void PlatformEndPaint(DeviceContext* dc);
+
+// ---- Drawing ------------------------------------------------------------------
+
+struct Colour {
+    uint8_t Red, Green, Blue;
+};
+
+using FontHandle = int;  // 0 = none
+
+void PlatformFillRect(DeviceContext* dc, const PixelRect& rect, Colour colour);
+// A line from (x1, y1) to (x2, y2), end point excluded, pen of the width.
+void PlatformLine(DeviceContext* dc, int x1, int y1, int x2, int y2, int width,
+                  Colour colour);
+// A rounded rectangle filled with `fill`, outlined with a pen of `penWidth`.
+void PlatformRoundRect(DeviceContext* dc, const PixelRect& rect, int ellipseWidth,
+                       int ellipseHeight, Colour fill, Colour outline,
+                       int penWidth);
+// Copies width x height pixels of picture `id` from its top left to (x, y).
+// With `key`, pixels of exactly that colour are left out.
+void PlatformCopyPicture(DeviceContext* dc, int id, int width, int height, int x,
+                         int y, const Colour* key);
+void PlatformStretchPicture(DeviceContext* dc, int id, int sourceWidth,
+                            int sourceHeight, int x, int y, int width, int height);
+bool PlatformPictureSize(int id, int* width, int* height);
+
+// Fonts: height is the cell height in pixels; weight 100 … 900.
+FontHandle PlatformCreateFont(int height, int weight);
+void PlatformDeleteFont(FontHandle font);
+FontHandle PlatformSelectFont(DeviceContext* dc, FontHandle font);
+void PlatformSetTextColour(DeviceContext* dc, Colour colour);
+void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour);
+// Draws text (wide, terminated) into the rectangle with word breaking; the
+// text is left aligned, or centred when `centred`. Clipped to the rectangle.
+void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
+                      bool centred);
+// Width in pixels of the text in the font selected into dc.
+int PlatformTextWidth(DeviceContext* dc, const wchar_t* text);
+
+// ---- Other services --------------------------------------------------------------
+
+void PlatformMessageBox(const char* text, const char* caption);
+void PlatformSleep(int milliseconds);
+
+// The per-user settings store: one binary value under a key path. Returns
+// true on success.
+bool PlatformOpenSettingsKey(const char* keyPath);
+bool PlatformReadSettingsValue(const char* keyPath, const char* valueName,
+                               void* buffer, size_t size);
+bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
+                                const void* buffer, size_t size);

@@ -1,0 +1,236 @@
+// Text in the Tahoma face: fonts by cell height and weight, word-broken text
+// drawn into a rectangle, and width measurement that matches the drawing.
+#include "platform/Internal.h"
+
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Face {
+    const char* Regular;
+    const char* Bold;
+};
+
+constexpr Face Tahoma{"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
+// Close in width and x-height, for machines without the Tahoma files.
+constexpr Face Fallback{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                        "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
+
+struct CreatedFont {
+    TTF_Font* Font = nullptr;
+    int Height = 0;     // cell height: the advance between lines
+    bool Heavy = false; // weight 900: bold drawn twice, one pixel apart
+};
+
+constexpr int MaxFonts = 64;
+CreatedFont Fonts[MaxFonts + 1];  // handle 0 is "no font"
+std::map<std::pair<bool, int>, TTF_Font*> OpenFonts;  // (bold, point size)
+const Face* ChosenFace = nullptr;
+
+const Face& CurrentFace() {
+    if (ChosenFace) return *ChosenFace;
+    if (TTF_Init() != 0) std::fprintf(stderr, "stellarion: text unavailable: %s\n", TTF_GetError());
+    if (FILE* probe = std::fopen(Tahoma.Regular, "rb")) {
+        std::fclose(probe);
+        ChosenFace = &Tahoma;
+    } else {
+        std::fprintf(stderr, "stellarion: Tahoma not found under /usr/share/wine/fonts "
+                             "(install fonts-wine); using DejaVu Sans instead\n");
+        ChosenFace = &Fallback;
+    }
+    return *ChosenFace;
+}
+
+TTF_Font* OpenAt(bool bold, int pointSize) {
+    auto [it, added] = OpenFonts.try_emplace({bold, pointSize}, nullptr);
+    if (added) {
+        const Face& face = CurrentFace();
+        it->second = TTF_OpenFont(bold ? face.Bold : face.Regular, pointSize);
+    }
+    return it->second;
+}
+
+// The point size whose line height comes nearest the requested cell height.
+int PointSizeForCell(bool bold, int cellHeight) {
+    TTF_Font* reference = OpenAt(bold, 100);
+    if (!reference) return cellHeight;
+    const double ratio = TTF_FontHeight(reference) / 100.0;
+    return std::max(1, static_cast<int>(std::lround(cellHeight / ratio)));
+}
+
+const CreatedFont* Selected(const DeviceContext* dc) {
+    if (dc->Font <= 0 || dc->Font > MaxFonts || !Fonts[dc->Font].Font) return nullptr;
+    return &Fonts[dc->Font];
+}
+
+std::string Utf8(const wchar_t* begin, const wchar_t* end) {
+    std::string out;
+    for (const wchar_t* p = begin; p != end; ++p) {
+        const auto c = static_cast<uint32_t>(*p);
+        if (c < 0x20) continue;  // control characters have no glyph
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+int Width(const CreatedFont& font, const std::string& text) {
+    int width = 0, height = 0;
+    if (text.empty() || TTF_SizeUTF8(font.Font, text.c_str(), &width, &height) != 0) return 0;
+    return width + (font.Heavy ? 1 : 0);
+}
+
+uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
+    const auto mix = [&](int shift) {
+        const unsigned a = (under >> shift) & 0xFF, b = (over >> shift) & 0xFF;
+        return ((a * (255 - alpha) + b * alpha + 127) / 255) << shift;
+    };
+    return mix(16) | mix(8) | mix(0);
+}
+
+void BlendGlyphs(DeviceContext* dc, SDL_Surface* glyphs, int x, int y,
+                 const PixelRect& clip) {
+    const uint32_t colour = PackColour(dc->TextColour);
+    const int top = std::max(y, clip.Top), bottom = std::min(y + glyphs->h, clip.Bottom);
+    const int left = std::max(x, clip.Left), right = std::min(x + glyphs->w, clip.Right);
+    for (int row = top; row < bottom; ++row) {
+        const auto* source = reinterpret_cast<const uint32_t*>(
+            static_cast<const unsigned char*>(glyphs->pixels) + static_cast<size_t>(row - y) * glyphs->pitch);
+        uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
+        for (int column = left; column < right; ++column) {
+            const unsigned alpha = source[column - x] >> 24;
+            if (alpha) target[column] = Blend(target[column], colour, alpha);
+        }
+    }
+}
+
+void DrawLine(DeviceContext* dc, const CreatedFont& font, const std::string& text,
+              int x, int y, const PixelRect& clip) {
+    const int width = Width(font, text);
+    if (!dc->TransparentText) {
+        const PixelRect cell{std::max(x, clip.Left), std::max(y, clip.Top),
+                             std::min(x + width, clip.Right),
+                             std::min(y + font.Height, clip.Bottom)};
+        PlatformFillRect(dc, cell, dc->BackColour);
+    }
+    if (text.empty()) return;
+    SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font.Font, text.c_str(), SDL_Color{255, 255, 255, 255});
+    if (!glyphs) return;
+    BlendGlyphs(dc, glyphs, x, y, clip);
+    if (font.Heavy) BlendGlyphs(dc, glyphs, x + 1, y, clip);
+    SDL_FreeSurface(glyphs);
+}
+
+bool IsBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
+
+// Splits one paragraph into lines no wider than `width`, breaking at spaces;
+// a word wider than the box stands alone on its line.
+void WrapParagraph(const CreatedFont& font, const wchar_t* begin, const wchar_t* end,
+                   int width, std::vector<std::string>& lines) {
+    if (begin == end) {
+        lines.emplace_back();
+        return;
+    }
+    const wchar_t* lineStart = begin;
+    while (lineStart < end) {
+        const wchar_t* lineEnd = lineStart;
+        const wchar_t* scan = lineStart;
+        while (scan < end) {
+            const wchar_t* wordEnd = scan;
+            while (wordEnd < end && *wordEnd == L' ') ++wordEnd;
+            while (wordEnd < end && *wordEnd != L' ') ++wordEnd;
+            if (lineEnd != lineStart && Width(font, Utf8(lineStart, wordEnd)) > width) break;
+            lineEnd = scan = wordEnd;
+        }
+        lines.push_back(Utf8(lineStart, lineEnd));
+        lineStart = lineEnd;
+        // Spaces at a break are swallowed by the break.
+        while (lineStart < end && *lineStart == L' ') ++lineStart;
+    }
+}
+
+}  // namespace
+
+FontHandle PlatformCreateFont(int height, int weight) {
+    for (int handle = 1; handle <= MaxFonts; ++handle) {
+        if (Fonts[handle].Font) continue;
+        const bool bold = weight >= 600;
+        TTF_Font* font = OpenAt(bold, PointSizeForCell(bold, height));
+        if (!font) return 0;
+        Fonts[handle] = {font, height, weight >= 800};
+        return handle;
+    }
+    return 0;
+}
+
+void PlatformDeleteFont(FontHandle font) {
+    if (font > 0 && font <= MaxFonts) Fonts[font] = {};
+}
+
+FontHandle PlatformSelectFont(DeviceContext* dc, FontHandle font) {
+    const FontHandle previous = dc->Font;
+    dc->Font = font;
+    return previous;
+}
+
+void PlatformSetTextColour(DeviceContext* dc, Colour colour) { dc->TextColour = colour; }
+
+void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour) {
+    dc->TransparentText = transparent;
+    dc->BackColour = colour;
+}
+
+void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
+                      bool centred) {
+    const CreatedFont* font = Selected(dc);
+    if (!font) return;
+    const PixelRect clip{std::max(rect.Left, dc->Clip.Left), std::max(rect.Top, dc->Clip.Top),
+                         std::min(rect.Right, dc->Clip.Right), std::min(rect.Bottom, dc->Clip.Bottom)};
+    if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) return;
+    std::vector<std::string> lines;
+    const wchar_t* paragraph = text;
+    while (true) {
+        const wchar_t* end = paragraph;
+        while (*end && !IsBreak(*end)) ++end;
+        WrapParagraph(*font, paragraph, end, rect.Right - rect.Left, lines);
+        if (!*end) break;
+        paragraph = end + ((end[0] == L'\r' && end[1] == L'\n') ? 2 : 1);
+    }
+    int y = rect.Top;
+    for (const std::string& line : lines) {
+        if (y >= rect.Bottom) break;
+        const int x = centred ? rect.Left + (rect.Right - rect.Left - Width(*font, line)) / 2
+                              : rect.Left;
+        DrawLine(dc, *font, line, x, y, clip);
+        y += font->Height;
+    }
+}
+
+int PlatformTextWidth(DeviceContext* dc, const wchar_t* text) {
+    const CreatedFont* font = Selected(dc);
+    if (!font) return 0;
+    const wchar_t* end = text;
+    while (*end) ++end;
+    return Width(*font, Utf8(text, end));
+}

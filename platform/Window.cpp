@@ -1,0 +1,151 @@
+// The emulated device window shared by both backends: one window covering the
+// screen, a persistent framebuffer, an invalid area and a message queue.
+#include "platform/Internal.h"
+
+#include <algorithm>
+#include <deque>
+
+EmulatedDevice Device;
+
+namespace {
+
+std::deque<PlatformMessage> Posted;
+
+bool IsEmpty(const PixelRect& r) { return r.Left >= r.Right || r.Top >= r.Bottom; }
+
+PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top),
+            std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+PixelRect ScreenRect() { return {0, 0, Device.Width, Device.Height}; }
+
+}  // namespace
+
+void SetDeviceScreenSize(int width, int height) {
+    std::vector<uint32_t> resized(static_cast<size_t>(width) * height, 0);
+    for (int y = 0; y < std::min(height, Device.Height); ++y)
+        std::copy_n(&Device.Framebuffer[static_cast<size_t>(y) * Device.Width],
+                    std::min(width, Device.Width),
+                    &resized[static_cast<size_t>(y) * width]);
+    Device.Framebuffer.swap(resized);
+    Device.Width = width;
+    Device.Height = height;
+    Device.Invalid = Intersect(Device.Invalid, ScreenRect());
+    BackendScreenResized();
+}
+
+void PostPlatformMessage(int message, long first, long second) {
+    Posted.push_back({message, first, second});
+}
+
+bool TakePostedMessage(PlatformMessage* message) {
+    if (Posted.empty()) return false;
+    *message = Posted.front();
+    Posted.pop_front();
+    return true;
+}
+
+bool HasPostedMessages() { return !Posted.empty(); }
+
+int PlatformScreenWidth() { return Device.Width; }
+int PlatformScreenHeight() { return Device.Height; }
+// The emulated shell's title bar height.
+int PlatformCaptionHeight() { return 26; }
+
+bool PlatformCreateWindow(const char*, const char*, WindowProcedure procedure) {
+    Device.Procedure = procedure;
+    Device.WindowExists = true;
+    // A new window sits below the shell's title bar, as on the device; the
+    // start-up move then lifts its top edge to the screen's top.
+    const int extra = PlatformCaptionHeight();
+    Device.WindowRect = {0, extra, Device.Width, Device.Height};
+    procedure(MessageCreate, 0, 0);
+    BackendWindowCreated();
+    return true;
+}
+
+PixelRect PlatformWindowRect() { return Device.WindowRect; }
+
+void PlatformMoveWindow(int x, int y, int width, int height, bool repaint) {
+    Device.WindowRect = {x, y, x + width, y + height};
+    if (repaint) PlatformInvalidateWindow();
+}
+
+void PlatformShowWindow() { PlatformInvalidateWindow(); }
+
+// The desktop has no shell elements to hide; the window already covers the
+// emulated screen.
+void PlatformFullScreenRequest(int) {}
+
+bool PlatformPeekMessage(PlatformMessage* message) {
+    if (TakePostedMessage(message)) return true;
+    // As on the device, a paint is generated once nothing else is pending.
+    if (!IsEmpty(Device.Invalid) && Device.WindowExists) {
+        *message = {MessagePaint, 0, 0};
+        return true;
+    }
+    return false;
+}
+
+bool PlatformGetMessage(PlatformMessage* message) {
+    while (!PlatformPeekMessage(message)) BackendWaitForInput();
+    return message->Message != MessageQuit;
+}
+
+long PlatformDispatchMessage(const PlatformMessage& message) {
+    if (!Device.Procedure || message.Message == MessageQuit) return 0;
+    return Device.Procedure(message.Message, message.First, message.Second);
+}
+
+long PlatformDefaultHandling(int message, long, long) {
+    // A paint that the procedure did not handle still validates the window.
+    if (message == MessagePaint) Device.Invalid = {};
+    return 0;
+}
+
+void PlatformPostQuit(int exitCode) { PostPlatformMessage(MessageQuit, exitCode, 0); }
+
+void PlatformInvalidateRect(const PixelRect& rect) {
+    const PixelRect r = Intersect(rect, ScreenRect());
+    if (IsEmpty(r)) return;
+    if (IsEmpty(Device.Invalid)) {
+        Device.Invalid = r;
+        return;
+    }
+    Device.Invalid = {std::min(Device.Invalid.Left, r.Left),
+                      std::min(Device.Invalid.Top, r.Top),
+                      std::max(Device.Invalid.Right, r.Right),
+                      std::max(Device.Invalid.Bottom, r.Bottom)};
+}
+
+void PlatformInvalidateWindow() { PlatformInvalidateRect(ScreenRect()); }
+
+void PlatformUpdateWindow() {
+    if (!Device.WindowExists || IsEmpty(Device.Invalid)) return;
+    Device.Procedure(MessagePaint, 0, 0);
+}
+
+DeviceContext* PlatformBeginPaint() {
+    DeviceContext& dc = Device.Paint;
+    dc.Pixels = Device.Framebuffer.data();
+    dc.Width = Device.Width;
+    dc.Height = Device.Height;
+    dc.Clip = Device.Invalid;
+    dc.Font = 0;
+    dc.TextColour = {0, 0, 0};
+    dc.BackColour = {255, 255, 255};
+    dc.TransparentText = false;
+    Device.Invalid = {};
+    return &dc;
+}
+
+void PlatformEndPaint(DeviceContext* dc) {
+    const PixelRect painted = dc->Clip;
+    dc->Clip = {};
+    if (!IsEmpty(painted)) BackendPresent(painted);
+}
+
+void PlatformMessageBox(const char* text, const char* caption) {
+    BackendMessageBox(text, caption);
+}

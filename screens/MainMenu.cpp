@@ -1,0 +1,193 @@
+#include "draw/Primitives.h"
+#include "draw/TextView.h"
+#include "platform/Platform.h"
+#include "screens/Screens.h"
+#include "shell/Navigation.h"
+#include "shell/Repaint.h"
+#include "shell/Settings.h"
+#include "shell/State.h"
+
+namespace {
+
+struct MenuLayout {
+    int MarginX;
+    LayoutPoint ContentOrigin, Exit, Help, Information, TitlePos;
+};
+
+// Indexed by DisplayMode 1 … 7.
+constexpr MenuLayout Layouts[8] = {
+    {},
+    {0, {32, 225}, {221, 2}, {202, 2}, {183, 2}, {0, 72}},
+    {40, {72, 158}, {302, 2}, {302, 21}, {302, 40}, {40, 22}},
+    {0, {32, 225}, {221, 2}, {202, 2}, {183, 2}, {0, 72}},
+    {40, {72, 158}, {302, 2}, {302, 21}, {302, 40}, {40, 22}},
+    {0, {32, 158}, {221, 2}, {221, 21}, {221, 40}, {0, 22}},
+    {0, {32, 158}, {221, 2}, {221, 21}, {221, 40}, {0, 22}},
+    {40, {72, 225}, {302, 2}, {302, 21}, {302, 40}, {40, 72}},
+};
+
+void PublishPositions() {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    const MenuLayout& layout = Layouts[DisplayMode];
+    MarginX = layout.MarginX;
+    ContentOrigin = layout.ContentOrigin;
+    ButtonSlot1 = layout.Exit;
+    ButtonSlot2 = layout.Help;
+    ButtonSlot3 = layout.Information;
+    TitlePos = layout.TitlePos;
+}
+
+void DrawMenuList(DeviceContext* dc) {
+    if (DoubleResolution())
+        DrawKeyedBitmap(dc, 328, 351, 163, ContentOrigin.X, ContentOrigin.Y, 255, 204, 255);
+    else
+        DrawKeyedBitmap(dc, 332, 176, 80, ContentOrigin.X, ContentOrigin.Y, 255, 204, 255);
+}
+
+// Tall screens: the 40-unit bands above and below the picture.
+void DrawTallFillers(DeviceContext* dc) {
+    if (LayoutShift.Y != 40) return;
+    if (DoubleResolution()) {
+        DrawBitmap(dc, 462, 480, 80, 0, -40);
+        DrawBitmap(dc, 463, 480, 80, 0, 320);
+    } else {
+        StretchBitmap(dc, 462, 480, 80, 0, -40, 240, 40);
+        StretchBitmap(dc, 463, 480, 80, 0, 320, 240, 40);
+    }
+}
+
+// Wide screens: the 40-unit bands left and right of the picture.
+void DrawWideFillers(DeviceContext* dc) {
+    if (LayoutShift.X != 40) return;
+    if (DoubleResolution()) {
+        DrawBitmap(dc, 464, 80, 480, -40, 0);
+        DrawBitmap(dc, 465, 80, 480, 320, 0);
+    } else {
+        StretchBitmap(dc, 464, 80, 480, -40, 0, 40, 240);
+        StretchBitmap(dc, 465, 80, 480, 320, 0, 40, 240);
+    }
+}
+
+void DrawPicture(DeviceContext* dc) {
+    switch (DisplayMode) {
+    case 1:
+        DrawBitmap(dc, 330, 240, 320, 0, 0);
+        DrawTallFillers(dc);
+        DrawMenuList(dc);
+        break;
+    case 2:
+        DrawBitmap(dc, 330, 240, 320, 40, -50);
+        DrawWideFillers(dc);
+        DrawMenuList(dc);
+        DrawBitmap(dc, 438, 40, 240, 0, 0);
+        DrawBitmap(dc, 437, 40, 240, 280, 0);
+        break;
+    case 3:
+        DrawBitmap(dc, 331, 480, 640, 0, 0);
+        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawMenuList(dc);
+        DrawTallFillers(dc);
+        break;
+    case 4:
+        DrawBitmap(dc, 331, 480, 640, 40, -50);
+        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawWideFillers(dc);
+        DrawMenuList(dc);
+        StretchBitmap(dc, 438, 40, 240, 0, 0, 80, 480);
+        StretchBitmap(dc, 437, 40, 240, 560, 0, 80, 480);
+        break;
+    case 5:
+        DrawBitmap(dc, 330, 240, 320, 0, -50);
+        DrawMenuList(dc);
+        break;
+    case 6:
+        DrawBitmap(dc, 331, 480, 640, 0, -50);
+        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawMenuList(dc);
+        break;
+    case 7:
+        DrawBitmap(dc, 330, 240, 320, 40, 0);
+        DrawBitmap(dc, 438, 40, 240, 0, 50);
+        DrawBitmap(dc, 437, 40, 240, 280, 50);
+        DrawMenuList(dc);
+        FillBox(dc, 66, 190, 173, 0, 290, 40, 320);
+        FillBox(dc, 255, 219, 115, 280, 290, 320, 320);
+        DrawBitmap(dc, 441, 41, 51, 0, 0);
+        DrawBitmap(dc, 440, 41, 55, 279, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawIcons(DeviceContext* dc) {
+    if (DoubleResolution()) {
+        DrawBitmap(dc, 163, 34, 34, ButtonSlot1.X, ButtonSlot1.Y);
+        DrawBitmap(dc, 480, 34, 34, ButtonSlot2.X, ButtonSlot2.Y);
+        DrawBitmap(dc, 478, 34, 34, ButtonSlot3.X, ButtonSlot3.Y);
+    } else {
+        DrawBitmap(dc, 162, 17, 17, ButtonSlot1.X, ButtonSlot1.Y);
+        DrawBitmap(dc, 479, 17, 17, ButtonSlot2.X, ButtonSlot2.Y);
+        DrawBitmap(dc, 481, 17, 17, ButtonSlot3.X, ButtonSlot3.Y);
+    }
+}
+
+bool InIcon(LayoutPoint icon, int x, int y) {
+    return x >= icon.X && x <= icon.X + 17 && y >= icon.Y && y <= icon.Y + 17;
+}
+
+void EnterSection(int subPage, int baseScreen) {
+    SubPage = subPage;
+    BaseScreen = baseScreen;
+    ScreenReady = 0;
+    RepaintAll();
+}
+
+}  // namespace
+
+void SelectionReset() {
+    MySignChoice = LoverSignChoice = 1;
+    PairMySign = PairLoverSign = 0;
+    SignIndex = 0;
+    ReportPage = 1;
+    ProfileReadAll = 0;
+    ReportSubpage = 0;
+    DayIndex = MonthIndex = BirthYear = 0;
+    ReportPageCount[KindCompatibility] = 3;
+    ReportPageCount[KindForecast] = 4;
+    ReportPageCount[KindProfile] = 10;
+    ReportPageCount[KindNumerology] = 4;
+    FirstRating = SecondRating = ThirdRating = FourthRating = 0;
+}
+
+void DrawMainMenu(DeviceContext* dc) {
+    if (ScreenReady == 0) {
+        FillBox(dc, 0, 0, 0, -40, -40, 400, 400);
+        SelectionReset();
+        ScreenReady = 1;
+    }
+    PublishPositions();
+    DrawPicture(dc);
+    DrawIcons(dc);
+}
+
+void MainMenuTap(int x, int y) {
+    if (PopupScreen != 0) return;
+    const int dx = x - ContentOrigin.X, dy = y - ContentOrigin.Y;
+    if (dx >= 0 && dx <= 176 && dy >= 0 && dy <= 80) {
+        if (dy <= 17) EnterSection(1, ScreenCompatibilityPicker);
+        else if (dy <= 32) EnterSection(2, ScreenForecastPicker);
+        else if (dy <= 48) EnterSection(3, ScreenProfilePicker);
+        else if (dy <= 64) EnterSection(5, ScreenBirthDate);
+        else EnterSection(SubPage, ScreenExtras);
+        return;
+    }
+    if (InIcon(ButtonSlot3, x, y)) {
+        OpenPopup(PopupAbout);
+    } else if (InIcon(ButtonSlot2, x, y)) {
+        OpenPopup(PopupHelp);
+    } else if (InIcon(ButtonSlot1, x, y)) {
+        SaveSettings();
+        PlatformPostQuit(0);
+    }
+}

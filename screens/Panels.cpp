@@ -1,0 +1,89 @@
+#include "screens/Panels.h"
+
+#include "shell/Navigation.h"
+#include "shell/Repaint.h"
+#include "shell/State.h"
+
+namespace {
+
+constexpr int ButtonWidth = 210, ButtonHeight = 31, SecondButtonOffset = 34;
+
+bool InButton(const PanelGeometry& panel, int button, int x, int y) {
+    const int top = panel.ButtonY + (button == 2 ? SecondButtonOffset : 0);
+    return x >= panel.ButtonX && x <= panel.ButtonX + ButtonWidth && y >= top &&
+           y <= top + ButtonHeight;
+}
+
+int ButtonAt(const PanelGeometry& panel, int x, int y) {
+    if (InButton(panel, 1, x, y)) return 1;
+    if (InputPanel == PanelConfirm && InButton(panel, 2, x, y)) return 2;
+    return 0;
+}
+
+void RepaintButton(const PanelGeometry& panel, int button) {
+    const int top = panel.ButtonY + (button == 2 ? SecondButtonOffset : 0);
+    PanelOnly = 1;
+    RepaintRect(panel.ButtonX, top, panel.ButtonX + ButtonWidth, top + ButtonHeight);
+}
+
+void RepaintBandOf(const PanelGeometry& panel) {
+    InvalidateLayoutRect(panel.BandLeft, panel.BandTop, panel.BandRight, panel.BandTop + 100);
+}
+
+}  // namespace
+
+PanelGeometry PanelLayout() {
+    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
+    PanelGeometry panel{};
+    switch (DisplayMode) {
+    case 2: case 4:
+        panel = {wide ? -40 : 0, wide ? 360 : 320, 140, 55, 190, 320};
+        break;
+    case 5: case 6:
+        panel = {0, 240, 140, 15, 190, 240};
+        break;
+    case 7:
+        panel = {0, 320, 220, 55, 270, 320};
+        break;
+    default:
+        panel = tall ? PanelGeometry{0, 240, 260, 15, 310, 240} : PanelGeometry{0, 240, 220, 15, 270, 240};
+        break;
+    }
+    if (InputPanel == PanelConfirm) {
+        // The confirmation's buttons stand higher to make room for the second.
+        panel.ButtonY = ShortLayout() ? 173 : (tall && DisplayMode != 7 ? 293 : 253);
+        panel.BandTop = panel.ButtonY - 33;
+    }
+    return panel;
+}
+
+void PanelButtonDown(int x, int y) {
+    const PanelGeometry panel = PanelLayout();
+    if (const int button = ButtonAt(panel, x, y)) {
+        PressedButton = button;
+        RepaintButton(panel, button);
+    }
+}
+
+void PanelButtonUp(int x, int y) {
+    const PanelGeometry panel = PanelLayout();
+    const int button = ButtonAt(panel, x, y);
+    if (button == 0) {
+        if (PressedButton == 0) return;
+        const int pressed = PressedButton;
+        PressedButton = 0;
+        RepaintButton(panel, pressed);
+        return;
+    }
+    const bool confirm = InputPanel == PanelConfirm;
+    InputPanel = PanelNone;
+    PressedButton = 0;
+    if (!confirm) {
+        if (BaseScreen == ScreenBirthDate || BaseScreen == ScreenExtras) RepaintAll();
+        else RepaintBandOf(panel);
+    } else if (button == 1) {
+        AbandonReport();
+    } else if (BaseScreen == ScreenResult) {
+        RepaintPanelBand();
+    }
+}

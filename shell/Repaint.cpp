@@ -1,0 +1,53 @@
+#include "shell/Repaint.h"
+
+#include "platform/Platform.h"
+#include "shell/State.h"
+
+namespace {
+
+int ScaledX(int x) { return static_cast<int>(x * ScaleFactor[0]); }
+int ScaledY(int y) { return static_cast<int>(y * ScaleFactor[1]); }
+
+}  // namespace
+
+void InvalidateLayoutRect(int left, int top, int right, int bottom) {
+    // Popups are drawn without the centring shift, so their areas are too.
+    const LayoutPoint shift = PopupScreen != 0 ? LayoutPoint{0, 0} : LayoutShift;
+    PlatformInvalidateRect({ScaledX(left + shift.X), ScaledY(top + shift.Y),
+                            ScaledX(right + shift.X), ScaledY(bottom + shift.Y)});
+}
+
+void RepaintRect(int left, int top, int right, int bottom) {
+    InvalidateLayoutRect(left, top, right, bottom);
+    PlatformUpdateWindow();
+}
+
+void RepaintBand(int height) {
+    PlatformInvalidateRect({0, 0, ScaledX(240), ScaledY(height)});
+    PlatformUpdateWindow();
+}
+
+void RepaintPanelBand() {
+    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
+    switch (DisplayMode) {
+    case 1: case 3:
+        tall ? RepaintRect(0, 260, 240, 400) : RepaintRect(0, 220, 240, 320);
+        break;
+    case 2: case 4:
+        wide ? RepaintRect(-40, 140, 400, 240) : RepaintRect(0, 140, 320, 240);
+        break;
+    case 5: case 6:
+        RepaintRect(0, 140, 240, 240);
+        break;
+    case 7:
+        RepaintRect(0, 220, 320, 320);
+        break;
+    default:
+        break;
+    }
+}
+
+void RepaintAll() {
+    PlatformInvalidateWindow();
+    PlatformUpdateWindow();
+}

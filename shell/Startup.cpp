@@ -1,0 +1,37 @@
+#include "platform/Platform.h"
+#include "shell/Display.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/State.h"
+
+namespace {
+
+constexpr const char* WindowName = "Stellarion";
+// Hide the task bar (2), the input-panel button (8) and the start icon (32).
+constexpr int FullScreenFlags = 42;
+
+}  // namespace
+
+bool StellarionStart() {
+    if (!StartupClassification()) return false;
+    if (PlatformFindRunningCopy(WindowName, WindowName)) {
+        PlatformBringRunningCopyForward();
+        return false;
+    }
+    if (!PlatformCreateWindow(WindowName, WindowName, WindowProcedureMain)) return false;
+    const PixelRect rect = PlatformWindowRect();
+    PlatformFullScreenRequest(FullScreenFlags);
+    PlatformMoveWindow(rect.Left, rect.Top - HeightExtra, rect.Right, rect.Bottom + HeightExtra,
+                       true);
+    LoadSettings();
+    PlatformSleep(50);
+    PlatformShowWindow();
+    return true;
+}
+
+int StellarionMain() {
+    if (!StellarionStart()) return 0;
+    PlatformMessage message{};
+    while (PlatformGetMessage(&message)) PlatformDispatchMessage(message);
+    return static_cast<int>(message.First);
+}

@@ -1,0 +1,27 @@
+#include "shell/State.h"
+
+int ScreenWidth, ScreenHeight;
+unsigned DisplayMode;
+double ScaleFactor[2];
+LayoutPoint LayoutShift;
+int HeightExtra;
+
+int BaseScreen, PopupScreen, InputPanel, SubPage, ResultKind;
+int ScreenReady, RedrawAll, PanelOnly;
+uint8_t KeyLatch, SkipRelease, WasDeactivated;
+
+int SignIndex, ReportPage, ReportSubpage, ProfileReadAll, PopupBand, AbandonTarget;
+int ReportPageCount[6];
+
+int MarginX;
+LayoutPoint ContentOrigin, TitlePos;
+LayoutPoint ButtonSlot1, ButtonSlot2, ButtonSlot3;
+int SummarySpacing;
+
+int MySignChoice, LoverSignChoice, PairMySign, PairLoverSign;
+LayoutPoint MyRow, LoverRow;
+int FirstRating, SecondRating, ThirdRating, FourthRating;
+int DayIndex, MonthIndex, BirthYear, EntryField;
+
+const wchar_t* PanelMessage;
+int PressedButton;

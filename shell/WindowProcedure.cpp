@@ -1,0 +1,99 @@
+// The window procedure: routes every message of the one window, and the
+// paint dispatcher that draws the three layers (page, popup, entry panel).
+#include "draw/TextView.h"
+#include "platform/Platform.h"
+#include "screens/Screens.h"
+#include "shell/Display.h"
+#include "shell/Shell.h"
+#include "shell/State.h"
+
+namespace {
+
+void DrawPage(DeviceContext* dc) {
+    switch (BaseScreen) {
+    case ScreenMainMenu: DrawMainMenu(dc); break;
+    default: break;  // the other pages have painters of their own
+    }
+}
+
+void DrawPopup(DeviceContext*) {}
+
+void DrawPanel(DeviceContext*) {}
+
+void Paint() {
+    DeviceContext* dc = PlatformBeginPaint();
+    RefreshClassification();
+    if (PanelOnly == 0) {
+        if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) DrawPage(dc);
+        RedrawAll = 0;
+        DrawPopup(dc);
+    }
+    if (InputPanel > 0) {
+        DrawPanel(dc);
+        PanelOnly = 0;
+    }
+    PlatformEndPaint(dc);
+}
+
+void Activate(long state) {
+    if (state == 0) {
+        WasDeactivated = 1;
+        return;
+    }
+    if (state != 1 && state != 2) return;
+    if (PopupScreen > 0 || InputPanel > 0) RedrawAll = 1;
+    if (WasDeactivated == 1) {
+        const PixelRect rect = PlatformWindowRect();
+        PlatformFullScreenRequest(42);
+        PlatformMoveWindow(rect.Left, rect.Top, rect.Right, rect.Bottom + HeightExtra, true);
+        WasDeactivated = 0;
+    }
+}
+
+void ScreenChanged(bool moved) {
+    RefreshClassification();
+    if (InputPanel == PanelKeyboard) ScreenReady = 0;
+    if (moved) {
+        if (BaseScreen == ScreenResult) ScrollOffset = 0;
+        else if (BaseScreen == ScreenMainMenu) ScreenReady = 0;
+    }
+    if (PopupScreen > 0 || InputPanel > 0) RedrawAll = 1;
+}
+
+int PointX(long second) { return static_cast<int>(second & 0xFFFF); }
+int PointY(long second) { return static_cast<int>((second >> 16) & 0xFFFF); }
+
+bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == 0; }
+
+}  // namespace
+
+long WindowProcedureMain(int message, long first, long second) {
+    switch (message) {
+    case MessageCreate: return 0;
+    case MessageDestroy: PlatformPostQuit(0); return 0;
+    case MessageActivate: Activate(first); return 0;
+    case MessagePaint: Paint(); return 0;
+    case MessageSettingChange: ScreenChanged(false); return 0;
+    case MessagePositionChanged: ScreenChanged(true); return 0;
+    case MessageKeyDown:
+        if (KeyLatch == 0) {
+            KeyLatch = 1;
+            if (PopupScreen > 0) ScrollKey(static_cast<int>(first));
+        }
+        return 0;
+    case MessageKeyUp: KeyLatch = 0; return 0;
+    case MessageCommand: return PlatformDefaultHandling(message, first, second);
+    case MessageMouseMove:
+        if (PageTakesTaps()) Drag(PointX(second), PointY(second));
+        return 0;
+    case MessageButtonDown:
+        if (PageTakesTaps()) TapDown(PointX(second), PointY(second));
+        else PopupTap(PointX(second), PointY(second));
+        return 0;
+    case MessageButtonUp:
+        if (SkipRelease == 0 && PageTakesTaps()) TapUp(PointX(second), PointY(second));
+        SkipRelease = 0;
+        return 0;
+    default: return PlatformDefaultHandling(message, first, second);
+    }
+}

@@ -1,0 +1,205 @@
+// stellarion-sim: drives the real window procedure and paint path on the
+// headless backend from a script, for tests, screenshots and automation.
+//
+//   stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]
+//
+// Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
+// key up | key down | screen W H | deactivate | activate | shot FILE | state.
+// Lines starting with # and empty lines are ignored.
+#include "draw/TextView.h"
+#include "platform/Headless.h"
+#include "shell/Shell.h"
+#include "shell/State.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+void PrintMessageBox(const char* text, const char* caption) {
+    std::printf("messagebox: %s: %s\n", caption, text);
+    std::fflush(stdout);
+}
+
+void Print(const char* name, long value) { std::printf("%s=%ld\n", name, value); }
+void Print(const char* name, LayoutPoint p) { std::printf("%s=%d,%d\n", name, p.X, p.Y); }
+
+void PrintState() {
+    Print("ScreenWidth", ScreenWidth);
+    Print("ScreenHeight", ScreenHeight);
+    Print("DisplayMode", DisplayMode);
+    std::printf("ScaleFactor=%g,%g\n", ScaleFactor[0], ScaleFactor[1]);
+    Print("LayoutShift", LayoutShift);
+    Print("HeightExtra", HeightExtra);
+    Print("BaseScreen", BaseScreen);
+    Print("PopupScreen", PopupScreen);
+    Print("InputPanel", InputPanel);
+    Print("SubPage", SubPage);
+    Print("ResultKind", ResultKind);
+    Print("ScreenReady", ScreenReady);
+    Print("RedrawAll", RedrawAll);
+    Print("PanelOnly", PanelOnly);
+    Print("KeyLatch", KeyLatch);
+    Print("SkipRelease", SkipRelease);
+    Print("WasDeactivated", WasDeactivated);
+    Print("SignIndex", SignIndex);
+    Print("ReportPage", ReportPage);
+    Print("ReportSubpage", ReportSubpage);
+    Print("ProfileReadAll", ProfileReadAll);
+    Print("PopupBand", PopupBand);
+    Print("AbandonTarget", AbandonTarget);
+    std::printf("ReportPageCount=%d,%d,%d,%d\n", ReportPageCount[1], ReportPageCount[2],
+                ReportPageCount[4], ReportPageCount[5]);
+    Print("MarginX", MarginX);
+    Print("ContentOrigin", ContentOrigin);
+    Print("TitlePos", TitlePos);
+    Print("ButtonSlot1", ButtonSlot1);
+    Print("ButtonSlot2", ButtonSlot2);
+    Print("ButtonSlot3", ButtonSlot3);
+    Print("MySignChoice", MySignChoice);
+    Print("LoverSignChoice", LoverSignChoice);
+    Print("PairMySign", PairMySign);
+    Print("PairLoverSign", PairLoverSign);
+    Print("FirstRating", FirstRating);
+    Print("SecondRating", SecondRating);
+    Print("ThirdRating", ThirdRating);
+    Print("FourthRating", FourthRating);
+    Print("DayIndex", DayIndex);
+    Print("MonthIndex", MonthIndex);
+    Print("BirthYear", BirthYear);
+    Print("EntryField", EntryField);
+    Print("PressedButton", PressedButton);
+    Print("ScrollOffset", ScrollOffset);
+    Print("MaxScrollOffset", MaxScrollOffset);
+    Print("ScrollActive", ScrollActive);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+bool ParseSize(const std::string& text, int* width, int* height) {
+    char x = 0;
+    std::istringstream in(text);
+    return (in >> *width >> x >> *height) && x == 'x' && in.eof() && *width > 0 &&
+           *height > 0 && *width <= 4096 && *height <= 4096;
+}
+
+enum class Outcome { Go, Quit, Malformed };
+
+// Runs one command; Quit when the program quit.
+Outcome Run(const std::string& line, int* exitCode) {
+    std::istringstream in(line);
+    std::string verb, extra;
+    in >> verb;
+    const auto post = [&](int message, long first, long second) {
+        HeadlessPost(message, first, second);
+        return HeadlessRunPending(exitCode) ? Outcome::Go : Outcome::Quit;
+    };
+    const auto point = [&](int* x, int* y) {
+        return static_cast<bool>(in >> *x >> *y) && !(in >> extra) && *x >= 0 && *y >= 0 &&
+               *x < 65536 && *y < 65536;
+    };
+    int x = 0, y = 0;
+    if (verb == "tap" || verb == "press" || verb == "release" || verb == "drag") {
+        if (!point(&x, &y)) return Outcome::Malformed;
+        const long where = PackPoint(x, y);
+        if (verb == "drag") return post(MessageMouseMove, 1, where);
+        if (verb == "release") return post(MessageButtonUp, 0, where);
+        if (post(MessageButtonDown, 1, where) == Outcome::Quit) return Outcome::Quit;
+        return verb == "tap" ? post(MessageButtonUp, 0, where) : Outcome::Go;
+    }
+    if (verb == "key") {
+        std::string which;
+        in >> which;
+        if (in >> extra || (which != "up" && which != "down")) return Outcome::Malformed;
+        const long code = which == "up" ? KeyCodeUp : KeyCodeDown;
+        if (post(MessageKeyDown, code, 0) == Outcome::Quit) return Outcome::Quit;
+        return post(MessageKeyUp, code, 0);
+    }
+    if (verb == "screen") {
+        if (!point(&x, &y) || x == 0 || y == 0 || x > 4096 || y > 4096) return Outcome::Malformed;
+        HeadlessChangeScreen(x, y);
+        return HeadlessRunPending(exitCode) ? Outcome::Go : Outcome::Quit;
+    }
+    if (verb == "deactivate" || verb == "activate") {
+        if (in >> extra) return Outcome::Malformed;
+        return post(MessageActivate, verb == "activate" ? 1 : 0, 0);
+    }
+    if (verb == "shot") {
+        std::string file;
+        std::getline(in >> std::ws, file);
+        if (file.empty()) return Outcome::Malformed;
+        if (!HeadlessSavePng(file)) std::fprintf(stderr, "stellarion-sim: cannot write %s\n", file.c_str());
+        return Outcome::Go;
+    }
+    if (verb == "state") {
+        if (in >> extra) return Outcome::Malformed;
+        PrintState();
+        return Outcome::Go;
+    }
+    return Outcome::Malformed;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int width = 240, height = 320;
+    std::string script;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--screen" && i + 1 < argc) {
+            if (!ParseSize(argv[++i], &width, &height)) return Usage();
+        } else if (arg == "--config-dir" && i + 1 < argc) {
+            setenv("XDG_CONFIG_HOME", argv[++i], 1);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return Usage();
+        } else if (script.empty()) {
+            script = arg;
+        } else {
+            return Usage();
+        }
+    }
+    std::ifstream file;
+    if (!script.empty()) {
+        file.open(script);
+        if (!file) {
+            std::fprintf(stderr, "stellarion-sim: cannot read %s\n", script.c_str());
+            return 2;
+        }
+    }
+    std::istream& input = script.empty() ? std::cin : file;
+
+    HeadlessStart(width, height);
+    HeadlessSetMessageBoxHook(PrintMessageBox);
+    int exitCode = 0;
+    if (!StellarionStart()) return 1;
+    if (!HeadlessRunPending(&exitCode)) {
+        std::printf("quit %d\n", exitCode);
+        return 0;
+    }
+    std::string line;
+    for (int number = 1; std::getline(input, line); ++number) {
+        const size_t start = line.find_first_not_of(" \t\r");
+        if (start == std::string::npos || line[start] == '#') continue;
+        switch (Run(line.substr(start), &exitCode)) {
+        case Outcome::Go:
+            break;
+        case Outcome::Quit:
+            std::printf("quit %d\n", exitCode);
+            return 0;
+        case Outcome::Malformed:
+            std::fprintf(stderr, "stellarion-sim: line %d: cannot understand \"%s\"\n", number,
+                         line.c_str());
+            return 2;
+        }
+    }
+    return 0;
+}
