@@ -21,3 +21,17 @@ function(StellarionPictures folder output)
   file(COPY_FILE ${output}.new ${output} ONLY_IF_DIFFERENT)
   set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${pngs}")
 endfunction()
+
+# Compiles the reading texts (resources/texts/<catalogue>/*.txt) into a C++
+# source of wide-string literals with the line endings each catalogue needs.
+function(StellarionTexts folder output)
+  add_executable(embed-texts ${CMAKE_SOURCE_DIR}/tools/embed-texts/EmbedTexts.cpp)
+  file(GLOB_RECURSE texts CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*/*.txt)
+  list(FILTER texts EXCLUDE REGEX "^words/")
+  list(TRANSFORM texts PREPEND ${folder}/ OUTPUT_VARIABLE paths)
+  add_custom_command(OUTPUT ${output}
+    COMMAND embed-texts ${output} ${folder} compatibility,profile,forecast,numerology
+            ${folder}/aliases.txt ${texts}
+    DEPENDS embed-texts ${paths} ${folder}/aliases.txt
+    COMMENT "Compiling the reading texts")
+endfunction()

@@ -47,10 +47,15 @@ void PlatformLine(DeviceContext* dc, int x1, int y1, int x2, int y2, int width,
     const uint32_t pixel = PackColour(colour);
     const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    // A wide pen thickens the line across its main direction.
+    const bool mostlyHorizontal = dx >= -dy;
     int error = dx + dy;
     // The end point itself is not drawn, as with the device's pens.
     while (x1 != x2 || y1 != y2) {
-        for (int w = 0; w < width; ++w) FillSpan(dc, y1 + w, x1, x1 + width, pixel);
+        if (mostlyHorizontal)
+            for (int w = 0; w < width; ++w) FillSpan(dc, y1 + w, x1, x1 + 1, pixel);
+        else
+            FillSpan(dc, y1, x1, x1 + width, pixel);
         const int e2 = 2 * error;
         if (e2 >= dy) { error += dy; x1 += sx; }
         if (e2 <= dx) { error += dx; y1 += sy; }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
@@ -35,8 +36,17 @@ CreatedFont Fonts[MaxFonts + 1];  // handle 0 is "no font"
 std::map<std::pair<bool, int>, TTF_Font*> OpenFonts;  // (bold, point size)
 const Face* ChosenFace = nullptr;
 
+// Open fonts live until the program ends.
+void CloseFonts() {
+    for (auto& entry : OpenFonts)
+        if (entry.second) TTF_CloseFont(entry.second);
+    OpenFonts.clear();
+    TTF_Quit();
+}
+
 const Face& CurrentFace() {
     if (ChosenFace) return *ChosenFace;
+    std::atexit(CloseFonts);
     if (TTF_Init() != 0) std::fprintf(stderr, "stellarion: text unavailable: %s\n", TTF_GetError());
     if (FILE* probe = std::fopen(Tahoma.Regular, "rb")) {
         std::fclose(probe);

@@ -56,10 +56,13 @@ int PlatformCaptionHeight() { return 26; }
 bool PlatformCreateWindow(const char*, const char*, WindowProcedure procedure) {
     Device.Procedure = procedure;
     Device.WindowExists = true;
-    // A new window sits below the shell's title bar, as on the device; the
-    // start-up move then lifts its top edge to the screen's top.
-    const int extra = PlatformCaptionHeight();
-    Device.WindowRect = {0, extra, Device.Width, Device.Height};
+    // A new window sits below the shell's title bar and its border, as on the
+    // device (the border is wider on dense screens); the start-up move then
+    // lifts the window so that its client area starts at the screen's top.
+    const bool dense = Device.Width >= 480 && Device.Height >= 480;
+    const bool square320 = Device.Width == 320 && Device.Height == 320;
+    const int top = PlatformCaptionHeight() + (dense ? 6 : square320 ? 4 : 3);
+    Device.WindowRect = {0, top, Device.Width, Device.Height};
     procedure(MessageCreate, 0, 0);
     BackendWindowCreated();
     return true;

@@ -1,0 +1,76 @@
+// A fresh headless device per test: state zeroed, a private settings folder,
+// message boxes collected.
+#pragma once
+
+#include "draw/TextView.h"
+#include "platform/Headless.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "shell/State.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+inline std::vector<std::string> MessageBoxes;
+
+inline void CollectMessageBox(const char* text, const char* caption) {
+    MessageBoxes.push_back(std::string(caption) + ": " + text);
+}
+
+inline std::string TemporaryFolder() {
+    char name[] = "/tmp/stellarion-test-XXXXXX";
+    return mkdtemp(name) ? name : "/tmp";
+}
+
+inline void ZeroState() {
+    BaseScreen = PopupScreen = InputPanel = SubPage = ResultKind = 0;
+    ScreenReady = RedrawAll = PanelOnly = 0;
+    KeyLatch = SkipRelease = WasDeactivated = 0;
+    SignIndex = ReportPage = ReportSubpage = ProfileReadAll = PopupBand = AbandonTarget = 0;
+    for (int& count : ReportPageCount) count = 0;
+    MarginX = 0;
+    ContentOrigin = TitlePos = ButtonSlot1 = ButtonSlot2 = ButtonSlot3 = {0, 0};
+    MySignChoice = LoverSignChoice = PairMySign = PairLoverSign = 0;
+    FirstRating = SecondRating = ThirdRating = FourthRating = 0;
+    DayIndex = MonthIndex = BirthYear = EntryField = 0;
+    PanelMessage = nullptr;
+    PressedButton = 0;
+    ScrollOffset = MaxScrollOffset = LineCount = ScrollStarted = 0;
+    ScrollActive = 0;
+    ViewRect = {};
+    std::memset(SettingsBlob, 0, sizeof SettingsBlob);
+}
+
+// Starts the program on a w x h screen and runs its first paint.
+inline bool StartProgram(int w, int h, const std::string& config = TemporaryFolder()) {
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    MessageBoxes.clear();
+    ZeroState();
+    HeadlessStart(w, h);
+    HeadlessSetMessageBoxHook(CollectMessageBox);
+    if (!StellarionStart()) return false;
+    int code = 0;
+    return HeadlessRunPending(&code);
+}
+
+// Posts one message and runs everything it causes; false once quit.
+inline bool Send(int message, long first = 0, long second = 0, int* exitCode = nullptr) {
+    int code = 0;
+    HeadlessPost(message, first, second);
+    const bool running = HeadlessRunPending(&code);
+    if (exitCode) *exitCode = code;
+    return running;
+}
+
+inline bool Tap(int x, int y, int* exitCode = nullptr) {
+    return Send(MessageButtonDown, 1, PackPoint(x, y), exitCode) &&
+           Send(MessageButtonUp, 0, PackPoint(x, y), exitCode);
+}
+
+inline std::vector<uint32_t> Screenshot() {
+    return {HeadlessPixels(), HeadlessPixels() + static_cast<size_t>(PlatformScreenWidth()) * PlatformScreenHeight()};
+}

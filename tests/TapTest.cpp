@@ -1,0 +1,203 @@
+// Tap conversion, routing to panel, popup or page, and the result view's
+// navigation rules.
+#include "screens/Panels.h"
+
+#include "Harness.h"
+
+namespace {
+
+// Puts the program on the result view of a report, as the pickers leave it.
+void ShowReport(int kind, int subPage, int page) {
+    ResultKind = kind;
+    SubPage = subPage;
+    ReportPage = page;
+    BaseScreen = ScreenResult;
+    ScreenReady = 0;
+}
+
+void PlaceResultButtons() {
+    BackButton = {15, 288};
+    PrevPageButton = {166, 288};
+    NextPageButton = {200, 288};
+}
+
+}  // namespace
+
+TEST(Taps, DoubleResolutionTapsAreHalvedBeforeTheShift) {
+    ASSERT_TRUE(StartProgram(480, 640));
+    Tap(183 * 2 + 4, 2 * 2 + 4);  // the information icon
+    EXPECT_EQ(PopupScreen, PopupAbout);
+    Tap(460, 10);  // (230, 5): the popup's close box
+    EXPECT_EQ(PopupScreen, PopupNone);
+    EXPECT_EQ(BaseScreen, ScreenMainMenu);
+}
+
+TEST(Taps, WideScreenCloseBoxIsShifted) {
+    ASSERT_TRUE(StartProgram(400, 240));
+    ASSERT_EQ(LayoutShift.X, 40);
+    Tap(72 + 40 + 10, 158 + 25);  // list row 2
+    ASSERT_EQ(BaseScreen, ScreenForecastPicker);
+    MarginX = 40;
+    Tap(370, 5);  // (330, 5): right of the close box
+    EXPECT_EQ(BaseScreen, ScreenForecastPicker);
+    Tap(350, 5);  // (310, 5)
+    EXPECT_EQ(BaseScreen, ScreenMainMenu);
+}
+
+TEST(Taps, PanelThenPopupThenPageTakeTheTap) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    Tap(202 + 5, 5);  // help icon
+    ASSERT_EQ(PopupScreen, PopupHelp);
+    Tap(32 + 10, 225 + 5);  // the list row under the popup
+    EXPECT_EQ(BaseScreen, ScreenMainMenu);
+    // An open panel takes taps even while a popup value is set.
+    InputPanel = PanelMessageBox;
+    const PanelGeometry panel = PanelLayout();
+    Send(MessageButtonDown, 1, PackPoint(panel.ButtonX + 5, panel.ButtonY + 5));
+    EXPECT_EQ(PressedButton, 1);
+    Send(MessageButtonUp, 0, PackPoint(panel.ButtonX + 5, panel.ButtonY + 5));
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(PopupScreen, PopupHelp);
+    Tap(222, 25);  // below the close box
+    EXPECT_EQ(PopupScreen, PopupHelp);
+    Tap(222, 10);
+    EXPECT_EQ(PopupScreen, PopupNone);
+}
+
+TEST(Taps, HeldKeyActsOnce) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    Tap(202 + 5, 5);
+    ScrollActive = 1;
+    MaxScrollOffset = 5;
+    ViewRect = {10, 34, 220, 160};
+    Send(MessageKeyDown, KeyCodeDown);
+    Send(MessageKeyDown, KeyCodeDown);  // auto-repeat while held
+    EXPECT_EQ(ScrollOffset, 1);
+    Send(MessageKeyUp, KeyCodeDown);
+    Send(MessageKeyDown, KeyCodeDown);
+    EXPECT_EQ(ScrollOffset, 2);
+    Send(MessageKeyUp, KeyCodeDown);
+    Send(MessageKeyDown, KeyCodeUp);
+    EXPECT_EQ(ScrollOffset, 1);
+}
+
+TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindCompatibility, 1, 2);
+    PlaceResultButtons();
+    Send(MessageButtonDown, 1, PackPoint(20, 290));
+    EXPECT_EQ(InputPanel, PanelConfirm);
+    EXPECT_EQ(AbandonTarget, 1);
+    EXPECT_STREQ(PanelMessage, L"Abandon to the previous screen?");
+    // The release of the tap that opened the question is ignored.
+    Send(MessageButtonUp, 0, PackPoint(20, 290));
+    EXPECT_EQ(InputPanel, PanelConfirm);
+    // "no" leaves the report as it was.
+    const PanelGeometry panel = PanelLayout();
+    Tap(panel.ButtonX + 5, panel.ButtonY + 34 + 5);
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(BaseScreen, ScreenResult);
+    EXPECT_EQ(ResultKind, KindCompatibility);
+    EXPECT_EQ(ReportPage, 2);
+    // "yes" returns to the picker.
+    Tap(20, 290);
+    Tap(panel.ButtonX + 5, panel.ButtonY + 5);
+    EXPECT_EQ(BaseScreen, ScreenCompatibilityPicker);
+    EXPECT_EQ(SubPage, 1);
+    EXPECT_EQ(ResultKind, KindNone);
+    EXPECT_EQ(AbandonTarget, 0);
+    // On the closing page back goes straight to the picker.
+    ShowReport(KindCompatibility, 1, 4);
+    PlaceResultButtons();
+    Tap(20, 290);
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(BaseScreen, ScreenCompatibilityPicker);
+}
+
+TEST(Taps, ReportPagingStopsAtTheEnds) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindForecast, 2, 1);
+    PlaceResultButtons();
+    Tap(170, 290);  // previous on page 1
+    EXPECT_EQ(ReportPage, 1);
+    for (int i = 0; i < 6; ++i) Tap(205, 290);
+    EXPECT_EQ(ReportPage, 5);  // the closing page, one past the count
+    Tap(170, 290);
+    EXPECT_EQ(ReportPage, 5);  // no previous from the closing page
+
+    // One profile topic: no paging, back without a question.
+    ShowReport(KindProfile, 4, 3);
+    ProfileReadAll = 0;
+    PlaceResultButtons();
+    Tap(205, 290);
+    Tap(170, 290);
+    EXPECT_EQ(ReportPage, 3);
+    Tap(20, 290);
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(BaseScreen, ScreenProfilePicker);
+    EXPECT_EQ(SubPage, 4);
+
+    // Numerology sub-pages: four Challenges, three Periods.
+    ShowReport(KindNumerology, 6, 3);
+    ReportSubpage = 1;
+    PlaceResultButtons();
+    for (int i = 0; i < 5; ++i) Tap(205, 290);
+    EXPECT_EQ(ReportSubpage, 4);
+    ReportPage = 5;
+    ReportSubpage = 1;
+    for (int i = 0; i < 5; ++i) Tap(205, 290);
+    EXPECT_EQ(ReportSubpage, 3);
+    Tap(20, 290);
+    EXPECT_EQ(BaseScreen, ScreenBirthDate);
+    EXPECT_EQ(SubPage, 6);
+}
+
+TEST(Taps, PickerCellsAndCloseBoxes) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    Tap(32 + 10, 225 + 25);
+    ASSERT_EQ(BaseScreen, ScreenForecastPicker);
+    ContentOrigin = {4, 94};
+    Tap(30, 94 + 71);  // the gap between rows
+    EXPECT_EQ(BaseScreen, ScreenForecastPicker);
+    Tap(124, 244);
+    EXPECT_EQ(SignIndex, 11);
+    EXPECT_EQ(ResultKind, KindForecast);
+    EXPECT_EQ(BaseScreen, ScreenResult);
+
+    BaseScreen = ScreenProfilePicker;
+    SubPage = 3;
+    ContentOrigin = {0, 94};
+    Tap(124, 244);
+    EXPECT_EQ(SignIndex, 11);
+    ASSERT_EQ(SubPage, 4);
+    SubPage = 3;
+    Tap(30, 94 + 71);  // no gaps on the profile grid: Virgo
+    EXPECT_EQ(SignIndex, 5);
+    ContentOrigin = {10, 85};
+    Tap(50, 85 + 21);  // between topics 1 and 2
+    EXPECT_EQ(BaseScreen, ScreenProfilePicker);
+    Tap(50, 85 + 215);
+    EXPECT_EQ(ProfileReadAll, 1);
+    EXPECT_EQ(ReportPage, 1);
+    EXPECT_EQ(ResultKind, KindProfile);
+}
+
+TEST(Taps, CompatibilityGridBandEdges) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    Tap(32 + 10, 225 + 10);
+    ASSERT_EQ(BaseScreen, ScreenCompatibilityPicker);
+    MyRow = {0, 90};
+    LoverRow = {0, 200};
+    ButtonSlot1 = {75, 296};
+    Tap(40, 90 + 40);
+    EXPECT_EQ(MySignChoice, 1);
+    Tap(41, 90 + 41);
+    EXPECT_EQ(MySignChoice, 8);
+    Tap(240, 200 + 83);
+    EXPECT_EQ(LoverSignChoice, 12);
+    Tap(241, 200 + 83);
+    EXPECT_EQ(LoverSignChoice, 12);
+    Tap(75 + 90, 296 + 15);
+    EXPECT_EQ(BaseScreen, ScreenResult);
+    EXPECT_EQ(ResultKind, KindCompatibility);
+}

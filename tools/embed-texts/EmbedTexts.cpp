@@ -1,0 +1,130 @@
+// Turns the reading texts (plain UTF-8 files under resources/texts/) into a
+// C++ source of wide-string literals, so nobody edits escapes by hand.
+//
+//   embed-texts OUTPUT.cpp TEXTS_FOLDER CRLF_CATALOGUES ALIASES FILE...
+//
+// Each FILE is named relative to TEXTS_FOLDER; its key is that name without
+// ".txt" (e.g. "compatibility/aries-leo-1"). The file's final newline is
+// dropped; in the catalogues listed in CRLF_CATALOGUES (comma-separated
+// folder names) every line break becomes CR LF. ALIASES names a file of
+// "key = other key" lines: keys that share another key's text.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool Fail(const std::string& message) {
+    std::fprintf(stderr, "embed-texts: %s\n", message.c_str());
+    return false;
+}
+
+// Decodes UTF-8; false on a malformed sequence.
+bool Decode(const std::string& bytes, std::u32string* out) {
+    for (size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + extra >= bytes.size() + (extra == 0 ? 1 : 0)) return false;
+        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        out->push_back(c);
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::string Literal(const std::u32string& text) {
+    std::string out = "L\"";
+    for (const char32_t c : text) {
+        if (c == U'\r') out += "\\r";
+        else if (c == U'\n') out += "\\n\"\n    L\"";
+        else if (c == U'"') out += "\\\"";
+        else if (c == U'\\') out += "\\\\";
+        else if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
+        else {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "\\U%08X", static_cast<unsigned>(c));
+            out += buffer;
+        }
+    }
+    return out + "\"";
+}
+
+bool ReadText(const std::string& path, bool crlf, std::u32string* text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Fail("cannot read " + path);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!bytes.empty() && bytes.back() == '\n') bytes.pop_back();
+    std::u32string decoded;
+    if (!Decode(bytes, &decoded)) return Fail(path + " is not UTF-8");
+    for (const char32_t c : decoded) {
+        if (c == U'\r') continue;  // line breaks are made below, whatever the editor wrote
+        if (c == U'\n' && crlf) text->push_back(U'\r');
+        text->push_back(c);
+    }
+    return true;
+}
+
+bool ReadAliases(const std::string& path, std::map<std::string, std::string>* aliases) {
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream words(line);
+        std::string key, equals, target;
+        if (!(words >> key >> equals >> target) || equals != "=") return Fail("bad alias: " + line);
+        (*aliases)[key] = target;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 5) return Fail("usage: embed-texts OUTPUT TEXTS CRLF ALIASES FILE..."), 2;
+    const std::string folder = argv[2];
+    const std::string crlf = "," + std::string(argv[3]) + ",";
+    std::map<std::string, std::string> aliases;
+    if (!ReadAliases(argv[4], &aliases)) return 1;
+    std::map<std::string, std::u32string> texts;
+    for (int i = 5; i < argc; ++i) {
+        std::string name = argv[i];
+        if (name.size() < 5 || name.compare(name.size() - 4, 4, ".txt") != 0) continue;
+        const std::string key = name.substr(0, name.size() - 4);
+        const std::string catalogue = key.substr(0, key.find('/'));
+        std::u32string text;
+        if (!ReadText(folder + "/" + name, crlf.find("," + catalogue + ",") != std::string::npos, &text))
+            return 1;
+        texts[key] = text;
+    }
+    for (const auto& [key, target] : aliases) {
+        if (!texts.count(target)) return Fail("alias " + key + " names missing " + target), 1;
+        if (texts.count(key)) return Fail("alias " + key + " also has a file of its own"), 1;
+    }
+    // Every key, aliases included, in order, with the key whose text it shows.
+    std::map<std::string, std::string> sorted;
+    for (const auto& entry : texts) sorted[entry.first] = entry.first;
+    for (const auto& [key, target] : aliases) sorted[key] = target;
+    std::map<std::string, int> index;
+    for (const auto& entry : texts) index[entry.first] = static_cast<int>(index.size());
+    std::ostringstream file;
+    file << "// Written by the build from resources/texts; edit the text files instead.\n"
+         << "#include \"resources/Catalogue.h\"\n\nnamespace {\n";
+    for (const auto& [key, text] : texts)
+        file << "const wchar_t Text" << index[key] << "[] =\n    " << Literal(text) << ";\n";
+    file << "}  // namespace\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
+    for (const auto& [key, target] : sorted)
+        file << "    {\"" << key << "\", Text" << index[target] << ", " << texts[target].size() << "},\n";
+    file << "};\nconst int CatalogueSize = " << sorted.size() << ";\n";
+    std::ofstream(argv[1], std::ios::binary) << file.str();
+    return 0;
+}
