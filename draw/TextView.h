@@ -15,3 +15,20 @@ void ScrollTap(int x, int y);
 void ScrollKey(int keyCode);
 // The next layout starts from the top.
 void ResetScroll();
+
+// ---- Source text and layout ----------------------------------------------------
+constexpr int PageTextCapacity = 2060;  // characters, terminator included
+constexpr int WordSlots = 400, LineSlots = 100, SlotCapacity = 256;
+
+extern wchar_t PageText[PageTextCapacity];
+extern wchar_t PageLines[LineSlots][SlotCapacity];  // used from index 1
+
+struct DeviceContext;
+
+void ClearPageText();
+// Appends the string and one space; what does not fit is left out.
+void AppendPageText(const wchar_t* text);
+// Splits PageText into words and lines no wider than `available` pixels in
+// the font selected into dc; empties PageText and returns the number of
+// lines (those past the last slot are counted, not kept).
+int LayOutPageText(DeviceContext* dc, int available);

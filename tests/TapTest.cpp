@@ -1,5 +1,6 @@
 // Tap conversion, routing to panel, popup or page, and the result view's
 // navigation rules.
+#include "draw/Primitives.h"
 #include "screens/Panels.h"
 
 #include "Harness.h"
@@ -200,4 +201,32 @@ TEST(Taps, CompatibilityGridBandEdges) {
     Tap(75 + 90, 296 + 15);
     EXPECT_EQ(BaseScreen, ScreenResult);
     EXPECT_EQ(ResultKind, KindCompatibility);
+}
+
+TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {
+    HeadlessStart(240, 320);
+    DisplayMode = 1;
+    PlatformInvalidateWindow();
+    DeviceContext* dc = PlatformBeginPaint();
+    SetTextFont(L"Tahoma", 15, 700);
+    PlatformSelectFont(dc, CurrentFont());
+    ClearPageText();
+    AppendPageText(L"Title\r\n\r\nA  paragraph");
+    EXPECT_EQ(LayOutPageText(dc, 200), 3);
+    EXPECT_STREQ(PageLines[1], L"Title\r ");
+    EXPECT_STREQ(PageLines[2], L"\r ");
+    EXPECT_STREQ(PageLines[3], L"A  paragraph  ");  // the empty word keeps its space
+    EXPECT_EQ(PageText[0], 0);
+    // A word wider than the view stands on a line of its own.
+    ClearPageText();
+    AppendPageText(L"Antidisestablishmentarianism");
+    // (The appended space makes a last, empty word: it goes on a third line.)
+    EXPECT_EQ(LayOutPageText(dc, 40), 3);
+    EXPECT_STREQ(PageLines[1], L"");
+    EXPECT_STREQ(PageLines[2], L"Antidisestablishmentarianism ");
+    // The source buffer never overflows.
+    ClearPageText();
+    for (int i = 0; i < 300; ++i) AppendPageText(L"overflowing");
+    EXPECT_EQ(PageText[PageTextCapacity - 1], 0);
+    PlatformEndPaint(dc);
 }

@@ -1,0 +1,136 @@
+// The love compatibility catalogue: 576 readings, their titles, line
+// structure, lengths and the text view's capacities.
+#include "readings/Compatibility.h"
+#include "readings/Signs.h"
+#include "draw/Primitives.h"
+
+#include "Harness.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring Title(int me, int lover) {
+    return std::wstring(L"I am ") + SignTitleName(me) + L", My Lover is " + SignTitleName(lover) +
+           L"\r\n\r\n";
+}
+
+int Words(const std::wstring& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), L' ')) + 1;
+}
+
+size_t LongestWord(const std::wstring& text) {
+    size_t longest = 0, current = 0;
+    for (const wchar_t c : text) {
+        current = (c == L' ' || c == L'\n') ? 0 : current + 1;
+        longest = std::max(longest, current);
+    }
+    return longest;
+}
+
+// Every CR is followed by LF and every LF preceded by CR.
+bool LineBreaksAreCrLf(const std::wstring& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) return false;
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(CompatibilityTexts, EveryPairHasFourWellFormedPages) {
+    constexpr size_t MinLength[5] = {0, 140, 127, 118, 23};
+    constexpr size_t MaxLength[5] = {0, 1637, 1111, 1340, 643};
+    std::vector<size_t> firstPages;
+    std::map<std::wstring, std::string> seen;
+    for (int me = 1; me <= SignCount; ++me) {
+        for (int lover = 1; lover <= SignCount; ++lover) {
+            for (int page = 1; page <= 4; ++page) {
+                const std::wstring text = PairText(me, page, lover);
+                const std::string where = std::string(SignSlug(me)) + "-" + SignSlug(lover) + "-" +
+                                          std::to_string(page);
+                SCOPED_TRACE(where);
+                ASSERT_FALSE(text.empty());
+                EXPECT_GE(text.size(), MinLength[page]);
+                EXPECT_LE(text.size(), MaxLength[page]);
+                EXPECT_LE(text.size(), 2059u);
+                EXPECT_LE(Words(text), 400);
+                EXPECT_LE(LongestWord(text), 255u);
+                EXPECT_TRUE(LineBreaksAreCrLf(text));
+                EXPECT_EQ(text.find(L"\r\n\r\n\r\n"), std::wstring::npos);
+                if (page == 1) {
+                    EXPECT_EQ(text.rfind(Title(me, lover), 0), 0u);
+                    firstPages.push_back(text.size());
+                } else if (page == 3) {
+                    EXPECT_NE(text.rfind(L"I am ", 0), 0u);
+                } else {
+                    EXPECT_EQ(text.find(L'\n'), std::wstring::npos);
+                }
+                const bool shared = page == 2 && ((me == 2 && lover == 11) || (me == 11 && lover == 2));
+                if (!shared) {
+                    const auto [it, added] = seen.emplace(text, where);
+                    EXPECT_TRUE(added) << "same text as " << it->second;
+                }
+            }
+        }
+    }
+    std::sort(firstPages.begin(), firstPages.end());
+    EXPECT_GE(firstPages[firstPages.size() / 2], 600u);
+}
+
+TEST(CompatibilityTexts, SharedPageAndTypographicQuotes) {
+    EXPECT_STREQ(PairText(2, 2, 11), PairText(11, 2, 2));
+    int quoted = 0;
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover)
+            for (int page = 1; page <= 4; ++page) {
+                const std::wstring text = PairText(me, page, lover);
+                quoted += text.find(L'\u2019') != std::wstring::npos ||
+                          text.find(L'\u2018') != std::wstring::npos;
+            }
+    EXPECT_GT(quoted, 0);
+}
+
+TEST(CompatibilityTexts, OtherCombinationsAreEmpty) {
+    EXPECT_STREQ(PairText(1, 0, 1), L"");
+    EXPECT_STREQ(PairText(1, 5, 1), L"");
+    EXPECT_STREQ(PairText(0, 1, 1), L"");
+    EXPECT_STREQ(PairText(1, 1, 13), L"");
+}
+
+TEST(CompatibilityTexts, RatingTablesAreOrderedPairs) {
+    EXPECT_EQ(RelationshipRatings[1][2], 8);   // Aries → Leo
+    EXPECT_EQ(RelationshipRatings[2][1], 10);  // Leo → Aries
+    EXPECT_EQ(RelationshipRatings[3][4], 1);   // Sagittarius → Taurus
+    EXPECT_EQ(SexRatings[1][1], 7);
+    EXPECT_EQ(LifeRatings[1][1], 10);
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover)
+            for (const auto* table : {RelationshipRatings, SexRatings, LifeRatings}) {
+                EXPECT_GE(table[me][lover], 1);
+                EXPECT_LE(table[me][lover], 10);
+            }
+}
+
+TEST(CompatibilityTexts, EveryReadingFitsTheNarrowestTextView) {
+    HeadlessStart(240, 320);
+    DisplayMode = 1;
+    PlatformInvalidateWindow();
+    DeviceContext* dc = PlatformBeginPaint();
+    SetTextFont(L"Tahoma", 15, 700);
+    PlatformSelectFont(dc, CurrentFont());
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover)
+            for (int page = 1; page <= 4; ++page) {
+                ClearPageText();
+                AppendPageText(PairText(me, page, lover));
+                // The view is 220 units wide; its lines are 20 narrower.
+                EXPECT_LE(LayOutPageText(dc, 200), 99)
+                    << SignSlug(me) << "-" << SignSlug(lover) << "-" << page;
+            }
+    PlatformEndPaint(dc);
+}

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Spell-checks every reading text with hunspell (US English) and the
+# project's word lists (resources/texts/words/*.txt). Prints the unknown
+# words and fails when there are any.
+set -eu
+texts="$(cd "$(dirname "$0")/../resources/texts" && pwd)"
+words=$(mktemp)
+trap 'rm -f "$words"' EXIT
+cat "$texts"/words/*.txt 2>/dev/null | sort -u > "$words"
+unknown=$(find "$texts" -name '*.txt' ! -path "$texts/words/*" ! -name aliases.txt -print0 |
+  xargs -0 cat | hunspell -d en_US -l -p "$words" | sort -u)
+if [ -n "$unknown" ]; then
+  echo "Unknown words in the reading texts:"
+  echo "$unknown"
+  exit 1
+fi
+echo "Spelling: all reading texts clean."
