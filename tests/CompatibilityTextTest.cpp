@@ -31,15 +31,6 @@ size_t LongestWord(const std::wstring& text) {
     return longest;
 }
 
-// Every CR is followed by LF and every LF preceded by CR.
-bool LineBreaksAreCrLf(const std::wstring& text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) return false;
-        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 TEST(CompatibilityTexts, EveryPairHasFourWellFormedPages) {

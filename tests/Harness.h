@@ -74,3 +74,12 @@ inline bool Tap(int x, int y, int* exitCode = nullptr) {
 inline std::vector<uint32_t> Screenshot() {
     return {HeadlessPixels(), HeadlessPixels() + static_cast<size_t>(PlatformScreenWidth()) * PlatformScreenHeight()};
 }
+
+// Every CR is followed by LF and every LF preceded by CR.
+inline bool LineBreaksAreCrLf(const std::wstring& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) return false;
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) return false;
+    }
+    return true;
+}

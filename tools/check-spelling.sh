@@ -7,8 +7,8 @@ texts="$(cd "$(dirname "$0")/../resources/texts" && pwd)"
 words=$(mktemp)
 trap 'rm -f "$words"' EXIT
 cat "$texts"/words/*.txt 2>/dev/null | sort -u > "$words"
-unknown=$(find "$texts" -name '*.txt' ! -path "$texts/words/*" ! -name aliases.txt -print0 |
-  xargs -0 cat | hunspell -d en_US -l -p "$words" | sort -u)
+unknown=$(find "$texts" -name '*.txt' ! -path "$texts/words/*" ! -path "$texts/about/*" ! -name aliases.txt -print0 |
+  xargs -0 cat | sed "s/\xe2\x80\x98\|\xe2\x80\x99/'/g" | hunspell -d en_US -l -p "$words" | sort -u)
 if [ -n "$unknown" ]; then
   echo "Unknown words in the reading texts:"
   echo "$unknown"

@@ -29,6 +29,10 @@ EARTH = "#5E8C31"
 AIR = "#3B8FD8"
 WATER = "#2A5BAF"
 
+HEART_RED = "#E8304B"
+SMILEY_YELLOW = "#FFD43B"
+CLOVER_GREEN = "#4FA02E"
+
 # Outline colour of the "empty" rating symbols: light, but clearly visible
 # on the white report page.
 EMPTY_LINE = "#9AA2C6"
@@ -82,7 +86,7 @@ def Star5(cx, cy, r, fill=GOLD, stroke=None, inner=0.45):
 # Rating symbols, 18 x 24. Ten stand side by side 18 units apart, so every
 # shape keeps at least one clear unit on the left and right.
 
-def RatingPair(stem, empty_name, full_name, shape, full_fill, detail=None):
+def RatingPair(stem, shape, full_fill, detail=None):
     """shape(fill, line) and detail(colour) return SVG bodies."""
     body_empty = shape(WHITE, EMPTY_LINE)
     body_full = shape(full_fill, INK)
@@ -145,10 +149,8 @@ def ChartShape(fill, line):
 
 def ChartDetail(colour):
     # The base line and a rising arrow over the bars.
-    arrow = ("M2,11.5 L7,7 L10,9 L15.2,3.6" if colour == INK else
-             "M2,11.5 L7,7 L10,9 L15.2,3.6")
     return (f'<path d="M1,20.5 L17,20.5" stroke="{colour}" stroke-width="1"/>'
-            f'<path d="{arrow}" fill="none" stroke="{colour}" stroke-width="1.2" '
+            f'<path d="M2,11.5 L7,7 L10,9 L15.2,3.6" fill="none" stroke="{colour}" stroke-width="1.2" '
             f'stroke-linejoin="round" stroke-linecap="round"/>'
             f'<path d="M12.3,3.2 L16,2.5 L15.4,6.2 Z" fill="{colour}"/>')
 
@@ -180,11 +182,11 @@ def CloverShape(fill, line):
 
 
 def MakeRatings():
-    RatingPair("hand", "empty", "full", HandShape, "#E02A2A")
-    RatingPair("heart", "empty", "full", HeartShape, "#E8304B")
-    RatingPair("smiley", "empty", "full", SmileyShape, "#FFD43B", SmileyDetail)
-    RatingPair("chart", "empty", "full", ChartShape, GOLD, ChartDetail)
-    RatingPair("clover", "empty", "full", CloverShape, "#4FA02E")
+    RatingPair("hand", HandShape, "#E02A2A")
+    RatingPair("heart", HeartShape, HEART_RED)
+    RatingPair("smiley", SmileyShape, SMILEY_YELLOW, SmileyDetail)
+    RatingPair("chart", ChartShape, GOLD, ChartDetail)
+    RatingPair("clover", CloverShape, CLOVER_GREEN)
 
 
 # ---------------------------------------------------------------------------
@@ -192,7 +194,6 @@ def MakeRatings():
 
 SKIN = "#F6C79C"
 SKIN_SHADE = "#E9AE7E"
-HEART_RED = "#E8304B"
 
 
 def OutlineAttrs(width=1):
@@ -241,7 +242,7 @@ def IconHeart():
 
 def IconSmiley():
     body = (
-        f'<circle cx="24" cy="26" r="19.5" fill="#FFD43B" {OutlineAttrs()}/>'
+        f'<circle cx="24" cy="26" r="19.5" fill="{SMILEY_YELLOW}" {OutlineAttrs()}/>'
         f'<ellipse cx="17.5" cy="20.5" rx="2.4" ry="3.6" fill="{INK}"/>'
         f'<ellipse cx="30.5" cy="20.5" rx="2.4" ry="3.6" fill="{INK}"/>'
         f'<ellipse cx="12.5" cy="29" rx="3" ry="2" fill="#F59A4C"/>'
@@ -286,7 +287,7 @@ def IconLuck():
     nails = "".join(f'<circle cx="{F(x)}" cy="{F(y)}" r="1.1" fill="{INK}"/>'
                     for x, y in ((12, 13), (12, 20), (13.2, 27), (36, 13), (36, 20), (34.8, 27)))
     body = (f'<path d="{shoe}" fill="{GOLD}" {OutlineAttrs()}/>' + nails
-            + Clover(24, 28, 10.5, "#4FA02E", INK, "Q27,38 33,46.5")
+            + Clover(24, 28, 10.5, CLOVER_GREEN, INK, "Q27,38 33,46.5")
             + Star4(43, 42, 3.5) + Star4(5, 43, 2.6))
     Svg("icon-luck.svg", 48, 50, body)
 
@@ -438,11 +439,10 @@ def StoneDiamond():
     body = StoneDisc()
     crown = [((gl, gy), (tl, ty), (47.5, gy)), ((tl, ty), (47.5, gy), (55, ty)),
              ((55, ty), (47.5, gy), (62.5, gy)), ((55, ty), (62.5, gy), (tr, ty)),
-             ((tr, ty), (62.5, gy), (gr, gy)), ((tl, ty), (55, ty), (tl, ty))]
-    crown_tones = [tones[1], tones[3], tones[2], tones[3], tones[0], tones[0]]
-    for tri, tone in zip(crown[:5], crown_tones):
+             ((tr, ty), (62.5, gy), (gr, gy))]
+    crown_tones = [tones[1], tones[3], tones[2], tones[3], tones[0]]
+    for tri, tone in zip(crown, crown_tones):
         body += Poly(tri, tone)
-    pav = [(gl, 47.5), (47.5, 62.5), (62.5, gr)]
     pav_tones = [tones[0], tones[2], tones[3], tones[1], tones[2], tones[0]]
     xs = [gl, 36, 47.5, 55, 62.5, 74, gr]
     for i in range(6):
@@ -455,14 +455,13 @@ def StoneDiamond():
     Svg("stone-diamond.svg", 100, 100, body)
 
 
-def Cabochon(shape, base, shadow, highlight, extra="", clip_id=None, outline=INK):
+def Cabochon(shape, base, shadow, highlight, extra=""):
     """A smooth polished stone: base, shading and markings clipped to the
     shape, then a highlight and the outline."""
-    cid = clip_id or "stone"
-    defs = f'<clipPath id="{cid}">{shape}</clipPath>'
+    defs = f'<clipPath id="stone">{shape}</clipPath>'
     body = (shape.replace("/>", f' fill="{base}"/>', 1)
-            + f'<g clip-path="url(#{cid})">{shadow}{extra}</g>' + highlight
-            + shape.replace("/>", f' fill="none" stroke="{outline}" stroke-width="1"/>', 1))
+            + f'<g clip-path="url(#stone)">{shadow}{extra}</g>' + highlight
+            + shape.replace("/>", f' fill="none" stroke="{INK}" stroke-width="1"/>', 1))
     return body, defs
 
 
@@ -798,7 +797,7 @@ def PlanetJupiter():
     PlanetPicture("jupiter", body, defs, r)
 
 
-def RingedPlanet(name, r, base, markings, tilt, rx, ry, ring_fill, ring_line, ring_w,
+def RingedPlanet(r, base, markings, tilt, rx, ry, ring_fill, ring_line, ring_w,
                  gap_colour=None):
     """A globe with a ring: the back half behind it, the front half over it."""
     cx, cy = SKY_CX, SKY_CY
@@ -830,7 +829,7 @@ def RingedPlanet(name, r, base, markings, tilt, rx, ry, ring_fill, ring_line, ri
 def PlanetSaturn():
     markings = Bands(SKY_CX, 27, [(50, 55, "#E3BE72", 2), (60, 64, "#F6E4B4", -1),
                                   (74, 79, "#D9AE62", 2), (86, 90, "#E3BE72", -2)])
-    body, defs = RingedPlanet("saturn", 27, "#EDD08E", markings, -18, 52, 15,
+    body, defs = RingedPlanet(27, "#EDD08E", markings, -18, 52, 15,
                               "#E8CF94", INK, 15, gap_colour="#8C7446")
     # Keep the stars off the ring.
     PlanetPicture("saturn", body, defs, 27,
@@ -840,7 +839,7 @@ def PlanetSaturn():
 
 def PlanetUranus():
     markings = Bands(SKY_CX, 30, [(52, 58, "#B9EBEE", 1), (84, 90, "#86D1D8", -1)])
-    body, defs = RingedPlanet("uranus", 30, "#A4E0E4", markings, -78, 48, 11,
+    body, defs = RingedPlanet(30, "#A4E0E4", markings, -78, 48, 11,
                               "#CFEFF2", "#5E8FB0", 3.5)
     PlanetPicture("uranus", body, defs, 30,
                   extra_clear=[(SKY_CX + 10, SKY_CY - 44, 10), (SKY_CX - 10, SKY_CY + 44, 10)])
@@ -975,7 +974,7 @@ def Fish(x, y, angle, fill, belly, flip=False):
     """A fish about 60 units long facing right (or left when flipped)."""
     body = (P("M30,0 C20,-15 -6,-16 -18,-2 L-32,-12 C-29,-4 -29,4 -32,12 L-18,2"
               " C-6,16 20,15 30,0 Z", fill)
-            + P("M30,0 C20,10 2,13 -12,6 C0,4 18,4 30,0 Z", belly, extra='stroke-opacity="0"')
+            + f'<path d="M30,0 C20,10 2,13 -12,6 C0,4 18,4 30,0 Z" fill="{belly}"/>'
             + P("M-2,-12 C2,-20 10,-20 14,-12", fill)
             + P("M4,11 C6,16 10,17 12,12", fill)
             + f'<path d="M16,-9 C12,-4 12,4 16,9" fill="none" {Ink()}/>'
@@ -1152,11 +1151,11 @@ def SymbolScorpion():
                      f'stroke-linejoin="round" stroke-linecap="round"/>')
     pincers = ""
     for m in (1, -1):
-        arm = f"M{6 * m},-12 L{18 * m},-22 L{20 * m},-32"
+        arm = f"M{6 * m},-12 L{17 * m},-20 L{19 * m},-28"
         pincers += (f'<path d="{arm}" fill="none" stroke="{INK}" stroke-width="6" stroke-linejoin="round"/>'
                     f'<path d="{arm}" fill="none" stroke="{body_c}" stroke-width="4" stroke-linejoin="round"/>'
-                    + P(f"M{16 * m},-30 C{10 * m},-36 {12 * m},-46 {18 * m},-48 L{20 * m},-40"
-                        f" L{24 * m},-48 C{30 * m},-44 {28 * m},-34 {22 * m},-30 Z", body_c))
+                    + P(f"M{15 * m},-26 C{9 * m},-32 {11 * m},-42 {17 * m},-44 L{19 * m},-36"
+                        f" L{23 * m},-44 C{29 * m},-40 {27 * m},-30 {21 * m},-26 Z", body_c))
     # The tail: segments straight back from the body, curling round at its
     # end with the sting pointing forward.
     tail_pts = [(0, 25), (0, 31), (2, 37), (7, 41), (13, 41), (17, 37), (18, 31)]
@@ -1208,6 +1207,177 @@ def SymbolWater():
     SymbolPicture("water", "aquarius", waves + figure)
 
 
+SKIN_TONE = "#F6CDA6"
+HAIR = "#6E4326"
+
+
+def Limb(d, fill, width):
+    """A limb drawn as a thick stroke with an ink edge."""
+    return (f'<path d="{d}" fill="none" stroke="{INK}" stroke-width="{F(width + 2)}" '
+            f'stroke-linecap="round" stroke-linejoin="round"/>'
+            f'<path d="{d}" fill="none" stroke="{fill}" stroke-width="{F(width)}" '
+            f'stroke-linecap="round" stroke-linejoin="round"/>')
+
+
+def SymbolCentaur():
+    coat, dark = "#A0673A", "#6E4326"
+    figure = (
+        # Tail and the far legs
+        P("M-30,0 C-40,-2 -46,10 -44,26 C-40,18 -37,10 -30,7 Z", dark)
+        + Limb("M-16,16 L-14,28 L-15,38", "#8A5630", 4.5)
+        + Limb("M12,14 L22,22 L18,30", "#8A5630", 4.5)
+        # Horse body
+        + P("M-31,4 C-31,-4 -23,-7 -14,-6 L10,-6 C19,-6 23,0 23,8 C23,16 17,20 8,20"
+            " L-22,20 C-31,20 -33,12 -31,4 Z", coat)
+        # Near legs with hooves
+        + Limb("M-24,16 L-27,28 L-25,38", coat, 5)
+        + Limb("M8,16 L9,28 L9,38", coat, 5)
+        + "".join(P(f"M{x - 3.5},{y} L{x + 3.5},{y} L{x + 4},{y + 4} L{x - 4},{y + 4} Z", INK)
+                  for x, y in ((-25, 38), (9, 38), (-15, 38)))
+        # The rider's torso, rising from the horse's chest
+        + P("M8,-3 C5,-13 7,-22 11,-26 L22,-26 C25,-20 23,-10 21,-2 Z", SKIN_TONE)
+        + P("M7,-8 C12,-6 18,-6 22,-8 L21,-2 L8,-2 Z", "#C0392B")
+        # Bow, string and arrow
+        + f'<path d="M30,-46 C41,-38 41,-16 32,-8" fill="none" stroke="{INK}" stroke-width="3.4" '
+          f'stroke-linecap="round"/>'
+        + f'<path d="M30,-46 C41,-38 41,-16 32,-8" fill="none" stroke="#C98F26" stroke-width="1.8" '
+          f'stroke-linecap="round"/>'
+        + f'<path d="M30,-46 L7,-29 L32,-8" fill="none" stroke="{INK}" stroke-width="0.8"/>'
+        + f'<path d="M4,-29 L41,-29" stroke="{INK}" stroke-width="1.6"/>'
+        + P("M40,-32.5 L47,-29 L40,-25.5 Z", "#9AA2C6")
+        + P("M4,-29 L1,-32.5 L6,-32 Z M4,-29 L1,-25.5 L6,-26 Z", "#C0392B")
+        # Arms: one holds the bow out, the other draws the string
+        + Limb("M20,-24 L37,-29", SKIN_TONE, 4)
+        + Limb("M13,-23 L4,-22 L8,-29", SKIN_TONE, 4)
+        # Head and hair
+        + P("M10,-36 C10,-44 22,-46 23,-37 C23,-31 20,-27 16,-27 C12,-27 10,-31 10,-36 Z", SKIN_TONE)
+        + P("M9,-35 C8,-45 20,-48 24,-40 C18,-41 14,-39 12,-33 Z", HAIR)
+        + f'<circle cx="19.5" cy="-36" r="1.2" fill="{INK}"/>'
+    )
+    SymbolPicture("centaur", "sagittarius", f'<g transform="translate(-3,-2)">{figure}</g>')
+
+
+def Wheat(x0, y0, x1, y1, n):
+    """One wheat stalk from (x0, y0) to its ear at (x1, y1)."""
+    ang = math.degrees(math.atan2(y1 - y0, x1 - x0))
+    grains = ""
+    for i in range(n):
+        t = i * 4.2
+        for side in (-1, 1):
+            grains += (f'<ellipse cx="{F(-t)}" cy="{F(side * 2.6)}" rx="3.2" ry="1.7" '
+                       f'transform="rotate({F(side * 28)} {F(-t)} {F(side * 2.6)})" '
+                       f'fill="{GOLD}" {Ink(0.8)}/>')
+    ear = (f'<g transform="translate({F(x1)},{F(y1)}) rotate({F(ang)})">'
+           f'<path d="M2,0 L10,0" stroke="#C98F26" stroke-width="1"/>'
+           + grains + f'<ellipse cx="1" cy="0" rx="3.4" ry="1.8" fill="{GOLD}" {Ink(0.8)}/></g>')
+    return (f'<path d="M{F(x0)},{F(y0)} L{F(x1)},{F(y1)}" stroke="#C98F26" stroke-width="1.6"/>' + ear)
+
+
+def SymbolVirgin():
+    dress, trim = "#7FAF4A", "#4E7A2A"
+    figure = (
+        # Long hair behind the shoulders
+        P("M-15,-30 C-19,-42 -9,-50 0,-50 C10,-50 19,-42 15,-30 C18,-14 17,-2 22,8"
+          " L-22,8 C-17,-2 -18,-14 -15,-30 Z", HAIR)
+        # Gown
+        + P("M-34,56 C-34,16 -24,-6 -10,-11 L10,-11 C24,-6 34,16 34,56 Z", dress)
+        + f'<path d="M-8,-10 C-4,-3 4,-3 8,-10" fill="{CREAM}" {Ink()}/>'
+        + f'<path d="M-32,40 L32,40" stroke="{trim}" stroke-width="3"/>'
+        # Neck and face
+        + P("M-4,-20 L4,-20 L4,-10 L-4,-10 Z", SKIN_TONE)
+        + P("M-10,-30 C-10,-40 10,-40 10,-30 C10,-22 6,-17 0,-17 C-6,-17 -10,-22 -10,-30 Z",
+            SKIN_TONE)
+        + P("M-11,-29 C-12,-40 -4,-44 1,-43 C7,-44 13,-38 11,-29 C8,-34 4,-37 0,-36"
+            " C-4,-37 -8,-34 -11,-29 Z", HAIR)
+        + f'<path d="M-6.5,-28 C-5.5,-26.5 -3.5,-26.5 -2.5,-28 M2.5,-28 C3.5,-26.5 5.5,-26.5 6.5,-28" '
+          f'fill="none" {Ink()}/>'
+        + f'<path d="M-2.5,-21.5 C-1,-20.5 1,-20.5 2.5,-21.5" fill="none" stroke="#B5473A" '
+          f'stroke-width="1.2" stroke-linecap="round"/>'
+        + '<circle cx="-6.5" cy="-23.5" r="1.8" fill="#F2A08A"/><circle cx="6.5" cy="-23.5" r="1.8" fill="#F2A08A"/>'
+        # Sheaf of wheat in her arms
+        + Wheat(-14, 34, 14, -8, 4) + Wheat(-10, 36, 24, 0, 4) + Wheat(-18, 32, 6, -14, 4)
+        + P("M-6,18 L-1,12 L3,15 L-2,21 Z", "#C98F26")
+        + Limb("M-24,4 C-22,18 -12,22 -2,16", dress, 6)
+        + f'<circle cx="-1" cy="15" r="3.6" fill="{SKIN_TONE}" {Ink()}/>'
+        + Limb("M24,4 C24,14 20,20 12,20", dress, 6)
+        + f'<circle cx="10" cy="19" r="3.4" fill="{SKIN_TONE}" {Ink()}/>'
+        # Her star beside her head
+        + Star5(-25, -38, 5, GOLD, INK)
+    )
+    SymbolPicture("virgin", "virgo", figure)
+
+
+def SymbolGoat():
+    coat, dark, horn = "#B09274", "#7A5E44", "#E8DCC2"
+    tail, tail_dark = "#2E8B9A", "#1E6470"
+    scales = "".join(f'<path d="M{x - 3},{y} C{x - 2},{y + 3} {x + 2},{y + 3} {x + 3},{y}" '
+                     f'fill="none" stroke="{tail_dark}" stroke-width="1"/>'
+                     for x, y in ((4, 2), (11, 0), (18, 2), (8, 8), (15, 7), (22, 8), (25, 15),
+                                  (19, 14), (26, 22)))
+    figure = (
+        # The fish tail, curling round behind, with its fin
+        P("M-6,-8 C12,-12 34,-2 34,18 C34,32 20,38 12,30 C18,32 26,26 24,16"
+          " C22,4 8,4 -6,14 Z", tail)
+        + scales
+        + P("M12,30 C6,31 1,26 0,21 C5,23 8,23 11,25 C11,20 13,16 17,13 C18,20 16,26 12,30 Z",
+            "#59B7C2")
+        # Forelegs folded under the chest
+        + Limb("M-20,6 L-32,14 L-26,24", coat, 5)
+        + Limb("M-8,10 L-14,24 L-7,30", coat, 5)
+        + P("M-28,22 l4,-1 l1.5,4 l-4,1.2 Z M-9,28 l4,-1 l1.5,4 l-4,1.2 Z", INK)
+        # Body and neck
+        + P("M-28,-8 C-26,-18 -14,-20 -4,-14 L2,-6 C4,4 0,14 -8,16 C-18,18 -28,12 -28,-8 Z", coat)
+        + P("M-27,-6 C-31,-18 -31,-28 -27,-34 L-16,-31 C-16,-23 -13,-17 -8,-13 Z", coat)
+        + f'<path d="M-26,-12 C-20,-12 -14,-14 -10,-16" fill="none" stroke="{dark}" stroke-width="1"/>'
+        # Ear, head, beard and horn
+        + P("M-19,-35 C-13,-35 -7,-31 -5,-27 C-11,-27 -17,-29 -20,-32 Z", dark)
+        + P("M-31,-41 C-25,-45 -17,-41 -17,-35 C-17,-31 -21,-29 -25,-27 L-35,-19"
+            " C-39,-17 -43,-21 -41,-25 Z", coat)
+        + P("M-37,-19 C-37,-13 -35,-7 -32,-3 C-31,-9 -31,-15 -31,-21 Z", "#E8DCC2")
+        + P("M-29,-40 C-27,-50 -15,-54 -7,-46 C-3,-40 -5,-32 -9,-28 C-9,-36 -13,-44 -19,-44"
+            " C-23,-44 -25,-42 -24,-38 Z", horn)
+        + f'<path d="M-22,-46 L-21,-42 M-16,-47 L-16,-43 M-10,-44 L-11,-40" stroke="#B3A27E" '
+          f'stroke-width="1"/>'
+        + Eye(-26, -35, 1.9)
+        + f'<circle cx="-39" cy="-23" r="0.9" fill="{INK}"/>'
+    )
+    SymbolPicture("goat", "capricorn", f'<g transform="translate(4,4)">{figure}</g>')
+
+
+def Child(x, tunic, hair_path, flip):
+    """One twin standing, facing the viewer; flip mirrors the hair."""
+    s = -1 if flip else 1
+    body = (
+        Limb("M-4,20 L-4,36", SKIN_TONE, 4) + Limb("M4,20 L4,36", SKIN_TONE, 4)
+        + P("M-8,36 L-2,36 L-2,39 L-9,39 Z M8,36 L2,36 L2,39 L9,39 Z", INK)
+        + P("M-8,-10 L8,-10 C11,-4 13,12 14,22 L-14,22 C-13,12 -11,-4 -8,-10 Z", tunic)
+        + f'<path d="M-12,14 L12,14" stroke="{GOLD}" stroke-width="2"/>'
+        + P("M-3,-14 L3,-14 L3,-9 L-3,-9 Z", SKIN_TONE)
+        + f'<circle cx="0" cy="-21" r="9" fill="{SKIN_TONE}" {Ink()}/>'
+        + P(hair_path, HAIR)
+        + f'<circle cx="-3.2" cy="-20" r="1.3" fill="{INK}"/><circle cx="3.2" cy="-20" r="1.3" fill="{INK}"/>'
+        + f'<path d="M-3,-16 C-1.5,-14.5 1.5,-14.5 3,-16" fill="none" {Ink()}/>'
+        + '<circle cx="-5.5" cy="-16.5" r="1.4" fill="#F2A08A"/><circle cx="5.5" cy="-16.5" r="1.4" fill="#F2A08A"/>'
+    )
+    mirror = f" scale({s},1)" if flip else ""
+    return f'<g transform="translate({F(x)},0){mirror}">{body}</g>'
+
+
+def SymbolTwins():
+    hair_a = "M-9,-21 C-10,-31 -2,-33 2,-32 C8,-32 10,-27 9,-21 C6,-26 2,-27 -2,-25 C-5,-24 -7,-23 -9,-21 Z"
+    hair_b = ("M-10,-18 C-12,-30 -4,-33 1,-32 C8,-32 11,-28 10,-18 C8,-22 7,-25 5,-26"
+              " C1,-24 -4,-25 -6,-27 C-8,-24 -9,-21 -10,-18 Z")
+    figure = (
+        # Their outer arms, then the joined hands between them
+        Limb("M-27,-6 L-32,10", SKIN_TONE, 4) + Limb("M27,-6 L32,10", SKIN_TONE, 4)
+        + Child(-17, AIR, hair_a, False) + Child(17, FIRE, hair_b, True)
+        + Limb("M-10,-6 L0,6 L10,-6", SKIN_TONE, 4)
+        + f'<circle cx="0" cy="6" r="3" fill="{SKIN_TONE}" {Ink()}/>'
+        + Star5(-17, -40, 5, GOLD, INK) + Star5(17, -40, 5, GOLD, INK)
+    )
+    SymbolPicture("twins", "gemini", f'<g transform="translate(0,3)">{figure}</g>')
+
+
 def MakeSymbols():
     SymbolFish()
     SymbolRam()
@@ -1217,6 +1387,10 @@ def MakeSymbols():
     SymbolCrab()
     SymbolScorpion()
     SymbolWater()
+    SymbolCentaur()
+    SymbolVirgin()
+    SymbolGoat()
+    SymbolTwins()
 
 
 def main():

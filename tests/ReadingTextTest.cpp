@@ -1,0 +1,267 @@
+// The reading catalogues besides compatibility: counts, headings, line
+// structure, lengths, the text view's capacities, and the famous people's
+// birthdays against their signs.
+#include "draw/Primitives.h"
+#include "readings/ExtrasTexts.h"
+#include "readings/Forecast.h"
+#include "readings/NumerologyTexts.h"
+#include "readings/Profile.h"
+#include "readings/Signs.h"
+#include "resources/Catalogue.h"
+
+#include "Harness.h"
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t* const SignNames[13] = {L"", L"Aries", L"Leo", L"Sagittarius", L"Taurus",
+                                      L"Virgo", L"Capricorn", L"Gemini", L"Libra",
+                                      L"Aquarius", L"Cancer", L"Scorpio", L"Pisces"};
+
+// First and last day of each sign as month * 100 + day.
+const int SignRange[13][2] = {{}, {321, 419}, {723, 822}, {1122, 1221}, {420, 520},
+                              {823, 922}, {1222, 119}, {521, 621}, {923, 1022},
+                              {120, 218}, {622, 722}, {1023, 1121}, {219, 320}};
+
+const wchar_t* const DateLines[13] = {
+    L"", L"March 21 to April 19", L"July 23 to August 22", L"November 22 to December 21",
+    L"April 20 to May 20", L"August 23 to September 22", L"December 22 to January 19",
+    L"May 21 to June 21", L"September 23 to October 22", L"January 20 to February 18",
+    L"June 22 to July 22", L"October 23 to November 21", L"February 19 to March 20"};
+
+const wchar_t* const Months[13] = {L"", L"JANUARY", L"FEBRUARY", L"MARCH", L"APRIL", L"MAY",
+                                   L"JUNE", L"JULY", L"AUGUST", L"SEPTEMBER", L"OCTOBER",
+                                   L"NOVEMBER", L"DECEMBER"};
+
+std::vector<std::wstring> Lines(const std::wstring& text, const std::wstring& brk) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    for (size_t at; (at = text.find(brk, start)) != std::wstring::npos; start = at + brk.size())
+        lines.push_back(text.substr(start, at - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool InSign(int sign, int month, int day) {
+    const int date = month * 100 + day, first = SignRange[sign][0], last = SignRange[sign][1];
+    return first <= last ? date >= first && date <= last : date >= first || date <= last;
+}
+
+// Every text the view shows must fit its capacities; `Fits` lays it out at
+// the narrowest view (220 units, lines 200 pixels wide).
+class TextView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HeadlessStart(240, 320);
+        DisplayMode = 1;
+        PlatformInvalidateWindow();
+        dc_ = PlatformBeginPaint();
+        SetTextFont(L"Tahoma", 15, 700);
+        PlatformSelectFont(dc_, CurrentFont());
+    }
+    void TearDown() override { PlatformEndPaint(dc_); }
+
+    void Fits(const std::wstring& text, const std::string& what) {
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(text.empty());
+        EXPECT_LE(text.size(), 2059u);
+        size_t words = 1, word = 0, longest = 0;
+        for (const wchar_t c : text) {
+            words += c == L' ';
+            word = (c == L' ' || c == L'\n') ? 0 : word + 1;
+            longest = std::max(longest, word);
+        }
+        EXPECT_LE(words, 400u);
+        EXPECT_LE(longest, 255u);
+        ClearPageText();
+        AppendPageText(text.c_str());
+        EXPECT_LE(LayOutPageText(dc_, 200), 99);
+    }
+
+private:
+    DeviceContext* dc_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TextView, SignProfiles) {
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        const std::string slug = SignSlug(sign);
+        for (int topic = 1; topic <= ProfileTopics; ++topic) {
+            std::wstring text = ProfileReading(sign, topic);
+            if (topic == 5) text = ProblemsLeadIn + text;
+            Fits(text, slug + " topic " + std::to_string(topic));
+            EXPECT_TRUE(LineBreaksAreCrLf(text));
+        }
+        // General information: symbol line, dates, blank, traits with the dark side.
+        const std::wstring general = ProfileReading(sign, 1);
+        const auto lines = Lines(general, L"\r\n");
+        ASSERT_GT(lines.size(), 6u) << slug;
+        EXPECT_EQ(lines[1], DateLines[sign]) << slug;
+        EXPECT_EQ(lines[2], L"") << slug;
+        EXPECT_EQ(lines[3], std::wstring(L"Traditional ") + SignNames[sign] + L" Traits:") << slug;
+        EXPECT_NE(general.find(L"\r\nOn the dark side...\r\n"), std::wstring::npos) << slug;
+        EXPECT_GE(general.size(), 745u) << slug;
+        EXPECT_LE(general.size(), 1504u) << slug;
+
+        const std::wstring likes = ProfileReading(sign, 4);
+        EXPECT_EQ(likes.rfind(L"LIKES:\r\n", 0), 0u) << slug;
+        EXPECT_NE(likes.find(L"\r\n\r\nDISLIKES:\r\n"), std::wstring::npos) << slug;
+
+        const std::wstring problems = ProfileReading(sign, 5);
+        EXPECT_LE(std::wcslen(ProblemsLeadIn) + problems.size(), 1673u) << slug;
+        const auto paragraphs = Lines(problems, L"\r\n\r\n");
+        ASSERT_GE(paragraphs.size(), 2u) << slug;
+        for (size_t i = 0; i < paragraphs.size(); ++i)
+            EXPECT_EQ(paragraphs[i].rfind(i % 2 ? L"SOLUTION:" : L"PROBLEM:", 0), 0u) << slug;
+    }
+    // Shared ruling planets: Taurus and Libra, Virgo and Gemini.
+    EXPECT_EQ(ProfileReading(4, 6), ProfileReading(8, 6));
+    EXPECT_EQ(ProfileReading(5, 6), ProfileReading(7, 6));
+    EXPECT_NE(ProfileReading(1, 6), ProfileReading(2, 6));
+    EXPECT_STREQ(ProfileReading(0, 1), L"");
+    EXPECT_STREQ(ProfileReading(1, 11), L"");
+}
+
+TEST_F(TextView, ColourSentencesNameTheColour) {
+    const wchar_t* const words[13] = {L"", L"RED", L"GOLD", L"RICH PURPLE", L"PINK",
+                                      L"DARK BROWN", L"BROWN", L"GREEN", L"BLUE",
+                                      L"TURQUOISE", L"SILVER", L"DARK RED", L"SEAGREEN"};
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        const std::wstring text = ProfileReading(sign, 8);
+        EXPECT_NE(text.find(words[sign]), std::wstring::npos) << SignSlug(sign);
+        EXPECT_EQ(text.find(L'\n'), std::wstring::npos) << SignSlug(sign);
+    }
+    EXPECT_NE(std::wstring(ProfileReading(5, 8)).find(L"GREEN"), std::wstring::npos);
+}
+
+TEST_F(TextView, FamousPeopleWereBornUnderTheirSign) {
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        const std::string slug = SignSlug(sign);
+        int month = 0, people = 0, headings = 0;
+        for (const std::wstring& line : Lines(ProfileReading(sign, 10), L"\r\n")) {
+            if (line.empty()) continue;
+            int found = 0;
+            for (int m = 1; m <= 12; ++m)
+                if (line == std::wstring(Months[m]) + L":") found = m;
+            if (found) {
+                month = found;
+                ++headings;
+                continue;
+            }
+            int day = 0, year = 0, used = 0;
+            ASSERT_EQ(std::swscanf(line.c_str(), L"%d/%d-%n", &day, &year, &used), 2)
+                << slug << ": " << std::string(line.begin(), line.end());
+            EXPECT_GT(used, 0);
+            EXPECT_NE(line.find(L'-', static_cast<size_t>(used)), std::wstring::npos) << slug;
+            EXPECT_TRUE(month && InSign(sign, month, day))
+                << slug << ": " << std::string(line.begin(), line.end());
+            ++people;
+        }
+        EXPECT_EQ(headings, 2) << slug;
+        EXPECT_GE(people, 6) << slug;
+    }
+}
+
+TEST_F(TextView, ForecastFor2010) {
+    const wchar_t* const titles[5] = {L"", L"LIFE:\r\n\r\n", L"LOVE:\r\n\r\n", L"LOOT:\r\n\r\n",
+                                      L"LUCK:\r\n\r\n"};
+    for (int sign = 1; sign <= SignCount; ++sign)
+        for (int page = 1; page <= 4; ++page) {
+            const std::wstring text = ForecastReading(page, sign);
+            Fits(text, std::string(SignSlug(sign)) + " forecast " + std::to_string(page));
+            EXPECT_TRUE(LineBreaksAreCrLf(text));
+            EXPECT_EQ(text.rfind(titles[page], 0), 0u) << SignSlug(sign) << " " << page;
+            EXPECT_LE(text.size(), 934u) << SignSlug(sign) << " " << page;
+        }
+    EXPECT_EQ(ForecastRatings[2][2], 10);
+    EXPECT_EQ(ForecastRatings[7][4], 5);
+}
+
+TEST_F(TextView, NumerologyReadingsLeaveRoomForTheirLabels) {
+    // The longest labels a page adds to a reading: birthday line, heading
+    // and introduction; every assembled page must stay under 1,500.
+    constexpr size_t Labels = 260;
+    const int cycles[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
+    for (const int n : cycles) {
+        for (const std::wstring& text : {std::wstring(LifePathReading(n)), std::wstring(PeriodReading(n))}) {
+            Fits(text, "cycle " + std::to_string(n));
+            EXPECT_LT(text.size() + Labels, 1500u);
+        }
+        const std::wstring pinnacle = PinnacleReading(n);
+        EXPECT_LT(pinnacle.size() + std::wcslen(FirstPinnacleIntroduction()) + 60, 1500u);
+        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(FirstPeriodIntroduction()) + 60, 1500u);
+        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(SecondPeriodIntroduction()) + 60, 1500u);
+    }
+    for (int day = 1; day <= 31; ++day) Fits(BirthDayReading(day), "day " + std::to_string(day));
+    EXPECT_STREQ(BirthDayReading(31), BirthDayReading(13));
+    EXPECT_STREQ(BirthDayReading(27), BirthDayReading(18));
+    for (int n = 0; n <= 8; ++n) Fits(ChallengeReading(n), "challenge " + std::to_string(n));
+    for (int n = 1; n <= 9; ++n) {
+        const std::wstring text = PersonalYearReading(n);
+        Fits(text, "personal year " + std::to_string(n));
+        EXPECT_NE(text.find(L"2010"), std::wstring::npos);
+    }
+    for (const wchar_t* intro : {FirstPinnacleIntroduction(), FirstPeriodIntroduction(), SecondPeriodIntroduction()}) {
+        const std::wstring text = intro;
+        ASSERT_GT(text.size(), 4u);
+        EXPECT_EQ(text.substr(text.size() - 4), L"\r\n\r\n");  // a blank line before the reading
+    }
+    EXPECT_STREQ(LifePathReading(10), L"");
+    EXPECT_STREQ(ChallengeReading(9), L"");
+}
+
+TEST_F(TextView, TreesColoursAndChineseSigns) {
+    const wchar_t* const trees[TreeCount] = {
+        L"FIR TREE (Mysterious) -", L"ELM TREE (Noble-Minded) -", L"CYPRESS TREE (Faithfulness) -",
+        L"POPLAR TREE (Uncertainty) -", L"CEDAR TREE (Confidence) -", L"PINE TREE (Particular) -",
+        L"WEEPING WILLOW (Melancholy) -", L"LIME TREE (Doubt) -", L"OAK TREE (Brave) -",
+        L"HAZELNUT TREE (Extraordinary) -", L"ROWAN TREE (Sensitivity) -",
+        L"MAPLE TREE (Independent) -", L"WALNUT TREE (Passion) -", L"CHESTNUT TREE (Honesty) -",
+        L"ASH TREE (Ambition) -", L"HORNBEAM TREE (Good Taste) -", L"FIG TREE (Sensibility) -",
+        L"BIRCH TREE (Inspiration) -", L"APPLE TREE (Love) -", L"OLIVE TREE (Wisdom) -",
+        L"BEECH TREE (Creative) -"};
+    for (int tree = 1; tree <= TreeCount; ++tree) {
+        const std::wstring text = TreeReading(tree);
+        Fits(L"\nWhat Tree Did You Fall From?\n" + text, "tree " + std::to_string(tree));
+        EXPECT_EQ(text.rfind(L"\n" + std::wstring(trees[tree - 1]) + L"\n", 0), 0u) << tree;
+        EXPECT_EQ(text.find(L'\n', std::wcslen(trees[tree - 1]) + 2), std::wstring::npos) << tree;
+        EXPECT_EQ(text.find(L'\r'), std::wstring::npos);
+    }
+    const wchar_t* const colours[ColourCount] = {
+        L"RED", L"ORANGE", L"YELLOW", L"PINK", L"BLUE", L"GREEN", L"BROWN", L"AQUA", L"LIME",
+        L"BLACK", L"PURPLE", L"NAVY", L"SILVER", L"WHITE", L"GOLD", L"CREAM", L"GREY",
+        L"MAROON", L"TEAL", L"OLIVE"};
+    for (int colour = 1; colour <= ColourCount; ++colour) {
+        const std::wstring text = ColourReading(colour);
+        Fits(L"\nYour birthday colour:\n" + text, "colour " + std::to_string(colour));
+        EXPECT_EQ(text.rfind(L"\n" + std::wstring(colours[colour - 1]) + L"\n", 0), 0u) << colour;
+    }
+    const wchar_t* const animals[ChineseSignCount] = {L"Dog", L"Pig", L"Rat", L"Ox",
+                                                      L"Tiger", L"Rabbit", L"Dragon", L"Snake",
+                                                      L"Horse", L"Goat", L"Monkey", L"Rooster"};
+    for (int animal = 0; animal < ChineseSignCount; ++animal) {
+        std::wstring upper = animals[animal];
+        for (wchar_t& c : upper) c = static_cast<wchar_t>(std::towupper(c));
+        const std::wstring one = ChineseReading(animal, 1), two = ChineseReading(animal, 2);
+        const std::wstring whole = L"\nYour Chinese Sign is:\n" + one + two;
+        Fits(whole, "chinese " + std::to_string(animal));
+        EXPECT_EQ(one.rfind(L"\nTHE " + upper + L":\n\n", 0), 0u) << animal;
+        EXPECT_EQ(one.substr(one.size() - 2), L"\n\n") << animal;
+        EXPECT_GE(whole.size(), 984u);
+        EXPECT_LE(whole.size(), 1703u);
+        const std::wstring last = two.substr(two.rfind(L'\n') + 1);
+        const std::wstring article = (animals[animal][0] == L'O') ? L"an " : L"a ";
+        EXPECT_EQ(last.rfind(L"The most compatible match for " + article + animals[animal] + L" is the ", 0), 0u)
+            << std::string(last.begin(), last.end());
+    }
+}
+
+TEST(AboutTexts, AddressesUseReservedExampleDomains) {
+    const std::wstring web = CatalogueText("about/web"), mail = CatalogueText("about/email");
+    EXPECT_NE(web.find(L"example."), std::wstring::npos);
+    EXPECT_NE(mail.find(L"@example."), std::wstring::npos);
+}
