@@ -17,18 +17,21 @@ namespace {
 
 struct Face {
     const char* Regular;
-    const char* Bold;
+    const char* Bold;  // null: embolden the regular outlines instead
 };
 
-constexpr Face Tahoma{"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
+// The packaged Tahoma Bold has full-weight bitmaps only for small sizes and
+// thin outlines above them, so bold text is the regular face emboldened,
+// which keeps one even weight at every size.
+constexpr Face Tahoma{"/usr/share/wine/fonts/tahoma.ttf", nullptr};
 // Close in width and x-height, for machines without the Tahoma files.
 constexpr Face Fallback{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
                         "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
 
 struct CreatedFont {
     TTF_Font* Font = nullptr;
-    int Height = 0;     // cell height: the advance between lines
-    bool Heavy = false; // weight 900: bold drawn twice, one pixel apart
+    int Height = 0;       // cell height: the advance between lines
+    int HeavyOffset = 0;  // weight 900: bold drawn twice, this far apart
 };
 
 constexpr int MaxFonts = 64;
@@ -63,7 +66,9 @@ TTF_Font* OpenAt(bool bold, int pointSize) {
     auto [it, added] = OpenFonts.try_emplace({bold, pointSize}, nullptr);
     if (added) {
         const Face& face = CurrentFace();
-        it->second = TTF_OpenFont(bold ? face.Bold : face.Regular, pointSize);
+        const bool synthetic = bold && !face.Bold;
+        it->second = TTF_OpenFont(bold && face.Bold ? face.Bold : face.Regular, pointSize);
+        if (it->second && synthetic) TTF_SetFontStyle(it->second, TTF_STYLE_BOLD);
     }
     return it->second;
 }
@@ -108,7 +113,7 @@ std::string Utf8(const wchar_t* begin, const wchar_t* end) {
 int Width(const CreatedFont& font, const std::string& text) {
     int width = 0, height = 0;
     if (text.empty() || TTF_SizeUTF8(font.Font, text.c_str(), &width, &height) != 0) return 0;
-    return width + (font.Heavy ? 1 : 0);
+    return width + font.HeavyOffset;
 }
 
 uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
@@ -148,7 +153,7 @@ void DrawLine(DeviceContext* dc, const CreatedFont& font, const std::string& tex
     SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font.Font, text.c_str(), SDL_Color{255, 255, 255, 255});
     if (!glyphs) return;
     BlendGlyphs(dc, glyphs, x, y, clip);
-    if (font.Heavy) BlendGlyphs(dc, glyphs, x + 1, y, clip);
+    if (font.HeavyOffset) BlendGlyphs(dc, glyphs, x + font.HeavyOffset, y, clip);
     SDL_FreeSurface(glyphs);
 }
 
@@ -188,7 +193,7 @@ FontHandle PlatformCreateFont(int height, int weight) {
         const bool bold = weight >= 600;
         TTF_Font* font = OpenAt(bold, PointSizeForCell(bold, height));
         if (!font) return 0;
-        Fonts[handle] = {font, height, weight >= 800};
+        Fonts[handle] = {font, height, weight >= 800 ? (height >= 22 ? 2 : 1) : 0};
         return handle;
     }
     return 0;

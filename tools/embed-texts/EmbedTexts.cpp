@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -92,7 +93,9 @@ bool ReadAliases(const std::string& path, std::map<std::string, std::string>* al
 int main(int argc, char** argv) {
     if (argc < 5) return Fail("usage: embed-texts OUTPUT TEXTS CRLF ALIASES FILE..."), 2;
     const std::string folder = argv[2];
-    const std::string crlf = "," + std::string(argv[3]) + ",";
+    std::set<std::string> crlf;
+    std::istringstream catalogues(argv[3]);
+    for (std::string name; std::getline(catalogues, name, ',');) crlf.insert(name);
     std::map<std::string, std::string> aliases;
     if (!ReadAliases(argv[4], &aliases)) return 1;
     std::map<std::string, std::u32string> texts;
@@ -102,7 +105,7 @@ int main(int argc, char** argv) {
         const std::string key = name.substr(0, name.size() - 4);
         const std::string catalogue = key.substr(0, key.find('/'));
         std::u32string text;
-        if (!ReadText(folder + "/" + name, crlf.find("," + catalogue + ",") != std::string::npos, &text))
+        if (!ReadText(folder + "/" + name, crlf.count(catalogue) > 0, &text))
             return 1;
         texts[key] = text;
     }
