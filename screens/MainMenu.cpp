@@ -44,27 +44,21 @@ void DrawMenuList(DeviceContext* dc) {
         DrawKeyedBitmap(dc, 332, 176, 80, ContentOrigin.X, ContentOrigin.Y, 255, 204, 255);
 }
 
-// Tall screens: the 40-unit bands above and below the picture.
-void DrawTallFillers(DeviceContext* dc) {
-    if (LayoutShift.Y != 40) return;
+// Tall and wide screens: pictures close the 40-unit bands on either side of
+// the layout, above and below (tall) or left and right (wide). They are
+// stored at double size and shrunk on the other modes.
+void DrawFillers(DeviceContext* dc, bool tall) {
+    if (tall ? LayoutShift.Y != 40 : LayoutShift.X != 40) return;
+    const int width = tall ? 480 : 80, height = tall ? 80 : 480;
+    const int first = tall ? 462 : 464, second = first + 1;
+    const LayoutPoint before = tall ? LayoutPoint{0, -40} : LayoutPoint{-40, 0};
+    const LayoutPoint after = tall ? LayoutPoint{0, 320} : LayoutPoint{320, 0};
     if (DoubleResolution()) {
-        DrawBitmap(dc, 462, 480, 80, 0, -40);
-        DrawBitmap(dc, 463, 480, 80, 0, 320);
+        DrawBitmap(dc, first, width, height, before.X, before.Y);
+        DrawBitmap(dc, second, width, height, after.X, after.Y);
     } else {
-        StretchBitmap(dc, 462, 480, 80, 0, -40, 240, 40);
-        StretchBitmap(dc, 463, 480, 80, 0, 320, 240, 40);
-    }
-}
-
-// Wide screens: the 40-unit bands left and right of the picture.
-void DrawWideFillers(DeviceContext* dc) {
-    if (LayoutShift.X != 40) return;
-    if (DoubleResolution()) {
-        DrawBitmap(dc, 464, 80, 480, -40, 0);
-        DrawBitmap(dc, 465, 80, 480, 320, 0);
-    } else {
-        StretchBitmap(dc, 464, 80, 480, -40, 0, 40, 240);
-        StretchBitmap(dc, 465, 80, 480, 320, 0, 40, 240);
+        StretchBitmap(dc, first, width, height, before.X, before.Y, width / 2, height / 2);
+        StretchBitmap(dc, second, width, height, after.X, after.Y, width / 2, height / 2);
     }
 }
 
@@ -72,12 +66,12 @@ void DrawPicture(DeviceContext* dc) {
     switch (DisplayMode) {
     case 1:
         DrawBitmap(dc, 330, 240, 320, 0, 0);
-        DrawTallFillers(dc);
+        DrawFillers(dc, true);
         DrawMenuList(dc);
         break;
     case 2:
         DrawBitmap(dc, 330, 240, 320, 40, -50);
-        DrawWideFillers(dc);
+        DrawFillers(dc, false);
         DrawMenuList(dc);
         DrawBitmap(dc, 438, 40, 240, 0, 0);
         DrawBitmap(dc, 437, 40, 240, 280, 0);
@@ -86,12 +80,12 @@ void DrawPicture(DeviceContext* dc) {
         DrawBitmap(dc, 331, 480, 640, 0, 0);
         DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
         DrawMenuList(dc);
-        DrawTallFillers(dc);
+        DrawFillers(dc, true);
         break;
     case 4:
         DrawBitmap(dc, 331, 480, 640, 40, -50);
         DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
-        DrawWideFillers(dc);
+        DrawFillers(dc, false);
         DrawMenuList(dc);
         StretchBitmap(dc, 438, 40, 240, 0, 0, 80, 480);
         StretchBitmap(dc, 437, 40, 240, 560, 0, 80, 480);

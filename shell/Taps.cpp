@@ -74,28 +74,22 @@ int CellColumn(int x) {
     return 0;
 }
 
-// The forecast grid has 4-unit gaps between its rows.
-int ForecastCell(int x, int y) {
-    const int column = CellColumn(x), dy = y - ContentOrigin.Y;
-    if (column == 0) return 0;
-    if (dy >= 0 && dy < 70) return column;
-    if (dy >= 74 && dy < 146) return 4 + column;
-    if (dy >= 150 && dy < 218) return 8 + column;
-    return 0;
-}
+// Rows of the sign grids, [top, bottom) from the grid's origin, tested in
+// order. The forecast grid has 4-unit gaps between its rows; the profile
+// grid's overlapping bands, tested one after the other, leave none.
+constexpr int ForecastRows[3][2] = {{0, 70}, {74, 146}, {150, 218}};
+constexpr int ProfileRows[3][2] = {{0, 70}, {37, 146}, {75, 218}};
 
-// The profile grid's rows are tested one after the other, which leaves no gaps.
-int ProfileCell(int x, int y) {
+int SignCell(const int (&rows)[3][2], int x, int y) {
     const int column = CellColumn(x), dy = y - ContentOrigin.Y;
     if (column == 0) return 0;
-    if (dy >= 0 && dy < 70) return column;
-    if (dy >= 37 && dy < 146) return 4 + column;
-    if (dy >= 75 && dy < 218) return 8 + column;
+    for (int row = 0; row < 3; ++row)
+        if (dy >= rows[row][0] && dy < rows[row][1]) return 4 * row + column;
     return 0;
 }
 
 void ForecastPickerTap(int x, int y) {
-    if (const int cell = ForecastCell(x, y)) {
+    if (const int cell = SignCell(ForecastRows, x, y)) {
         ReportPage = 1;
         SignIndex = cell;
         OpenReport(KindForecast);
@@ -120,7 +114,7 @@ int TopicAt(int x, int y) {
 
 void ProfilePickerTap(int x, int y) {
     if (SubPage == 3) {
-        if (const int cell = ProfileCell(x, y)) {
+        if (const int cell = SignCell(ProfileRows, x, y)) {
             SignIndex = cell;
             SubPage = 4;
             RepaintAll();

@@ -2,7 +2,6 @@
 // structure, lengths and the text view's capacities.
 #include "readings/Compatibility.h"
 #include "readings/Signs.h"
-#include "draw/Primitives.h"
 
 #include "Harness.h"
 
@@ -109,20 +108,14 @@ TEST(CompatibilityTexts, RatingTablesAreOrderedPairs) {
 }
 
 TEST(CompatibilityTexts, EveryReadingFitsTheNarrowestTextView) {
-    HeadlessStart(240, 320);
-    DisplayMode = 1;
-    PlatformInvalidateWindow();
-    DeviceContext* dc = PlatformBeginPaint();
-    SetTextFont(L"Tahoma", 15, 700);
-    PlatformSelectFont(dc, CurrentFont());
+    const TextCanvas canvas;
     for (int me = 1; me <= SignCount; ++me)
         for (int lover = 1; lover <= SignCount; ++lover)
             for (int page = 1; page <= 4; ++page) {
                 ClearPageText();
                 AppendPageText(PairText(me, page, lover));
                 // The view is 220 units wide; its lines are 20 narrower.
-                EXPECT_LE(LayOutPageText(dc, 200), 99)
+                EXPECT_LE(LayOutPageText(canvas.dc(), 200), 99)
                     << SignSlug(me) << "-" << SignSlug(lover) << "-" << page;
             }
-    PlatformEndPaint(dc);
 }

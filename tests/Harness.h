@@ -2,6 +2,7 @@
 // message boxes collected.
 #pragma once
 
+#include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "platform/Headless.h"
 #include "shell/Settings.h"
@@ -83,3 +84,22 @@ inline bool LineBreaksAreCrLf(const std::wstring& text) {
     }
     return true;
 }
+
+// A whole-screen paint on a 240 x 320 screen with the text view's font
+// (Tahoma 15 bold) selected, for measuring and laying out text.
+class TextCanvas {
+public:
+    TextCanvas() {
+        HeadlessStart(240, 320);
+        DisplayMode = 1;
+        PlatformInvalidateWindow();
+        dc_ = PlatformBeginPaint();
+        SetTextFont(L"Tahoma", 15, 700);
+        PlatformSelectFont(dc_, CurrentFont());
+    }
+    ~TextCanvas() { PlatformEndPaint(dc_); }
+    DeviceContext* dc() const { return dc_; }
+
+private:
+    DeviceContext* dc_;
+};

@@ -1,7 +1,6 @@
 // The reading catalogues besides compatibility: counts, headings, line
 // structure, lengths, the text view's capacities, and the famous people's
 // birthdays against their signs.
-#include "draw/Primitives.h"
 #include "readings/ExtrasTexts.h"
 #include "readings/Forecast.h"
 #include "readings/NumerologyTexts.h"
@@ -54,16 +53,6 @@ bool InSign(int sign, int month, int day) {
 // the narrowest view (220 units, lines 200 pixels wide).
 class TextView : public ::testing::Test {
 protected:
-    void SetUp() override {
-        HeadlessStart(240, 320);
-        DisplayMode = 1;
-        PlatformInvalidateWindow();
-        dc_ = PlatformBeginPaint();
-        SetTextFont(L"Tahoma", 15, 700);
-        PlatformSelectFont(dc_, CurrentFont());
-    }
-    void TearDown() override { PlatformEndPaint(dc_); }
-
     void Fits(const std::wstring& text, const std::string& what) {
         SCOPED_TRACE(what);
         EXPECT_FALSE(text.empty());
@@ -78,11 +67,11 @@ protected:
         EXPECT_LE(longest, 255u);
         ClearPageText();
         AppendPageText(text.c_str());
-        EXPECT_LE(LayOutPageText(dc_, 200), 99);
+        EXPECT_LE(LayOutPageText(canvas_.dc(), 200), 99);
     }
 
 private:
-    DeviceContext* dc_ = nullptr;
+    TextCanvas canvas_;
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Tap conversion, routing to panel, popup or page, and the result view's
 // navigation rules.
-#include "draw/Primitives.h"
 #include "screens/Panels.h"
 
 #include "Harness.h"
@@ -204,12 +203,8 @@ TEST(Taps, CompatibilityGridBandEdges) {
 }
 
 TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {
-    HeadlessStart(240, 320);
-    DisplayMode = 1;
-    PlatformInvalidateWindow();
-    DeviceContext* dc = PlatformBeginPaint();
-    SetTextFont(L"Tahoma", 15, 700);
-    PlatformSelectFont(dc, CurrentFont());
+    const TextCanvas canvas;
+    DeviceContext* dc = canvas.dc();
     ClearPageText();
     AppendPageText(L"Title\r\n\r\nA  paragraph");
     EXPECT_EQ(LayOutPageText(dc, 200), 3);
@@ -228,5 +223,4 @@ TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {
     ClearPageText();
     for (int i = 0; i < 300; ++i) AppendPageText(L"overflowing");
     EXPECT_EQ(PageText[PageTextCapacity - 1], 0);
-    PlatformEndPaint(dc);
 }

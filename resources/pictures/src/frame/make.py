@@ -19,13 +19,12 @@ import os
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # House palette.
-NAVY_DARK = "#141A3C"
-NAVY = "#243068"
-GOLD = "#F2C14E"
-GOLD_LIGHT = "#FFE08A"
-CREAM = "#FFF6DE"
-INK = "#1B1E36"
-WHITE = "#FFFFFF"
+import sys
+sys.path.insert(0, os.path.dirname(HERE))
+from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+                   TITLE_RED, WATER, WHITE)
+NAVY_DARK = NIGHT
+NAVY = NIGHT_LIGHT
 
 # Colours the program itself paints next to these pictures.
 HEADER_GREY = "#777777"      # RGB(119, 119, 119), strip under the header box line

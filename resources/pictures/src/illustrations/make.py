@@ -16,18 +16,12 @@ import os
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # House palette.
-NIGHT = "#141A3C"
-NAVY = "#243068"
-GOLD = "#F2C14E"
-LIGHT_GOLD = "#FFE08A"
-CREAM = "#FFF6DE"
-INK = "#1B1E36"
-TITLE_RED = "#8E0404"
-WHITE = "#FFFFFF"
-FIRE = "#E0552B"
-EARTH = "#5E8C31"
-AIR = "#3B8FD8"
-WATER = "#2A5BAF"
+import sys
+sys.path.insert(0, os.path.dirname(HERE))
+from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+                   TITLE_RED, WATER, WHITE)
+NAVY = NIGHT_LIGHT
+LIGHT_GOLD = GOLD_LIGHT
 
 HEART_RED = "#E8304B"
 SMILEY_YELLOW = "#FFD43B"

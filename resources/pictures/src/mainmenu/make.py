@@ -15,18 +15,11 @@ import random
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # House palette.
-NIGHT = "#141A3C"
-NIGHT_LIGHT = "#243068"
-GOLD = "#F2C14E"
-GOLD_LIGHT = "#FFE08A"
-CREAM = "#FFF6DE"
-INK = "#1B1E36"
-RED = "#8E0404"
-FIRE = "#E0552B"
-EARTH = "#5E8C31"
-AIR = "#3B8FD8"
-WATER = "#2A5BAF"
-WHITE = "#FFFFFF"
+import sys
+sys.path.insert(0, os.path.dirname(HERE))
+from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+                   TITLE_RED, WATER, WHITE)
+RED = TITLE_RED
 
 # Colours the program fills next to the side bars on 320 x 320 screens.
 TEAL = "#42BEAD"          # RGB(66, 190, 173), below the left bar

@@ -27,18 +27,13 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 FONT_DIR = "/usr/share/wine/fonts"
 
 # House palette.
-NAVY = "#141A3C"
-NAVY2 = "#243068"
-GOLD = "#F2C14E"
-LIGHT_GOLD = "#FFE08A"
-CREAM = "#FFF6DE"
-INK = "#1B1E36"
-TITLE_RED = "#8E0404"
-WHITE = "#FFFFFF"
-FIRE = "#E0552B"
-EARTH = "#5E8C31"
-AIR = "#3B8FD8"
-WATER = "#2A5BAF"
+import sys
+sys.path.insert(0, os.path.dirname(HERE))
+from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+                   TITLE_RED, WATER, WHITE)
+NAVY = NIGHT
+NAVY2 = NIGHT_LIGHT
+LIGHT_GOLD = GOLD_LIGHT
 
 # Page grounds of the screens these pictures sit on.
 COMPAT_GROUND = "rgb(153,204,255)"
