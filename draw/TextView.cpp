@@ -1,5 +1,7 @@
 #include "draw/TextView.h"
 
+#include "draw/Primitives.h"
+
 #include "platform/Platform.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
@@ -125,4 +127,95 @@ int LayOutPageText(DeviceContext* dc, int available) {
     }
     store();
     return count;
+}
+
+namespace {
+
+// The view's drawing, in the page form or the fixed form of the primitives.
+struct ViewPainter {
+    DeviceContext* Dc;
+    bool Fixed;
+
+    void Fill(int r, int g, int b, int left, int top, int right, int bottom) const {
+        (Fixed ? FillBoxFixed : FillBox)(Dc, r, g, b, left, top, right, bottom);
+    }
+    void Keyed(int id, int width, int height, int x, int y) const {
+        (Fixed ? DrawKeyedBitmapFixed : DrawKeyedBitmap)(Dc, id, width, height, x, y, 255, 204, 255);
+    }
+    void Rule(int x1, int y1, int x2, int y2) const {
+        (Fixed ? DrawLineFixed : DrawLine)(Dc, 156, 154, 156, x1, y1, x2, y2);
+    }
+    void Text(const wchar_t* text, int left, int top, int right, int bottom) const {
+        (Fixed ? DrawTextBoxFixed : DrawTextBox)(Dc, text, 0, 0, 0, 255, 255, 255, left, top, right,
+                                                 bottom, 1, 0);
+    }
+};
+
+void DrawScrollBar(const ViewPainter& paint, int rows) {
+    const int x = ViewRect.X, y = ViewRect.Y, w = ViewRect.Width, bottom = y + 20 * rows;
+    if (DoubleResolution()) {
+        paint.Keyed(470, 28, 14, x + w - 9, y + 1);
+        paint.Keyed(476, 28, 14, x + w - 9, bottom - 4);
+    } else {
+        paint.Keyed(477, 14, 7, x + w - 11, y);
+        paint.Keyed(475, 14, 7, x + w - 11, bottom - 5);
+    }
+    paint.Fill(189, 190, 189, x + w - 7, y + 9, x + w - 1, bottom - 7);
+}
+
+// The thumb: its position shows the scroll offset, its length how much of
+// the text the rows show.
+void DrawThumb(const ViewPainter& paint, int rows) {
+    const int left = ViewRect.X + ViewRect.Width - 7, right = left + 6;
+    const int y = ViewRect.Y, bottom = y + 20 * rows;
+    if (LineCount > rows) {
+        ScrollActive = 1;
+        const int over = LineCount - rows, height = 20 * rows - 20;
+        MaxScrollOffset = over;
+        const int step = (height - 7) / (over + 1);
+        const int length = height - step * over - 4;
+        if (ScrollStarted == 0) {
+            ScrollOffset = 0;
+            ScrollStarted = 1;
+        }
+        const int top = y + 11 + step * ScrollOffset;
+        paint.Fill(255, 255, 255, left, top, right, top + 2);
+        paint.Fill(255, 255, 255, left, top + length + 2, right, top + length + 4);
+        paint.Fill(0, 0, 0, left, top + 2, right, top + length + 2);
+    } else {
+        ScrollActive = 0;
+        paint.Fill(255, 255, 255, left, y + 11, right, y + 13);
+        paint.Fill(255, 255, 255, left, bottom - 11, right, bottom - 9);
+        paint.Fill(0, 0, 0, left, y + 13, right, bottom - 11);
+    }
+}
+
+void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
+    ViewRect = {x, y, width, 20 * rows};
+    LineCount = 0;
+    ScrollActive = 0;
+    MaxScrollOffset = 0;
+    SetTextFont(L"Tahoma", 15, 700);
+    PlatformSelectFont(paint.Dc, CurrentFont());
+    const int available = DoubleResolution() ? 2 * (width - 20) : width - 20;
+    LineCount = LayOutPageText(paint.Dc, available);
+    if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
+    DrawScrollBar(paint, rows);
+    DrawThumb(paint, rows);
+    for (int i = 1; i <= rows; ++i) {
+        paint.Rule(x, y + 20 * i - 2, x + width - 14, y + 20 * i - 2);
+        const int line = ScrollOffset + i;
+        if (line <= LineCount && line < LineSlots)
+            paint.Text(PageLines[line], x, y + 20 * (i - 1), x + width - 14, y + 20 * (i - 1) + 20 * rows);
+    }
+}
+
+}  // namespace
+
+void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width) {
+    DrawView({dc, false}, rows, x, y, width);
+}
+
+void DrawTextPageFixed(int rows, DeviceContext* dc, int x, int y, int width) {
+    DrawView({dc, true}, rows, x, y, width);
 }

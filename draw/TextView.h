@@ -32,3 +32,9 @@ void AppendPageText(const wchar_t* text);
 // the font selected into dc; empties PageText and returns the number of
 // lines (those past the last slot are counted, not kept).
 int LayOutPageText(DeviceContext* dc, int available);
+
+// Lays out PageText and draws the ruled view of `rows` rows with its scroll
+// bar at (x, y), `width` wide (layout units); page form.
+void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width);
+// The same in the fixed form, for popups.
+void DrawTextPageFixed(int rows, DeviceContext* dc, int x, int y, int width);

@@ -2,6 +2,7 @@
 // paint dispatcher that draws the three layers (page, popup, entry panel).
 #include "draw/TextView.h"
 #include "platform/Platform.h"
+#include "screens/Popups.h"
 #include "screens/Screens.h"
 #include "shell/Display.h"
 #include "shell/Shell.h"
@@ -16,7 +17,13 @@ void DrawPage(DeviceContext* dc) {
     }
 }
 
-void DrawPopup(DeviceContext*) {}
+void DrawPopup(DeviceContext* dc) {
+    switch (PopupScreen) {
+    case PopupAbout: DrawAboutPopup(dc); break;
+    case PopupHelp: DrawHelpPopup(dc); break;
+    default: break;
+    }
+}
 
 void DrawPanel(DeviceContext*) {}
 

@@ -51,7 +51,7 @@ bool InSign(int sign, int month, int day) {
 
 // Every text the view shows must fit its capacities; `Fits` lays it out at
 // the narrowest view (220 units, lines 200 pixels wide).
-class TextView : public ::testing::Test {
+class ReadingTexts : public ::testing::Test {
 protected:
     void Fits(const std::wstring& text, const std::string& what) {
         SCOPED_TRACE(what);
@@ -76,7 +76,7 @@ private:
 
 }  // namespace
 
-TEST_F(TextView, SignProfiles) {
+TEST_F(ReadingTexts, SignProfiles) {
     for (int sign = 1; sign <= SignCount; ++sign) {
         const std::string slug = SignSlug(sign);
         for (int topic = 1; topic <= ProfileTopics; ++topic) {
@@ -115,7 +115,7 @@ TEST_F(TextView, SignProfiles) {
     EXPECT_STREQ(ProfileReading(1, 11), L"");
 }
 
-TEST_F(TextView, ColourSentencesNameTheColour) {
+TEST_F(ReadingTexts, ColourSentencesNameTheColour) {
     const wchar_t* const words[13] = {L"", L"RED", L"GOLD", L"RICH PURPLE", L"PINK",
                                       L"DARK BROWN", L"BROWN", L"GREEN", L"BLUE",
                                       L"TURQUOISE", L"SILVER", L"DARK RED", L"SEAGREEN"};
@@ -127,7 +127,7 @@ TEST_F(TextView, ColourSentencesNameTheColour) {
     EXPECT_NE(std::wstring(ProfileReading(5, 8)).find(L"GREEN"), std::wstring::npos);
 }
 
-TEST_F(TextView, FamousPeopleWereBornUnderTheirSign) {
+TEST_F(ReadingTexts, FamousPeopleWereBornUnderTheirSign) {
     for (int sign = 1; sign <= SignCount; ++sign) {
         const std::string slug = SignSlug(sign);
         int month = 0, people = 0, headings = 0;
@@ -155,7 +155,7 @@ TEST_F(TextView, FamousPeopleWereBornUnderTheirSign) {
     }
 }
 
-TEST_F(TextView, ForecastFor2010) {
+TEST_F(ReadingTexts, ForecastFor2010) {
     const wchar_t* const titles[5] = {L"", L"LIFE:\r\n\r\n", L"LOVE:\r\n\r\n", L"LOOT:\r\n\r\n",
                                       L"LUCK:\r\n\r\n"};
     for (int sign = 1; sign <= SignCount; ++sign)
@@ -170,7 +170,7 @@ TEST_F(TextView, ForecastFor2010) {
     EXPECT_EQ(ForecastRatings[7][4], 5);
 }
 
-TEST_F(TextView, NumerologyReadingsLeaveRoomForTheirLabels) {
+TEST_F(ReadingTexts, NumerologyReadingsLeaveRoomForTheirLabels) {
     // The longest labels a page adds to a reading: birthday line, heading
     // and introduction; every assembled page must stay under 1,500.
     constexpr size_t Labels = 260;
@@ -203,7 +203,7 @@ TEST_F(TextView, NumerologyReadingsLeaveRoomForTheirLabels) {
     EXPECT_STREQ(ChallengeReading(9), L"");
 }
 
-TEST_F(TextView, TreesColoursAndChineseSigns) {
+TEST_F(ReadingTexts, TreesColoursAndChineseSigns) {
     const wchar_t* const trees[TreeCount] = {
         L"FIR TREE (Mysterious) -", L"ELM TREE (Noble-Minded) -", L"CYPRESS TREE (Faithfulness) -",
         L"POPLAR TREE (Uncertainty) -", L"CEDAR TREE (Confidence) -", L"PINE TREE (Particular) -",

@@ -1,0 +1,81 @@
+#include "screens/Popups.h"
+
+#include "draw/Primitives.h"
+#include "draw/TextView.h"
+#include "resources/Catalogue.h"
+#include "shell/State.h"
+
+namespace {
+
+void DrawBorders(DeviceContext* dc) {
+    if (DoubleResolution()) {
+        for (int i = 0, y = 26; i < (PopupBand - 36) / 15; ++i, y += 15) {
+            DrawBitmapFixed(dc, 171, 8, 60, 0, y);
+            DrawBitmapFixed(dc, 172, 8, 60, 236, y);
+        }
+        DrawBitmapFixed(dc, 171, 4, 30, 0, PopupBand - 20);
+        DrawBitmapFixed(dc, 172, 4, 30, 236, PopupBand - 20);
+        return;
+    }
+    for (int i = 0, y = 26; i < (PopupBand - 36) / 30; ++i, y += 30) {
+        DrawBitmapFixed(dc, 167, 4, 30, 0, y);
+        DrawBitmapFixed(dc, 168, 4, 30, 236, y);
+    }
+    DrawBitmapFixed(dc, 167, 4, 30, 0, PopupBand - 40);
+    DrawBitmapFixed(dc, 168, 4, 30, 236, PopupBand - 40);
+}
+
+// Selects the toolkit's new current font, returning the one it replaced.
+FontHandle UseFont(DeviceContext* dc, int height, int weight) {
+    SetTextFont(L"Tahoma", height, weight);
+    return PlatformSelectFont(dc, CurrentFont());
+}
+
+}  // namespace
+
+void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
+    FillBoxFixed(dc, 255, 255, 255, 0, 0, 240, PopupBand);
+    if (DoubleResolution()) {
+        DrawBitmapFixed(dc, 170, 480, 52, 0, 0);
+        DrawBorders(dc);
+        DrawBitmapFixed(dc, 173, 480, 20, 0, PopupBand - 10);
+    } else {
+        DrawBitmapFixed(dc, 166, 240, 26, 0, 0);
+        DrawBorders(dc);
+        DrawBitmapFixed(dc, 169, 240, 10, 0, PopupBand - 10);
+    }
+    const FontHandle previous = UseFont(dc, 15, 900);
+    DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawAboutPopup(DeviceContext* dc) {
+    DrawPopupFrame(dc, L"About...");
+    if (DoubleResolution()) DrawBitmapFixed(dc, 164, 206, 58, 66, 80);
+    else DrawBitmapFixed(dc, 165, 103, 29, 66, 80);
+    const FontHandle previous = UseFont(dc, 18, 700);
+    DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
+    UseFont(dc, 15, 400);
+    DrawTextBoxFixed(dc, L"by", 0, 0, 0, 255, 255, 255, 0, 66, 240, 86, 1, 1);
+    UseFont(dc, 15, 700);
+    const wchar_t* addresses[2] = {CatalogueText("about/web"), CatalogueText("about/email")};
+    for (int line = 0; line < 2; ++line) {
+        const int top = 127 + 15 * line;
+        DrawTextBoxFixed(dc, L"Support:", 50, 0, 150, 255, 255, 255, 32, top, 240, top + 20, 1, 0);
+        DrawTextBoxFixed(dc, addresses[line], 0, 0, 0, 255, 255, 255, 92, top, 240, top + 20, 1, 0);
+    }
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawHelpPopup(DeviceContext* dc) {
+    DrawPopupFrame(dc, L"Help");
+    ClearPageText();
+    AppendPageText(L"Stellarion is used to advice you about matchmaking by sign, your horoscope, "
+                   L"zodiac sign analysis and numerology.");
+    AppendPageText(L"\n\nHOW TO USE IT:\nJust click on the screen and choose the things you want "
+                   L"to see.  Click on the arrows to proceed or go back and on the house icon to "
+                   L"return to the main menu.");
+    AppendPageText(L"In some cases you need to input some text or numbers, there an on screen "
+                   L"keyboard appears allowing you to write the text.");
+    DrawTextPageFixed(8, dc, 10, 34, 220);
+}

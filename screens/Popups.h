@@ -1,0 +1,11 @@
+// The popups drawn over the page: About, Help and the extras result. They
+// occupy the band (0, 0)–(240, PopupBand) at the window's top left and
+// ignore the centring shift.
+#pragma once
+
+struct DeviceContext;
+
+// White panel, title bar with its close cross, borders, bottom bar, caption.
+void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption);
+void DrawAboutPopup(DeviceContext* dc);
+void DrawHelpPopup(DeviceContext* dc);

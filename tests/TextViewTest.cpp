@@ -1,0 +1,97 @@
+// The ruled text view: scroll bar geometry, scrolling by taps and keys, and
+// the Help popup that shows it.
+#include "Harness.h"
+
+namespace {
+
+// 19 one-word lines.
+void NineteenLines() {
+    ClearPageText();
+    std::wstring text;
+    for (int i = 1; i <= 19; ++i) text += L"line" + std::to_wstring(i) + (i < 19 ? L"\n" : L"");
+    AppendPageText(text.c_str());
+}
+
+uint32_t ThumbPixel(int y) { return HeadlessPixel(10 + 220 - 4, y); }
+
+}  // namespace
+
+TEST(TextView, ThumbStepAndLengthFollowTheOffset) {
+    ZeroState();
+    HeadlessStart(240, 320);
+    DisplayMode = 1;
+    for (const int offset : {0, 11}) {
+        PlatformInvalidateWindow();
+        DeviceContext* dc = PlatformBeginPaint();
+        PlatformFillRect(dc, {0, 0, 240, 320}, {255, 0, 0});
+        NineteenLines();
+        ScrollOffset = offset;
+        DrawTextPageFixed(8, dc, 10, 34, 220);
+        PlatformEndPaint(dc);
+        EXPECT_EQ(LineCount, 19);
+        EXPECT_EQ(MaxScrollOffset, 11);
+        EXPECT_EQ(ScrollActive, 1);
+        // step = (140 - 7) / 12 = 11, length = 140 - 121 - 4 = 15.
+        const int top = 34 + 11 + 11 * ScrollOffset;
+        EXPECT_EQ(ThumbPixel(top + 1), 0xFFFFFFu);
+        EXPECT_EQ(ThumbPixel(top + 2), 0u);
+        EXPECT_EQ(ThumbPixel(top + 2 + 14), 0u);
+        EXPECT_EQ(ThumbPixel(top + 2 + 15), 0xFFFFFFu);
+        EXPECT_EQ(ThumbPixel(top + 2 + 17), 0xBDBEBDu);  // the track below
+    }
+    // The first layout of a view starts at its top, later ones keep the offset.
+    EXPECT_EQ(ScrollOffset, 11);
+}
+
+TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
+    ZeroState();
+    HeadlessStart(240, 320);
+    DisplayMode = 1;
+    PlatformInvalidateWindow();
+    DeviceContext* dc = PlatformBeginPaint();
+    ClearPageText();
+    AppendPageText(L"Two words");
+    DrawTextPageFixed(8, dc, 10, 34, 220);
+    PlatformEndPaint(dc);
+    EXPECT_EQ(ScrollActive, 0);
+    EXPECT_EQ(ThumbPixel(34 + 13), 0u);
+    EXPECT_EQ(ThumbPixel(34 + 160 - 12), 0u);
+    ScrollTap(219, 40);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
+TEST(TextView, HelpPopupScrollsByArrowsAndKeys) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    Tap(207, 5);
+    ASSERT_EQ(PopupScreen, PopupHelp);
+    ASSERT_EQ(ScrollActive, 1);  // the help text is longer than eight rows
+    const std::vector<uint32_t> top = Screenshot();
+    Tap(225, 34);  // up at the top: nothing moves, nothing repaints
+    EXPECT_EQ(ScrollOffset, 0);
+    EXPECT_EQ(Screenshot(), top);
+    Tap(225, 190);  // the down arrow
+    EXPECT_EQ(ScrollOffset, 1);
+    EXPECT_NE(Screenshot(), top);
+    Send(MessageKeyDown, KeyCodeUp);
+    Send(MessageKeyUp, KeyCodeUp);
+    EXPECT_EQ(ScrollOffset, 0);
+    EXPECT_EQ(Screenshot(), top);
+    for (int i = 0; i < 40; ++i) Tap(225, 190);
+    EXPECT_EQ(ScrollOffset, MaxScrollOffset);
+    // Closing and opening again starts from the top.
+    Tap(222, 10);
+    Tap(207, 5);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
+TEST(TextView, PopupsStayAtTheWindowsTopLeftOnShiftedScreens) {
+    ASSERT_TRUE(StartProgram(240, 400));
+    ASSERT_EQ(LayoutShift.Y, 40);
+    Tap(186, 45);  // the information icon, 40 units down
+    ASSERT_EQ(PopupScreen, PopupAbout);
+    // The frame's title bar is at the very top, not 40 units down.
+    EXPECT_NE(HeadlessPixel(120, 3), HeadlessPixel(120, 215));
+    Tap(222, 10);  // the close box is not shifted either
+    EXPECT_EQ(PopupScreen, PopupNone);
+    EXPECT_EQ(BaseScreen, ScreenMainMenu);
+}
