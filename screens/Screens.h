@@ -8,3 +8,15 @@ void DrawMainMenu(DeviceContext* dc);
 void MainMenuTap(int x, int y);
 // Runs when the main menu is drawn afresh: every section starts anew.
 void SelectionReset();
+
+// The pickers' small Back icon in the top-right corner, and its tap box.
+void DrawSmallBackIcon(DeviceContext* dc);
+bool InCloseBox(int x, int y);
+
+void DrawCompatibilityPicker(DeviceContext* dc);
+void CompatibilityPickerTap(int x, int y);
+void DrawForecastPicker(DeviceContext* dc);
+void ForecastPickerTap(int x, int y);
+// The profile picker: the sign grid (SubPage 3) or the topic list (4).
+void DrawProfilePicker(DeviceContext* dc);
+void ProfilePickerTap(int x, int y);

@@ -1,5 +1,6 @@
 // The window procedure: routes every message of the one window, and the
 // paint dispatcher that draws the three layers (page, popup, entry panel).
+#include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Popups.h"
@@ -13,7 +14,11 @@ namespace {
 void DrawPage(DeviceContext* dc) {
     switch (BaseScreen) {
     case ScreenMainMenu: DrawMainMenu(dc); break;
-    default: break;  // the other pages have painters of their own
+    case ScreenCompatibilityPicker: DrawCompatibilityPicker(dc); break;
+    case ScreenForecastPicker: DrawForecastPicker(dc); break;
+    case ScreenProfilePicker: DrawProfilePicker(dc); break;
+    case ScreenResult: DrawResultView(dc); break;
+    default: break;
     }
 }
 

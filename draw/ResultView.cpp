@@ -1,0 +1,216 @@
+#include "draw/ResultView.h"
+
+#include "draw/Primitives.h"
+#include "readings/Signs.h"
+#include "shell/State.h"
+
+#include <cwchar>
+
+namespace {
+
+struct CornerButtons {
+    LayoutPoint Back, Previous, Next;
+    int Spacing;
+};
+
+// Indexed by DisplayMode 1 … 7.
+constexpr CornerButtons Corners[8] = {
+    {},
+    {{15, 288}, {166, 288}, {200, 288}, 26}, {{222, 5}, {254, 5}, {288, 5}, 0},
+    {{15, 288}, {166, 288}, {200, 288}, 26}, {{222, 5}, {254, 5}, {288, 5}, 0},
+    {{142, 5}, {174, 5}, {208, 5}, 0},       {{142, 5}, {174, 5}, {208, 5}, 0},
+    {{15, 288}, {246, 288}, {280, 288}, 26},
+};
+
+void PlaceCornerButtons() {
+    const CornerButtons& corners = Corners[DisplayMode];
+    BackButton = corners.Back;
+    PrevPageButton = corners.Previous;
+    NextPageButton = corners.Next;
+    SummarySpacing = corners.Spacing;
+    // Read in sequence on a short layout, Back stands below the title band.
+    if (ResultKind == KindProfile && ProfileReadAll == 1) {
+        if (DisplayMode == 2 || DisplayMode == 4) BackButton = {288, 39};
+        if (DisplayMode == 5 || DisplayMode == 6) BackButton = {208, 39};
+    }
+}
+
+void DrawFillers(DeviceContext* dc) {
+    const bool wide = LayoutShift.X == 40, tall = LayoutShift.Y == 40;
+    if (DoubleResolution()) {
+        if (wide) {
+            DrawBitmap(dc, 468, 80, 480, -40, 0);
+            DrawBitmap(dc, 469, 80, 480, 320, 0);
+        }
+        if (tall) {
+            DrawBitmap(dc, 466, 480, 80, 0, -40);
+            DrawBitmap(dc, 467, 480, 80, 0, 320);
+        }
+        return;
+    }
+    if (wide) {
+        StretchBitmap(dc, 468, 80, 480, -40, 0, 40, 240);
+        StretchBitmap(dc, 469, 80, 480, 320, 0, 40, 240);
+    }
+    if (tall) {
+        StretchBitmap(dc, 466, 480, 80, 0, -40, 240, 40);
+        StretchBitmap(dc, 467, 480, 80, 0, 320, 240, 40);
+    }
+}
+
+void DrawTitleBand(DeviceContext* dc) {
+    DrawPicturePair(dc, 360, 359, 240, 30, 0, 0);
+    if (DoubleResolution()) DrawLine(dc, 0, 0, 0, 0, 29, 320, 29);
+    else DrawLine(dc, 0, 0, 0, 0, 28, 320, 28);
+    if (DisplayMode == 2 || DisplayMode == 7) DrawBitmap(dc, 439, 80, 28, 240, 0);
+    if (DisplayMode == 4) StretchBitmap(dc, 439, 80, 28, 480, 0, 160, 57);
+    FillBox(dc, 119, 119, 119, 0, 29, 320, 31);
+}
+
+void DrawHeaderBox(DeviceContext* dc, int right) {
+    if (DoubleResolution()) {
+        DrawKeyedBitmap(dc, 323, 8, 60, 4, 1, 255, 204, 255);
+        DrawKeyedBitmap(dc, 319, 8, 60, right, 1, 255, 204, 255);
+    } else {
+        DrawKeyedBitmap(dc, 322, 4, 30, 4, 1, 255, 204, 255);
+        DrawKeyedBitmap(dc, 326, 4, 30, right, 1, 255, 204, 255);
+    }
+    DrawLine(dc, 0, 0, 0, 8, 1, right, 1);
+    if (DoubleResolution()) DrawLine(dc, 0, 0, 0, 8, 2, right, 2);
+    FillBox(dc, 119, 119, 119, 8, 2, right, 4);
+    FillBox(dc, 255, 255, 255, 8, 4, right, 32);
+}
+
+void Number(DeviceContext* dc, int value, int r, int g, int b, int left, int right) {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%d", value);
+    DrawTextBox(dc, text, r, g, b, 255, 255, 255, left, 9, right, 23, 0, 0);
+}
+
+void DrawHeaderText(DeviceContext* dc, int page, int count) {
+    if (count > 9 && ProfileReadAll == 1) {
+        DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 160, 23, 0, 0);
+        Number(dc, page, 180, 0, 0, 96, 160);
+        DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 117, 9, 160, 23, 0, 0);
+        Number(dc, count, 0, 0, 0, 135, 160);
+    } else if (count > 9) {
+        if (SignIndex >= 1 && SignIndex <= SignCount) {
+            wchar_t title[32];
+            std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
+            DrawTextBox(dc, title, 0, 0, 255, 255, 255, 255, 10, 9, 140, 23, 0, 1);
+        }
+    } else if (page > count) {
+        DrawTextBox(dc, L"Outcome:", 0, 0, 0, 255, 255, 255, 15, 9, 200, 23, 1, 0);
+    } else {
+        DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 140, 23, 0, 0);
+        Number(dc, page, 180, 0, 0, 96, 140);
+        DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 108, 9, 140, 23, 0, 0);
+        Number(dc, count, 0, 0, 0, 126, 140);
+    }
+}
+
+void DrawBar(DeviceContext* dc) {
+    if (DisplayMode == 1 || DisplayMode == 3 || DisplayMode == 7) {
+        const int right = DisplayMode == 7 ? 320 : 240;
+        FillBox(dc, 220, 220, 220, 0, 280, right, 320);
+        FillBox(dc, 170, 170, 170, 0, 280, right, 282);
+    }
+}
+
+// The button pictures by mode: tall on portrait and 320 x 320 layouts, flat
+// on the others, double size on the double-resolution modes.
+enum Button { Previous, Next, Back };
+constexpr int ButtonIds[3][4] = {{382, 380, 383, 381}, {390, 388, 379, 389}, {386, 384, 387, 385}};
+
+void DrawButton(DeviceContext* dc, Button button, LayoutPoint at) {
+    const bool flat = DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
+    const int variant = (DoubleResolution() ? 2 : 0) + (flat ? 1 : 0);
+    const int width = DoubleResolution() ? 64 : 32;
+    const int height = (flat ? 18 : 28) * (DoubleResolution() ? 2 : 1);
+    DrawKeyedBitmap(dc, ButtonIds[button][variant], width, height, at.X, at.Y, 255, 204, 255);
+}
+
+void DrawBackAtTopRight(DeviceContext* dc) {
+    BackButton = WideLayout() ? LayoutPoint{286, 0} : LayoutPoint{206, 0};
+    if (DoubleResolution()) DrawKeyedBitmap(dc, 387, 64, 56, BackButton.X, 0, 255, 204, 255);
+    else DrawKeyedBitmap(dc, 386, 32, 28, BackButton.X, 0, 255, 204, 255);
+}
+
+// A page with Previous while there is one before, Next while there is one
+// after, and Back.
+void DrawPagingButtons(DeviceContext* dc, bool previous, bool next) {
+    DrawBar(dc);
+    if (previous) DrawButton(dc, Previous, PrevPageButton);
+    if (next) DrawButton(dc, Next, NextPageButton);
+    DrawButton(dc, Back, BackButton);
+}
+
+// A single page: Back in the bar on tall layouts, at the top right otherwise.
+void DrawSinglePageButtons(DeviceContext* dc) {
+    DrawBar(dc);
+    if (DisplayMode == 1 || DisplayMode == 3 || DisplayMode == 7) DrawButton(dc, Back, BackButton);
+    else DrawBackAtTopRight(dc);
+}
+
+}  // namespace
+
+void DrawPicturePair(DeviceContext* dc, int small, int large, int width, int height, int x, int y) {
+    if (DoubleResolution()) DrawBitmap(dc, large, 2 * width, 2 * height, x, y);
+    else DrawBitmap(dc, small, width, height, x, y);
+}
+
+void DrawResultView(DeviceContext* dc) {
+    ContentOrigin = {0, ShortLayout() ? 144 : 160};
+    MarginX = WideLayout() ? 40 : 0;
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    SetTextFont(L"Tahoma", 15, 700);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    PlaceCornerButtons();
+    switch (ResultKind) {
+    case KindCompatibility: DrawCompatibilityReport(dc); break;
+    case KindForecast: DrawYearlyForecast(dc); break;
+    case KindProfile: DrawSignProfile(dc); break;
+    default: break;
+    }
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawReportFrame(DeviceContext* dc, int page, int count) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    const int bottom = DisplayMode == 2 || DisplayMode == 4 ? 240 : 320;
+    FillBox(dc, 255, 255, 255, 0, 0, WideLayout() ? 320 : 240, bottom);
+    DrawFillers(dc);
+    DrawTitleBand(dc);
+    const int headerRight = count > 9 ? (ProfileReadAll == 1 ? 160 : 140) : (page > count ? 80 : 140);
+    DrawHeaderBox(dc, headerRight);
+    SetTextFont(L"Tahoma", 15, 700);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    DrawHeaderText(dc, page, count);
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawReportNav(DeviceContext* dc, int page, int count) {
+    switch (ResultKind) {
+    case KindCompatibility:
+    case KindForecast:
+        if (page > count) DrawBackAtTopRight(dc);
+        else DrawPagingButtons(dc, page > 1, true);
+        break;
+    case KindProfile:
+        if (ProfileReadAll == 1) DrawPagingButtons(dc, page > 1, page < 10);
+        else DrawSinglePageButtons(dc);
+        break;
+    case KindNumerology:
+        if (ReportPage == 1 || ReportPage == 2 || ReportPage == 6) {
+            DrawSinglePageButtons(dc);
+        } else if (ReportPage == 3 || ReportPage == 4 || ReportPage == 5) {
+            const int last = ReportPage == 5 ? 3 : 4;
+            DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
+        } else {
+            DrawBar(dc);
+        }
+        break;
+    default:
+        break;
+    }
+}

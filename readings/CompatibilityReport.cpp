@@ -1,0 +1,45 @@
+// The love compatibility report: three explanation pages (Relationship,
+// Sex, Life), each with its rating, and an outcome page.
+#include "draw/Primitives.h"
+#include "draw/ResultView.h"
+#include "draw/TextView.h"
+#include "readings/Compatibility.h"
+#include "readings/RatingRows.h"
+#include "shell/State.h"
+
+namespace {
+
+struct PageIcon {
+    int Small, Large;
+};
+// Handshake, heart and smiley: Relationship, Sex and Life.
+constexpr PageIcon Icons[3] = {{361, 362}, {378, 366}, {377, 363}};
+
+bool ValidSign(int sign) { return sign >= 1 && sign <= 12; }
+
+}  // namespace
+
+void DrawCompatibilityReport(DeviceContext* dc) {
+    if (SubPage != 1 || ResultKind != KindCompatibility) return;
+    const int page = ReportPage;
+    DrawReportFrame(dc, page, 3);
+    ClearPageText();
+    AppendPageText(PairText(PairMySign, page, PairLoverSign));
+    const int width = 220 + 2 * MarginX;
+    if (page <= 3) DrawTextPage(ShortLayout() ? 6 : 8, dc, 10, 108, width);
+    else if (ShortLayout()) DrawTextPage(2, dc, 10, 198, width);
+    else DrawTextPage(5, dc, 10, 208, width);
+
+    if (page >= 1 && page <= 3 && ValidSign(PairMySign) && ValidSign(PairLoverSign)) {
+        const int(*tables[3])[13] = {RelationshipRatings, SexRatings, LifeRatings};
+        int* slots[3] = {&FirstRating, &SecondRating, &ThirdRating};
+        *slots[page - 1] = tables[page - 1][PairMySign][PairLoverSign];
+        DrawRatingRow(dc, page, *slots[page - 1]);
+        DrawPicturePair(dc, Icons[page - 1].Small, Icons[page - 1].Large, 48, 50, 2, 39);
+    } else if (page == 4) {
+        DrawRatingRow(dc, 4, 0);
+        for (int i = 0; i < 3; ++i)
+            DrawPicturePair(dc, Icons[i].Small, Icons[i].Large, 48, 50, 2, 39 + 55 * i);
+    }
+    DrawReportNav(dc, page, 3);
+}

@@ -1,0 +1,43 @@
+// The 2010 forecast of one sign: Life, Love, Loot and Luck with their
+// ratings, then an outcome page with all four.
+#include "draw/Primitives.h"
+#include "draw/ResultView.h"
+#include "draw/TextView.h"
+#include "readings/Forecast.h"
+#include "readings/RatingRows.h"
+#include "shell/State.h"
+
+namespace {
+
+struct Area {
+    int Variant;    // rating row: Life, Love, Loot, Luck
+    int Small, Large;
+};
+constexpr Area Areas[4] = {{3, 377, 363}, {2, 378, 366}, {5, 398, 399}, {6, 392, 393}};
+
+}  // namespace
+
+void DrawYearlyForecast(DeviceContext* dc) {
+    if (SubPage != 2 || ResultKind != KindForecast) return;
+    const int page = ReportPage, sign = SignIndex;
+    if (page >= 1 && page <= 4) {
+        DrawReportFrame(dc, page, 4);
+        ClearPageText();
+        AppendPageText(ForecastText(page, sign));
+        DrawTextPage(ShortLayout() ? 6 : 8, dc, 10, 108, 220 + 2 * MarginX);
+        int* slots[4] = {&FirstRating, &SecondRating, &ThirdRating, &FourthRating};
+        *slots[page - 1] = sign >= 1 && sign <= 12 ? ForecastRatings[sign][page] : 0;
+        const Area& area = Areas[page - 1];
+        DrawRatingRow(dc, area.Variant, *slots[page - 1]);
+        DrawPicturePair(dc, area.Small, area.Large, 48, 50, 2, 39);
+        DrawReportNav(dc, page, 4);
+    } else if (page == 5) {
+        DrawReportFrame(dc, 5, 4);
+        const int s = SummarySpacing;
+        const int tops[4] = {39, s + 89, 2 * s + 139, 3 * s + 189};
+        for (int i = 0; i < 4; ++i)
+            DrawPicturePair(dc, Areas[i].Small, Areas[i].Large, 48, 50, 2, tops[i]);
+        DrawRatingRow(dc, 7, 0);
+        DrawReportNav(dc, 5, 4);
+    }
+}

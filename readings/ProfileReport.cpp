@@ -1,0 +1,132 @@
+// The sign profile: ten topic pages about one sign, opened on one topic or
+// read in sequence.
+#include "draw/Primitives.h"
+#include "draw/ResultView.h"
+#include "draw/TextView.h"
+#include "readings/Profile.h"
+#include "readings/Signs.h"
+#include "shell/State.h"
+
+#include <cwchar>
+
+namespace {
+
+struct SignPictures {
+    const wchar_t *Planet, *Symbol;
+    int PlanetPicture, SymbolPicture;
+    const wchar_t* ColourWord;
+    Colour Swatch;
+    const wchar_t* Stone;
+    int StonePicture;
+};
+
+// By SignIndex; Virgo's colour page has a second half, drawn separately.
+constexpr SignPictures Pictures[13] = {
+    {},
+    {L"MARS", L"RAM", 404, 414, L"RED", {255, 0, 0}, L"DIAMOND", 426},
+    {L"The SUN", L"LION", 405, 415, L"GOLD", {255, 204, 51}, L"RED RUBY", 427},
+    {L"JUPITER", L"CENTAUR", 406, 416, L"RICH PURPLE", {147, 74, 183}, L"TOPAZ", 428},
+    {L"VENUS", L"BULL", 407, 417, L"PINK", {255, 138, 242}, L"EMERALD", 429},
+    {L"MERCURY", L"VIRGIN", 408, 418, L"GREEN", {0, 255, 0}, L"SARDONYX", 430},
+    {L"SATURN", L"GOAT", 409, 419, L"BROWN", {128, 64, 0}, L"BLACK ONYX", 431},
+    {L"MERCURY", L"TWINS", 408, 420, L"GREEN", {0, 255, 0}, L"MOSS AGATE", 432},
+    {L"VENUS", L"SCALES", 407, 421, L"BLUE", {0, 0, 255}, L"SAPPHIRE", 433},
+    {L"URANUS", L"WATER", 410, 422, L"TURQUOISE", {0, 204, 204}, L"TURKUOISE", 434},
+    {L"MOON", L"CRAB", 411, 423, L"SILVER", {204, 204, 153}, L"PEARL", 435},
+    {L"PLUTO", L"SCORPION", 412, 424, L"DARK RED", {102, 0, 0}, L"OPAL", 436},
+    {L"NEPTUNE", L"FISH", 403, 413, L"SEAGREEN", {102, 153, 102}, L"MOONSTONE", 425},
+};
+
+constexpr const wchar_t* PageTitles[6] = {L"", L"General Information:", L"About Love:",
+                                          L"About Health:", L"Likes / Dislikes:",
+                                          L"Problems / Solutions:"};
+
+constexpr const wchar_t* FamousTitles[13] = {
+    L"", L"Some Famous Arians:", L"Some Famous Leos:", L"Some Famous Sagittarians:",
+    L"Some Famous Taureans:", L"Some Famous Virgoeans:", L"Some Famous Capricorns:",
+    L"Some Famous Gemini:", L"Some Famous Librians:", L"Some Famous Aquarians:",
+    L"Some Famous Folks:", L"Some Famous Scorpions:", L"Some Famous Pisceans:"};
+
+constexpr const wchar_t* PictureLabels[10] = {
+    L"", L"", L"", L"", L"", L"", L"Your\r\nRuling\r\nplanet:", L"Your\r\nsymbol\r\nis the:",
+    L"Your\r\ncolor\r\nof\r\nchoice:", L"Your\r\nstarstone\r\nis the:"};
+
+void DrawTitle(DeviceContext* dc, const wchar_t* title) {
+    DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
+}
+
+// Shows a reading in the text view; a lead-in goes in front of it as part
+// of the same string, so the reading does not start with a space.
+void DrawText(DeviceContext* dc, const wchar_t* lead, const wchar_t* text, int rows, int y) {
+    wchar_t joined[PageTextCapacity] = L"";
+    std::wcsncat(joined, lead ? lead : L"", PageTextCapacity - 1);
+    std::wcsncat(joined, text, PageTextCapacity - 1 - std::wcslen(joined));
+    ClearPageText();
+    AppendPageText(joined);
+    DrawTextPage(rows, dc, 10, y, 220 + 2 * MarginX);
+}
+
+// A picture of the sign's planet, symbol (142 x 142) or stone (100 x 100),
+// stretched to double size on the double-resolution modes.
+void DrawSignPicture(DeviceContext* dc, int id, int size, int x, int y) {
+    if (DoubleResolution()) StretchBitmap(dc, id, size, size, 2 * x, 2 * y, 2 * size, 2 * size);
+    else DrawBitmap(dc, id, size, size, x, y);
+}
+
+void DrawSwatch(DeviceContext* dc, const SignPictures& sign) {
+    SetTextFont(L"Tahoma", 17, 900);
+    PlatformSelectFont(dc, CurrentFont());
+    if (SignIndex == 5) {
+        FillBox(dc, 0, 255, 0, 90, 49, 232, 105);
+        DrawTextBox(dc, L"GREEN", 255, 255, 255, 0, 0, 0, 90, 70, 232, 90, 1, 1);
+        FillBox(dc, 102, 0, 0, 90, 106, 232, 161);
+        DrawTextBox(dc, L"DARK BROWN", 255, 255, 255, 0, 0, 0, 90, 125, 232, 145, 1, 1);
+        return;
+    }
+    FillBox(dc, sign.Swatch.Red, sign.Swatch.Green, sign.Swatch.Blue, 90, 49, 232, 161);
+    DrawTextBox(dc, sign.ColourWord, 255, 255, 255, 0, 0, 0, 90, 95, 232, 115, 1, 1);
+}
+
+// Pages 6 … 9: a label, a picture or colour swatch, the sign's word, a
+// short text below.
+void DrawPicturePage(DeviceContext* dc, FontHandle previous, int page, int rows) {
+    const SignPictures& sign = Pictures[SignIndex];
+    PlatformSelectFont(dc, previous);
+    SetTextFont(L"Tahoma", 15, 700);
+    PlatformSelectFont(dc, CurrentFont());
+    DrawTextBox(dc, PictureLabels[page], 0, 0, 0, 255, 255, 255, 25, 76, 130, 200, 1, 0);
+    const wchar_t* word = nullptr;
+    switch (page) {
+    case 6: DrawSignPicture(dc, sign.PlanetPicture, 142, 90, 39); word = sign.Planet; break;
+    case 7: DrawSignPicture(dc, sign.SymbolPicture, 142, 90, 39); word = sign.Symbol; break;
+    case 8: DrawSwatch(dc, sign); break;
+    case 9: DrawSignPicture(dc, sign.StonePicture, 100, 120, 60); word = sign.Stone; break;
+    default: break;
+    }
+    if (word) DrawTextBox(dc, word, 142, 4, 4, 255, 255, 255, 25, 130, 130, 150, 1, 0);
+    DrawText(dc, nullptr, ProfileText(page), rows - 6, 190);
+}
+
+}  // namespace
+
+void DrawSignProfile(DeviceContext* dc) {
+    const int rows = ShortLayout() ? 8 : 10;
+    SetTextFont(L"Tahoma", 18, 900);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    const int page = ReportPage;
+    if (SubPage == 4 && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
+        page >= 1 && page <= ProfileTopics) {
+        DrawReportFrame(dc, page, ProfileTopics);
+        if (page <= 5) {
+            DrawTitle(dc, PageTitles[page]);
+            DrawText(dc, page == 5 ? ProblemsLeadIn : nullptr, ProfileText(page), rows, 67);
+        } else if (page <= 9) {
+            DrawPicturePage(dc, previous, page, rows);
+        } else {
+            DrawTitle(dc, FamousTitles[SignIndex]);
+            DrawText(dc, nullptr, ProfileText(page), rows, 67);
+        }
+        DrawReportNav(dc, page, ProfileTopics);
+    }
+    PlatformSelectFont(dc, previous);
+}

@@ -1,0 +1,195 @@
+// The two sign pickers: the forecast picker and the profile picker with its
+// sign grid and topic list.
+#include "draw/Primitives.h"
+#include "readings/Signs.h"
+#include "screens/Screens.h"
+#include "shell/Repaint.h"
+#include "shell/State.h"
+
+#include <cwchar>
+
+namespace {
+
+struct PickerLayout {
+    LayoutPoint Title, Origin;
+    bool TitlePicture;
+    int TextLeft, TextTop;  // the title text's box, from the origin
+    bool Centred;
+};
+
+// Indexed by DisplayMode 1 … 7. MarginX and the Back icon follow from the
+// layout's width.
+constexpr PickerLayout ForecastLayouts[8] = {
+    {},
+    {{10, 12}, {4, 94}, true, 5, -20, false},  {{50, 0}, {44, 22}, false, 5, -18, false},
+    {{10, 18}, {4, 94}, true, 5, -20, false},  {{50, 0}, {44, 22}, false, 5, -18, false},
+    {{10, 0}, {4, 22}, false, 5, -18, false},  {{10, 0}, {4, 22}, false, 5, -18, false},
+    {{50, 12}, {44, 94}, true, 5, -20, false},
+};
+constexpr PickerLayout GridLayouts[8] = {
+    {},
+    {{0, 12}, {0, 94}, true, 0, -20, true},   {{40, 0}, {40, 20}, false, 5, -18, false},
+    {{0, 12}, {0, 94}, true, 0, -20, true},   {{40, 0}, {40, 20}, false, 5, -18, false},
+    {{0, 0}, {0, 20}, false, 5, -18, false},  {{0, 0}, {0, 20}, false, 5, -18, false},
+    {{40, 12}, {40, 94}, true, 0, -20, true},
+};
+constexpr PickerLayout TopicLayouts[8] = {
+    {},
+    {{0, 5}, {10, 85}, true, 10, -18, false},  {{40, 0}, {43, 10}, false, 6, -12, false},
+    {{0, 5}, {10, 85}, true, 10, -18, false},  {{40, 0}, {43, 10}, false, 6, -12, false},
+    {{0, 0}, {3, 10}, false, 6, -12, false},   {{0, 0}, {3, 10}, false, 6, -12, false},
+    {{40, 5}, {43, 85}, true, 10, -18, false},
+};
+
+struct Picture {
+    int Id, Width, Height;
+};
+
+// Each picture in its quarter-VGA and its double-size variant.
+struct PickerPictures {
+    Picture Title, TitleLarge, Grid, GridLarge;
+};
+
+void DrawPair(DeviceContext* dc, const Picture& small, const Picture& large, LayoutPoint at) {
+    const Picture& picture = DoubleResolution() ? large : small;
+    DrawBitmap(dc, picture.Id, picture.Width, picture.Height, at.X, at.Y);
+}
+
+void FillBackground(DeviceContext* dc, int r, int g, int b) {
+    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
+    if (DisplayMode == 2 || DisplayMode == 4) FillBox(dc, r, g, b, wide ? -40 : 0, 0, wide ? 400 : 320, 240);
+    else if (DisplayMode == 7) FillBox(dc, r, g, b, 0, 0, 320, 320);
+    else if (DisplayMode == 1 || DisplayMode == 3) FillBox(dc, r, g, b, 0, tall ? -40 : 0, 240, tall ? 400 : 320);
+    else FillBox(dc, r, g, b, 0, 0, 240, 320);
+}
+
+void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictures& pictures,
+                int r, int g, int b, const wchar_t* title) {
+    SetTextFont(L"Tahoma", 13, 700);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    TitlePos = layout.Title;
+    ContentOrigin = layout.Origin;
+    MarginX = WideLayout() ? 40 : 0;
+    FillBackground(dc, r, g, b);
+    if (layout.TitlePicture) DrawPair(dc, pictures.Title, pictures.TitleLarge, TitlePos);
+    const int x0 = ContentOrigin.X, y0 = ContentOrigin.Y;
+    DrawTextBox(dc, title, 142, 4, 4, 0, 0, 0, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240,
+                y0, 1, layout.Centred ? 1 : 0);
+    DrawPair(dc, pictures.Grid, pictures.GridLarge, ContentOrigin);
+    DrawSmallBackIcon(dc);
+    PlatformSelectFont(dc, previous);
+}
+
+// ---- Taps -------------------------------------------------------------------------
+
+int CellColumn(int x) {
+    const int dx = x - ContentOrigin.X;
+    constexpr int starts[4] = {0, 60, 120, 182};
+    for (int column = 0; column < 4; ++column)
+        if (dx >= starts[column] && dx <= starts[column] + 50) return column + 1;
+    return 0;
+}
+
+// Rows of the sign grids, [top, bottom) from the grid's origin, tested in
+// order. The forecast grid has 4-unit gaps between its rows; the profile
+// grid's overlapping bands, tested one after the other, leave none.
+constexpr int ForecastRows[3][2] = {{0, 70}, {74, 146}, {150, 218}};
+constexpr int ProfileRows[3][2] = {{0, 70}, {37, 146}, {75, 218}};
+
+int SignCell(const int (&rows)[3][2], int x, int y) {
+    const int column = CellColumn(x), dy = y - ContentOrigin.Y;
+    if (column == 0) return 0;
+    for (int row = 0; row < 3; ++row)
+        if (dy >= rows[row][0] && dy < rows[row][1]) return 4 * row + column;
+    return 0;
+}
+
+// Topic rows of the profile topic list, [top, bottom) from the list's origin.
+constexpr int TopicRows[11][2] = {{0, 20},    {22, 40},   {42, 62},   {64, 82},
+                                  {84, 102},  {104, 124}, {126, 144}, {146, 166},
+                                  {168, 186}, {188, 208}, {210, 230}};
+
+int TopicAt(int x, int y) {
+    const int dx = x - ContentOrigin.X, dy = y - ContentOrigin.Y;
+    if (dx < 0 || dx > 220) return 0;
+    for (int topic = 0; topic < 11; ++topic)
+        if (dy >= TopicRows[topic][0] && dy < TopicRows[topic][1]) return topic + 1;
+    return 0;
+}
+
+void OpenReport(int kind) {
+    ResultKind = kind;
+    BaseScreen = ScreenResult;
+    RepaintAll();
+}
+
+}  // namespace
+
+void DrawSmallBackIcon(DeviceContext* dc) {
+    const int x = 222 + 2 * MarginX;
+    if (DoubleResolution()) DrawKeyedBitmap(dc, 333, 34, 34, x, 1, 255, 204, 255);
+    else DrawKeyedBitmap(dc, 334, 17, 17, x, 1, 255, 204, 255);
+}
+
+bool InCloseBox(int x, int y) {
+    return x >= 2 * MarginX + 222 && x <= 2 * MarginX + 240 && y >= 0 && y <= 17;
+}
+
+void DrawForecastPicker(DeviceContext* dc) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    DrawPicker(dc, ForecastLayouts[DisplayMode], {{346, 220, 46}, {348, 440, 91}, {345, 232, 218}, {347, 464, 436}}, 206, 255,
+               49, L"Click your sign and learn about 2010:");
+}
+
+void DrawProfilePicker(DeviceContext* dc) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    if (SubPage == 3) {
+        DrawPicker(dc, GridLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {351, 240, 218}, {352, 480, 436}}, 255, 255,
+                   153, L"Click your sign and learn about you:");
+    } else if (SubPage == 4) {
+        wchar_t title[32] = L"";
+        if (SignIndex >= 1 && SignIndex <= SignCount)
+            std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
+        DrawPicker(dc, TopicLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {349, 220, 230}, {482, 440, 460}}, 255, 255,
+                   153, title);
+    }
+}
+
+void ForecastPickerTap(int x, int y) {
+    if (const int cell = SignCell(ForecastRows, x, y)) {
+        ReportPage = 1;
+        SignIndex = cell;
+        OpenReport(KindForecast);
+    } else if (InCloseBox(x, y)) {
+        SubPage = 0;
+        ScreenReady = 0;
+        BaseScreen = ScreenMainMenu;
+        RepaintAll();
+    }
+}
+
+void ProfilePickerTap(int x, int y) {
+    if (SubPage == 3) {
+        if (const int cell = SignCell(ProfileRows, x, y)) {
+            SignIndex = cell;
+            SubPage = 4;
+            RepaintAll();
+        } else if (InCloseBox(x, y)) {
+            ScreenReady = 0;
+            SubPage = 0;
+            BaseScreen = ScreenMainMenu;
+            RepaintAll();
+        }
+    } else if (SubPage == 4) {
+        if (const int topic = TopicAt(x, y)) {
+            ReportPage = topic <= 10 ? topic : 1;
+            ProfileReadAll = topic <= 10 ? 0 : 1;
+            OpenReport(KindProfile);
+        } else if (InCloseBox(x, y)) {
+            ScreenReady = 0;
+            SubPage = 3;
+            BaseScreen = ScreenProfilePicker;
+            RepaintAll();
+        }
+    }
+}
