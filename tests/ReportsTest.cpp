@@ -1,0 +1,155 @@
+// The pickers and the reports as a user reaches them: taps on the real
+// pages, with the anchors their painters publish.
+#include "shell/Repaint.h"
+
+#include "Harness.h"
+
+namespace {
+
+// Taps a layout point on the current screen, converting to pixels.
+void TapLayout(int x, int y) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    Tap((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale);
+}
+
+void OpenSection(int row) {
+    TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * (row - 1));
+}
+
+uint32_t LayoutPixel(int x, int y) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    return HeadlessPixel((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale);
+}
+
+}  // namespace
+
+TEST(Reports, CompatibilityPairRatingsAndWayBack) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    OpenSection(1);
+    ASSERT_EQ(BaseScreen, ScreenCompatibilityPicker);
+    EXPECT_EQ(PairMySign, 1);  // Aries and Aries are ringed on arrival
+    EXPECT_EQ(PairLoverSign, 1);
+    TapLayout(75 + 45, 296 + 7);  // Match
+    ASSERT_EQ(BaseScreen, ScreenResult);
+    EXPECT_EQ(ReportPage, 1);
+    EXPECT_EQ(FirstRating, 8);
+    TapLayout(205, 290);
+    EXPECT_EQ(SecondRating, 7);
+    TapLayout(205, 290);
+    EXPECT_EQ(ThirdRating, 10);
+    TapLayout(205, 290);
+    ASSERT_EQ(ReportPage, 4);
+    // The outcome page offers only Back, at the top right: no question.
+    EXPECT_EQ(BackButton.X, 206);
+    TapLayout(170, 290);
+    EXPECT_EQ(ReportPage, 4);
+    TapLayout(210, 5);
+    EXPECT_EQ(BaseScreen, ScreenCompatibilityPicker);
+    // The pair is ordered: Leo → Aries rates the relationship 10.
+    TapLayout(0 + 60, 90 + 10);    // I am Leo
+    TapLayout(0 + 10, 200 + 10);   // my lover is Aries
+    TapLayout(75 + 45, 296 + 7);
+    EXPECT_EQ(PairMySign, 2);
+    EXPECT_EQ(PairLoverSign, 1);
+    EXPECT_EQ(FirstRating, 10);
+}
+
+TEST(Reports, ForecastOutcomeRowsFollowTheSpacing) {
+    for (const auto& [w, h, spacing] : {std::tuple{240, 320, 26}, std::tuple{320, 240, 0}}) {
+        ASSERT_TRUE(StartProgram(w, h));
+        OpenSection(2);
+        ASSERT_EQ(BaseScreen, ScreenForecastPicker);
+        TapLayout(ContentOrigin.X + 65, ContentOrigin.Y + 10);  // Leo
+        ASSERT_EQ(SignIndex, 2);
+        for (int i = 0; i < 4; ++i) TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+        ASSERT_EQ(ReportPage, 5);
+        EXPECT_EQ(SummarySpacing, spacing);
+        EXPECT_EQ(SecondRating, 10);  // Leo's love
+        // The four icons stand at 39, S + 89, 2S + 139 and 3S + 189.
+        for (const int top : {39, spacing + 89, 2 * spacing + 139, 3 * spacing + 189})
+            EXPECT_NE(LayoutPixel(26, top + 25), 0xFFFFFFu) << "icon at " << top;
+    }
+}
+
+TEST(Reports, ProfileOneTopicAndInSequence) {
+    ASSERT_TRUE(StartProgram(240, 240));  // mode 5: no bottom bar
+    OpenSection(3);
+    ASSERT_EQ(BaseScreen, ScreenProfilePicker);
+    TapLayout(ContentOrigin.X + 190, ContentOrigin.Y + 160);  // Pisces
+    ASSERT_EQ(SignIndex, 12);
+    ASSERT_EQ(SubPage, 4);
+    TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 45);  // About Health
+    ASSERT_EQ(BaseScreen, ScreenResult);
+    EXPECT_EQ(ReportPage, 3);
+    EXPECT_EQ(BackButton.X, 206);
+    EXPECT_EQ(BackButton.Y, 0);
+    TapLayout(210, 5);
+    ASSERT_EQ(BaseScreen, ScreenProfilePicker);
+    EXPECT_EQ(SubPage, 4);
+
+    ASSERT_TRUE(StartProgram(240, 320));
+    OpenSection(3);
+    TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 80);  // Virgo
+    TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 215);  // Show Everything!
+    ASSERT_EQ(ProfileReadAll, 1);
+    for (int page = 2; page <= 8; ++page) TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+    ASSERT_EQ(ReportPage, 8);
+    // Virgo's colour of choice comes in two halves.
+    EXPECT_EQ(LayoutPixel(100, 55), 0x00FF00u);
+    EXPECT_EQ(LayoutPixel(100, 155), 0x660000u);
+    TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+    TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+    EXPECT_EQ(ReportPage, 10);
+    TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);  // no Next on the last page
+    EXPECT_EQ(ReportPage, 10);
+    TapLayout(BackButton.X + 5, BackButton.Y + 5);  // the last page goes back at once
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(BaseScreen, ScreenProfilePicker);
+}
+
+TEST(Reports, SharedPlanetsShowTheSamePage) {
+    std::vector<uint32_t> pictures[2];
+    const int signs[2][2] = {{4, 8}, {5, 7}};  // Taurus and Libra, Virgo and Gemini
+    for (const auto& pair : signs) {
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_TRUE(StartProgram(240, 320));
+            OpenSection(3);
+            const int cell = pair[i] - 1;
+            TapLayout(ContentOrigin.X + 10 + 60 * (cell % 4), ContentOrigin.Y + 10 + 76 * (cell / 4));
+            ASSERT_EQ(SignIndex, pair[i]);
+            TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 110);  // Planet Ruling
+            ASSERT_EQ(ReportPage, 6);
+            pictures[i].clear();
+            for (int y = 39; y < 181; ++y)
+                for (int x = 90; x < 232; ++x) pictures[i].push_back(LayoutPixel(x, y));
+        }
+        EXPECT_EQ(pictures[0], pictures[1]);
+    }
+}
+
+TEST(Reports, EveryPageDrawsInEveryMode) {
+    const int screens[][2] = {{240, 320}, {320, 240}, {480, 640}, {640, 480},
+                              {240, 240}, {480, 480}, {320, 320}, {240, 400}, {800, 480}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(std::to_string(screen[0]) + "x" + std::to_string(screen[1]));
+        ASSERT_TRUE(StartProgram(screen[0], screen[1]));
+        for (int section = 1; section <= 3; ++section) {
+            ScreenReady = 0;
+            BaseScreen = ScreenMainMenu;
+            RepaintAll();
+            OpenSection(section);
+            const std::vector<uint32_t> picker = Screenshot();
+            if (section == 1) TapLayout(ButtonSlot1.X + 45, ButtonSlot1.Y + 7);
+            else TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);
+            if (section == 3) TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 215);
+            ASSERT_EQ(BaseScreen, ScreenResult) << "section " << section;
+            EXPECT_NE(Screenshot(), picker);
+            const int pages = section == 3 ? 10 : 4;
+            for (int page = 1; page < pages; ++page) {
+                const std::vector<uint32_t> before = Screenshot();
+                TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+                EXPECT_NE(Screenshot(), before) << "section " << section << " page " << page;
+            }
+        }
+    }
+}
