@@ -170,6 +170,7 @@ void DrawResultView(DeviceContext* dc) {
     case KindCompatibility: DrawCompatibilityReport(dc); break;
     case KindForecast: DrawYearlyForecast(dc); break;
     case KindProfile: DrawSignProfile(dc); break;
+    case KindNumerology: DrawNumerologyReport(dc); break;
     default: break;
     }
     PlatformSelectFont(dc, previous);

@@ -19,3 +19,4 @@ void DrawPicturePair(DeviceContext* dc, int small, int large, int width, int hei
 void DrawCompatibilityReport(DeviceContext* dc);
 void DrawYearlyForecast(DeviceContext* dc);
 void DrawSignProfile(DeviceContext* dc);
+void DrawNumerologyReport(DeviceContext* dc);

@@ -1,5 +1,8 @@
 #include "screens/Panels.h"
 
+#include "draw/Primitives.h"
+#include "screens/Keyboard.h"
+
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
@@ -86,4 +89,51 @@ void PanelButtonUp(int x, int y) {
     } else if (BaseScreen == ScreenResult) {
         RepaintPanelBand();
     }
+}
+
+namespace {
+
+void DrawBand(DeviceContext* dc, const PanelGeometry& panel, int bottom) {
+    const int left = panel.BandLeft, right = panel.BandRight, top = panel.BandTop;
+    FillBox(dc, 0, 0, 0, left, top, right, top + 1);
+    FillBox(dc, 201, 203, 208, left, top + 1, right, top + 2);
+    FillBox(dc, 90, 100, 110, left, top + 2, right, top + 27);
+    FillBox(dc, 80, 87, 98, left, top + 27, right, bottom);
+}
+
+void DrawPanelButton(DeviceContext* dc, int x, int y, bool pressed) {
+    if (DoubleResolution()) DrawBitmap(dc, pressed ? 472 : 474, 420, 62, x, y);
+    else DrawBitmap(dc, pressed ? 471 : 473, 210, 31, x, y);
+}
+
+void DrawCentred(DeviceContext* dc, const wchar_t* text, int height, int width, int top, int bottom) {
+    SetTextFont(L"Tahoma", height, 700);
+    PlatformSelectFont(dc, CurrentFont());
+    DrawTextBox(dc, text, 255, 255, 255, 0, 0, 0, 0, top, width, bottom, 1, 1);
+}
+
+}  // namespace
+
+void DrawMessagePanel(DeviceContext* dc) {
+    const PanelGeometry panel = PanelLayout();
+    const int bx = panel.ButtonX, by = panel.ButtonY;
+    DrawBand(dc, panel, panel.BandTop + 100);
+    DrawPanelButton(dc, bx, by, PressedButton == 1);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    DrawCentred(dc, PanelMessage ? PanelMessage : L"", 15, panel.TextWidth, by - 43, by - 20);
+    DrawCentred(dc, L"ok", 18, panel.TextWidth, by + 5, by + 25);
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawConfirmPanel(DeviceContext* dc) {
+    const PanelGeometry panel = PanelLayout();
+    const int bx = panel.ButtonX, by = panel.ButtonY;
+    DrawBand(dc, panel, by + 67);
+    DrawPanelButton(dc, bx, by, PressedButton == 1);
+    DrawPanelButton(dc, bx, by + SecondButtonOffset, PressedButton == 2);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    DrawCentred(dc, PanelMessage ? PanelMessage : L"", 15, panel.TextWidth, by - 26, by);
+    DrawCentred(dc, L"yes", 18, panel.TextWidth, by + 5, by + 25);
+    DrawCentred(dc, L"no", 18, panel.TextWidth, by + 39, by + 59);
+    PlatformSelectFont(dc, previous);
 }

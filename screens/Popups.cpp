@@ -2,6 +2,7 @@
 
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
+#include "readings/Extras.h"
 #include "resources/Catalogue.h"
 #include "shell/State.h"
 
@@ -77,5 +78,14 @@ void DrawHelpPopup(DeviceContext* dc) {
                    L"return to the main menu.");
     AppendPageText(L"In some cases you need to input some text or numbers, there an on screen "
                    L"keyboard appears allowing you to write the text.");
+    DrawTextPageFixed(8, dc, 10, 34, 220);
+}
+
+void DrawExtrasPopup(DeviceContext* dc) {
+    DrawPopupFrame(dc, L"Conclusion Details:");
+    wchar_t text[ExtrasTextCapacity];
+    BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
+    ClearPageText();
+    AppendPageText(text);
     DrawTextPageFixed(8, dc, 10, 34, 220);
 }

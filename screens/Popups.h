@@ -9,3 +9,5 @@ struct DeviceContext;
 void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption);
 void DrawAboutPopup(DeviceContext* dc);
 void DrawHelpPopup(DeviceContext* dc);
+// The result of the extras page's button: tree, birthday colour or Chinese sign.
+void DrawExtrasPopup(DeviceContext* dc);

@@ -22,6 +22,12 @@ int MySignChoice, LoverSignChoice, PairMySign, PairLoverSign;
 LayoutPoint MyRow, LoverRow;
 int FirstRating, SecondRating, ThirdRating, FourthRating;
 int DayIndex, MonthIndex, BirthYear, EntryField;
+wchar_t DayText[DateTextCapacity], MonthText[DateTextCapacity], YearText[DateTextCapacity];
 
 const wchar_t* PanelMessage;
 int PressedButton;
+wchar_t EditText[EditCapacity];
+wchar_t PanelTitle[16];
+bool EditSelected, ShiftOn;
+int KeyboardPage;
+LayoutPoint PanelOrigin;

@@ -40,10 +40,20 @@ extern int MySignChoice, LoverSignChoice, PairMySign, PairLoverSign;
 extern LayoutPoint MyRow, LoverRow;
 extern int FirstRating, SecondRating, ThirdRating, FourthRating;
 extern int DayIndex, MonthIndex, BirthYear, EntryField;
+// The birth date as entered and accepted (memory only; empty at start).
+constexpr int DateTextCapacity = 16;
+extern wchar_t DayText[DateTextCapacity], MonthText[DateTextCapacity], YearText[DateTextCapacity];
 
 // ---- Entry panels ---------------------------------------------------------------------
 extern const wchar_t* PanelMessage;
 extern int PressedButton;           // 0 none, 1 first button, 2 second
+// The keyboard panel.
+constexpr int EditCapacity = 13;    // 12 characters and the terminator
+extern wchar_t EditText[EditCapacity];
+extern wchar_t PanelTitle[16];
+extern bool EditSelected, ShiftOn;
+extern int KeyboardPage;            // 0 letters, 1 digits and symbols
+extern LayoutPoint PanelOrigin;
 
 // Screen values of BaseScreen, PopupScreen and InputPanel.
 enum : int {

@@ -1,6 +1,8 @@
 // The tap layer: converts stylus positions to layout units and routes each
 // tap to the topmost layer: entry panel, else popup, else the page.
 #include "draw/TextView.h"
+#include "screens/BirthDate.h"
+#include "screens/Keyboard.h"
 #include "screens/Panels.h"
 #include "screens/Screens.h"
 #include "shell/Navigation.h"
@@ -118,7 +120,9 @@ void PageTap(int x, int y) {
     case ScreenCompatibilityPicker: CompatibilityPickerTap(x, y); break;
     case ScreenForecastPicker: ForecastPickerTap(x, y); break;
     case ScreenProfilePicker: ProfilePickerTap(x, y); break;
+    case ScreenBirthDate: BirthDateTap(x, y); break;
     case ScreenResult: ResultViewTap(x, y); break;
+    case ScreenExtras: ExtrasMenuTap(x, y); break;
     default: break;
     }
 }
@@ -173,7 +177,8 @@ void TapDown(int x, int y) {
     case PanelNone: PageTap(x, y); break;
     case PanelMessageBox:
     case PanelConfirm: PanelButtonDown(x, y); break;
-    default: break;  // the keyboard takes its own taps
+    case PanelKeyboard: KeyboardTap(x, y); break;
+    default: break;
     }
 }
 

@@ -3,6 +3,8 @@
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "platform/Platform.h"
+#include "screens/BirthDate.h"
+#include "screens/Keyboard.h"
 #include "screens/Popups.h"
 #include "screens/Screens.h"
 #include "shell/Display.h"
@@ -17,7 +19,9 @@ void DrawPage(DeviceContext* dc) {
     case ScreenCompatibilityPicker: DrawCompatibilityPicker(dc); break;
     case ScreenForecastPicker: DrawForecastPicker(dc); break;
     case ScreenProfilePicker: DrawProfilePicker(dc); break;
+    case ScreenBirthDate: DrawBirthDatePage(dc); break;
     case ScreenResult: DrawResultView(dc); break;
+    case ScreenExtras: DrawExtrasMenu(dc); break;
     default: break;
     }
 }
@@ -25,12 +29,20 @@ void DrawPage(DeviceContext* dc) {
 void DrawPopup(DeviceContext* dc) {
     switch (PopupScreen) {
     case PopupAbout: DrawAboutPopup(dc); break;
+    case PopupExtras: DrawExtrasPopup(dc); break;
     case PopupHelp: DrawHelpPopup(dc); break;
     default: break;
     }
 }
 
-void DrawPanel(DeviceContext*) {}
+void DrawPanel(DeviceContext* dc) {
+    switch (InputPanel) {
+    case PanelKeyboard: DrawKeyboardPanel(dc); break;
+    case PanelMessageBox: DrawMessagePanel(dc); break;
+    case PanelConfirm: DrawConfirmPanel(dc); break;
+    default: break;
+    }
+}
 
 void Paint() {
     DeviceContext* dc = PlatformBeginPaint();
@@ -64,7 +76,10 @@ void Activate(long state) {
 
 void ScreenChanged(bool moved) {
     RefreshClassification();
-    if (InputPanel == PanelKeyboard) ScreenReady = 0;
+    if (InputPanel == PanelKeyboard) {
+        PlaceKeyboard();
+        ScreenReady = 0;
+    }
     if (moved) {
         if (BaseScreen == ScreenResult) ScrollOffset = 0;
         else if (BaseScreen == ScreenMainMenu) ScreenReady = 0;

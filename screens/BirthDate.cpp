@@ -1,0 +1,218 @@
+// The numerology page (date entry, then the topic menu) and the extras
+// page, which show and edit the same birth date.
+#include "screens/BirthDate.h"
+
+#include "draw/Primitives.h"
+#include "draw/TextView.h"
+#include "screens/Keyboard.h"
+#include "screens/Screens.h"
+#include "shell/Navigation.h"
+#include "shell/Repaint.h"
+#include "shell/State.h"
+
+#include <cwchar>
+
+namespace {
+
+// Date boxes: day, month and year, from the date row's x.
+constexpr int BoxLeft[4] = {0, 38, 88, 138}, BoxRight[4] = {0, 78, 128, 200};
+
+struct DateStepLayout {
+    int Xs, S;  // extra x offset; upward shift on 240-unit-high layouts
+    LayoutPoint Logo, Next;
+};
+
+// Indexed by DisplayMode 1 … 7.
+constexpr DateStepLayout DateLayouts[8] = {
+    {},
+    {0, 0, {9, 35}, {50, 260}},   {40, 30, {49, 20}, {93, 200}}, {0, 0, {9, 35}, {50, 260}},
+    {40, 30, {49, 20}, {93, 200}}, {0, 30, {9, 20}, {53, 200}},  {0, 30, {9, 20}, {53, 200}},
+    {40, 0, {49, 35}, {93, 260}},
+};
+
+struct TopicStepLayout {
+    bool Logo;            // the logo picture; otherwise the "NUMEROLOGY:" heading
+    LayoutPoint Heading;  // the logo's position, or the heading's x
+    LayoutPoint Menu;
+};
+
+constexpr TopicStepLayout TopicLayouts[8] = {
+    {},
+    {true, {9, 15}, {10, 108}},  {false, {40, 0}, {50, 32}}, {true, {9, 15}, {10, 108}},
+    {false, {40, 0}, {50, 32}},  {false, {0, 0}, {10, 32}},  {false, {0, 0}, {10, 32}},
+    {true, {40, 15}, {50, 108}},
+};
+
+const DateStepLayout& DateLayout() { return DateLayouts[DisplayMode]; }
+const TopicStepLayout& TopicLayout() { return TopicLayouts[DisplayMode]; }
+
+void FillPage(DeviceContext* dc, int r, int g, int b) {
+    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
+    if (DisplayMode == 7) FillBox(dc, r, g, b, 0, 0, 320, 320);
+    else if (DisplayMode == 2 || DisplayMode == 4) FillBox(dc, r, g, b, wide ? -40 : 0, 0, wide ? 400 : 320, 240);
+    else FillBox(dc, r, g, b, 0, tall ? -40 : 0, 240, tall ? 400 : 320);
+}
+
+void DrawLogo(DeviceContext* dc, LayoutPoint at) {
+    if (DoubleResolution()) DrawKeyedBitmap(dc, 484, 444, 180, at.X, at.Y, 255, 156, 254);
+    else DrawKeyedBitmap(dc, 358, 222, 90, at.X, at.Y, 255, 156, 254);
+}
+
+void DrawDateStep(DeviceContext* dc) {
+    const DateStepLayout& layout = DateLayout();
+    const int xs = layout.Xs, s = layout.S;
+    DrawLogo(dc, layout.Logo);
+    SetTextFont(L"Tahoma", 13, 700);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    if (DisplayMode == 7)
+        DrawTextBox(dc, L"Please input your birth date:", 142, 4, 4, 0, 0, 0, 0, 150, 320, 170, 1, 1);
+    else
+        DrawTextBox(dc, L"Please input your birth date:", 142, 4, 4, 0, 0, 0, xs, 150 - s, xs + 240,
+                    170 - s, 1, 1);
+    DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
+    if (DoubleResolution()) DrawBitmap(dc, 486, 280, 72, layout.Next.X, layout.Next.Y);
+    else DrawBitmap(dc, 357, 140, 36, layout.Next.X, layout.Next.Y);
+    DrawSmallBackIcon(dc);
+    DrawDateBoxes(dc, xs, 186 - s);
+    PlatformSelectFont(dc, previous);
+}
+
+void DrawTopicStep(DeviceContext* dc) {
+    const TopicStepLayout& layout = TopicLayout();
+    if (layout.Logo) {
+        DrawLogo(dc, layout.Heading);
+    } else {
+        SetTextFont(L"Tahoma", 13, 700);
+        const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+        DrawTextBox(dc, L"NUMEROLOGY:", 142, 4, 4, 0, 0, 0, layout.Heading.X, 10,
+                    layout.Heading.X + 240, 25, 1, 1);
+        PlatformSelectFont(dc, previous);
+    }
+    if (DoubleResolution()) DrawBitmap(dc, 485, 440, 404, layout.Menu.X, layout.Menu.Y);
+    else DrawBitmap(dc, 356, 220, 202, layout.Menu.X, layout.Menu.Y);
+    DrawSmallBackIcon(dc);
+}
+
+// Topic row n of the menu, or 0: rows are 34 units apart, the first 30
+// high and the others 32, so the strips between them select nothing.
+int TopicAt(int x, int y) {
+    const LayoutPoint menu = TopicLayout().Menu;
+    if (x < menu.X || x > menu.X + 220) return 0;
+    for (int n = 1; n <= 6; ++n) {
+        const int top = menu.Y + 34 * (n - 1);
+        if (y >= top && y <= top + (n == 1 ? 29 : 31)) return n;
+    }
+    return 0;
+}
+
+void DateStepTap(int x, int y) {
+    const DateStepLayout& layout = DateLayout();
+    const LayoutPoint next = layout.Next;
+    if (x >= next.X && x <= next.X + 140 && y >= next.Y && y <= next.Y + 35) {
+        ParseBirthDate();
+        SubPage = 6;
+        ScreenReady = 0;
+        RepaintAll();
+    } else if (InCloseBox(x, y)) {
+        SubPage = 0;
+        ScreenReady = 0;
+        BaseScreen = ScreenMainMenu;
+        RepaintAll();
+    } else if (const int box = DateBoxAt(layout.Xs, 186 - layout.S, x, y)) {
+        SelectDateBox(box, layout.Xs, 186 - layout.S);
+    }
+}
+
+void TopicStepTap(int x, int y) {
+    if (const int topic = TopicAt(x, y)) {
+        ReportPage = topic;
+        ReportSubpage = 1;
+        ResultKind = KindNumerology;
+        BaseScreen = ScreenResult;
+        RepaintAll();
+    } else if (InCloseBox(x, y)) {
+        SubPage = 5;
+        ScreenReady = 0;
+        RepaintAll();
+    }
+}
+
+}  // namespace
+
+int ParseDatePart(const wchar_t* text) {
+    const size_t length = std::wcslen(text);
+    if (length == 4) {
+        int value = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (text[i] < L'0' || text[i] > L'9') return 0;
+            value = value * 10 + (text[i] - L'0');
+        }
+        return value + 1;
+    }
+    if (length == 0 || length > 2) return 0;
+    for (size_t i = 0; i < length; ++i)
+        if (text[i] < L'0' || text[i] > L'9') return 0;
+    const int value = length == 1 ? text[0] - L'0' : 10 * (text[0] - L'0') + (text[1] - L'0');
+    // "00" is not among the day and month texts; "0" and "01" … "09" are.
+    if (length == 2 && value == 0) return 0;
+    return value <= 31 ? value : 0;
+}
+
+void DefaultBirthDate() {
+    if (DayText[0]) return;
+    std::wcscpy(DayText, L"24");
+    std::wcscpy(MonthText, L"1");
+    std::wcscpy(YearText, L"2010");
+    EntryField = 1;
+}
+
+void ParseBirthDate() {
+    DayIndex = ParseDatePart(DayText) - 1;
+    MonthIndex = ParseDatePart(MonthText) - 1;
+    BirthYear = ParseDatePart(YearText) - 1;
+}
+
+void DrawDateBoxes(DeviceContext* dc, int x, int top) {
+    SetTextFont(L"Tahoma", 15, 700);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    const wchar_t* texts[4] = {nullptr, DayText, MonthText, YearText};
+    for (int box = 1; box <= 3; ++box)
+        DrawTextBox(dc, texts[box], 0, 0, 0, 255, 255, 0, x + BoxLeft[box], top, x + BoxRight[box],
+                    top + 20, 0, 0);
+    if (EntryField >= 1 && EntryField <= 3)
+        DrawTextBox(dc, texts[EntryField], 255, 255, 255, 0, 0, 255, x + BoxLeft[EntryField], top,
+                    x + BoxRight[EntryField], top + 20, 0, 0);
+    PlatformSelectFont(dc, previous);
+}
+
+int DateBoxAt(int x, int top, int tapX, int tapY) {
+    if (tapY < top || tapY > top + 20) return 0;
+    for (int box = 1; box <= 3; ++box)
+        if (tapX >= x + BoxLeft[box] && tapX <= x + BoxRight[box]) return box;
+    return 0;
+}
+
+void SelectDateBox(int box, int x, int top) {
+    constexpr const wchar_t* Captions[4] = {L"", L"Day", L"Month", L"Year"};
+    if (EntryField == box) {
+        OpenKeyboard(Captions[box]);
+        return;
+    }
+    EntryField = box;
+    RepaintRect(x + BoxLeft[1], top, x + BoxRight[3], top + 20);
+}
+
+void DrawBirthDatePage(DeviceContext* dc) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    MarginX = WideLayout() ? 40 : 0;
+    FillPage(dc, 255, 153, 255);
+    DefaultBirthDate();
+    if (SubPage == 6) DrawTopicStep(dc);
+    else DrawDateStep(dc);
+}
+
+void BirthDateTap(int x, int y) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    if (SubPage == 6) TopicStepTap(x, y);
+    else DateStepTap(x, y);
+}

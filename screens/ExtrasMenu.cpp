@@ -1,0 +1,105 @@
+// The extras page: the birth date and three buttons (tree, birthday
+// colour, Chinese sign) that open the result popup over it.
+#include "draw/Primitives.h"
+#include "draw/TextView.h"
+#include "screens/BirthDate.h"
+#include "shell/Navigation.h"
+#include "shell/Repaint.h"
+#include "shell/State.h"
+
+namespace {
+
+struct ExtrasLayout {
+    int MarginX;
+    LayoutPoint Heading, House;
+};
+
+// Indexed by DisplayMode 1 … 7.
+constexpr ExtrasLayout Layouts[8] = {
+    {},
+    {0, {10, 30}, {15, 288}},  {40, {50, 30}, {246, 0}}, {0, {10, 30}, {15, 288}},
+    {40, {50, 30}, {246, 0}},  {0, {10, 30}, {206, 0}},  {0, {10, 30}, {206, 0}},
+    {40, {50, 30}, {15, 0}},
+};
+
+// The lift of the page on 240-unit-high layouts.
+int Lift() { return ShortLayout() ? 20 : 0; }
+
+struct ExtrasButton {
+    int Left;          // from MarginX; each button is 64 units wide
+    int Icon, IconLarge, IconX;
+    const wchar_t* Caption;
+};
+
+constexpr ExtrasButton Buttons[3] = {
+    {20, 461, 452, 42, L"What tree did you fall from?"},
+    {88, 455, 456, 110, L"Your birthday color codes."},
+    {156, 453, 454, 178, L" Find your Chinese Sign."},
+};
+
+void DrawButtons(DeviceContext* dc) {
+    const int top = 190 - 2 * Lift();
+    SetTextFont(L"Tahoma", 12, 400);
+    const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    for (const ExtrasButton& button : Buttons) {
+        const int left = MarginX + button.Left;
+        DrawRoundBox(dc, 252, 252, 203, 119, 119, 119, left, top, left + 64, top + 70, 5);
+        if (DoubleResolution()) DrawBitmap(dc, button.IconLarge, 40, 40, MarginX + button.IconX, top + 8);
+        else DrawBitmap(dc, button.Icon, 20, 20, MarginX + button.IconX, top + 8);
+        DrawTextBox(dc, button.Caption, 0, 0, 130, 0, 0, 0, left + 2, top + 30, left + 62, top + 80, 1, 1);
+    }
+    PlatformSelectFont(dc, previous);
+}
+
+void OpenResult(int kind) {
+    SubPage = 7;
+    ParseBirthDate();
+    EntryField = kind;  // while the popup is open: which result it shows
+    OpenPopup(PopupExtras);
+}
+
+}  // namespace
+
+void DrawExtrasMenu(DeviceContext* dc) {
+    if (DisplayMode < 1 || DisplayMode > 7) return;
+    const ExtrasLayout& layout = Layouts[DisplayMode];
+    MarginX = layout.MarginX;
+    ButtonSlot1 = layout.House;
+    ContentOrigin = {layout.Heading.X, 66};
+    const int lift = Lift();
+    if (ScreenReady == 0) {
+        FillBox(dc, 204, 203, 252, -40, -40, 400, 400);
+        if (DoubleResolution())
+            DrawKeyedBitmap(dc, 460, 440, 38, layout.Heading.X, layout.Heading.Y, 252, 252, 203);
+        else
+            DrawKeyedBitmap(dc, 459, 220, 19, layout.Heading.X, layout.Heading.Y, 252, 252, 203);
+        if (DoubleResolution()) DrawKeyedBitmap(dc, 387, 64, 56, ButtonSlot1.X, ButtonSlot1.Y, 255, 204, 255);
+        else DrawKeyedBitmap(dc, 386, 32, 28, ButtonSlot1.X, ButtonSlot1.Y, 255, 204, 255);
+        if (DoubleResolution()) DrawKeyedBitmap(dc, 458, 412, 52, MarginX + 17, 78 - lift, 204, 255, 204);
+        else DrawKeyedBitmap(dc, 457, 206, 26, MarginX + 17, 78 - lift, 204, 255, 204);
+        DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, MarginX + 20, 110 - lift, MarginX + 220, 160 - lift, 5);
+        DrawButtons(dc);
+    }
+    DefaultBirthDate();
+    DrawDateBoxes(dc, MarginX, 126 - lift);
+}
+
+void ExtrasMenuTap(int x, int y) {
+    const int lift = Lift(), top = 190 - 2 * lift;
+    bool handled = false;
+    for (int kind = 1; kind <= 3 && !handled; ++kind) {
+        const int left = MarginX + Buttons[kind - 1].Left;
+        if (x >= left && x <= left + 64 && y >= top && y <= top + 70) {
+            OpenResult(kind);
+            handled = true;
+        }
+    }
+    if (!handled)
+        if (const int box = DateBoxAt(MarginX, 126 - lift, x, y)) SelectDateBox(box, MarginX, 126 - lift);
+    // The house button is tested after every tap; its area lies apart.
+    if (x >= ButtonSlot1.X && x <= ButtonSlot1.X + 32 && y >= ButtonSlot1.Y && y <= ButtonSlot1.Y + 28) {
+        ScreenReady = 0;
+        BaseScreen = ScreenMainMenu;
+        RepaintAll();
+    }
+}

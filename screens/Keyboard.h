@@ -1,0 +1,19 @@
+// The on-screen keyboard that edits one birth-date field, and the message
+// and confirmation panels. Panels are drawn over everything and take every
+// tap while open.
+#pragma once
+
+struct DeviceContext;
+
+// Opens the keyboard on the selected date field, captioned `title`.
+void OpenKeyboard(const wchar_t* title);
+// Puts the keyboard where it belongs in the current display mode.
+void PlaceKeyboard();
+// A press on the keyboard (layout units).
+void KeyboardTap(int x, int y);
+// Return: validates the edited text and stores it, or explains the rule.
+void CommitEntry();
+
+void DrawKeyboardPanel(DeviceContext* dc);
+void DrawMessagePanel(DeviceContext* dc);
+void DrawConfirmPanel(DeviceContext* dc);
