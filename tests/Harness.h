@@ -42,6 +42,11 @@ inline void ZeroState() {
     DayIndex = MonthIndex = BirthYear = EntryField = 0;
     PanelMessage = nullptr;
     PressedButton = 0;
+    DayText[0] = MonthText[0] = YearText[0] = 0;
+    EditText[0] = PanelTitle[0] = 0;
+    EditSelected = ShiftOn = false;
+    KeyboardPage = 0;
+    PanelOrigin = {0, 0};
     ScrollOffset = MaxScrollOffset = LineCount = ScrollStarted = 0;
     ScrollActive = 0;
     ViewRect = {};
@@ -72,6 +77,12 @@ inline bool Send(int message, long first = 0, long second = 0, int* exitCode = n
 inline bool Tap(int x, int y, int* exitCode = nullptr) {
     return Send(MessageButtonDown, 1, PackPoint(x, y), exitCode) &&
            Send(MessageButtonUp, 0, PackPoint(x, y), exitCode);
+}
+
+// Taps a layout point on the current screen, converting it to pixels.
+inline bool TapLayout(int x, int y, int* exitCode = nullptr) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    return Tap((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale, exitCode);
 }
 
 inline std::vector<uint32_t> Screenshot() {

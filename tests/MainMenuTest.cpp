@@ -18,11 +18,6 @@ const ModeScreen Modes[] = {
     {320, 320, {72, 225}, {302, 2}, {302, 21}, {302, 40}},
 };
 
-// Taps a layout point on the current screen, converting to pixels.
-void TapLayout(int x, int y) {
-    const int scale = DoubleResolution() ? 2 : 1;
-    Tap((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale);
-}
 
 }  // namespace
 

@@ -6,11 +6,6 @@
 
 namespace {
 
-// Taps a layout point on the current screen, converting to pixels.
-void TapLayout(int x, int y) {
-    const int scale = DoubleResolution() ? 2 : 1;
-    Tap((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale);
-}
 
 void OpenSection(int row) {
     TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * (row - 1));
