@@ -49,4 +49,22 @@ void TapToRepaint(benchmark::State& state) {
 }
 BENCHMARK(TapToRepaint)->Unit(benchmark::kMicrosecond);
 
+// A report page: frame, rating row, icon and a laid-out, ruled text view.
+void FullReportPaint(benchmark::State& state) {
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    Start(w, h);
+    SubPage = 1;
+    ResultKind = KindCompatibility;
+    BaseScreen = ScreenResult;
+    PairMySign = 1;
+    PairLoverSign = 2;
+    ReportPage = 1;
+    int code = 0;
+    for (auto _ : state) {
+        PlatformInvalidateWindow();
+        HeadlessRunPending(&code);
+    }
+}
+BENCHMARK(FullReportPaint)->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMicrosecond);
+
 }  // namespace

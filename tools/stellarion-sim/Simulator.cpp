@@ -27,6 +27,7 @@ void PrintMessageBox(const char* text, const char* caption) {
 
 void Print(const char* name, long value) { std::printf("%s=%ld\n", name, value); }
 void Print(const char* name, LayoutPoint p) { std::printf("%s=%d,%d\n", name, p.X, p.Y); }
+void Print(const char* name, const wchar_t* text) { std::printf("%s=%ls\n", name, text); }
 
 void PrintState() {
     Print("ScreenWidth", ScreenWidth);
@@ -72,7 +73,17 @@ void PrintState() {
     Print("MonthIndex", MonthIndex);
     Print("BirthYear", BirthYear);
     Print("EntryField", EntryField);
+    Print("DayText", DayText);
+    Print("MonthText", MonthText);
+    Print("YearText", YearText);
     Print("PressedButton", PressedButton);
+    Print("PanelMessage", PanelMessage ? PanelMessage : L"");
+    Print("PanelTitle", PanelTitle);
+    Print("EditText", EditText);
+    Print("EditSelected", EditSelected);
+    Print("ShiftOn", ShiftOn);
+    Print("KeyboardPage", KeyboardPage);
+    Print("PanelOrigin", PanelOrigin);
     Print("ScrollOffset", ScrollOffset);
     Print("MaxScrollOffset", MaxScrollOffset);
     Print("ScrollActive", ScrollActive);
