@@ -3,6 +3,7 @@
 // birthdays against their signs.
 #include "readings/ExtrasTexts.h"
 #include "readings/Forecast.h"
+#include "readings/NumerologyReport.h"
 #include "readings/NumerologyTexts.h"
 #include "readings/Profile.h"
 #include "readings/Signs.h"
@@ -201,6 +202,21 @@ TEST_F(ReadingTexts, NumerologyReadingsLeaveRoomForTheirLabels) {
     }
     EXPECT_STREQ(LifePathReading(10), L"");
     EXPECT_STREQ(ChallengeReading(9), L"");
+}
+
+TEST_F(ReadingTexts, EveryAssembledNumerologyPageFits) {
+    const int pages[][2] = {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {3, 4}, {4, 1}, {4, 2},
+                            {4, 3}, {4, 4}, {5, 1}, {5, 2}, {5, 3}, {6, 1}};
+    wchar_t text[PageTextCapacity];
+    for (const int year : {1925, 1939, 1975, 2009, 2010})
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; day += 3)
+                for (const auto& page : pages) {
+                    const int length = BuildNumerologyText(page[0], page[1], day, month, year, text,
+                                                           PageTextCapacity);
+                    ASSERT_LT(length, 1500);
+                    if (day == 1 && month % 4 == 1) Fits(text, "numerology page");
+                }
 }
 
 TEST_F(ReadingTexts, TreesColoursAndChineseSigns) {
