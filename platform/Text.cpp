@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,12 +19,13 @@ namespace {
 
 struct Face {
     const char* Regular;
-    const char* Bold;  // null: embolden the regular outlines instead
+    const char* Bold;  // null: bold is the regular face drawn twice
 };
 
 // The packaged Tahoma Bold has full-weight bitmaps only for small sizes and
-// thin outlines above them, so bold text is the regular face emboldened,
-// which keeps one even weight at every size.
+// thin, widely spaced outlines above them, so bold text is the regular face
+// drawn twice, a pixel or two apart: one even weight at every size, and
+// widths that grow with the size as the layout expects.
 constexpr Face Tahoma{"/usr/share/wine/fonts/tahoma.ttf", nullptr};
 // Close in width and x-height, for machines without the Tahoma files.
 constexpr Face Fallback{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
@@ -30,14 +33,51 @@ constexpr Face Fallback{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
 
 struct CreatedFont {
     TTF_Font* Font = nullptr;
-    int Height = 0;       // cell height: the advance between lines
-    int HeavyOffset = 0;  // weight 900: bold drawn twice, this far apart
+    int Height = 0;        // cell height: the advance between lines
+    int StrikeOffset = 0;  // drawn again this many pixels to the right, for weight
+    int BaselineDrop = 0;  // where the cell puts the baseline, below the glyphs' own
+};
+
+// The face's cell as the device measures it, per unit of em: the height
+// from its Windows ascent and descent, and the ascent alone. FreeType
+// measures this face by its typographic ascent and descent, which are
+// smaller, so sizes and baselines are taken from here instead.
+struct CellMetrics {
+    double Height = 1.0, Ascent = 0.8;
 };
 
 constexpr int MaxFonts = 64;
 CreatedFont Fonts[MaxFonts + 1];  // handle 0 is "no font"
 std::map<std::pair<bool, int>, TTF_Font*> OpenFonts;  // (bold, point size)
 const Face* ChosenFace = nullptr;
+CellMetrics Cell;
+
+unsigned BigEndian(const std::string& data, size_t at, int bytes) {
+    unsigned value = 0;
+    for (int i = 0; i < bytes; ++i) value = (value << 8) | static_cast<unsigned char>(data[at + i]);
+    return value;
+}
+
+// Reads usWinAscent and usWinDescent (OS/2 table) and unitsPerEm (head).
+CellMetrics ReadCellMetrics(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    size_t os2 = 0, head = 0;
+    if (data.size() < 12) return {};
+    const unsigned tables = BigEndian(data, 4, 2);
+    for (unsigned i = 0; i < tables && 12 + 16 * (i + 1) <= data.size(); ++i) {
+        const size_t entry = 12 + 16 * i;
+        const std::string tag = data.substr(entry, 4);
+        const size_t offset = BigEndian(data, entry + 8, 4);
+        if (tag == "OS/2") os2 = offset;
+        if (tag == "head") head = offset;
+    }
+    if (!os2 || !head || os2 + 78 > data.size() || head + 20 > data.size()) return {};
+    const double em = BigEndian(data, head + 18, 2);
+    const double ascent = BigEndian(data, os2 + 74, 2), descent = BigEndian(data, os2 + 76, 2);
+    if (em <= 0 || ascent + descent <= 0) return {};
+    return {(ascent + descent) / em, ascent / em};
+}
 
 // Open fonts live until the program ends.
 void CloseFonts() {
@@ -59,6 +99,7 @@ const Face& CurrentFace() {
                              "(install fonts-wine); using DejaVu Sans instead\n");
         ChosenFace = &Fallback;
     }
+    Cell = ReadCellMetrics(ChosenFace->Regular);
     return *ChosenFace;
 }
 
@@ -66,19 +107,15 @@ TTF_Font* OpenAt(bool bold, int pointSize) {
     auto [it, added] = OpenFonts.try_emplace({bold, pointSize}, nullptr);
     if (added) {
         const Face& face = CurrentFace();
-        const bool synthetic = bold && !face.Bold;
         it->second = TTF_OpenFont(bold && face.Bold ? face.Bold : face.Regular, pointSize);
-        if (it->second && synthetic) TTF_SetFontStyle(it->second, TTF_STYLE_BOLD);
     }
     return it->second;
 }
 
-// The point size whose line height comes nearest the requested cell height.
-int PointSizeForCell(bool bold, int cellHeight) {
-    TTF_Font* reference = OpenAt(bold, 100);
-    if (!reference) return cellHeight;
-    const double ratio = TTF_FontHeight(reference) / 100.0;
-    return std::max(1, static_cast<int>(std::lround(cellHeight / ratio)));
+// The point size (em in pixels) whose cell is the requested height.
+int PointSizeForCell(int cellHeight) {
+    CurrentFace();
+    return std::max(1, static_cast<int>(std::lround(cellHeight / Cell.Height)));
 }
 
 const CreatedFont* Selected(const DeviceContext* dc) {
@@ -113,7 +150,7 @@ std::string Utf8(const wchar_t* begin, const wchar_t* end) {
 int Width(const CreatedFont& font, const std::string& text) {
     int width = 0, height = 0;
     if (text.empty() || TTF_SizeUTF8(font.Font, text.c_str(), &width, &height) != 0) return 0;
-    return width + font.HeavyOffset;
+    return width + font.StrikeOffset;
 }
 
 uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
@@ -152,8 +189,8 @@ void DrawLine(DeviceContext* dc, const CreatedFont& font, const std::string& tex
     if (text.empty()) return;
     SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font.Font, text.c_str(), SDL_Color{255, 255, 255, 255});
     if (!glyphs) return;
-    BlendGlyphs(dc, glyphs, x, y, clip);
-    if (font.HeavyOffset) BlendGlyphs(dc, glyphs, x + font.HeavyOffset, y, clip);
+    for (int offset = 0; offset <= font.StrikeOffset; ++offset)
+        BlendGlyphs(dc, glyphs, x + offset, y + font.BaselineDrop, clip);
     SDL_FreeSurface(glyphs);
 }
 
@@ -185,15 +222,27 @@ void WrapParagraph(const CreatedFont& font, const wchar_t* begin, const wchar_t*
     }
 }
 
+// How much further right bold text is drawn again: a pixel at the small
+// screens' sizes, two at the double-size ones, and one step more for the
+// heaviest weight. A face with a bold of its own needs it only for that.
+int StrikeOffset(int height, int weight) {
+    const int step = height >= 22 ? 2 : 1;
+    const int bold = weight >= 600 && !CurrentFace().Bold ? step : 0;
+    const int heavy = weight >= 800 ? step : 0;
+    return bold + heavy;
+}
+
 }  // namespace
 
 FontHandle PlatformCreateFont(int height, int weight) {
     for (int handle = 1; handle <= MaxFonts; ++handle) {
         if (Fonts[handle].Font) continue;
         const bool bold = weight >= 600;
-        TTF_Font* font = OpenAt(bold, PointSizeForCell(bold, height));
+        const int pointSize = PointSizeForCell(height);
+        TTF_Font* font = OpenAt(bold, pointSize);
         if (!font) return 0;
-        Fonts[handle] = {font, height, weight >= 800 ? (height >= 22 ? 2 : 1) : 0};
+        const int drop = static_cast<int>(std::lround(Cell.Ascent * pointSize)) - TTF_FontAscent(font);
+        Fonts[handle] = {font, height, StrikeOffset(height, weight), drop};
         return handle;
     }
     return 0;
