@@ -3,6 +3,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target stellarion
 exec ./build/stellarion
