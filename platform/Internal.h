@@ -36,6 +36,9 @@ void PostPlatformMessage(int message, long first, long second);
 bool TakePostedMessage(PlatformMessage* message);
 bool HasPostedMessages();
 
+// Releases the fonts deleted while they were selected for drawing.
+void ReleaseDeletedFonts();
+
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
 }

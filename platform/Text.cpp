@@ -36,6 +36,7 @@ struct CreatedFont {
     int Height = 0;        // cell height: the advance between lines
     int StrikeOffset = 0;  // drawn again this many pixels to the right, for weight
     int BaselineDrop = 0;  // where the cell puts the baseline, below the glyphs' own
+    bool DeletePending = false;  // deleted while selected: released when the paint ends
 };
 
 // The face's cell as the device measures it, per unit of em: the height
@@ -249,7 +250,16 @@ FontHandle PlatformCreateFont(int height, int weight) {
 }
 
 void PlatformDeleteFont(FontHandle font) {
-    if (font > 0 && font <= MaxFonts) Fonts[font] = {};
+    if (font <= 0 || font > MaxFonts) return;
+    // As on the device, a font still selected for drawing stays usable: the
+    // painters select it back after the toolkit has replaced its font.
+    if (Device.Paint.Font == font) Fonts[font].DeletePending = true;
+    else Fonts[font] = {};
+}
+
+void ReleaseDeletedFonts() {
+    for (CreatedFont& font : Fonts)
+        if (font.DeletePending) font = {};
 }
 
 FontHandle PlatformSelectFont(DeviceContext* dc, FontHandle font) {

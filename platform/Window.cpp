@@ -146,6 +146,8 @@ DeviceContext* PlatformBeginPaint() {
 void PlatformEndPaint(DeviceContext* dc) {
     const PixelRect painted = dc->Clip;
     dc->Clip = {};
+    dc->Font = 0;
+    ReleaseDeletedFonts();
     if (!IsEmpty(painted)) BackendPresent(painted);
 }
 
