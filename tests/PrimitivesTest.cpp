@@ -168,16 +168,16 @@ TEST(Primitives, FontHeightIsTheCellHeight) {
 }
 
 TEST(Primitives, FontDeletedWhileSelectedDrawsUntilThePaintEnds) {
-    {
-        Canvas canvas(1, {0, 0}, 240, 320);
-        SetTextFont(L"Tahoma", 18, 900);
-        const FontHandle title = CurrentFont();
-        PlatformSelectFont(canvas.dc(), title);
-        SetTextFont(L"Tahoma", 15, 700);  // replaces, and so deletes, the title font
-        const FontHandle previous = PlatformSelectFont(canvas.dc(), CurrentFont());
-        EXPECT_EQ(previous, title);
-        PlatformSelectFont(canvas.dc(), previous);
-        DrawTextBox(canvas.dc(), L"Title", 255, 0, 0, 0, 0, 0, 0, 0, 240, 30, 1, 0);
-    }
-    EXPECT_NE(BoundsOf(Red).Right, -1);
+    Canvas canvas(1, {0, 0}, 240, 320);
+    SetTextFont(L"Tahoma", 18, 900);
+    const FontHandle title = CurrentFont();
+    PlatformSelectFont(canvas.dc(), title);
+    const int titleWidth = PlatformTextWidth(canvas.dc(), L"Some Famous Leos:");
+    SetTextFont(L"Tahoma", 15, 700);  // replaces, and so deletes, the title font
+    const FontHandle previous = PlatformSelectFont(canvas.dc(), CurrentFont());
+    const int bodyWidth = PlatformTextWidth(canvas.dc(), L"Some Famous Leos:");
+    EXPECT_LT(bodyWidth, titleWidth);
+    EXPECT_EQ(previous, title);
+    PlatformSelectFont(canvas.dc(), previous);
+    EXPECT_EQ(PlatformTextWidth(canvas.dc(), L"Some Famous Leos:"), titleWidth);
 }
