@@ -57,9 +57,6 @@ void SetTextFont(const wchar_t*, int height, int weight) {
 
 FontHandle CurrentFont() { return Current; }
 
-int DeviceX(int x) { return Scale(x + LayoutShift.X); }
-int DeviceY(int y) { return Scale(y + LayoutShift.Y); }
-
 void FillBox(DeviceContext* dc, int r, int g, int b, int left, int top, int right, int bottom) {
     Fill(dc, LayoutShift, r, g, b, left, top, right, bottom);
 }

@@ -37,7 +37,3 @@ void DrawLineFixed(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x
 // double-resolution modes); the corner ellipse is given in layout units.
 void DrawRoundBox(DeviceContext* dc, int fillR, int fillG, int fillB, int lineR, int lineG,
                   int lineB, int left, int top, int right, int bottom, int ellipse);
-
-// The page-form transform of one layout coordinate to device pixels.
-int DeviceX(int x);
-int DeviceY(int y);

@@ -10,8 +10,7 @@
 // ---- Messages of the one window ---------------------------------------------
 
 enum WindowMessage : int {
-    MessageNone = 0,
-    MessageCreate,
+    MessageCreate = 1,
     MessageDestroy,
     MessageActivate,        // first: 0 deactivated, 1 or 2 activated
     MessagePaint,
