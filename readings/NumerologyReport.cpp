@@ -81,6 +81,18 @@ const wchar_t* PeriodIntroduction(int page) {
     return page == 2 ? SecondPeriodIntroduction() : ThirdPeriodIntroduction;
 }
 
+// A Pinnacle or Period page: "Your 2nd … runs from: ", its ages, the
+// cycle's introduction and the reading of its number.
+void PutCycle(TextBuffer& out, int page, const wchar_t* label, const wchar_t* ages,
+              const wchar_t* introduction, const wchar_t* reading) {
+    Put(out, L"Your ");
+    Put(out, Ordinals[page]);
+    Put(out, label);
+    Put(out, ages);
+    Put(out, introduction);
+    Put(out, reading);
+}
+
 }  // namespace
 
 int BuildNumerologyText(int topic, int subpage, int day, int month, int year, wchar_t* buffer,
@@ -114,20 +126,12 @@ int BuildNumerologyText(int topic, int subpage, int day, int month, int year, wc
         Put(out, ChallengeReading(Challenge(page, day, month, year)));
         break;
     case 4:
-        Put(out, L"Your ");
-        Put(out, Ordinals[page]);
-        Put(out, L" Pinnacle Cycle runs from: ");
-        Put(out, PinnacleAgeText(page, day, month, year));
-        Put(out, PinnacleIntroduction(page));
-        Put(out, PinnacleReading(Pinnacle(page, day, month, year)));
+        PutCycle(out, page, L" Pinnacle Cycle runs from: ", PinnacleAgeText(page, day, month, year),
+                 PinnacleIntroduction(page), PinnacleReading(Pinnacle(page, day, month, year)));
         break;
     case 5:
-        Put(out, L"Your ");
-        Put(out, Ordinals[page]);
-        Put(out, L" Period Cycle runs from: ");
-        Put(out, PeriodAgeText(page, day, month, year));
-        Put(out, PeriodIntroduction(page));
-        Put(out, PeriodReading(PeriodNumber(page, day, month, year)));
+        PutCycle(out, page, L" Period Cycle runs from: ", PeriodAgeText(page, day, month, year),
+                 PeriodIntroduction(page), PeriodReading(PeriodNumber(page, day, month, year)));
         break;
     case 6:
         Put(out, L"About the year 2010:\r\n\r\n");

@@ -18,7 +18,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # House palette.
 import sys
 sys.path.insert(0, os.path.dirname(HERE))
-from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+from house import (SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
                    TITLE_RED, WATER, WHITE)
 NAVY = NIGHT_LIGHT
 LIGHT_GOLD = GOLD_LIGHT
@@ -609,28 +609,6 @@ PLANET_GLYPHS = {
              '<path d="M9,9.2 L9,17.5 M5.5,14 L12.5,14"/>',
 }
 
-SIGN_GLYPHS = {
-    "aries": '<path d="M9,17 C9,10 8,3 5,3 C2.5,3 2,6 3.5,8 M9,17 C9,10 10,3 13,3'
-             ' C15.5,3 16,6 14.5,8"/>',
-    "taurus": '<circle cx="9" cy="12" r="4.6"/><path d="M2.5,2.5 C4,7.5 14,7.5 15.5,2.5"/>',
-    "gemini": '<path d="M6,3.8 L6,14.2 M12,3.8 L12,14.2 M2.5,2.5 C7,4.5 11,4.5 15.5,2.5'
-              ' M2.5,15.5 C7,13.5 11,13.5 15.5,15.5"/>',
-    "cancer": '<circle cx="5" cy="6.2" r="2.3"/><circle cx="13" cy="11.8" r="2.3"/>'
-              '<path d="M5,3.9 C10,2.2 15,3 16.3,6.3 M13,14.1 C8,15.8 3,15 1.7,11.7"/>',
-    "leo": '<circle cx="5" cy="12.5" r="3"/><path d="M7.6,11 C5,6 6,2.5 10,2.5'
-           ' C14,2.5 14,6 12.5,9.5 C11,13 11,16 13.5,16 C15,16 16,15 16,13.8"/>',
-    "virgo": '<path d="M2,5 L2,15 M2,7 C2,3.8 6,3.8 6,7 L6,15 M6,7 C6,3.8 10,3.8 10,7 L10,15'
-             ' M10,10 C10,6 16,6 15,10.5 C14.5,13 12,15 9,17"/>',
-    "libra": '<path d="M2,15.5 L16,15.5 M2,11.5 L6,11.5 C4,5 14,5 12,11.5 L16,11.5"/>',
-    "scorpio": '<path d="M2,5 L2,14 M2,7 C2,3.8 6,3.8 6,7 L6,14 M6,7 C6,3.8 10,3.8 10,7'
-               ' L10,13.5 C10,16 12.5,16.5 15.5,14.8 M12.6,13.6 L15.5,14.8 L14.8,11.8"/>',
-    "sagittarius": '<path d="M3,16 L15.5,3.5 M9,3.5 L15.5,3.5 L15.5,10 M4.5,8.5 L10.5,14.5"/>',
-    "capricorn": '<path d="M2,4 C3.5,4 4.5,6.5 5,13 C5.5,6.5 7.5,3 9,5 L9,13 C9,17 15,17 15,13.5'
-                 ' C15,10.5 11,10.5 11,13.5 C11,16 9,17.8 6.5,17.8"/>',
-    "aquarius": '<path d="M2,7.5 L5,4.5 L8,7.5 L11,4.5 L14,7.5 L16.5,5 M2,13.5 L5,10.5 L8,13.5'
-                ' L11,10.5 L14,13.5 L16.5,11"/>',
-    "pisces": '<path d="M4,2 C8,6 8,12 4,16 M14,2 C10,6 10,12 14,16 M3.5,9 L14.5,9"/>',
-}
 
 
 def Glyph(markup, x, y, colour, width=1.7):
@@ -946,7 +924,7 @@ def SymbolPicture(name, sign, figure, defs="", clip=True):
     group = (f'<g transform="translate({SKY_CX},{SKY_CY})"'
              + (' clip-path="url(#inside)"' if clip else "") + f'>{figure}</g>')
     body = (Medallion(sign) + group
-            + Glyph(SIGN_GLYPHS[sign], 121.5, 2.5, ELEMENT_OF[sign]))
+            + SignGlyph(sign, 121.5 + 9, 2.5 + 9, 18, ELEMENT_OF[sign], 1.7))
     Svg(f"symbol-{name}.svg", 142, 142, body, clip_defs + defs)
 
 

@@ -17,7 +17,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # House palette.
 import sys
 sys.path.insert(0, os.path.dirname(HERE))
-from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+from house import (SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
                    TITLE_RED, WATER, WHITE)
 RED = TITLE_RED
 
@@ -69,51 +69,12 @@ def Pixel(x, y, fill, size=1):
     return f'<rect x="{x}" y="{y}" width="{size}" height="{size}" fill="{fill}"/>\n'
 
 
-# Zodiac glyphs, drawn as strokes in a 20 x 20 box (centre 10, 10).
-GLYPHS = {
-    "aries": "M10 18.5V9.5M10 9.5C10 2.5 2.5 1.5 2.5 6.8C2.5 9.2 4.3 10.3 6 9.6"
-             "M10 9.5C10 2.5 17.5 1.5 17.5 6.8C17.5 9.2 15.7 10.3 14 9.6",
-    "taurus": "M2.5 3C3.5 8 16.5 8 17.5 3"
-              "M15.2 12.8A5.2 5.2 0 1 1 4.8 12.8A5.2 5.2 0 1 1 15.2 12.8Z",
-    "gemini": "M3 3.2Q10 6.4 17 3.2M3 16.8Q10 13.6 17 16.8M7.2 4.9V15.1M12.8 4.9V15.1",
-    "cancer": "M8.7 7.3A2.6 2.6 0 1 1 3.5 7.3A2.6 2.6 0 1 1 8.7 7.3Z"
-              "M6.1 4.7C10 3.2 15 3.8 17.8 7"
-              "M16.5 12.7A2.6 2.6 0 1 1 11.3 12.7A2.6 2.6 0 1 1 16.5 12.7Z"
-              "M13.9 15.3C10 16.8 5 16.2 2.2 13",
-    "leo": "M8.6 13.3A3 3 0 1 1 2.6 13.3A3 3 0 1 1 8.6 13.3Z"
-           "M8.2 11.6C5.5 7 7.2 2.6 11.2 2.6C15.2 2.6 16.4 6.4 14.4 10"
-           "C12.6 13.4 12.8 17.6 17.4 16.8",
-    "virgo": "M2.8 5.4V15.5M2.8 7.6C2.8 4.6 6.6 4.6 6.6 7.6V15.5"
-             "M6.6 7.6C6.6 4.6 10.4 4.6 10.4 7.6V13.2C10.4 17.2 15.6 17.4 16 12.6"
-             "C16.3 9.5 13.4 9.2 12.6 11.4C11.9 13.4 12.2 16.6 11 18.6",
-    "libra": "M2.5 16.8H17.5M2.5 13.2H6.6C4.8 10.6 6.2 5.4 10 5.4"
-             "C13.8 5.4 15.2 10.6 13.4 13.2H17.5",
-    "scorpio": "M2.6 5.4V15.5M2.6 7.6C2.6 4.6 6.4 4.6 6.4 7.6V15.5"
-               "M6.4 7.6C6.4 4.6 10.2 4.6 10.2 7.6V13.6C10.2 16 12 16.8 16.4 16.8"
-               "M14.2 14.4L16.8 16.8L14.2 19.2",
-    "sagittarius": "M3.5 16.5L16.5 3.5M9.2 3.5H16.5V10.8M5.8 8.6L11.4 14.2",
-    "capricorn": "M2.4 5.4C4.2 4.4 5.2 6 5.8 8.4L7.6 15.6L10.6 6C11.4 3.4 14.4 3.4 14.4 6.4"
-                 "V13.2C14.4 16.8 17.8 16.8 17.8 14.2C17.8 11.6 14.4 11.6 14.4 14"
-                 "C14.4 16.8 12.6 18.2 10.4 18.2",
-    "aquarius": "M2.2 8.6L6.1 5.6L10 8.6L13.9 5.6L17.8 8.6"
-                "M2.2 14.4L6.1 11.4L10 14.4L13.9 11.4L17.8 14.4",
-    "pisces": "M4 3C9.2 6.8 9.2 13.2 4 17M16 3C10.8 6.8 10.8 13.2 16 17M4.8 10H15.2",
-}
 
 # The program's sign order, and each sign's element accent.
 SIGNS = [("aries", FIRE), ("leo", FIRE), ("sagittarius", FIRE),
          ("taurus", EARTH), ("virgo", EARTH), ("capricorn", EARTH),
          ("gemini", AIR), ("libra", AIR), ("aquarius", AIR),
          ("cancer", WATER), ("scorpio", WATER), ("pisces", WATER)]
-
-
-def Glyph(name, cx, cy, size, colour, width):
-    """A zodiac glyph centred on (cx, cy), size units across."""
-    scale = size / 20.0
-    return (f'<path transform="translate({Fmt(cx - size / 2)} {Fmt(cy - size / 2)}) '
-            f'scale({Fmt(scale)})" d="{GLYPHS[name]}" fill="none" stroke="{colour}" '
-            f'stroke-width="{Fmt(width / scale)}" stroke-linecap="round" '
-            f'stroke-linejoin="round"/>\n')
 
 
 def Crescent(cx, cy, radius, fill, cut_dx, cut_dy, cut_radius, ident):
@@ -360,7 +321,7 @@ def Medallion(name, accent, cx, cy):
     return (f'<circle cx="{cx}" cy="{cy}" r="11.5" fill="{NIGHT_LIGHT}" stroke="{INK}" '
             f'stroke-width="1"/>\n'
             f'<circle cx="{cx}" cy="{cy}" r="10" fill="none" stroke="{accent}" '
-            f'stroke-width="1"/>\n' + Glyph(name, cx, cy, 13, GOLD_LIGHT, 1.4))
+            f'stroke-width="1"/>\n' + SignGlyph(name, cx, cy, 13, GOLD_LIGHT, 1.4))
 
 
 MEDALLION_Y = [76, 105, 134, 163, 192, 221]

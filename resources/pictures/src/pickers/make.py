@@ -29,7 +29,7 @@ FONT_DIR = "/usr/share/wine/fonts"
 # House palette.
 import sys
 sys.path.insert(0, os.path.dirname(HERE))
-from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
+from house import (Num, SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
                    TITLE_RED, WATER, WHITE)
 NAVY = NIGHT
 NAVY2 = NIGHT_LIGHT
@@ -58,39 +58,6 @@ SIGNS = [
     ("Pisces", WATER, "Feb 19", "Mar 20"),
 ]
 
-# The classic sign symbols, drawn as strokes in a 24 x 24 box.
-GLYPHS = {
-    "Aries": "M12 21.5V9.5C12 5 10 3 7 3C4.6 3 3 4.8 3 7C3 9 4.3 10.5 6.2 10.5"
-             "M12 9.5C12 5 14 3 17 3C19.4 3 21 4.8 21 7C21 9 19.7 10.5 17.8 10.5",
-    "Taurus": "M2.5 3C3.5 7.5 7 10 12 10C17 10 20.5 7.5 21.5 3"
-              "M12 10A5.75 5.75 0 1 0 12.01 10",
-    "Gemini": "M3.5 3.5C9 5.5 15 5.5 20.5 3.5M3.5 20.5C9 18.5 15 18.5 20.5 20.5"
-              "M8.5 5V19M15.5 5V19",
-    "Cancer": "M3 7C7 3.5 15 3 21 6.5M3 17.5C9 21 17 20.5 21 17"
-              "M9.4 9.2A3.2 3.2 0 1 1 3 9.2A3.2 3.2 0 1 1 9.4 9.2"
-              "M21 14.8A3.2 3.2 0 1 1 14.6 14.8A3.2 3.2 0 1 1 21 14.8",
-    "Leo": "M9.8 15.5C9 12 7.6 9.5 7.6 6.8C7.6 4 9.8 2.5 12.8 2.5C15.8 2.5 18 4.3 18 7.2"
-           "C18 11.3 14 13.8 14 18C14 20.3 15.4 21.5 17.2 21.5C19 21.5 20.2 20.3 21 18.8"
-           "M9.8 16A3.3 3.3 0 1 1 3.2 16A3.3 3.3 0 1 1 9.8 16",
-    "Virgo": "M2.5 5.5C3.6 4.8 4.8 5 4.8 7V19M4.8 8C4.8 5.6 6.3 4.5 7.7 4.5"
-             "C9.2 4.5 10.3 5.5 10.3 7.5V19M10.3 8C10.3 5.6 11.8 4.5 13.2 4.5"
-             "C14.7 4.5 15.8 5.5 15.8 7.5V15.5C15.8 19.5 18.8 20.6 20.3 18.6"
-             "C21.8 16.6 20.8 12.5 18.6 12.9C16.5 13.3 16.2 18.5 12.8 21.5",
-    "Libra": "M3 20H21M3 15.8H8.3C6.6 14.5 5.6 12.8 5.6 10.8C5.6 7.3 8.4 4.6 12 4.6"
-             "C15.6 4.6 18.4 7.3 18.4 10.8C18.4 12.8 17.4 14.5 15.7 15.8H21",
-    "Scorpio": "M2.5 5.5C3.6 4.8 4.8 5 4.8 7V19M4.8 8C4.8 5.6 6.3 4.5 7.7 4.5"
-               "C9.2 4.5 10.3 5.5 10.3 7.5V19M10.3 8C10.3 5.6 11.8 4.5 13.2 4.5"
-               "C14.7 4.5 15.8 5.5 15.8 7.5V17C15.8 19.3 17 20.3 18.8 20.3L21.5 17.6"
-               "M18.3 17.2H21.9V20.8",
-    "Sagittarius": "M3.5 20.5L20.5 3.5M12 3.5H20.5V12M6.5 11.5L12.5 17.5",
-    "Capricorn": "M2.5 5.5C4 5 5 6 5.6 8L8.2 17.5L11.6 6C12 4.8 12.8 4.4 13.5 5.2V15.5"
-                 "C13.5 19 15.3 20.8 17.5 20.8C19.8 20.8 21.3 19.2 21.3 17"
-                 "C21.3 14.7 19.6 13.2 17.6 13.2C15.3 13.2 14.2 15.5 13.5 17.7"
-                 "C12.6 20.4 11 21.7 9 21.5",
-    "Aquarius": "M2.5 10.5L6.3 6.7L10.1 10.5L13.9 6.7L17.7 10.5L21.5 6.7"
-                "M2.5 17.3L6.3 13.5L10.1 17.3L13.9 13.5L17.7 17.3L21.5 13.5",
-    "Pisces": "M5.5 3C9.2 6.8 9.2 17.2 5.5 21M18.5 3C14.8 6.8 14.8 17.2 18.5 21M4 12H20",
-}
 
 _fonts = {}
 
@@ -102,12 +69,6 @@ def TextWidth(text, size, bold=True):
         name = "tahomabd.ttf" if bold else "tahoma.ttf"
         _fonts[key] = ImageFont.truetype(os.path.join(FONT_DIR, name), 400)
     return _fonts[key].getlength(text) * size / 400.0
-
-
-def Num(v):
-    """Formats a coordinate without trailing zeros."""
-    text = f"{v:.3f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
 
 
 def Text(x, y, text, size, fill, bold=True, anchor="middle", max_width=None,
@@ -137,15 +98,6 @@ def Text(x, y, text, size, fill, bold=True, anchor="middle", max_width=None,
         return (f'<text transform="translate({Num(start)} {Num(y)}) scale({k:.3f} 1)" '
                 f'{attrs}>{escape(text)}</text>')
     return f'<text x="{Num(x)}" y="{Num(y)}" {attrs}>{escape(text)}</text>'
-
-
-def Glyph(name, cx, cy, size, colour, stroke):
-    """A sign glyph centred on (cx, cy), size units square, stroke units wide."""
-    s = size / 24.0
-    return (f'<path transform="translate({Num(cx - size / 2)} {Num(cy - size / 2)}) '
-            f'scale({s:.4f})" d="{GLYPHS[name]}" fill="none" stroke="{colour}" '
-            f'stroke-width="{stroke / s:.3f}" stroke-linecap="round" '
-            f'stroke-linejoin="round"/>')
 
 
 def StarPoints(cx, cy, outer, inner, points, rotate=-90.0):
@@ -243,7 +195,7 @@ def CompatGrid(top, bottom, glyph_colour):
             body.append(f'<rect x="{x0}" y="{y0}" width="{x1 - x0 + 1}" '
                         f'height="{y1 - y0 + 1}" fill="url(#tile)"/>')
             cx = RING_X[col] + 16
-            body.append(Glyph(name, cx, ry + 13.5, 19, glyph_colour, 1.8))
+            body.append(SignGlyph(name.lower(), cx, ry + 13.5, 19, glyph_colour, 1.8))
             mid = (x0 + x1 + 1) / 2.0
             body.append(Text(mid, ry + 32.6, name, 7, INK, max_width=x1 - x0 - 1))
             date = first.replace(" ", "") + "-" + last.replace(" ", "")
@@ -317,13 +269,13 @@ def SignCell(x, y, sign, style):
         out.append(Star4(x + 43.5, y + 7, 3, GOLD))
         out.append(f'<circle cx="{Num(cx)}" cy="{y + 19}" r="14.5" fill="{CREAM}" '
                    f'stroke="{GOLD}" stroke-width="1.5"/>')
-        out.append(Glyph(name, cx, y + 19, 19, element, 2.2))
+        out.append(SignGlyph(name.lower(), cx, y + 19, 19, element, 2.2))
         name_colour, date_colour = LIGHT_GOLD, CREAM
     else:
         out.append(Box(x, y, x + CELL_W - 1, y + CELL_H - 1, "url(#tile)", radius=5))
         out.append(f'<circle cx="{Num(cx)}" cy="{y + 19}" r="14.5" fill="{element}" '
                    f'stroke="{INK}" stroke-width="1"/>')
-        out.append(Glyph(name, cx, y + 19, 19, WHITE, 2.2))
+        out.append(SignGlyph(name.lower(), cx, y + 19, 19, WHITE, 2.2))
         name_colour, date_colour = INK, "#5A3E12"
     out.append(Text(cx, y + 45, name, 10, name_colour, max_width=CELL_W - 6))
     # Both days centred on the cell, the dash hanging after the first.
@@ -383,9 +335,9 @@ def ProfileTitle():
         Star4(139, 15, 2.5, LIGHT_GOLD),
         Box(0, 17, 239, 56, "url(#panel)", radius=8),
         f'<circle cx="24" cy="36.5" r="13.5" fill="{CREAM}" stroke="{GOLD}" stroke-width="1.5"/>',
-        Glyph("Aries", 24, 36.5, 17, FIRE, 2.1),
+        SignGlyph("aries", 24, 36.5, 17, FIRE, 2.1),
         f'<circle cx="216" cy="36.5" r="13.5" fill="{CREAM}" stroke="{GOLD}" stroke-width="1.5"/>',
-        Glyph("Pisces", 216, 36.5, 17, WATER, 2.1),
+        SignGlyph("pisces", 216, 36.5, 17, WATER, 2.1),
         Text(120, 45, "Zodiac Signs", 23, LIGHT_GOLD),
         Star4(46, 24, 2.5, CREAM),
         Star4(194, 24, 2.5, CREAM),
