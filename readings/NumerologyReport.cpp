@@ -147,30 +147,20 @@ int NumerologyTitle(int topic, int subpage, int day, int month, int year, wchar_
     if (!Open(out, buffer, capacity)) return 0;
     const int page = PageOf(topic, subpage);
     if (!page) return 0;
+    // Each title is a label and the page's number: "Your Life Path is: 4",
+    // "2nd Pinnacle Cycle is: 11". The Birth Day page has none.
+    const wchar_t* label = nullptr;
+    int number = 0;
     switch (topic) {
-    case 1:
-        Put(out, L"Your Life Path is: ");
-        PutNumber(out, LifePath(day, month, year));
-        break;
-    case 3:
-        Put(out, Ordinals[page]);
-        Put(out, L" Challenge is: ");
-        PutNumber(out, Challenge(page, day, month, year));
-        break;
-    case 4:
-        Put(out, Ordinals[page]);
-        Put(out, L" Pinnacle Cycle is: ");
-        PutNumber(out, Pinnacle(page, day, month, year));
-        break;
-    case 5:
-        Put(out, Ordinals[page]);
-        Put(out, L" Period Cycle is: ");
-        PutNumber(out, PeriodNumber(page, day, month, year));
-        break;
-    case 6:
-        Put(out, L"Your Personal Year is: ");
-        PutNumber(out, PersonalYear(day, month, year));
-        break;
+    case 1: label = L"Your Life Path is: "; number = LifePath(day, month, year); break;
+    case 3: label = L" Challenge is: "; number = Challenge(page, day, month, year); break;
+    case 4: label = L" Pinnacle Cycle is: "; number = Pinnacle(page, day, month, year); break;
+    case 5: label = L" Period Cycle is: "; number = PeriodNumber(page, day, month, year); break;
+    case 6: label = L"Your Personal Year is: "; number = PersonalYear(day, month, year); break;
+    default: return out.Length;
     }
+    if (topic >= 3 && topic <= 5) Put(out, Ordinals[page]);
+    Put(out, label);
+    PutNumber(out, number);
     return out.Length;
 }
