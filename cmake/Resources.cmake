@@ -1,37 +1,40 @@
-# Links the rendered pictures (resources/pictures/<id>.png) into the binary:
-# an assembler file includes each PNG as it is and lists them in a table
-# that the platform layer looks pictures up in by id.
+# The build's own tools run on the machine that builds, whatever the target.
+# A native build builds them; a cross build (WebAssembly) is given the folder
+# where a native build left them, in STELLARION_HOST_TOOLS.
+set(STELLARION_HOST_TOOLS "" CACHE PATH "Folder of natively built host tools, for cross builds")
+
+# Sets ${name}_COMMAND to what runs the host tool `name` built from `source`.
+function(StellarionHostTool name source)
+  if(STELLARION_HOST_TOOLS)
+    set(${name}_COMMAND ${STELLARION_HOST_TOOLS}/${name} PARENT_SCOPE)
+  else()
+    add_executable(${name} ${source})
+    set(${name}_COMMAND ${name} PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Compiles the rendered pictures (resources/pictures/<id>.png) into a C++
+# source of byte strings with a table that the platform layer looks pictures
+# up in by id.
 function(StellarionPictures folder output)
+  StellarionHostTool(embed-pictures ${CMAKE_SOURCE_DIR}/tools/embed-pictures/EmbedPictures.cpp)
   file(GLOB pngs CONFIGURE_DEPENDS ${folder}/*.png)
-  set(body ".section .rodata\n")
-  set(table "")
-  foreach(png IN LISTS pngs)
-    get_filename_component(id ${png} NAME_WE)
-    if(NOT id MATCHES "^[0-9]+$")
-      continue()
-    endif()
-    string(APPEND body "Picture${id}:\n  .incbin \"${png}\"\nPicture${id}End:\n")
-    string(APPEND table "  .quad ${id}, Picture${id}, Picture${id}End - Picture${id}\n")
-  endforeach()
-  file(WRITE ${output}.new
-    "${body}"
-    ".section .data.rel.ro\n.balign 8\n.globl StellarionPictures\nStellarionPictures:\n"
-    "${table}  .quad 0, 0, 0\n"
-    ".section .note.GNU-stack,\"\",@progbits\n")
-  file(COPY_FILE ${output}.new ${output} ONLY_IF_DIFFERENT)
-  set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${pngs}")
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${embed-pictures_COMMAND} ${output} ${pngs}
+    DEPENDS ${embed-pictures_COMMAND} ${pngs}
+    COMMENT "Compiling the pictures")
 endfunction()
 
 # Compiles the reading texts (resources/texts/<catalogue>/*.txt) into a C++
 # source of wide-string literals with the line endings each catalogue needs.
 function(StellarionTexts folder output)
-  add_executable(embed-texts ${CMAKE_SOURCE_DIR}/tools/embed-texts/EmbedTexts.cpp)
+  StellarionHostTool(embed-texts ${CMAKE_SOURCE_DIR}/tools/embed-texts/EmbedTexts.cpp)
   file(GLOB_RECURSE texts CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*/*.txt)
   list(FILTER texts EXCLUDE REGEX "^words/")
   list(TRANSFORM texts PREPEND ${folder}/ OUTPUT_VARIABLE paths)
   add_custom_command(OUTPUT ${output}
-    COMMAND embed-texts ${output} ${folder} compatibility,profile,forecast,numerology
+    COMMAND ${embed-texts_COMMAND} ${output} ${folder} compatibility,profile,forecast,numerology
             ${folder}/aliases.txt ${texts}
-    DEPENDS embed-texts ${paths} ${folder}/aliases.txt
+    DEPENDS ${embed-texts_COMMAND} ${paths} ${folder}/aliases.txt
     COMMENT "Compiling the reading texts")
 endfunction()

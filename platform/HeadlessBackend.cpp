@@ -3,8 +3,11 @@
 #include "platform/Headless.h"
 #include "platform/Internal.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#include <stb_image_write.h>
+
+#include <vector>
 
 namespace {
 MessageBoxHook BoxHook = nullptr;
@@ -48,13 +51,15 @@ uint32_t HeadlessPixel(int x, int y) {
 }
 
 bool HeadlessSavePng(const std::string& path) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        Device.Framebuffer.data(), Device.Width, Device.Height, 32,
-        Device.Width * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_XRGB8888);
-    if (!surface) return false;
-    const bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
-    SDL_FreeSurface(surface);
-    return saved;
+    std::vector<unsigned char> rgb(Device.Framebuffer.size() * 3);
+    for (size_t i = 0; i < Device.Framebuffer.size(); ++i) {
+        const uint32_t pixel = Device.Framebuffer[i];
+        rgb[3 * i] = static_cast<unsigned char>(pixel >> 16);
+        rgb[3 * i + 1] = static_cast<unsigned char>(pixel >> 8);
+        rgb[3 * i + 2] = static_cast<unsigned char>(pixel);
+    }
+    return stbi_write_png(path.c_str(), Device.Width, Device.Height, 3, rgb.data(),
+                          Device.Width * 3) != 0;
 }
 
 bool PlatformFindRunningCopy(const char*, const char*) { return false; }

@@ -39,6 +39,15 @@ bool HasPostedMessages();
 // Releases the fonts deleted while they were selected for drawing.
 void ReleaseDeletedFonts();
 
+// The pictures as the build compiled them in: one entry per picture, PNG
+// data as rendered, ended by an entry with id 0.
+struct EmbeddedPicture {
+    int Id;
+    const unsigned char* Data;
+    size_t Size;
+};
+extern const EmbeddedPicture StellarionPictures[];
+
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
 }

@@ -2,19 +2,15 @@
 // use and kept decoded, then copied plain, keyed or stretched.
 #include "platform/Internal.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#include <stb_image.h>
 
 #include <algorithm>
+#include <climits>
 #include <vector>
-
-// Written by the build: one entry per picture, ended by an entry with id 0.
-struct EmbeddedPicture {
-    uint64_t Id;
-    const unsigned char* Data;
-    uint64_t Size;
-};
-extern "C" const EmbeddedPicture StellarionPictures[];
 
 namespace {
 
@@ -29,31 +25,26 @@ DecodedPicture Decoded[LastId - FirstId + 1];
 
 const EmbeddedPicture* FindEmbedded(int id) {
     for (const EmbeddedPicture* p = StellarionPictures; p->Id != 0; ++p)
-        if (p->Id == static_cast<uint64_t>(id)) return p;
+        if (p->Id == id) return p;
     return nullptr;
 }
 
 void Decode(int id, DecodedPicture& picture) {
     picture.Tried = true;
     const EmbeddedPicture* embedded = FindEmbedded(id);
-    if (!embedded) return;
-    SDL_RWops* stream = SDL_RWFromConstMem(embedded->Data, static_cast<int>(embedded->Size));
-    SDL_Surface* loaded = IMG_LoadPNG_RW(stream);
-    SDL_RWclose(stream);
-    if (!loaded) return;
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_XRGB8888, 0);
-    SDL_FreeSurface(loaded);
+    if (!embedded || embedded->Size > INT_MAX) return;
+    int width = 0, height = 0, channels = 0;
+    // Every picture is decoded to RGB: an alpha channel, if a file had one,
+    // is dropped, as the device's bitmaps have none.
+    unsigned char* rgb = stbi_load_from_memory(embedded->Data, static_cast<int>(embedded->Size),
+                                               &width, &height, &channels, 3);
     if (!rgb) return;
-    picture.Width = rgb->w;
-    picture.Height = rgb->h;
-    picture.Pixels.resize(static_cast<size_t>(rgb->w) * rgb->h);
-    for (int y = 0; y < rgb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(
-            static_cast<const unsigned char*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch);
-        for (int x = 0; x < rgb->w; ++x)
-            picture.Pixels[static_cast<size_t>(y) * rgb->w + x] = row[x] & 0xFFFFFF;
-    }
-    SDL_FreeSurface(rgb);
+    picture.Width = width;
+    picture.Height = height;
+    picture.Pixels.resize(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < picture.Pixels.size(); ++i)
+        picture.Pixels[i] = (uint32_t{rgb[3 * i]} << 16) | (uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
+    stbi_image_free(rgb);
 }
 
 const DecodedPicture* Picture(int id) {
