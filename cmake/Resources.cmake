@@ -2,6 +2,10 @@
 # A native build builds them; a cross build (WebAssembly) is given the folder
 # where a native build left them, in STELLARION_HOST_TOOLS.
 set(STELLARION_HOST_TOOLS "" CACHE PATH "Folder of natively built host tools, for cross builds")
+if(NOT STELLARION_HOST_TOOLS)
+  # Builds every host tool, for a cross build to use.
+  add_custom_target(stellarion-host-tools)
+endif()
 
 # Sets ${name}_COMMAND to what runs the host tool `name` built from `source`.
 function(StellarionHostTool name source)
@@ -9,6 +13,7 @@ function(StellarionHostTool name source)
     set(${name}_COMMAND ${STELLARION_HOST_TOOLS}/${name} PARENT_SCOPE)
   else()
     add_executable(${name} ${source})
+    add_dependencies(stellarion-host-tools ${name})
     set(${name}_COMMAND ${name} PARENT_SCOPE)
   endif()
 endfunction()

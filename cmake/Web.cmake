@@ -1,0 +1,27 @@
+# The browser build: the program compiled to WebAssembly with the web
+# backend, and the page around it gathered in site/ with its manifest, icons
+# and service worker. tools/web/build.sh runs it.
+target_sources(stellarion_core PRIVATE platform/WebSettingsStore.cpp)
+
+set(StellarionWebLinkOptions
+  # The message loop blocks, as on every other platform; waits and message
+  # boxes suspend the program and let the browser run.
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+  -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sEXIT_RUNTIME=0)
+
+add_executable(stellarion platform/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
+target_link_libraries(stellarion PRIVATE stellarion_core)
+target_link_options(stellarion PRIVATE ${StellarionWebLinkOptions})
+
+set(StellarionSitePages index.html Page.js manifest.webmanifest ServiceWorker.js)
+list(TRANSFORM StellarionSitePages PREPEND ${CMAKE_SOURCE_DIR}/platform/web/ OUTPUT_VARIABLE pages)
+find_program(RSVG_CONVERT rsvg-convert PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(icon ${CMAKE_SOURCE_DIR}/resources/icons/stellarion.svg)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site.stamp
+  COMMAND ${CMAKE_COMMAND} -DPAGES=${CMAKE_SOURCE_DIR}/platform/web -DSITE=${CMAKE_BINARY_DIR}/site
+          -DPROGRAM=$<TARGET_FILE_DIR:stellarion>/stellarion -DICON=${icon} -DRSVG=${RSVG_CONVERT}
+          -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/site.stamp
+  DEPENDS stellarion ${pages} ${icon} ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
+  COMMENT "Gathering the web page")
+add_custom_target(stellarion-site ALL DEPENDS ${CMAKE_BINARY_DIR}/site.stamp)

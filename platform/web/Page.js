@@ -1,0 +1,232 @@
+// The page around the program (platform/WebBackend.cpp): it chooses the
+// emulated screen, shows the framebuffer in the canvas, queues pointer, key,
+// focus and rotation events for the program, shows its message boxes and
+// the page it ends on, keeps one running copy per installation and
+// registers the service worker that lets the installed page start offline.
+"use strict";
+
+const StellarionPage = (() => {
+  // The program's event kinds (WebBackend.cpp numbers them the same way).
+  const Event = Object.freeze({
+    Press: 1, Drag: 2, Release: 3, KeyDown: 4, KeyUp: 5,
+    Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9,
+  });
+  const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
+  const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
+  const MaxScreenSide = 4096;
+  // Viewports whose sides differ by less than this ratio count as square.
+  const SquareRatio = 1.15;
+  // One lock and one channel per installation: the page's folder on its site.
+  const InstanceName = "Stellarion " + new URL(".", location.href).pathname;
+
+  const canvas = document.getElementById("screen");
+  const context = canvas.getContext("2d", { alpha: false });
+  const queue = [];
+  let wake = null;          // resolves the program's wait for an event
+  let pointer = null;       // the one pointer in contact, as a stylus
+  let active = true;
+  let firstFrame = null;    // ms after navigation of the first full present
+  let releaseInstance = null;
+  let channel = null;
+  let waitingForUser = false;  // a message box is open, or the program ended
+
+  function post(kind, first = 0, second = 0) {
+    queue.push([kind, first, second]);
+    if (wake) {
+      const resume = wake;
+      wake = null;
+      resume();
+    }
+  }
+
+  // ?screen=WxH chooses any size, supported or not, so that every path can
+  // be seen; without it the viewport's shape decides.
+  function addressScreen() {
+    const match = /^(\d{1,4})x(\d{1,4})$/.exec(new URLSearchParams(location.search).get("screen") || "");
+    if (!match) return null;
+    const width = Number(match[1]), height = Number(match[2]);
+    return width > 0 && height > 0 && width <= MaxScreenSide && height <= MaxScreenSide
+      ? [width, height] : null;
+  }
+
+  function viewportScreen() {
+    const width = window.innerWidth, height = window.innerHeight;
+    if (Math.max(width, height) < SquareRatio * Math.min(width, height)) return [480, 480];
+    if (width > height) return [640, 480];
+    return width < 480 || height < 640 ? [240, 320] : [480, 640];
+  }
+
+  const fixedScreen = addressScreen();
+
+  // The whole screen in view, its aspect kept, each device pixel a crisp block.
+  function fit() {
+    const scale = Math.min(window.innerWidth / canvas.width, window.innerHeight / canvas.height);
+    canvas.style.width = `${canvas.width * scale}px`;
+    canvas.style.height = `${canvas.height * scale}px`;
+  }
+
+  function devicePoint(event) {
+    const box = canvas.getBoundingClientRect();
+    const clamp = (value, size) => Math.min(size - 1, Math.max(0, Math.floor(value)));
+    return [clamp((event.clientX - box.left) * canvas.width / box.width, canvas.width),
+            clamp((event.clientY - box.top) * canvas.height / box.height, canvas.height)];
+  }
+
+  function setActive(now) {
+    if (now === active) return;
+    active = now;
+    post(now ? Event.Activate : Event.Deactivate);
+    if (now) document.title = "Stellarion";
+  }
+
+  function listen() {
+    canvas.addEventListener("pointerdown", (event) => {
+      if (pointer !== null || event.button !== 0) return;
+      pointer = event.pointerId;
+      canvas.setPointerCapture(pointer);
+      post(Event.Press, ...devicePoint(event));
+      event.preventDefault();
+    });
+    canvas.addEventListener("pointermove", (event) => {
+      if (event.pointerId === pointer) post(Event.Drag, ...devicePoint(event));
+    });
+    const lift = (event) => {
+      if (event.pointerId !== pointer) return;
+      pointer = null;
+      post(Event.Release, ...devicePoint(event));
+    };
+    canvas.addEventListener("pointerup", lift);
+    canvas.addEventListener("pointercancel", lift);
+    canvas.addEventListener("contextmenu", (event) => event.preventDefault());
+    for (const [type, kind] of [["keydown", Event.KeyDown], ["keyup", Event.KeyUp]]) {
+      document.addEventListener(type, (event) => {
+        const code = KeyCodes[event.key];
+        if (code === undefined) return;
+        post(kind, code);
+        event.preventDefault();
+      });
+    }
+    window.addEventListener("blur", () => setActive(false));
+    window.addEventListener("focus", () => setActive(true));
+    document.addEventListener("visibilitychange", () => setActive(!document.hidden));
+    // A turned phone is a turned device: a new screen, and the window is told.
+    window.addEventListener("resize", () => {
+      const next = fixedScreen || viewportScreen();
+      if (next[0] !== canvas.width || next[1] !== canvas.height) post(Event.Screen, ...next);
+      fit();
+    });
+  }
+
+  // Another tab of this installation asked this one to come forward. A page
+  // cannot raise its own tab, so it says so in its title and, where the user
+  // allowed it, in a notification.
+  function comeForward() {
+    post(Event.ComeForward);
+    if (document.hidden || !document.hasFocus()) document.title = "\u2605 Stellarion is open here";
+    if ("Notification" in window && Notification.permission === "granted")
+      new Notification("Stellarion", { body: "Stellarion is already open in this tab.", icon: "icon-192.png" });
+  }
+
+  function showEnded(title, button) {
+    canvas.hidden = true;
+    document.getElementById("ended-title").textContent = title;
+    document.getElementById("start-again").textContent = button;
+    document.getElementById("ended").hidden = false;
+  }
+
+  return {
+    chosenScreen: () => fixedScreen || viewportScreen(),
+
+    screenResized(width, height) {
+      canvas.width = width;
+      canvas.height = height;
+      fit();
+    },
+
+    // pixels: the framebuffer, 0x00RRGGBB; the rectangle is what was painted.
+    present(pixels, width, height, left, top, right, bottom) {
+      const w = right - left, h = bottom - top;
+      if (w <= 0 || h <= 0 || width !== canvas.width || height !== canvas.height) return;
+      const image = context.createImageData(w, h);
+      const out = new Uint32Array(image.data.buffer);
+      for (let y = 0; y < h; ++y) {
+        const row = (top + y) * width + left;
+        for (let x = 0; x < w; ++x) {
+          const p = pixels[row + x];
+          // Canvas pixels are R, G, B, A in memory: little-endian ABGR words.
+          out[y * w + x] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        }
+      }
+      context.putImageData(image, left, top);
+      if (firstFrame === null && w === width && h === height) {
+        firstFrame = performance.now();
+        performance.mark("stellarion-first-frame");
+      }
+    },
+
+    waitForEvent: () => (queue.length ? Promise.resolve() : new Promise((resolve) => { wake = resolve; })),
+    takeEvent: () => queue.shift() || null,
+
+    messageBox(text, caption) {
+      const dialog = document.getElementById("message");
+      document.getElementById("message-caption").textContent = caption;
+      document.getElementById("message-text").textContent = text;
+      waitingForUser = true;
+      return new Promise((resolve) => {
+        dialog.addEventListener("close", () => {
+          waitingForUser = false;
+          resolve();
+        }, { once: true });
+        dialog.showModal();
+      });
+    },
+
+    // 1 when this tab is now the running copy; it holds the lock until the
+    // program ends or the tab closes.
+    claimInstance() {
+      if (!navigator.locks) return Promise.resolve(1);
+      return new Promise((resolve) => {
+        navigator.locks.request(InstanceName, { ifAvailable: true }, (lock) => {
+          if (!lock) {
+            resolve(0);
+            return undefined;
+          }
+          channel = new BroadcastChannel(InstanceName);
+          channel.onmessage = (message) => { if (message.data === "come forward") comeForward(); };
+          resolve(1);
+          return new Promise((release) => { releaseInstance = release; });
+        }).catch(() => resolve(1));
+      });
+    },
+
+    requestForward() {
+      const ask = new BroadcastChannel(InstanceName);
+      ask.postMessage("come forward");
+      ask.close();
+    },
+
+    ended(ending) {
+      waitingForUser = true;
+      if (channel) channel.close();
+      if (releaseInstance) releaseInstance();
+      if (ending === Ending.AlreadyOpen)
+        showEnded("Stellarion is already open in another tab", "Try again");
+      else
+        showEnded("Stellarion has ended", "Start again");
+    },
+
+    // For tests and measures: true while the program has nothing to do but
+    // wait for the user.
+    isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
+    firstFrameTime: () => firstFrame,
+
+    start() {
+      listen();
+      document.getElementById("start-again").addEventListener("click", () => location.reload());
+      if ("serviceWorker" in navigator)
+        window.addEventListener("load", () => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
+    },
+  };
+})();
+
+StellarionPage.start();

@@ -1,0 +1,173 @@
+// The browser build in headless chromium: the same tap scripts as the
+// simulator give the same pixels on four screens; the screen follows the
+// viewport; the page starts offline once loaded; the saved record, the
+// message boxes, the end page and the one-copy rule behave as on the desktop.
+//
+//   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
+import assert from "node:assert/strict";
+import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, describe, test } from "node:test";
+import { compareCanvas, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
+import { placeOf, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
+
+const [site, simulator] = process.argv.slice(2);
+const RecordItem = "Software\\Tessaline\\Corvanta\\Stellarion\\GameValues";
+const CreationRecord = "01" + "00".repeat(31) + "07000000" + "00".repeat(4);
+
+let server, chromium, page, shots;
+
+before(async () => {
+  server = await serve(site);
+  chromium = await launch();
+  page = await chromium.browser.newPage();
+  shots = mkdtempSync(join(tmpdir(), "stellarion-shots-"));
+});
+
+after(async () => {
+  await chromium?.close();
+  server?.stop();
+  if (shots) rmSync(shots, { recursive: true, force: true });
+});
+
+const sizeOf = (screen) => screen.split("x").map(Number);
+const canvasSize = () => page.$eval("#screen", (c) => [c.width, c.height]);
+const endedTitle = () => page.$eval("#ended", (e) => (e.hidden ? null : e.querySelector("h1").textContent));
+const storedRecord = () => page.evaluate((item) => localStorage.getItem(item), RecordItem);
+
+async function expectSame(pngFile, what) {
+  const result = await compareCanvas(page, pngFile);
+  assert.equal(result.differing, 0, `${what}: ${result.differing} pixels differ, first at ${result.first}`);
+}
+
+// Taps a named place, as the scripts do.
+const tapAt = (screen, place) => play(page, `tap ${placeOf(screen, place).join(" ")}`);
+
+async function dialogSays() {
+  await page.waitForSelector("#message[open]", { timeout: 20000 });
+  const said = await page.$eval("#message", (d) => [d.querySelector("h1").textContent, d.querySelector("p").textContent]);
+  await page.click("#message button");
+  return said;
+}
+
+describe("the same pixels as the simulator", () => {
+  for (const screen of Object.keys(Screens)) {
+    for (const name of Object.keys(Scripts)) {
+      test(`${name} on ${screen}`, async () => {
+        const folder = join(shots, `${name}-${screen}`);
+        mkdirSync(folder);
+        const script = simulatorScript(name, screen, folder);
+        await simulate(simulator, screen, script);
+        const [width, height] = sizeOf(screen);
+        // 800 x 480 is no viewport's choice (landscape is 640 x 480): the
+        // address asks for it.
+        const url = screen === "800x480" ? `${server.url}?screen=${screen}` : server.url;
+        await open(page, url, width, height);
+        assert.deepEqual(await canvasSize(), [width, height]);
+        await play(page, script, (file) => expectSame(file, file));
+      });
+    }
+  }
+});
+
+describe("the screen", () => {
+  test("follows the viewport's shape", async () => {
+    for (const [viewport, chosen] of [[[390, 844], [240, 320]], [[700, 700], [480, 480]], [[1280, 720], [640, 480]]]) {
+      await open(page, server.url, ...viewport);
+      assert.deepEqual(await canvasSize(), chosen, `viewport ${viewport}`);
+    }
+  });
+
+  test("turns with the phone and redraws as the simulator does", async () => {
+    const expected = join(shots, "turned.png");
+    await simulate(simulator, "480x640", `screen 640 480\nshot ${expected}\n`);
+    await open(page, server.url, 480, 640);
+    await page.setViewport({ width: 640, height: 480, deviceScaleFactor: 1 });
+    await page.waitForFunction(() => document.getElementById("screen").width === 640);
+    await waitIdle(page);
+    await expectSame(expected, "turned");
+  });
+
+  test("an unsupported size is refused with the warning, then the end page", async () => {
+    await open(page, `${server.url}?screen=320x480`, 320, 480).catch(() => {});
+    assert.deepEqual(await dialogSays(), ["Warning!", "This screen is not supported."]);
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+    assert.equal(await endedTitle(), "Stellarion has ended");
+  });
+});
+
+describe("the saved record", () => {
+  const exitThroughMenu = async () => {
+    await tapAt("240x320", "exit");
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+  };
+
+  test("is created on exit and survives a reload", async () => {
+    await open(page, server.url, 240, 320);
+    await page.evaluate(() => localStorage.clear());
+    await open(page, server.url, 240, 320);
+    assert.equal(await storedRecord(), null, "nothing is written before the exit icon");
+    await exitThroughMenu();
+    assert.equal(await endedTitle(), "Stellarion has ended");
+    assert.equal(await storedRecord(), CreationRecord);
+    // A record of the right size is loaded as it is and written back unchanged.
+    const kept = "05" + "ab".repeat(31) + "09000000" + "cd".repeat(4);
+    await page.evaluate((item, value) => localStorage.setItem(item, value), RecordItem, kept);
+    await Promise.all([page.waitForNavigation(), page.click("#start-again")]);
+    await waitIdle(page);
+    await exitThroughMenu();
+    assert.equal(await storedRecord(), kept);
+  });
+
+  test("of the wrong size or not hexadecimal counts as absent", async () => {
+    for (const stored of ["0102", "zz" + CreationRecord.slice(2)]) {
+      await page.evaluate((item, value) => localStorage.setItem(item, value), RecordItem, stored);
+      await open(page, server.url, 240, 320);
+      await exitThroughMenu();
+      assert.equal(await storedRecord(), CreationRecord, `stored ${stored}`);
+    }
+  });
+
+  test("that cannot be written is reported, and the program still ends", async () => {
+    await open(page, server.url, 240, 320);
+    await page.evaluate(() => {
+      Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); };
+    });
+    await tapAt("240x320", "exit");
+    assert.deepEqual(await dialogSays(), ["Stellarion", "Cannot read values"]);
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+  });
+});
+
+describe("one copy", () => {
+  test("a second tab finds the first, asks it forward and says so", async () => {
+    await open(page, server.url, 240, 320);
+    const second = await chromium.browser.newPage();
+    await second.setViewport({ width: 240, height: 320, deviceScaleFactor: 1 });
+    await second.goto(server.url);
+    await second.waitForFunction(() => !document.getElementById("ended").hidden, { timeout: 20000 });
+    assert.equal(await second.$eval("#ended h1", (h) => h.textContent), "Stellarion is already open in another tab");
+    await page.waitForFunction(() => document.title !== "Stellarion" || document.hasFocus(), { timeout: 20000 });
+    await second.close();
+    assert.equal(await page.$eval("#screen", (c) => c.hidden), false, "the first copy runs on");
+  });
+});
+
+describe("offline", () => {
+  test("the loaded page starts again with the network off", async () => {
+    await open(page, server.url, 240, 320);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    const expected = join(shots, "offline.png");
+    await simulate(simulator, "240x320", `shot ${expected}\n`);
+    await page.setOfflineMode(true);
+    try {
+      await page.reload({ waitUntil: "load" });
+      await waitIdle(page);
+      await expectSame(expected, "offline start");
+    } finally {
+      await page.setOfflineMode(false);
+    }
+  });
+});

@@ -1,0 +1,74 @@
+// Serves the built page (build-web/site) on localhost, compressed where the
+// browser accepts it, each file revalidated on every load so that a new
+// build is seen at once and a cached one costs a few bytes.
+//
+//   node tools/web/Serve.mjs SITE_FOLDER [PORT]     (port 0: any free port)
+//
+// Prints "serving http://127.0.0.1:PORT/" once it listens.
+import { createHash } from "node:crypto";
+import { readFile } from "node:fs/promises";
+import { createServer } from "node:http";
+import { extname, join, normalize, sep } from "node:path";
+import { gzipSync } from "node:zlib";
+
+const Types = {
+  ".html": "text/html; charset=utf-8",
+  ".js": "text/javascript; charset=utf-8",
+  ".wasm": "application/wasm",
+  ".webmanifest": "application/manifest+json",
+  ".png": "image/png",
+};
+
+const [site, portText = "8080"] = process.argv.slice(2);
+if (!site) {
+  console.error("usage: node Serve.mjs SITE_FOLDER [PORT]");
+  process.exit(2);
+}
+const root = normalize(site) + sep;
+// Read once per server: a rebuilt site needs a restarted server.
+const files = new Map();
+
+async function load(path) {
+  if (files.has(path)) return files.get(path);
+  const body = await readFile(path);
+  const entry = {
+    body,
+    gzip: gzipSync(body, { level: 9 }),
+    tag: `"${createHash("sha256").update(body).digest("hex").slice(0, 16)}"`,
+  };
+  files.set(path, entry);
+  return entry;
+}
+
+const server = createServer(async (request, response) => {
+  const url = new URL(request.url, "http://localhost");
+  const name = decodeURIComponent(url.pathname).replace(/\/$/, "/index.html");
+  const path = normalize(join(root, name));
+  const type = Types[extname(path)];
+  if (!path.startsWith(root) || !type || (request.method !== "GET" && request.method !== "HEAD")) {
+    response.writeHead(404).end();
+    return;
+  }
+  let file;
+  try {
+    file = await load(path);
+  } catch {
+    response.writeHead(404).end();
+    return;
+  }
+  const headers = { "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding" };
+  if (request.headers["if-none-match"] === file.tag) {
+    response.writeHead(304, headers).end();
+    return;
+  }
+  const compressed = /\bgzip\b/.test(request.headers["accept-encoding"] || "");
+  if (compressed) headers["Content-Encoding"] = "gzip";
+  const body = compressed ? file.gzip : file.body;
+  headers["Content-Length"] = body.length;
+  response.writeHead(200, headers);
+  response.end(request.method === "HEAD" ? undefined : body);
+});
+
+server.listen(Number(portText), "127.0.0.1", () => {
+  console.log(`serving http://127.0.0.1:${server.address().port}/`);
+});
