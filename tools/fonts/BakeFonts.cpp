@@ -82,7 +82,7 @@ Strength StrengthFor(int weight, bool smooth, int ppem) {
     if (weight < 600) return {};
     const bool black = weight >= 800;
     if (!smooth) return {black ? 2 : 1, 0};
-    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.14 : 0.09));
+    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.16 : 0.11));
     return {across, across / 2};
 }
 
@@ -289,7 +289,7 @@ std::vector<uint32_t> CodesOf(int fileCount, char** files) {
 // ---- The sheet ---------------------------------------------------------------------
 
 struct Sheet {
-    int Width = 1100, Height = 0;
+    int Width = 1400, Height = 0;
     std::vector<uint8_t> Pixels;  // grey, white paper
 
     void Grow(int height) {
@@ -337,7 +337,11 @@ bool WriteSheet(const char* path, const char* face, const std::vector<int>& heig
                 Font font;
                 const bool ok = Bake(f, cell, weight, smooth, codes, &font);
                 FT_Done_Face(f);
-                if (ok) sheet.Line(font, Sample, 4);
+                // Each line names its face (the file's name) and weight.
+                const std::string name = std::string(file).substr(std::string(file).find_last_of('/') + 1);
+                const std::string label = name.substr(0, name.find('.')) + " " + std::to_string(weight) +
+                                          " " + std::to_string(cell) + "px: ";
+                if (ok) sheet.Line(font, label + Sample, 4);
                 return ok;
             };
             for (const int weight : {400, 700, 900})
