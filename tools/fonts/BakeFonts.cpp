@@ -69,8 +69,11 @@ Cell CellFor(FT_Face face, int cellHeight) {
 }
 
 // How much heavier a weight is drawn than the face's regular. Hard-edged
-// sizes take whole pixels across, so stems stay even: one more for bold, two
-// for black, and none upwards, which would close the gaps over i and j.
+// sizes take whole pixels across, so stems stay even: one more for bold and
+// two for black, a pixel more from 15 pixels per em on, where the face's own
+// stems are no thicker and one pixel would leave the larger bold lighter
+// than the smaller, and none upwards, which would close the gaps over i and
+// j.
 // Smooth sizes take a share of the em (26.6 pixels), across and half as
 // much up: the stroke difference between the regular and bold cuts of such
 // faces.
@@ -81,7 +84,7 @@ struct Strength {
 Strength StrengthFor(int weight, bool smooth, int ppem) {
     if (weight < 600) return {};
     const bool black = weight >= 800;
-    if (!smooth) return {black ? 2 : 1, 0};
+    if (!smooth) return {(black ? 2 : 1) + (ppem >= 15 ? 1 : 0), 0};
     const FT_Pos across = std::lround(ppem * 64 * (black ? 0.16 : 0.11));
     return {across, across / 2};
 }
@@ -97,6 +100,11 @@ void CopyBitmap(const FT_Bitmap& bitmap, Glyph* glyph) {
             glyph->Coverage[static_cast<size_t>(y) * glyph->Width + x] =
                 mono ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
     }
+}
+
+bool HasInk(const FT_Bitmap& bitmap) {
+    const size_t bytes = static_cast<size_t>(bitmap.rows) * std::abs(bitmap.pitch);
+    return std::any_of(bitmap.buffer, bitmap.buffer + bytes, [](unsigned char b) { return b != 0; });
 }
 
 // Hard-edged bold: every ink pixel also inks the `pixels` to its right, so
@@ -129,7 +137,7 @@ bool Rasterize(FT_Face face, uint32_t code, int weight, bool smooth, const Cell&
     FT_GlyphSlot slot = face->glyph;
     const bool fromBitmap = slot->format == FT_GLYPH_FORMAT_BITMAP;
     // A space has no stroke to thicken and keeps its width.
-    const bool ink = fromBitmap ? slot->bitmap.rows > 0 : slot->outline.n_points > 0;
+    const bool ink = fromBitmap ? HasInk(slot->bitmap) : slot->outline.n_points > 0;
     const Strength strength = ink ? StrengthFor(weight, smooth, cell.PixelsPerEm) : Strength{};
     if (smooth && strength.Across) {
         // Each side grows by half the strength; moved back by as much, the
