@@ -43,3 +43,24 @@ function(StellarionTexts folder output)
     DEPENDS ${embed-texts_COMMAND} ${paths} ${folder}/aliases.txt
     COMMENT "Compiling the reading texts")
 endfunction()
+
+# Bakes the Tahoma face at the program's cell heights (1x; the double-size
+# screens use 2 x height - 1) and weights into a C++ source of glyph coverage
+# and advances, for every character the reading texts and the program's own
+# labels contain.
+function(StellarionFonts face heights weights output)
+  StellarionHostTool(bake-fonts ${CMAKE_SOURCE_DIR}/tools/fonts/BakeFonts.cpp)
+  if(TARGET bake-fonts)
+    find_package(Freetype REQUIRED)
+    target_include_directories(bake-fonts PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(bake-fonts PRIVATE Freetype::Freetype)
+  endif()
+  file(GLOB_RECURSE texts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/texts/*.txt)
+  list(FILTER texts EXCLUDE REGEX "/resources/texts/words/")
+  file(GLOB labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
+       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${bake-fonts_COMMAND} ${output} ${face} ${heights} ${weights} ${texts} ${labels}
+    DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels}
+    COMMENT "Baking the text face")
+endfunction()

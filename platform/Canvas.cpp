@@ -38,12 +38,29 @@ int CornerInset(int row, int height, double rx, double ry) {
 
 void PlatformFillRect(DeviceContext* dc, const PixelRect& rect, Colour colour) {
     const PixelRect r = Clipped(dc, rect);
-    const uint32_t pixel = PackColour(colour);
-    for (int y = r.Top; y < r.Bottom; ++y) FillSpan(dc, y, r.Left, r.Right, pixel);
+    if (r.Left >= r.Right || r.Top >= r.Bottom) return;
+    FillSpan(dc, r.Top, r.Left, r.Right, PackColour(colour));
+    // The other rows are copies of the first: a block copy runs at memory
+    // speed where a pixel-by-pixel fill does not.
+    const uint32_t* first = dc->Pixels + static_cast<size_t>(r.Top) * dc->Width + r.Left;
+    for (int y = r.Top + 1; y < r.Bottom; ++y)
+        std::copy(first, first + (r.Right - r.Left), dc->Pixels + static_cast<size_t>(y) * dc->Width + r.Left);
 }
 
 void PlatformLine(DeviceContext* dc, int x1, int y1, int x2, int y2, int width,
                   Colour colour) {
+    // A level or upright line is a rectangle of the pen's width; the end
+    // point stays out either way.
+    if (y1 == y2 && x1 != x2) {
+        const int left = x1 < x2 ? x1 : x2 + 1, right = x1 < x2 ? x2 : x1 + 1;
+        PlatformFillRect(dc, {left, y1, right, y1 + width}, colour);
+        return;
+    }
+    if (x1 == x2 && y1 != y2) {
+        const int top = y1 < y2 ? y1 : y2 + 1, bottom = y1 < y2 ? y2 : y1 + 1;
+        PlatformFillRect(dc, {x1, top, x1 + width, bottom}, colour);
+        return;
+    }
     const uint32_t pixel = PackColour(colour);
     const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
