@@ -8,6 +8,8 @@
 
 #include <emscripten.h>
 
+#include <vector>
+
 int StellarionMain();
 
 namespace {
@@ -23,6 +25,7 @@ enum WebEvent : int {
     WebDeactivate,
     WebScreen,       // first, second: the new screen's width and height
     WebComeForward,  // a later tab asked this one to come forward
+    WebRepaint,      // the canvas lost its pixels: show the whole screen again
 };
 
 // How the run ended, for the page to show: Page.js numbers them the same way.
@@ -32,6 +35,8 @@ enum WebEnding : int {
 };
 
 bool AnotherCopyRunning = false;
+// The last presented rectangle in the canvas's own layout.
+std::vector<uint32_t> CanvasPixels;
 
 EM_JS(void, PageChosenScreen, (int* width, int* height), {
     const size = StellarionPage.chosenScreen();
@@ -39,10 +44,10 @@ EM_JS(void, PageChosenScreen, (int* width, int* height), {
     HEAP32[height >> 2] = size[1];
 });
 
-EM_JS(void, PagePresent, (const uint32_t* pixels, int width, int height, int left, int top,
-                          int right, int bottom), {
-    StellarionPage.present(HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height), width,
-                           height, left, top, right, bottom);
+// rgba: width x height pixels as the canvas stores them, for (left, top).
+EM_JS(void, PagePresent, (const uint32_t* rgba, int left, int top, int width, int height), {
+    StellarionPage.present(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), left, top,
+                           width, height);
 });
 
 EM_JS(void, PageScreenResized, (int width, int height), {
@@ -76,8 +81,10 @@ void ComeForward() {
     PlatformInvalidateWindow();
 }
 
+
 void ChangeScreen(int width, int height) {
-    SetDeviceScreenSize(width, height);
+    // A viewport can change (a toolbar hides) and keep the screen it chose.
+    if (width != Device.Width || height != Device.Height) SetDeviceScreenSize(width, height);
     PostPlatformMessage(MessagePositionChanged, 0, 0);
     PlatformInvalidateWindow();
 }
@@ -112,6 +119,10 @@ void Translate(const int event[3]) {
     case WebComeForward:
         ComeForward();
         break;
+    case WebRepaint:
+        // The framebuffer still holds every pixel: no paint is needed.
+        BackendPresent({0, 0, Device.Width, Device.Height});
+        break;
     default:
         break;
     }
@@ -131,8 +142,17 @@ void BackendWindowCreated() {}
 void BackendScreenResized() { PageScreenResized(Device.Width, Device.Height); }
 
 void BackendPresent(const PixelRect& rect) {
-    PagePresent(Device.Framebuffer.data(), Device.Width, Device.Height, rect.Left, rect.Top,
-                rect.Right, rect.Bottom);
+    const int width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
+    if (width <= 0 || height <= 0) return;
+    CanvasPixels.resize(static_cast<size_t>(width) * height);
+    // 0x00RRGGBB becomes the bytes R, G, B, 255: converted here, in compiled
+    // code, the page only hands the block to the canvas.
+    uint32_t* out = CanvasPixels.data();
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        const uint32_t* row = &Device.Framebuffer[static_cast<size_t>(y) * Device.Width];
+        for (int x = rect.Left; x < rect.Right; ++x) *out++ = (__builtin_bswap32(row[x]) >> 8) | 0xFF000000u;
+    }
+    PagePresent(CanvasPixels.data(), rect.Left, rect.Top, width, height);
 }
 
 void BackendWaitForInput() {

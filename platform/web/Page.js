@@ -9,7 +9,7 @@ const StellarionPage = (() => {
   // The program's event kinds (WebBackend.cpp numbers them the same way).
   const Event = Object.freeze({
     Press: 1, Drag: 2, Release: 3, KeyDown: 4, KeyUp: 5,
-    Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9,
+    Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9, Repaint: 10,
   });
   const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
   const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
@@ -23,6 +23,7 @@ const StellarionPage = (() => {
   const context = canvas.getContext("2d", { alpha: false });
   const queue = [];
   let wake = null;          // resolves the program's wait for an event
+  let idleWaiters = [];     // measures waiting for the program to wait again
   let pointer = null;       // the one pointer in contact, as a stylus
   let active = true;
   let firstFrame = null;    // ms after navigation of the first full present
@@ -98,6 +99,8 @@ const StellarionPage = (() => {
     canvas.addEventListener("pointerup", lift);
     canvas.addEventListener("pointercancel", lift);
     canvas.addEventListener("contextmenu", (event) => event.preventDefault());
+    // A browser may drop a hidden canvas's pixels; the program still has them.
+    canvas.addEventListener("contextrestored", () => post(Event.Repaint));
     for (const [type, kind] of [["keydown", Event.KeyDown], ["keyup", Event.KeyUp]]) {
       document.addEventListener(type, (event) => {
         const code = KeyCodes[event.key];
@@ -138,33 +141,30 @@ const StellarionPage = (() => {
     chosenScreen: () => fixedScreen || viewportScreen(),
 
     screenResized(width, height) {
-      canvas.width = width;
-      canvas.height = height;
+      // Setting a canvas's size clears it, even to the size it has.
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+      }
       fit();
     },
 
-    // pixels: the framebuffer, 0x00RRGGBB; the rectangle is what was painted.
-    present(pixels, width, height, left, top, right, bottom) {
-      const w = right - left, h = bottom - top;
-      if (w <= 0 || h <= 0 || width !== canvas.width || height !== canvas.height) return;
-      const image = context.createImageData(w, h);
-      const out = new Uint32Array(image.data.buffer);
-      for (let y = 0; y < h; ++y) {
-        const row = (top + y) * width + left;
-        for (let x = 0; x < w; ++x) {
-          const p = pixels[row + x];
-          // Canvas pixels are R, G, B, A in memory: little-endian ABGR words.
-          out[y * w + x] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-        }
-      }
-      context.putImageData(image, left, top);
-      if (firstFrame === null && w === width && h === height) {
+    // rgba: the painted rectangle's pixels, as the canvas stores them.
+    present(rgba, left, top, width, height) {
+      context.putImageData(new ImageData(rgba, width, height), left, top);
+      if (firstFrame === null && width === canvas.width && height === canvas.height) {
         firstFrame = performance.now();
         performance.mark("stellarion-first-frame");
       }
     },
 
-    waitForEvent: () => (queue.length ? Promise.resolve() : new Promise((resolve) => { wake = resolve; })),
+    waitForEvent() {
+      if (queue.length) return Promise.resolve();
+      const waiters = idleWaiters;
+      idleWaiters = [];
+      waiters.forEach((resolve) => resolve());
+      return new Promise((resolve) => { wake = resolve; });
+    },
     takeEvent: () => queue.shift() || null,
 
     messageBox(text, caption) {
@@ -219,6 +219,18 @@ const StellarionPage = (() => {
     // wait for the user.
     isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
     firstFrameTime: () => firstFrame,
+    // For measures: the milliseconds that count full paints of the current
+    // page take, each from the message that a screen of the same size turned
+    // up (as after a rotation) until the program waits again.
+    async timeFullPaints(count) {
+      const start = performance.now();
+      for (let i = 0; i < count; ++i) {
+        const idle = new Promise((resolve) => idleWaiters.push(resolve));
+        post(Event.Screen, canvas.width, canvas.height);
+        await idle;
+      }
+      return performance.now() - start;
+    },
 
     start() {
       listen();

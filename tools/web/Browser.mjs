@@ -6,22 +6,26 @@ import { spawn } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
+import { createInterface } from "node:readline";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
 const Here = dirname(fileURLToPath(import.meta.url));
 export const Chromium = "/usr/bin/chromium";
 
-// Starts tools/web/Serve.mjs on a free port; resolves to { url, stop }.
+// Starts tools/web/Serve.mjs on a free port; resolves to { url, stop,
+// requests } where requests lists every response as { status, bytes, path }.
 export function serve(site) {
   return new Promise((resolve, reject) => {
     const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0"], { stdio: ["ignore", "pipe", "inherit"] });
     server.on("error", reject);
-    server.stdout.setEncoding("utf8");
-    server.stdout.once("data", (line) => {
-      const match = /serving (\S+)/.exec(line);
-      if (!match) return reject(new Error(`server said: ${line}`));
-      resolve({ url: match[1], stop: () => server.kill() });
+    const lines = createInterface({ input: server.stdout });
+    const requests = [];
+    lines.on("line", (line) => {
+      const served = /^serving (\S+)/.exec(line);
+      if (served) resolve({ url: served[1], stop: () => server.kill(), requests });
+      const [status, bytes, path] = line.split(" ");
+      if (!served) requests.push({ status: Number(status), bytes: Number(bytes), path });
     });
   });
 }

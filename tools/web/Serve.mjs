@@ -4,7 +4,8 @@
 //
 //   node tools/web/Serve.mjs SITE_FOLDER [PORT]     (port 0: any free port)
 //
-// Prints "serving http://127.0.0.1:PORT/" once it listens.
+// Prints "serving http://127.0.0.1:PORT/" once it listens, then one line
+// per request: the status, the bytes of the body sent and the path.
 import { createHash } from "node:crypto";
 import { readFile } from "node:fs/promises";
 import { createServer } from "node:http";
@@ -40,33 +41,37 @@ async function load(path) {
   return entry;
 }
 
+function reply(response, status, headers, body, path) {
+  response.writeHead(status, headers).end(body);
+  console.log(`${status} ${body ? body.length : 0} ${path}`);
+}
+
 const server = createServer(async (request, response) => {
   const url = new URL(request.url, "http://localhost");
   const name = decodeURIComponent(url.pathname).replace(/\/$/, "/index.html");
   const path = normalize(join(root, name));
   const type = Types[extname(path)];
   if (!path.startsWith(root) || !type || (request.method !== "GET" && request.method !== "HEAD")) {
-    response.writeHead(404).end();
+    reply(response, 404, {}, undefined, url.pathname);
     return;
   }
   let file;
   try {
     file = await load(path);
   } catch {
-    response.writeHead(404).end();
+    reply(response, 404, {}, undefined, url.pathname);
     return;
   }
   const headers = { "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding" };
   if (request.headers["if-none-match"] === file.tag) {
-    response.writeHead(304, headers).end();
+    reply(response, 304, headers, undefined, url.pathname);
     return;
   }
   const compressed = /\bgzip\b/.test(request.headers["accept-encoding"] || "");
   if (compressed) headers["Content-Encoding"] = "gzip";
   const body = compressed ? file.gzip : file.body;
   headers["Content-Length"] = body.length;
-  response.writeHead(200, headers);
-  response.end(request.method === "HEAD" ? undefined : body);
+  reply(response, 200, headers, request.method === "HEAD" ? undefined : body, url.pathname);
 });
 
 server.listen(Number(portText), "127.0.0.1", () => {

@@ -1,0 +1,130 @@
+// Measures of the browser build beside the desktop build, on this machine:
+//  - the bytes a first visit transfers (the page, the program, and the
+//    service worker's copy of everything), against at most 3 MB;
+//  - navigation to the first complete frame in headless chromium, on a first
+//    visit and on a later one (from the service worker's cache), against at
+//    most 300 ms, beside the desktop build's exec to its first frame;
+//  - a full paint of the heaviest page (the longest compatibility reading,
+//    640 x 480) in the browser against the same paint natively, at most 3x.
+//
+//   node bench/web/Measure.mjs SITE_FOLDER NATIVE_BUILD_FOLDER
+import { execFileSync, spawn } from "node:child_process";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { launch, open, play, serve, waitIdle } from "../../tools/web/Browser.mjs";
+
+const Here = dirname(fileURLToPath(import.meta.url));
+const [site, native] = process.argv.slice(2);
+const Runs = 5;
+const PaintCount = 200;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const ms = (value) => `${value.toFixed(1)} ms`;
+
+// Aquarius and Gemini, the longest reading, on the 320-unit-wide layout.
+const HeaviestPage = "tap 160 332\ntap 280 208\ntap 120 400\ntap 338 464\n";
+
+async function firstVisit(server) {
+  const chromium = await launch();
+  try {
+    const page = await chromium.browser.newPage();
+    const before = server.requests.length;
+    await open(page, server.url, 480, 640);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    // The service worker's own copy of every file is part of a first visit.
+    await page.waitForFunction(async () => (await caches.keys()).length > 0 &&
+      (await (await caches.open((await caches.keys())[0])).keys()).length >= 8, { timeout: 20000 });
+    const bytes = server.requests.slice(before).reduce((sum, r) => sum + r.bytes, 0);
+    const cold = await page.evaluate(() => StellarionPage.firstFrameTime());
+    await page.reload({ waitUntil: "load" });
+    await waitIdle(page);
+    const warm = await page.evaluate(() => StellarionPage.firstFrameTime());
+    return { bytes, cold, warm };
+  } finally {
+    await chromium.close();
+  }
+}
+
+function desktopFirstFrame() {
+  const shim = join(mkdtempSync(join(tmpdir(), "stellarion-shim-")), "FirstPresent.so");
+  const flags = execFileSync("pkg-config", ["--cflags", "sdl2"], { encoding: "utf8" }).trim().split(/\s+/);
+  execFileSync("cc", ["-shared", "-fPIC", "-O2", ...flags, join(Here, "FirstPresent.c"), "-o", shim, "-ldl"]);
+  const once = () => new Promise((resolve, reject) => {
+    const home = mkdtempSync(join(tmpdir(), "stellarion-home-"));
+    const start = process.hrtime.bigint();
+    const program = spawn(join(native, "stellarion"), [], {
+      env: { ...process.env, LD_PRELOAD: shim, SDL_VIDEODRIVER: "dummy", STELLARION_SCREEN: "480x640",
+             XDG_CONFIG_HOME: home, XDG_RUNTIME_DIR: home },
+      stdio: ["ignore", "ignore", "pipe"],
+    });
+    program.stderr.setEncoding("utf8");
+    program.stderr.on("data", (text) => {
+      if (text.includes("first frame")) resolve(Number(process.hrtime.bigint() - start) / 1e6);
+    });
+    program.on("close", () => { rmSync(home, { recursive: true, force: true }); reject(new Error("no first frame")); });
+  });
+  return Array.from({ length: Runs }, () => once).reduce(
+    (done, next) => done.then(async (times) => [...times, await next()]), Promise.resolve([]));
+}
+
+async function browserPaint(server) {
+  const chromium = await launch();
+  try {
+    const page = await chromium.browser.newPage();
+    await open(page, server.url, 640, 480);
+    await play(page, HeaviestPage);
+    // The time the canvas takes to take each frame, told apart from the paint.
+    await page.evaluate(() => {
+      const present = StellarionPage.present;
+      window.presentTime = 0;
+      StellarionPage.present = (...args) => {
+        const start = performance.now();
+        present(...args);
+        window.presentTime += performance.now() - start;
+      };
+    });
+    await page.evaluate(() => StellarionPage.timeFullPaints(50));  // warms the code up
+    const batches = [];
+    for (let i = 0; i < Runs; ++i) {
+      batches.push(await page.evaluate(async (n) => {
+        window.presentTime = 0;
+        const total = await StellarionPage.timeFullPaints(n);
+        return { total: total / n, present: window.presentTime / n };
+      }, PaintCount));
+    }
+    return { total: median(batches.map((b) => b.total)), present: median(batches.map((b) => b.present)) };
+  } finally {
+    await chromium.close();
+  }
+}
+
+function nativePaint() {
+  const json = execFileSync(join(native, "bench", "stellarion_bench"),
+    ["--benchmark_filter=^FullPaint/CompatibilityLongest/640x480$", "--benchmark_format=json",
+     "--benchmark_repetitions=5"], { encoding: "utf8" });
+  const runs = JSON.parse(json).benchmarks.filter((b) => b.run_type === "iteration");
+  const unit = { ns: 1e-6, us: 1e-3, ms: 1 };
+  return median(runs.map((b) => b.real_time * unit[b.time_unit]));
+}
+
+const server = await serve(site);
+try {
+  const visits = [];
+  for (let i = 0; i < Runs; ++i) visits.push(await firstVisit(server));
+  const bytes = median(visits.map((v) => v.bytes));
+  const cold = median(visits.map((v) => v.cold)), warm = median(visits.map((v) => v.warm));
+  const desktop = median(await desktopFirstFrame());
+  const web = await browserPaint(server), desk = nativePaint();
+  const mb = bytes / 1e6;
+  console.log(`first-load transfer         ${mb.toFixed(2)} MB (target <= 3 MB)  ${mb <= 3 ? "ok" : "OVER"}`);
+  console.log(`first frame, first visit    ${ms(cold)} after navigation (target <= 300 ms)  ${cold <= 300 ? "ok" : "OVER"}`);
+  console.log(`first frame, later visit    ${ms(warm)} after navigation (from the service worker)`);
+  console.log(`desktop exec to first frame ${ms(desktop)}`);
+  const paint = web.total - web.present;
+  console.log(`heaviest page full paint    browser ${ms(paint)} (+ ${ms(web.present)} to the canvas), native ${ms(desk)}: ` +
+              `${(paint / desk).toFixed(1)}x, ${(web.total / desk).toFixed(1)}x with the canvas (target <= 3x)  ${paint <= 3 * desk ? "ok" : "OVER"}`);
+  console.log(`(medians of ${Runs} visits, runs and batches of ${PaintCount} paints)`);
+} finally {
+  server.stop();
+}
