@@ -7,7 +7,7 @@
 // Prints "serving http://127.0.0.1:PORT/" once it listens, then one line
 // per request: the status, the bytes of the body sent and the path.
 import { createHash } from "node:crypto";
-import { readFile } from "node:fs/promises";
+import { readdir, readFile } from "node:fs/promises";
 import { createServer } from "node:http";
 import { extname, join, normalize, sep } from "node:path";
 import { gzipSync } from "node:zlib";
@@ -45,6 +45,9 @@ function reply(response, status, headers, body, path) {
   response.writeHead(status, headers).end(body);
   console.log(`${status} ${body ? body.length : 0} ${path}`);
 }
+
+// Compressing the program takes a while: done once, before the first visit.
+for (const name of await readdir(root)) if (Types[extname(name)]) await load(join(root, name)).catch(() => {});
 
 const server = createServer(async (request, response) => {
   const url = new URL(request.url, "http://localhost");
