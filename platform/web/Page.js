@@ -11,6 +11,7 @@ const StellarionPage = (() => {
     Press: 1, Drag: 2, Release: 3, KeyDown: 4, KeyUp: 5,
     Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9, Repaint: 10,
   });
+  const InputKinds = new Set([Event.Press, Event.Drag, Event.Release, Event.KeyDown, Event.KeyUp]);
   const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
   const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
   const MaxScreenSide = 4096;
@@ -32,6 +33,8 @@ const StellarionPage = (() => {
   let waitingForUser = false;  // a message box is open, or the program ended
 
   function post(kind, first = 0, second = 0) {
+    // An open message box takes the taps and keys, as the device's does.
+    if (waitingForUser && InputKinds.has(kind)) return;
     queue.push([kind, first, second]);
     if (wake) {
       const resume = wake;

@@ -90,7 +90,7 @@ describe("the screen", () => {
   });
 
   test("an unsupported size is refused with the warning, then the end page", async () => {
-    await open(page, `${server.url}?screen=320x480`, 320, 480).catch(() => {});
+    await open(page, `${server.url}?screen=320x480`, 320, 480);
     assert.deepEqual(await dialogSays(), ["Warning!", "This screen is not supported."]);
     await page.waitForFunction(() => !document.getElementById("ended").hidden);
     assert.equal(await endedTitle(), "Stellarion has ended");
@@ -148,8 +148,12 @@ describe("one copy", () => {
     await second.goto(server.url);
     await second.waitForFunction(() => !document.getElementById("ended").hidden, { timeout: 20000 });
     assert.equal(await second.$eval("#ended h1", (h) => h.textContent), "Stellarion is already open in another tab");
-    await page.waitForFunction(() => document.title !== "Stellarion" || document.hasFocus(), { timeout: 20000 });
+    // The first tab, now in the background, says where Stellarion is open
+    // until it is looked at again.
+    await page.waitForFunction(() => document.title === "\u2605 Stellarion is open here", { timeout: 20000 });
     await second.close();
+    await page.bringToFront();
+    await page.waitForFunction(() => document.title === "Stellarion", { timeout: 20000 });
     assert.equal(await page.$eval("#screen", (c) => c.hidden), false, "the first copy runs on");
   });
 });
