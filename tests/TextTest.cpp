@@ -99,12 +99,14 @@ TEST(Text, TheProgramOpensNoFontFile) {
     const std::string folder = TemporaryFolder();
     std::ofstream(folder + "/script") << "tap 60 240\ntap 120 303\nshot " << folder << "/report.png\n";
     const std::string trace = folder + "/trace";
-    const std::string command = "strace -f -qq -e trace=open,openat,openat2 -o " + trace + " " +
-                                STELLARION_SIM + " --config-dir " + folder + " " + folder +
+    // The leak checker cannot run under a tracer; it has nothing to do here.
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -e trace=open,openat,openat2 -o " +
+                                trace + " " + STELLARION_SIM + " --config-dir " + folder + " " + folder +
                                 "/script >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0 || !std::filesystem::exists(folder + "/report.png"))
-        GTEST_SKIP() << "the simulator cannot run under strace here";
+    const int status = std::system(command.c_str());
     const std::string opened = ReadFile(trace);
+    if (opened.empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
+    EXPECT_EQ(status, 0);
     EXPECT_NE(opened.find("report.png"), std::string::npos);
     for (const char* name : {".ttf", ".otf", ".fon\"", ".pfb", "/fonts/"})
         EXPECT_EQ(opened.find(name), std::string::npos) << "opened a font file: " << name;
