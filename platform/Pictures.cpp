@@ -91,8 +91,13 @@ void PlatformCopyPicture(DeviceContext* dc, int id, int width, int height, int x
             std::copy_n(source, right - left, target);
             continue;
         }
-        for (int i = 0; i < right - left; ++i)
-            if (source[i] != keyPixel) target[i] = source[i];
+        // Runs of pixels other than the key are copied as blocks.
+        for (int i = 0; i < right - left;) {
+            while (i < right - left && source[i] == keyPixel) ++i;
+            const int run = i;
+            while (i < right - left && source[i] != keyPixel) ++i;
+            std::copy(source + run, source + i, target + run);
+        }
     }
 }
 
