@@ -297,7 +297,7 @@ std::vector<uint32_t> CodesOf(int fileCount, char** files) {
 // ---- The sheet ---------------------------------------------------------------------
 
 struct Sheet {
-    int Width = 1400, Height = 0;
+    int Width = 1800, Height = 0;
     std::vector<uint8_t> Pixels;  // grey, white paper
 
     void Grow(int height) {
