@@ -5,6 +5,7 @@
 #include "platform/Headless.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
+#include "shell/Navigation.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
@@ -26,6 +27,7 @@ void Start(Screen screen) {
     setenv("XDG_CONFIG_HOME", "/tmp/stellarion-bench", 1);
     BaseScreen = PopupScreen = InputPanel = SubPage = ResultKind = ScreenReady = 0;
     ReportPage = ReportSubpage = ProfileReadAll = ScrollOffset = ScrollStarted = 0;
+    PopupBand = PanelOnly = RedrawAll = 0;
     HeadlessStart(screen.Width, screen.Height);
     StellarionStart();
     int code = 0;
@@ -67,9 +69,9 @@ void Keyboard(int page) {
     KeyboardPage = page;
 }
 
-void Panel(int panel, const wchar_t* message) {
-    LongestCompatibility();
-    InputPanel = panel;
+void MessagePanel(const wchar_t* message) {
+    BirthDate(5);
+    InputPanel = PanelMessageBox;
     PanelMessage = message;
 }
 
@@ -102,17 +104,17 @@ const Page Pages[] = {
     {"NumerologyPersonalYear", [] { Numerology(6, 1); }},
     {"KeyboardLetters", [] { Keyboard(0); }},
     {"KeyboardDigits", [] { Keyboard(1); }},
-    {"MessagePanel", [] { Panel(PanelMessageBox, L"Write from 1 to 31."); }},
-    {"ConfirmPanel", [] { Panel(PanelConfirm, L"Abandon to the previous screen?"); }},
-    {"About", [] { PopupScreen = PopupAbout; }},
-    {"Help", [] { PopupScreen = PopupHelp; ResetScroll(); }},
+    {"MessagePanel", [] { MessagePanel(L"Write from 1 to 31."); }},
+    {"ConfirmPanel", [] { LongestCompatibility(); AskAbandon(KindCompatibility); }},
+    {"About", [] { OpenPopup(PopupAbout); }},
+    {"Help", [] { OpenPopup(PopupHelp); }},
     {"ExtrasResult", [] {
          BaseScreen = ScreenExtras;
+         SubPage = 7;
          DefaultBirthDate();
          ParseBirthDate();
          EntryField = 3;
-         PopupScreen = PopupExtras;
-         ResetScroll();
+         OpenPopup(PopupExtras);
      }},
 };
 

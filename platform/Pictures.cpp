@@ -82,8 +82,13 @@ void PlatformCopyPicture(DeviceContext* dc, int id, int width, int height, int x
             std::copy_n(source, right - left, target);
             continue;
         }
-        for (int i = 0; i < right - left; ++i)
-            if (source[i] != keyPixel) target[i] = source[i];
+        // Runs of pixels other than the key are copied as blocks.
+        for (int i = 0; i < right - left;) {
+            while (i < right - left && source[i] == keyPixel) ++i;
+            const int run = i;
+            while (i < right - left && source[i] != keyPixel) ++i;
+            std::copy(source + run, source + i, target + run);
+        }
     }
 }
 
@@ -95,25 +100,31 @@ struct StretchTarget {
     int Left, Top, Right, Bottom;  // the part to paint
 };
 
-// A whole-number enlargement (most often two): each source pixel becomes a
-// factor x factor block; one target row is built, then copied down.
-void Enlarge(DeviceContext* dc, const DecodedPicture& picture, const StretchTarget& t, int factor) {
+// An enlargement: every target pixel repeats the one source pixel it falls
+// on. One target row is built, stepping through the source without
+// divisions, and copied down for the rows that repeat the same source row.
+void Enlarge(DeviceContext* dc, const DecodedPicture& picture, const StretchTarget& t,
+             int sourceWidth, int sourceHeight) {
     for (int row = t.Top; row < t.Bottom;) {
-        const int sourceRow = (row - t.Y) / factor;
+        const int sourceRow = (row - t.Y) * sourceHeight / t.Height;
         const uint32_t* source = &picture.Pixels[static_cast<size_t>(sourceRow) * picture.Width];
         uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
-        int sourceColumn = (t.Left - t.X) / factor, repeat = (t.Left - t.X) % factor;
+        // Column c shows source column floor(c * sourceWidth / width).
+        long step = static_cast<long>(t.Left - t.X) * sourceWidth;
+        int sourceColumn = static_cast<int>(step / t.Width);
+        long next = static_cast<long>(sourceColumn + 1) * t.Width;
         for (int column = t.Left; column < t.Right; ++column) {
             target[column] = source[sourceColumn];
-            if (++repeat == factor) {
-                repeat = 0;
+            step += sourceWidth;
+            if (step >= next) {
                 ++sourceColumn;
+                next += t.Width;
             }
         }
-        const int blockEnd = std::min(t.Bottom, t.Y + (sourceRow + 1) * factor);
-        for (int copy = row + 1; copy < blockEnd; ++copy)
+        int copy = row + 1;
+        for (; copy < t.Bottom && (copy - t.Y) * sourceHeight / t.Height == sourceRow; ++copy)
             std::copy(target + t.Left, target + t.Right, dc->Pixels + static_cast<size_t>(copy) * dc->Width + t.Left);
-        row = blockEnd;
+        row = copy;
     }
 }
 
@@ -162,8 +173,9 @@ void Resample(DeviceContext* dc, const DecodedPicture& picture, const StretchTar
 
 }  // namespace
 
-// The two exact ratios the pages use most, a doubling and a halving, have
-// their own paths; they give the same pixels as the general resampling.
+// Enlargements (most often a doubling) and exact halvings, what the pages
+// use, have their own paths; they give the same pixels as the general
+// resampling.
 void PlatformStretchPicture(DeviceContext* dc, int id, int sourceWidth,
                             int sourceHeight, int x, int y, int width, int height) {
     const DecodedPicture* picture = Picture(id);
@@ -175,9 +187,8 @@ void PlatformStretchPicture(DeviceContext* dc, int id, int sourceWidth,
                                std::max(x, dc->Clip.Left), std::max(y, dc->Clip.Top),
                                std::min(x + width, dc->Clip.Right), std::min(y + height, dc->Clip.Bottom)};
     if (target.Left >= target.Right) return;
-    const int factor = width / sourceWidth;
-    if (factor >= 1 && width == factor * sourceWidth && height == factor * sourceHeight)
-        Enlarge(dc, *picture, target, factor);
+    if (width >= sourceWidth && height >= sourceHeight)
+        Enlarge(dc, *picture, target, sourceWidth, sourceHeight);
     else if (2 * width == sourceWidth && 2 * height == sourceHeight)
         Halve(dc, *picture, target);
     else

@@ -85,7 +85,7 @@ Strength StrengthFor(int weight, bool smooth, int ppem) {
     if (weight < 600) return {};
     const bool black = weight >= 800;
     if (!smooth) return {(black ? 2 : 1) + (ppem >= 15 ? 1 : 0), 0};
-    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.16 : 0.11));
+    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.13 : 0.08));
     return {across, across / 2};
 }
 
@@ -297,7 +297,7 @@ std::vector<uint32_t> CodesOf(int fileCount, char** files) {
 // ---- The sheet ---------------------------------------------------------------------
 
 struct Sheet {
-    int Width = 1400, Height = 0;
+    int Width = 1800, Height = 0;
     std::vector<uint8_t> Pixels;  // grey, white paper
 
     void Grow(int height) {
