@@ -2,11 +2,18 @@
 # backend, and the page around it gathered in site/ with its manifest, icons
 # and service worker. tools/web/build.sh runs it.
 target_sources(stellarion_core PRIVATE platform/WebSettingsStore.cpp)
+# Every current browser runs 128-bit vector code; the pixel loops use it
+# (the shared code was set up before this file, the backend comes after).
+add_compile_options(-msimd128)
+target_compile_options(stellarion_core PRIVATE -msimd128)
 
 set(StellarionWebLinkOptions
   # The message loop blocks, as on every other platform; waits and message
   # boxes suspend the program and let the browser run.
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+  # The picture code reads its PNG data through a function pointer, which
+  # would make every drawing call suspendable and slow; it never waits.
+  "-sASYNCIFY_REMOVE=['stbi*','*Picture*']"
   -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sEXIT_RUNTIME=0)
 
 add_executable(stellarion platform/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
