@@ -122,7 +122,10 @@ try {
   const bytes = median(visits.map((v) => v.bytes));
   const cold = median(visits.map((v) => v.cold)), warm = median(visits.map((v) => v.warm));
   const desktop = median(await desktopFirstFrame());
-  const web = await browserPaint(server), desk = nativePaint();
+  // Fine timers for the paint, which lasts a fraction of a millisecond.
+  const isolated = await serve(site, true);
+  const web = await browserPaint(isolated).finally(() => isolated.stop());
+  const desk = nativePaint();
   const mb = bytes / 1e6;
   console.log(`first-load transfer         ${mb.toFixed(2)} MB (target <= 3 MB)  ${mb <= 3 ? "ok" : "OVER"}`);
   console.log(`first frame, first visit    ${ms(cold)} after navigation (target <= 300 ms)  ${cold <= 300 ? "ok" : "OVER"}`);

@@ -2,7 +2,10 @@
 // browser accepts it, each file revalidated on every load so that a new
 // build is seen at once and a cached one costs a few bytes.
 //
-//   node tools/web/Serve.mjs SITE_FOLDER [PORT]     (port 0: any free port)
+//   node tools/web/Serve.mjs SITE_FOLDER [PORT] [isolated]   (port 0: any free port)
+//
+// "isolated" serves the page cross-origin isolated, which gives it
+// fine-grained timers for measures (and costs a navigation a new process).
 //
 // Prints "serving http://127.0.0.1:PORT/" once it listens, then one line
 // per request: the status, the bytes of the body sent and the path.
@@ -20,9 +23,10 @@ const Types = {
   ".png": "image/png",
 };
 
-const [site, portText = "8080"] = process.argv.slice(2);
+const [site, portText = "8080", isolation] = process.argv.slice(2);
+const Isolated = isolation === "isolated";
 if (!site) {
-  console.error("usage: node Serve.mjs SITE_FOLDER [PORT]");
+  console.error("usage: node Serve.mjs SITE_FOLDER [PORT] [isolated]");
   process.exit(2);
 }
 const root = normalize(site) + sep;
@@ -65,12 +69,11 @@ const server = createServer(async (request, response) => {
     reply(response, 404, {}, undefined, url.pathname);
     return;
   }
-  // Isolated from other sites, the page gets fine-grained timers for its
-  // measures; it loads nothing from elsewhere.
-  const headers = {
-    "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding",
-    "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp",
-  };
+  const headers = { "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding" };
+  if (Isolated) {
+    headers["Cross-Origin-Opener-Policy"] = "same-origin";
+    headers["Cross-Origin-Embedder-Policy"] = "require-corp";
+  }
   if (request.headers["if-none-match"] === file.tag) {
     reply(response, 304, headers, undefined, url.pathname);
     return;
