@@ -71,6 +71,36 @@ describe("the same pixels as the simulator", () => {
   }
 });
 
+describe("the page", () => {
+  test("a touch is a tap", async () => {
+    const expected = join(shots, "touched.png");
+    await simulate(simulator, "240x320", `tap ${placeOf("240x320", "about").join(" ")}\nshot ${expected}\n`);
+    await page.setViewport({ width: 240, height: 320, deviceScaleFactor: 1, hasTouch: true });
+    await page.goto(server.url, { waitUntil: "load" });
+    await waitIdle(page);
+    await page.touchscreen.tap(...placeOf("240x320", "about").map((v) => v + 0.5));
+    await waitIdle(page);
+    await expectSame(expected, "touched");
+    await page.setViewport({ width: 240, height: 320, deviceScaleFactor: 1, hasTouch: false });
+  });
+
+  test("can be installed: its manifest names the icons, and they are there", async () => {
+    await open(page, server.url, 240, 320);
+    const client = await page.createCDPSession();
+    const { errors, data } = await client.send("Page.getAppManifest");
+    assert.deepEqual(errors, []);
+    const icons = JSON.parse(data).icons;
+    assert.deepEqual(icons.map((icon) => icon.sizes), ["192x192", "512x512"]);
+    for (const icon of icons) {
+      const size = await page.evaluate(async (src) => {
+        const bitmap = await createImageBitmap(await (await fetch(src)).blob());
+        return `${bitmap.width}x${bitmap.height}`;
+      }, icon.src);
+      assert.equal(size, icon.sizes);
+    }
+  });
+});
+
 describe("the screen", () => {
   test("follows the viewport's shape", async () => {
     for (const [viewport, chosen] of [[[390, 844], [240, 320]], [[700, 700], [480, 480]], [[1280, 720], [640, 480]]]) {

@@ -20,7 +20,8 @@ const Places = {
 // Popups ignore the layout shift of wider screens.
 const PopupClose = [230, 5];
 
-// Each script: steps of [place] (a page tap), ["popup", x, y] or ["shot", name].
+// Each script: steps of [place] (a page tap), ["popup", x, y], ["shot", name],
+// or a simulator command of its own (["key", "down"], ["deactivate"]).
 export const Scripts = {
   "main-menu": [["shot", "menu"]],
   compatibility: [
@@ -32,7 +33,10 @@ export const Scripts = {
     ["shot", "rejected"],
   ],
   extras: [["extras"], ["chineseSign"], ["shot", "chinese"]],
-  "about-help": [["about"], ["shot", "about"], ["popup", ...PopupClose], ["help"], ["shot", "help"]],
+  "about-help": [
+    ["about"], ["shot", "about"], ["deactivate"], ["activate"], ["shot", "reactivated"],
+    ["popup", ...PopupClose], ["help"], ["key", "down"], ["key", "down"], ["shot", "help"],
+  ],
 };
 
 // The four screens the page is compared on: how layout units become pixels.
@@ -55,6 +59,7 @@ export function simulatorScript(name, screen, folder) {
   return Scripts[name].map(([verb, x, y]) => {
     if (verb === "shot") return `shot ${folder}/${x}.png`;
     if (verb === "popup") return `tap ${x * scale} ${y * scale}`;
+    if (!Places.portrait[verb]) return [verb, x].filter(Boolean).join(" ");
     return `tap ${placeOf(screen, verb).join(" ")}`;
   }).join("\n") + "\n";
 }

@@ -68,8 +68,9 @@ async function pointAt(page, x, y) {
   return [box.left + (x + 0.5) * box.scaleX, box.top + (y + 0.5) * box.scaleY];
 }
 
-// Plays a simulator script (tap, press, release, drag, key, shot) on the
-// page; shot lines call onShot(name) with the shot's file name.
+// Plays a simulator script (tap, press, release, drag, key, deactivate,
+// activate, shot) on the page; shot lines call onShot(name) with the shot's
+// file name.
 export async function play(page, script, onShot) {
   for (const line of script.split("\n")) {
     const [verb, a, b] = line.trim().split(/\s+/);
@@ -82,6 +83,9 @@ export async function play(page, script, onShot) {
       if (verb === "tap" || verb === "release") await page.mouse.up();
     } else if (verb === "key") {
       await page.keyboard.press(a === "up" ? "ArrowUp" : "ArrowDown");
+    } else if (verb === "deactivate" || verb === "activate") {
+      // As when the window loses the focus to another one, and gets it back.
+      await page.evaluate((type) => window.dispatchEvent(new Event(type)), verb === "activate" ? "focus" : "blur");
     } else if (verb === "shot") {
       await onShot(a);
       continue;
