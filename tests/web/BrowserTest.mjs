@@ -159,6 +159,25 @@ describe("the saved record", () => {
     }
   });
 
+  test("a browser that refuses the storage is told at start, and the program runs on", async () => {
+    await page.goto("about:blank");  // a running copy in the other tab would take the start
+    const refusing = await chromium.browser.newPage();
+    try {
+      await refusing.evaluateOnNewDocument(() => {
+        Object.defineProperty(window, "localStorage", { get() { throw new DOMException("refused", "SecurityError"); } });
+      });
+      await refusing.setViewport({ width: 240, height: 320, deviceScaleFactor: 1 });
+      await refusing.goto(server.url);
+      await refusing.waitForSelector("#message[open]", { timeout: 20000 });
+      assert.equal(await refusing.$eval("#message p", (p) => p.textContent), "Cannot read values");
+      await refusing.click("#message button");
+      await waitIdle(refusing);
+      assert.equal(await refusing.$eval("#screen", (c) => c.hidden), false);
+    } finally {
+      await refusing.close();
+    }
+  });
+
   test("that cannot be written is reported, and the program still ends", async () => {
     await open(page, server.url, 240, 320);
     await page.evaluate(() => {
