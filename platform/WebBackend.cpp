@@ -36,7 +36,7 @@ enum WebEnding : int {
 };
 
 bool AnotherCopyRunning = false;
-// The last presented rectangle in the canvas's own layout.
+// The rectangle being presented, in the canvas's own pixel layout.
 std::vector<uint32_t> CanvasPixels;
 
 EM_JS(void, PageChosenScreen, (int* width, int* height), {
