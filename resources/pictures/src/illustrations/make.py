@@ -625,6 +625,12 @@ def Glyph(markup, x, y, colour, width=1.7):
 
 SKY_CX, SKY_CY, SKY_R = 84, 71, 56.5
 
+# The planet's or sign's glyph stands in the bottom right corner, outside
+# the disc: read in sequence on the 240 x 240 layouts, the page's Back
+# button covers the picture's top right corner (x 118-141, y 0-17).
+GLYPH_X, GLYPH_Y = 121.5, 121.5
+assert math.hypot(GLYPH_X - SKY_CX, GLYPH_Y - SKY_CY) > SKY_R + 2
+
 # Small stars scattered over the night disc (x, y, radius).
 SKY_STARS = [(46, 42, 3.2), (60, 28, 2.2), (110, 30, 2.6), (128, 52, 2),
              (38, 78, 2.2), (48, 102, 3), (70, 116, 2), (102, 116, 2.8),
@@ -679,7 +685,7 @@ def Globe(gid, r, base, markings, shade=0.38, cx=SKY_CX, cy=SKY_CY, dx=-9, dy=-9
 def PlanetPicture(name, planet_body, planet_defs, clear_r, extra_clear=()):
     disc, disc_defs = NightDisc()
     body = (disc + SkyStars(clear_r, extra_clear=extra_clear) + planet_body
-            + Glyph(PLANET_GLYPHS[name], 121.5, 2.5, NAVY))
+            + Glyph(PLANET_GLYPHS[name], GLYPH_X, GLYPH_Y, NAVY))
     Svg(f"planet-{name}.svg", 142, 142, body, disc_defs + "\n" + planet_defs)
 
 
@@ -924,7 +930,7 @@ def SymbolPicture(name, sign, figure, defs="", clip=True):
     group = (f'<g transform="translate({SKY_CX},{SKY_CY})"'
              + (' clip-path="url(#inside)"' if clip else "") + f'>{figure}</g>')
     body = (Medallion(sign) + group
-            + SignGlyph(sign, 121.5 + 9, 2.5 + 9, 18, ELEMENT_OF[sign], 1.7))
+            + SignGlyph(sign, GLYPH_X + 9, GLYPH_Y + 9, 18, ELEMENT_OF[sign], 1.7))
     Svg(f"symbol-{name}.svg", 142, 142, body, clip_defs + defs)
 
 
