@@ -26,6 +26,7 @@ LIGHT_GOLD = GOLD_LIGHT
 HEART_RED = "#E8304B"
 SMILEY_YELLOW = "#FFD43B"
 CLOVER_GREEN = "#4FA02E"
+THUMB_GOLD = "#F7A531"
 
 # Outline colour of the "empty" rating symbols: light, but clearly visible
 # on the white report page.
@@ -92,19 +93,23 @@ def RatingPair(stem, shape, full_fill, detail=None):
 
 
 HAND_PATH = (
-    # An open right hand, palm towards the viewer, fingers up; the finger
-    # edges sit on .5 columns so the slits between them stay crisp at 1x.
-    "M6.5,21.5 L6.5,18.5 L2,13.3 C1.3,12.4 2.3,11.2 3.3,11.8 L4.5,13"
-    " L4.5,6.5 A1.5,1.5 0 0 1 7.5,6.5 L7.5,11"
-    " L7.5,4.5 A1.5,1.5 0 0 1 10.5,4.5 L10.5,11"
-    " L10.5,5.5 A1.5,1.5 0 0 1 13.5,5.5 L13.5,11"
-    " L13.5,8 A1.5,1.5 0 0 1 16.5,8 L16.5,16"
-    " C16.5,18 15.5,19.5 14.5,20 L14.5,21.5 Z")
+    # A thumbs-up: the fist turned to the right, the thumb raised; the
+    # folded fingers' tips sit on .5 rows so the creases stay crisp at 1x.
+    "M6.5,12 L8,5 C8.3,3.5 9.3,2.8 10.3,3 C11.5,3.3 11.8,4.5 11.6,5.8 L11,10.5"
+    " L14.5,10.5 C15.8,10.5 16.5,11.4 16.5,12.5 C16.5,13.3 16,13.9 15.4,14.1"
+    " C16,14.4 16.4,15 16.4,15.7 C16.4,16.5 15.9,17.1 15.2,17.3"
+    " C15.8,17.6 16.1,18.2 16.1,18.9 C16.1,19.9 15.3,20.5 14.3,20.5"
+    " L8.5,20.5 C7.4,20.5 6.5,19.7 6.5,18.6 Z")
 
 
 def HandShape(fill, line):
-    return (f'<path d="{HAND_PATH}" fill="{fill}" stroke="{line}" '
-            f'stroke-width="1" stroke-linejoin="round"/>')
+    cuff = NAVY if line == INK else WHITE
+    return (f'<rect x="2.5" y="11.5" width="4" height="10" fill="{cuff}" stroke="{line}" '
+            f'stroke-width="1"/>'
+            f'<path d="{HAND_PATH}" fill="{fill}" stroke="{line}" '
+            f'stroke-width="1" stroke-linejoin="round"/>'
+            f'<path d="M12,14.1 L15.2,14.1 M12,17.3 L15,17.3" fill="none" stroke="{line}" '
+            f'stroke-width="0.9" stroke-linecap="round"/>')
 
 
 HEART_PATH = ("M9,21 C6.5,18.6 1.5,14.8 1.5,10 C1.5,7 3.6,5 6,5"
@@ -134,19 +139,12 @@ def SmileyDetail(colour):
 
 
 def ChartShape(fill, line):
+    # Three bars rising left to right, one clear column between them.
     bars = ""
-    for x, top in ((3, 15), (8, 11), (13, 6)):
-        bars += (f'<rect x="{x + 0.5}" y="{top + 0.5}" width="3" '
-                 f'height="{19 - top}" fill="{fill}" stroke="{line}" stroke-width="1"/>')
+    for x, top in ((2, 14), (7, 9), (12, 4)):
+        bars += (f'<rect x="{x + 0.5}" y="{top + 0.5}" width="3" height="{20 - top}" '
+                 f'fill="{fill}" stroke="{line}" stroke-width="1"/>')
     return bars
-
-
-def ChartDetail(colour):
-    # The base line and a rising arrow over the bars.
-    return (f'<path d="M1,20.5 L17,20.5" stroke="{colour}" stroke-width="1"/>'
-            f'<path d="M2,11.5 L7,7 L10,9 L15.2,3.6" fill="none" stroke="{colour}" stroke-width="1.2" '
-            f'stroke-linejoin="round" stroke-linecap="round"/>'
-            f'<path d="M12.3,3.2 L16,2.5 L15.4,6.2 Z" fill="{colour}"/>')
 
 
 def CloverLeaf(cx, cy, angle, size):
@@ -176,10 +174,10 @@ def CloverShape(fill, line):
 
 
 def MakeRatings():
-    RatingPair("hand", HandShape, "#E02A2A")
+    RatingPair("hand", HandShape, THUMB_GOLD)
     RatingPair("heart", HeartShape, HEART_RED)
     RatingPair("smiley", SmileyShape, SMILEY_YELLOW, SmileyDetail)
-    RatingPair("chart", ChartShape, GOLD, ChartDetail)
+    RatingPair("chart", ChartShape, GOLD)
     RatingPair("clover", CloverShape, CLOVER_GREEN)
 
 
@@ -196,11 +194,15 @@ def OutlineAttrs(width=1):
 
 
 def IconHandshake():
-    line = OutlineAttrs()
-    body = (
+    # Two hands clasped on a round badge as wide as the heart and the smiley
+    # beside it; the sleeves end at the badge's rim instead of the picture's
+    # edges.
+    line = OutlineAttrs(1.1)
+    cx, cy, r = 24, 27.5, 20
+    hands = (
         # Sleeves coming in from both sides.
-        f'<path d="M0.5,19.5 L7.5,19.5 L7.5,36.5 L0.5,36.5 Z" fill="{NAVY}" {line}/>'
-        f'<path d="M47.5,19.5 L40.5,19.5 L40.5,36.5 L47.5,36.5 Z" fill="{TITLE_RED}" {line}/>'
+        f'<path d="M-2,19.5 L7.5,19.5 L7.5,36.5 L-2,36.5 Z" fill="{NAVY}" {line}/>'
+        f'<path d="M50,19.5 L40.5,19.5 L40.5,36.5 L50,36.5 Z" fill="{TITLE_RED}" {line}/>'
         # The right hand, palm under the left one.
         f'<path d="M36.5,21 C32,19.5 28,19 24,20 L17,23.5 C15,24.8 16,27.5 18.5,26.8'
         f' L24,25 L36.5,33 Z" fill="{SKIN_SHADE}" {line}/>'
@@ -216,9 +218,19 @@ def IconHandshake():
         # White shirt cuffs.
         f'<path d="M7.5,18.5 L11.5,18.5 L11.5,37.5 L7.5,37.5 Z" fill="{WHITE}" {line}/>'
         f'<path d="M40.5,18.5 L36.5,18.5 L36.5,37.5 L40.5,37.5 Z" fill="{WHITE}" {line}/>'
-        + Star4(24, 9, 5.5) + Star4(13, 11, 3) + Star4(35, 12, 3.4)
     )
-    Svg("icon-handshake.svg", 48, 50, body)
+    defs = (f'<clipPath id="badge"><circle cx="{cx}" cy="{cy}" r="{r - 0.5}"/></clipPath>'
+            + VGradient("badgefill", "#DCE8FF", "#9DBCEF"))
+    body = (
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="url(#badgefill)" {OutlineAttrs()}/>'
+        # The hands drawn a little larger than their own 48-unit design,
+        # about the badge's centre, and kept inside its rim.
+        f'<g clip-path="url(#badge)"><g transform="translate({cx},{cy}) scale(1.12) '
+        f'translate(-24,-28)">{hands}</g></g>'
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" {OutlineAttrs()}/>'
+        + Star4(42, 6.5, 4.5) + Star4(6, 9, 3)
+    )
+    Svg("icon-handshake.svg", 48, 50, body, defs)
 
 
 def IconHeart():
