@@ -133,4 +133,10 @@ TEST(Pictures, LeaveRoomForWhatThePagesDrawOverThem) {
     // 240 x 240 layouts, Back is at (208, 39), 32 x 18 units.
     const Region underSequenceBack{208 - 90, 0, 141, 39 + 18 - 1 - 39};
     for (int id = 403; id <= 424; ++id) ExpectPlain(id, underSequenceBack, 0xFFFFFF);
+    // On the 240 x 240 layouts the short Back button stands at x 142, over
+    // the header box's right edge (x 140 … 143): those columns stay keyed.
+    const uint32_t key = 0xFFCCFF;
+    const Region overHeaderEdge{0, 0, 143 - 142, 17};
+    ExpectPlain(384, overHeaderEdge, key);
+    ExpectPlain(385, Doubled(overHeaderEdge), key);
 }
