@@ -10,8 +10,10 @@
 #include "resources/Catalogue.h"
 
 #include "Harness.h"
+#include "TextChecks.h"
 
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,56 @@ TEST_F(ReadingTexts, FamousPeopleWereBornUnderTheirSign) {
         EXPECT_EQ(headings, 2) << slug;
         EXPECT_GE(people, 6) << slug;
     }
+}
+
+// Britain and its colonies left the Julian calendar in 1752; before then a
+// listed birthday may be a Julian one, whose Sun falls ten or eleven days
+// later in today's calendar, sometimes in the next sign. So every famous
+// person was born after 1752, or is in this list of earlier births (and of
+// births where the Julian calendar lasted longer) whose Gregorian date has
+// been checked; a newcomer of that kind is added here once their date is.
+TEST_F(ReadingTexts, FamousBirthdaysAreGregorian) {
+    struct Checked {
+        const wchar_t* name;
+        int day, month, year;
+    };
+    const Checked checked[] = {
+        {L"René Descartes", 31, 3, 1596},        {L"Johann Sebastian Bach", 31, 3, 1685},
+        {L"Thomas Jefferson", 13, 4, 1743},      {L"Immanuel Kant", 22, 4, 1724},
+        {L"Carl Linnaeus", 23, 5, 1707},         {L"Blaise Pascal", 19, 6, 1623},
+        {L"Rembrandt", 15, 7, 1606},             {L"Johann Wolfgang von Goethe", 28, 8, 1749},
+        {L"Antonie van Leeuwenhoek", 24, 10, 1632}, {L"Voltaire", 21, 11, 1694},
+        {L"Isaac Newton", 4, 1, 1643},           {L"George Washington", 22, 2, 1732},
+        {L"Antonio Vivaldi", 4, 3, 1678},
+        // Born in the Russian Empire, which kept the Julian calendar until 1918.
+        {L"Pyotr Tchaikovsky", 7, 5, 1840},      {L"Leo Tolstoy", 9, 9, 1828},
+        {L"Dmitri Shostakovich", 25, 9, 1906},   {L"Fyodor Dostoevsky", 11, 11, 1821}};
+    std::vector<bool> seen(std::size(checked));
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        int month = 0;
+        for (const std::wstring& line : Lines(ProfileReading(sign, 10), L"\r\n")) {
+            for (int m = 1; m <= 12; ++m)
+                if (line == std::wstring(Months[m]) + L":") month = m;
+            int day = 0, year = 0, used = 0;
+            if (std::swscanf(line.c_str(), L"%d/%d-%n", &day, &year, &used) != 2 || used == 0) continue;
+            const std::wstring name = line.substr(used, line.find(L'-', used) - used);
+            const std::string what = std::string(SignSlug(sign)) + ": " + textcheck::Narrow(line);
+            size_t known = std::size(checked);
+            for (size_t i = 0; i < std::size(checked); ++i)
+                if (name == checked[i].name) known = i;
+            if (known < std::size(checked)) {
+                seen[known] = true;
+                const Checked& c = checked[known];
+                EXPECT_TRUE(c.day == day && c.month == month && c.year == year)
+                    << what << ": the Gregorian date is " << c.day << "/" << c.month << "/" << c.year;
+            } else {
+                EXPECT_GT(year, 1752) << what << ": born before 1753 with no checked Gregorian date";
+            }
+            EXPECT_LE(year, 2010) << what;
+        }
+    }
+    for (size_t i = 0; i < std::size(checked); ++i)
+        EXPECT_TRUE(seen[i]) << textcheck::Narrow(checked[i].name) << " is checked but not listed";
 }
 
 TEST_F(ReadingTexts, ForecastFor2010) {
