@@ -317,6 +317,39 @@ TEST_F(ReadingTexts, TreesColoursAndChineseSigns) {
     }
 }
 
+// People are "they" or "you", never "it": no reading makes "it" the subject
+// of what only a person does ("it wants", "it may say"). The sign itself
+// may still be "it" ("its ruling planet").
+TEST_F(ReadingTexts, NoReadingCallsAPersonIt) {
+    std::vector<std::pair<std::string, std::wstring>> texts;
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        for (int topic = 1; topic <= ProfileTopics; ++topic)
+            texts.emplace_back(std::string(SignSlug(sign)) + " topic " + std::to_string(topic),
+                               ProfileReading(sign, topic));
+        for (int page = 1; page <= 4; ++page)
+            texts.emplace_back(std::string(SignSlug(sign)) + " forecast " + std::to_string(page),
+                               ForecastReading(page, sign));
+    }
+    for (const int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
+        texts.emplace_back("life path " + std::to_string(n), LifePathReading(n));
+        texts.emplace_back("pinnacle " + std::to_string(n), PinnacleReading(n));
+        texts.emplace_back("period " + std::to_string(n), PeriodReading(n));
+    }
+    for (int day = 1; day <= 31; ++day) texts.emplace_back("day " + std::to_string(day), BirthDayReading(day));
+    for (int n = 0; n <= 8; ++n) texts.emplace_back("challenge " + std::to_string(n), ChallengeReading(n));
+    for (int n = 1; n <= 9; ++n) texts.emplace_back("personal year " + std::to_string(n), PersonalYearReading(n));
+    for (int tree = 1; tree <= TreeCount; ++tree) texts.emplace_back("tree " + std::to_string(tree), TreeReading(tree));
+    for (int colour = 1; colour <= ColourCount; ++colour)
+        texts.emplace_back("colour " + std::to_string(colour), ColourReading(colour));
+    for (int animal = 0; animal < ChineseSignCount; ++animal)
+        for (int part = 1; part <= 2; ++part)
+            texts.emplace_back("chinese " + std::to_string(animal) + "-" + std::to_string(part),
+                               ChineseReading(animal, part));
+    for (const auto& [what, text] : texts)
+        for (const std::wstring& phrase : textcheck::PersonCalledIt(text, false))
+            ADD_FAILURE() << what << " calls a person \"it\": \"" << textcheck::Narrow(phrase) << "\"";
+}
+
 TEST(AboutTexts, AddressesUseReservedExampleDomains) {
     const std::wstring web = CatalogueText("about/web"), mail = CatalogueText("about/email");
     EXPECT_NE(web.find(L"example."), std::wstring::npos);
