@@ -165,6 +165,8 @@ TEST(CompatibilityTexts, ThePronounCheckKnowsOrdinaryIt) {
     EXPECT_TRUE(PersonCalledIt(L"Cancer loves home and makes it warm.").empty());
     EXPECT_TRUE(PersonCalledIt(L"Taurus likes the sofa where it is.").empty());
     EXPECT_TRUE(PersonCalledIt(L"A bond that is, at its heart, exceptional.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"Leo wants the place of honor at its head.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"That gap is real, and it decides most evenings.").empty());
     EXPECT_TRUE(PersonCalledIt(L"Leo wants praise. The relationship keeps its warmth.").empty());
     EXPECT_TRUE(PersonCalledIt(L"I am Gemini, My Lover is Aquarious\r\n\r\nThe match has its name.").empty());
 }

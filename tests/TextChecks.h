@@ -85,10 +85,10 @@ inline std::vector<std::wstring> PersonCalledIt(const std::wstring& text, bool l
     static const std::set<std::wstring> doings = {
         L"cares", L"care", L"says", L"say", L"talks", L"talk", L"thinks", L"think",
         L"wants", L"want", L"loves", L"love", L"knows", L"know", L"adores", L"senses",
-        L"reads", L"respects", L"appreciates", L"admires", L"enjoys", L"deserves",
+        L"respects", L"appreciates", L"admires", L"enjoys", L"deserves",
         L"sulks", L"worries", L"retreats", L"withdraws", L"trusts", L"forgives",
         L"argues", L"forgets", L"shares", L"coaxes", L"flirts", L"hopes", L"wishes",
-        L"believes", L"prefers", L"decides", L"expects", L"admits"};
+        L"believes", L"prefers"};
     static const std::set<std::wstring> feelings = {
         L"secure", L"safe", L"loved", L"hurt", L"neglected", L"rejected", L"ignored",
         L"understood", L"appreciated", L"wanted", L"cherished", L"jealous"};
@@ -108,13 +108,14 @@ inline std::vector<std::wstring> PersonCalledIt(const std::wstring& text, bool l
             namedAt = i;
         }
         if (w == L"its") {
-            const bool sameClause = namedIn == words[i].clause;
+            // "at its best", "at its head": an idiom, never the lover
+            const bool idiom = i > 0 && words[i - 1].text == L"at";
+            const bool sameClause = namedIn == words[i].clause && !idiom;
             size_t next = i + 1;
             if (next < words.size() && (words[next].text == L"own" || words[next].text == L"traditional")) ++next;
             const bool personalNoun = lover && w == L"its" && next < words.size() &&
                                       words[next].clause == words[i].clause &&
-                                      personal.count(words[next].text) &&
-                                      !(i > 0 && words[i - 1].text == L"at");
+                                      personal.count(words[next].text) && !idiom;
             if (sameClause) phrase(namedAt, std::min(i + 1, words.size() - 1));
             else if (personalNoun) phrase(i, next);
         } else if (w == L"it") {
