@@ -12,8 +12,11 @@
 #include "Harness.h"
 #include "TextChecks.h"
 
+#include <cmath>
 #include <cwchar>
+#include <iomanip>
 #include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -158,6 +161,54 @@ TEST_F(ReadingTexts, FamousPeopleWereBornUnderTheirSign) {
     }
 }
 
+namespace {
+
+struct FamousPerson {
+    int sign, day, month, year;
+    std::wstring name;
+    std::string line;  // "aries: 31/1685-Johann Sebastian Bach-composer", for messages
+};
+
+std::vector<FamousPerson> FamousPeople() {
+    std::vector<FamousPerson> people;
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        int month = 0;
+        for (const std::wstring& line : Lines(ProfileReading(sign, 10), L"\r\n")) {
+            for (int m = 1; m <= 12; ++m)
+                if (line == std::wstring(Months[m]) + L":") month = m;
+            int day = 0, year = 0, used = 0;
+            if (std::swscanf(line.c_str(), L"%d/%d-%n", &day, &year, &used) != 2 || used == 0) continue;
+            people.push_back({sign, day, month, year, line.substr(used, line.find(L'-', used) - used),
+                              std::string(SignSlug(sign)) + ": " + textcheck::Narrow(line)});
+        }
+    }
+    return people;
+}
+
+// The Sun's apparent ecliptic longitude in degrees at a Gregorian date and
+// hour of Greenwich time (a low-precision solar theory, good to about a
+// hundredth of a degree, some fifteen minutes of the Sun's motion).
+double SunLongitude(int year, int month, int day, double hour) {
+    if (month <= 2) {
+        year -= 1;
+        month += 12;
+    }
+    const int century = year / 100, leap = 2 - century + century / 4;
+    const double julianDay = std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) +
+                             day + leap - 1524.5 + hour / 24;
+    const double t = (julianDay - 2451545.0) / 36525, degree = std::numbers::pi / 180;
+    const double meanLongitude = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
+    const double anomaly = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * degree;
+    const double centre = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(anomaly) +
+                          (0.019993 - 0.000101 * t) * std::sin(2 * anomaly) +
+                          0.000289 * std::sin(3 * anomaly);
+    const double node = (125.04 - 1934.136 * t) * degree;
+    const double longitude = meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node);
+    return longitude - 360 * std::floor(longitude / 360);
+}
+
+}  // namespace
+
 // Britain and its colonies left the Julian calendar in 1752; before then a
 // listed birthday may be a Julian one, whose Sun falls ten or eleven days
 // later in today's calendar, sometimes in the next sign. So every famous
@@ -174,38 +225,46 @@ TEST_F(ReadingTexts, FamousBirthdaysAreGregorian) {
         {L"Thomas Jefferson", 13, 4, 1743},      {L"Immanuel Kant", 22, 4, 1724},
         {L"Carl Linnaeus", 23, 5, 1707},         {L"Blaise Pascal", 19, 6, 1623},
         {L"Rembrandt", 15, 7, 1606},             {L"Johann Wolfgang von Goethe", 28, 8, 1749},
-        {L"Antonie van Leeuwenhoek", 24, 10, 1632}, {L"Voltaire", 21, 11, 1694},
-        {L"Isaac Newton", 4, 1, 1643},           {L"George Washington", 22, 2, 1732},
-        {L"Antonio Vivaldi", 4, 3, 1678},
+        {L"Antonie van Leeuwenhoek", 24, 10, 1632}, {L"Isaac Newton", 4, 1, 1643},
+        {L"George Washington", 22, 2, 1732},     {L"Antonio Vivaldi", 4, 3, 1678},
         // Born in the Russian Empire, which kept the Julian calendar until 1918.
         {L"Pyotr Tchaikovsky", 7, 5, 1840},      {L"Leo Tolstoy", 9, 9, 1828},
         {L"Dmitri Shostakovich", 25, 9, 1906},   {L"Fyodor Dostoevsky", 11, 11, 1821}};
     std::vector<bool> seen(std::size(checked));
-    for (int sign = 1; sign <= SignCount; ++sign) {
-        int month = 0;
-        for (const std::wstring& line : Lines(ProfileReading(sign, 10), L"\r\n")) {
-            for (int m = 1; m <= 12; ++m)
-                if (line == std::wstring(Months[m]) + L":") month = m;
-            int day = 0, year = 0, used = 0;
-            if (std::swscanf(line.c_str(), L"%d/%d-%n", &day, &year, &used) != 2 || used == 0) continue;
-            const std::wstring name = line.substr(used, line.find(L'-', used) - used);
-            const std::string what = std::string(SignSlug(sign)) + ": " + textcheck::Narrow(line);
-            size_t known = std::size(checked);
-            for (size_t i = 0; i < std::size(checked); ++i)
-                if (name == checked[i].name) known = i;
-            if (known < std::size(checked)) {
-                seen[known] = true;
-                const Checked& c = checked[known];
-                EXPECT_TRUE(c.day == day && c.month == month && c.year == year)
-                    << what << ": the Gregorian date is " << c.day << "/" << c.month << "/" << c.year;
-            } else {
-                EXPECT_GT(year, 1752) << what << ": born before 1753 with no checked Gregorian date";
-            }
-            EXPECT_LE(year, 2010) << what;
+    for (const FamousPerson& person : FamousPeople()) {
+        size_t known = std::size(checked);
+        for (size_t i = 0; i < std::size(checked); ++i)
+            if (person.name == checked[i].name) known = i;
+        if (known < std::size(checked)) {
+            seen[known] = true;
+            const Checked& c = checked[known];
+            EXPECT_TRUE(c.day == person.day && c.month == person.month && c.year == person.year)
+                << person.line << ": the Gregorian date is " << c.day << "/" << c.month << "/" << c.year;
+        } else {
+            EXPECT_GT(person.year, 1752) << person.line << ": born before 1753 with no checked Gregorian date";
         }
+        EXPECT_LE(person.year, 2010) << person.line;
     }
     for (size_t i = 0; i < std::size(checked); ++i)
         EXPECT_TRUE(seen[i]) << textcheck::Narrow(checked[i].name) << " is checked but not listed";
+}
+
+// A famous person's sign is not in doubt: the Sun stays in it from the start
+// to the end of the birthday by Greenwich time. (The catalogue's date ranges
+// are the usual ones; the Sun itself changes sign a day earlier or later in
+// some years, and a birth on that day belongs to either sign by the hour.)
+TEST_F(ReadingTexts, FamousPeopleAreWellInsideTheirSign) {
+    // The twelfth of the ecliptic each SignIndex owns: Aries 0, Taurus 1 ... Pisces 11.
+    const int twelfth[13] = {0, 0, 4, 8, 1, 5, 9, 2, 6, 10, 3, 7, 11};
+    EXPECT_NEAR(std::remainder(SunLongitude(2000, 3, 20, 7.6), 360.0), 0.0, 0.05);  // equinox, 07:35
+    for (const FamousPerson& person : FamousPeople())
+        for (const double hour : {0.0, 24.0}) {
+            const double longitude = SunLongitude(person.year, person.month, person.day, hour);
+            EXPECT_EQ(static_cast<int>(longitude / 30), twelfth[person.sign])
+                << person.line << ": the Sun is at " << std::fixed << std::setprecision(2) << longitude
+                << " degrees at " << hour
+                << " h, so the sign depends on the hour of birth";
+        }
 }
 
 TEST_F(ReadingTexts, ForecastFor2010) {
