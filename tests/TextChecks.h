@@ -67,8 +67,8 @@ inline bool NamesThePerson(const std::vector<Word>& words, size_t i) {
 }
 
 // Phrases where "it" or "its" can only mean a person:
-//  - "its" later in a clause that names the lover ("Gemini can
-//    change its mind", "Scorpio's passion and its need");
+//  - "its" later in a clause that names the lover ("Gemini can change its
+//    mind", "Scorpio's passion and its need");
 //  - "its" before a word only a person has ("its pride", "its shell");
 //  - "it" as the subject of a verb only a person does, after at most three
 //    helping words ("it cares", "it may say", "it feels secure").
@@ -113,7 +113,7 @@ inline std::vector<std::wstring> PersonCalledIt(const std::wstring& text, bool l
             const bool sameClause = namedIn == words[i].clause && !idiom;
             size_t next = i + 1;
             if (next < words.size() && (words[next].text == L"own" || words[next].text == L"traditional")) ++next;
-            const bool personalNoun = lover && w == L"its" && next < words.size() &&
+            const bool personalNoun = lover && next < words.size() &&
                                       words[next].clause == words[i].clause &&
                                       personal.count(words[next].text) && !idiom;
             if (sameClause) phrase(namedAt, std::min(i + 1, words.size() - 1));
@@ -131,9 +131,22 @@ inline std::vector<std::wstring> PersonCalledIt(const std::wstring& text, bool l
     return found;
 }
 
+// UTF-8, for test messages.
 inline std::string Narrow(const std::wstring& text) {
     std::string out;
-    for (const wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    for (const wchar_t wide : text) {
+        const auto c = static_cast<unsigned>(wide);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | ((c >> 12) & 0x0F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
     return out;
 }
 
