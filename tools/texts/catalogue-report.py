@@ -14,6 +14,7 @@ import argparse
 import collections
 import os
 import re
+import signal
 import sys
 
 SIGNS = ["aries", "leo", "sagittarius", "taurus", "virgo", "capricorn",
@@ -35,6 +36,7 @@ def words_of(text):
 
 
 def main():
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # quiet when piped into head
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--texts", default=os.path.join(here, "..", "..", "resources", "texts"))
