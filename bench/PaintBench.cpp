@@ -1,70 +1,191 @@
-// Paint speed of the main menu and of a tap that repaints.
-//   build/bench/stellarion_bench
+// Paint speed held against the cost of copying one frame: a full paint of
+// every kind of page and popup, and one scroll step of a report.
+//   build/bench/stellarion_bench --benchmark_format=json
+#include "draw/TextView.h"
 #include "platform/Headless.h"
+#include "screens/BirthDate.h"
+#include "screens/Keyboard.h"
+#include "shell/Navigation.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
-void Start(int w, int h) {
+struct Screen {
+    int Width, Height;
+};
+constexpr Screen Screens[] = {{480, 640}, {640, 480}, {800, 480}};
+
+void Start(Screen screen) {
     setenv("XDG_CONFIG_HOME", "/tmp/stellarion-bench", 1);
-    BaseScreen = PopupScreen = InputPanel = ScreenReady = 0;
-    HeadlessStart(w, h);
+    BaseScreen = PopupScreen = InputPanel = SubPage = ResultKind = ScreenReady = 0;
+    ReportPage = ReportSubpage = ProfileReadAll = ScrollOffset = ScrollStarted = 0;
+    PopupBand = PanelOnly = RedrawAll = 0;
+    HeadlessStart(screen.Width, screen.Height);
     StellarionStart();
     int code = 0;
     HeadlessRunPending(&code);  // decodes the pictures once
 }
 
-// A full paint from scratch: black fill, selection reset, every picture.
-void FullMainMenuPaint(benchmark::State& state) {
-    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
-    Start(w, h);
+void Report(int kind, int subPage, int page) {
+    BaseScreen = ScreenResult;
+    ResultKind = kind;
+    SubPage = subPage;
+    ReportPage = page;
+    ReportSubpage = 1;
+}
+
+// The longest compatibility reading: Aquarius and Gemini, first page.
+void LongestCompatibility() {
+    PairMySign = 9;
+    PairLoverSign = 7;
+    Report(KindCompatibility, 1, 1);
+}
+
+void BirthDate(int subPage) {
+    BaseScreen = ScreenBirthDate;
+    SubPage = subPage;
+    DefaultBirthDate();
+    ParseBirthDate();
+}
+
+void Numerology(int topic, int subpage) {
+    BirthDate(6);
+    Report(KindNumerology, 6, topic);
+    ReportSubpage = subpage;
+}
+
+void Keyboard(int page) {
+    BirthDate(5);
+    EntryField = 1;
+    OpenKeyboard(L"Day");
+    KeyboardPage = page;
+}
+
+void MessagePanel(const wchar_t* message) {
+    BirthDate(5);
+    InputPanel = PanelMessageBox;
+    PanelMessage = message;
+}
+
+struct Page {
+    const char* Name;
+    void (*Setup)();
+};
+
+const Page Pages[] = {
+    {"MainMenu", [] {}},
+    {"CompatibilityPicker", [] { BaseScreen = SubPage = ScreenCompatibilityPicker; }},
+    {"ForecastPicker", [] { BaseScreen = SubPage = ScreenForecastPicker; }},
+    {"SignPicker", [] { BaseScreen = SubPage = ScreenProfilePicker; }},
+    {"TopicList", [] { BaseScreen = ScreenProfilePicker; SubPage = 4; SignIndex = 2; }},
+    {"BirthDate", [] { BirthDate(5); }},
+    {"TopicMenu", [] { BirthDate(6); }},
+    {"ExtrasMenu", [] { BaseScreen = ScreenExtras; DefaultBirthDate(); }},
+    {"CompatibilityLongest", [] { LongestCompatibility(); }},
+    {"CompatibilityClosing", [] { LongestCompatibility(); ReportPage = 4; }},
+    {"CompatibilitySummary", [] { LongestCompatibility(); ReportPage = 5; }},
+    {"Forecast", [] { SignIndex = 2; Report(KindForecast, 2, 1); }},
+    {"ForecastClosing", [] { SignIndex = 2; Report(KindForecast, 2, 5); }},
+    {"ProfileTopic", [] { SignIndex = 2; Report(KindProfile, 4, 1); }},
+    {"ProfileFamous", [] { SignIndex = 2; Report(KindProfile, 4, 10); }},
+    {"ProfileReadAll", [] { SignIndex = 2; Report(KindProfile, 4, 6); ProfileReadAll = 1; }},
+    {"NumerologyLifePath", [] { Numerology(1, 1); }},
+    {"NumerologyChallenge", [] { Numerology(3, 2); }},
+    {"NumerologyPinnacle", [] { Numerology(4, 3); }},
+    {"NumerologyPeriod", [] { Numerology(5, 1); }},
+    {"NumerologyPersonalYear", [] { Numerology(6, 1); }},
+    {"KeyboardLetters", [] { Keyboard(0); }},
+    {"KeyboardDigits", [] { Keyboard(1); }},
+    {"MessagePanel", [] { MessagePanel(L"Write from 1 to 31."); }},
+    {"ConfirmPanel", [] { LongestCompatibility(); AskAbandon(KindCompatibility); }},
+    {"About", [] { OpenPopup(PopupAbout); }},
+    {"Help", [] { OpenPopup(PopupHelp); }},
+    {"ExtrasResult", [] {
+         BaseScreen = ScreenExtras;
+         SubPage = 7;
+         DefaultBirthDate();
+         ParseBirthDate();
+         EntryField = 3;
+         OpenPopup(PopupExtras);
+     }},
+};
+
+// The floor: one frame of 32-bit pixels copied.
+void FrameCopy(benchmark::State& state) {
+    std::vector<uint32_t> from(640 * 480, 0x123456), to(640 * 480);
+    for (auto _ : state) {
+        std::copy(from.begin(), from.end(), to.begin());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// Every layer of the page drawn from scratch, as after a screen change.
+void FullPaint(benchmark::State& state, const Page& page, Screen screen) {
+    Start(screen);
+    page.Setup();
     int code = 0;
     for (auto _ : state) {
         ScreenReady = 0;
+        RedrawAll = 1;
         PlatformInvalidateWindow();
         HeadlessRunPending(&code);
     }
     benchmark::DoNotOptimize(HeadlessPixels()[0]);
 }
-BENCHMARK(FullMainMenuPaint)->Args({240, 320})->Args({480, 640})->Args({640, 480})
-    ->Unit(benchmark::kMicrosecond);
 
-// A tap on the help icon and one on the popup's close box: two band repaints.
-void TapToRepaint(benchmark::State& state) {
-    Start(480, 640);
+// A tap on a scroll arrow of the longest report, in device pixels.
+void TapArrow(int layoutX, int layoutY) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    const long point = PackPoint((layoutX + LayoutShift.X) * scale, (layoutY + LayoutShift.Y) * scale);
+    HeadlessPost(MessageButtonDown, 1, point);
+    HeadlessPost(MessageButtonUp, 0, point);
+}
+
+// One line down (or up, once at the end): the rows of the view repainted.
+void ScrollStep(benchmark::State& state, Screen screen) {
+    Start(screen);
+    LongestCompatibility();
     int code = 0;
+    PlatformInvalidateWindow();
+    HeadlessRunPending(&code);
+    const int x = ViewRect.X + ViewRect.Width - 11;
+    int direction = 1;
     for (auto _ : state) {
-        HeadlessPost(MessageButtonDown, 1, PackPoint(410, 10));
-        HeadlessPost(MessageButtonUp, 0, PackPoint(410, 10));
-        HeadlessPost(MessageButtonDown, 1, PackPoint(444, 10));
-        HeadlessPost(MessageButtonUp, 0, PackPoint(444, 10));
+        if (ScrollOffset == MaxScrollOffset) direction = -1;
+        if (ScrollOffset == 0) direction = 1;
+        TapArrow(x, direction > 0 ? ViewRect.Y + ViewRect.Height - 5 : ViewRect.Y);
         HeadlessRunPending(&code);
     }
-    state.SetItemsProcessed(state.iterations() * 2);
+    if (MaxScrollOffset == 0) state.SkipWithError("the report does not scroll");
 }
-BENCHMARK(TapToRepaint)->Unit(benchmark::kMicrosecond);
 
-// A report page: frame, rating row, icon and a laid-out, ruled text view.
-void FullReportPaint(benchmark::State& state) {
-    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
-    Start(w, h);
-    SubPage = 1;
-    ResultKind = KindCompatibility;
-    BaseScreen = ScreenResult;
-    PairMySign = 1;
-    PairLoverSign = 2;
-    ReportPage = 1;
-    int code = 0;
-    for (auto _ : state) {
-        PlatformInvalidateWindow();
-        HeadlessRunPending(&code);
-    }
+std::string SizeName(Screen screen) {
+    return std::to_string(screen.Width) + "x" + std::to_string(screen.Height);
 }
-BENCHMARK(FullReportPaint)->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMicrosecond);
+
+const bool Registered = [] {
+    benchmark::RegisterBenchmark("FrameCopy/640x480", FrameCopy)->Unit(benchmark::kMicrosecond);
+    for (const Page& page : Pages)
+        for (Screen screen : Screens)
+            benchmark::RegisterBenchmark(
+                ("FullPaint/" + std::string(page.Name) + "/" + SizeName(screen)).c_str(),
+                [&page, screen](benchmark::State& state) { FullPaint(state, page, screen); })
+                ->Unit(benchmark::kMicrosecond);
+    for (Screen screen : Screens)
+        benchmark::RegisterBenchmark(
+            ("ScrollStep/" + SizeName(screen)).c_str(),
+            [screen](benchmark::State& state) { ScrollStep(state, screen); })
+            ->Unit(benchmark::kMicrosecond);
+    return true;
+}();
 
 }  // namespace

@@ -35,3 +35,22 @@ function(StellarionTexts folder output)
     DEPENDS embed-texts ${paths} ${folder}/aliases.txt
     COMMENT "Compiling the reading texts")
 endfunction()
+
+# Bakes the Tahoma face at the program's cell heights (1x; the double-size
+# screens use 2 x height - 1) and weights into a C++ source of glyph coverage
+# and advances, for every character the reading texts and the program's own
+# labels contain.
+function(StellarionFonts face heights weights output)
+  find_package(Freetype REQUIRED)
+  add_executable(bake-fonts ${CMAKE_SOURCE_DIR}/tools/fonts/BakeFonts.cpp)
+  target_include_directories(bake-fonts PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(bake-fonts PRIVATE Freetype::Freetype)
+  file(GLOB_RECURSE texts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/texts/*.txt)
+  list(FILTER texts EXCLUDE REGEX "/resources/texts/words/")
+  file(GLOB labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
+       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp)
+  add_custom_command(OUTPUT ${output}
+    COMMAND bake-fonts ${output} ${face} ${heights} ${weights} ${texts} ${labels}
+    DEPENDS bake-fonts ${face} ${texts} ${labels}
+    COMMENT "Baking the text face")
+endfunction()

@@ -6,6 +6,8 @@
 #include "shell/Repaint.h"
 #include "shell/State.h"
 
+#include <cwchar>
+
 int ScrollOffset, MaxScrollOffset, LineCount, ScrollStarted;
 unsigned char ScrollActive;
 TextViewRect ViewRect;
@@ -102,7 +104,16 @@ void AppendPageText(const wchar_t* text) {
     Append(PageText, PageTextCapacity, L" ", 1);
 }
 
+namespace {
+
+// Counts the layouts made, so the view knows whether the lines it laid out
+// are still the ones in PageLines.
+unsigned LayoutsMade;
+
+}  // namespace
+
 int LayOutPageText(DeviceContext* dc, int available) {
+    ++LayoutsMade;
     SplitWords();
     PageText[0] = 0;
     int count = 0;
@@ -190,6 +201,35 @@ void DrawThumb(const ViewPainter& paint, int rows) {
     }
 }
 
+// The view's last layout. A page redrawn with the same text at the same
+// width and scale (a scroll step, a repaint under a popup) would lay it out
+// into the very same lines, since the font is fixed and widths come from
+// constant tables; those lines are drawn again instead.
+struct ViewLayout {
+    wchar_t Text[PageTextCapacity];
+    int Available;
+    bool Double;
+    int Lines;
+    unsigned Layout;  // LayoutsMade after it; 0 before the first
+};
+ViewLayout LastLayout;
+
+int LayOutView(DeviceContext* dc, int available) {
+    const bool reusable = LastLayout.Layout != 0 && LastLayout.Layout == LayoutsMade &&
+                          LastLayout.Available == available && LastLayout.Double == DoubleResolution() &&
+                          std::wcscmp(LastLayout.Text, PageText) == 0;
+    if (reusable) {
+        PageText[0] = 0;  // as a layout leaves it
+        return LastLayout.Lines;
+    }
+    std::wcscpy(LastLayout.Text, PageText);
+    LastLayout.Available = available;
+    LastLayout.Double = DoubleResolution();
+    LastLayout.Lines = LayOutPageText(dc, available);
+    LastLayout.Layout = LayoutsMade;
+    return LastLayout.Lines;
+}
+
 void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     ViewRect = {x, y, width, 20 * rows};
     LineCount = 0;
@@ -198,7 +238,7 @@ void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     SetTextFont(L"Tahoma", 15, 700);
     PlatformSelectFont(paint.Dc, CurrentFont());
     const int available = DoubleResolution() ? 2 * (width - 20) : width - 20;
-    LineCount = LayOutPageText(paint.Dc, available);
+    LineCount = LayOutView(paint.Dc, available);
     if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
     DrawScrollBar(paint, rows);
     DrawThumb(paint, rows);

@@ -21,8 +21,14 @@ void FillSpan(DeviceContext* dc, int y, int left, int right, uint32_t pixel) {
     left = std::max(left, dc->Clip.Left);
     right = std::min(right, dc->Clip.Right);
     if (left >= right) return;
-    std::fill(dc->Pixels + static_cast<size_t>(y) * dc->Width + left,
-              dc->Pixels + static_cast<size_t>(y) * dc->Width + right, pixel);
+    // A few pixels one by one, then the filled part copied onto what
+    // follows, doubling each time: block copies run at memory speed.
+    uint32_t* span = dc->Pixels + static_cast<size_t>(y) * dc->Width + left;
+    const int length = right - left;
+    int filled = std::min(length, 8);
+    std::fill(span, span + filled, pixel);
+    for (; filled < length; filled *= 2)
+        std::copy(span, span + std::min(filled, length - filled), span + filled);
 }
 
 // Half-width of a rounded rectangle's row, measured from its left edge
@@ -38,12 +44,29 @@ int CornerInset(int row, int height, double rx, double ry) {
 
 void PlatformFillRect(DeviceContext* dc, const PixelRect& rect, Colour colour) {
     const PixelRect r = Clipped(dc, rect);
-    const uint32_t pixel = PackColour(colour);
-    for (int y = r.Top; y < r.Bottom; ++y) FillSpan(dc, y, r.Left, r.Right, pixel);
+    if (r.Left >= r.Right || r.Top >= r.Bottom) return;
+    FillSpan(dc, r.Top, r.Left, r.Right, PackColour(colour));
+    // The other rows are copies of the first: a block copy runs at memory
+    // speed where a pixel-by-pixel fill does not.
+    const uint32_t* first = dc->Pixels + static_cast<size_t>(r.Top) * dc->Width + r.Left;
+    for (int y = r.Top + 1; y < r.Bottom; ++y)
+        std::copy(first, first + (r.Right - r.Left), dc->Pixels + static_cast<size_t>(y) * dc->Width + r.Left);
 }
 
 void PlatformLine(DeviceContext* dc, int x1, int y1, int x2, int y2, int width,
                   Colour colour) {
+    // A level or upright line is a rectangle of the pen's width; the end
+    // point stays out either way.
+    if (y1 == y2 && x1 != x2) {
+        const int left = x1 < x2 ? x1 : x2 + 1, right = x1 < x2 ? x2 : x1 + 1;
+        PlatformFillRect(dc, {left, y1, right, y1 + width}, colour);
+        return;
+    }
+    if (x1 == x2 && y1 != y2) {
+        const int top = y1 < y2 ? y1 : y2 + 1, bottom = y1 < y2 ? y2 : y1 + 1;
+        PlatformFillRect(dc, {x1, top, x1 + width, bottom}, colour);
+        return;
+    }
     const uint32_t pixel = PackColour(colour);
     const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;

@@ -1,157 +1,66 @@
 // Text in the Tahoma face: fonts by cell height and weight, word-broken text
 // drawn into a rectangle, and width measurement that matches the drawing.
+// Everything comes from the glyph tables the build bakes (BakedFonts.h): a
+// text's width is the sum of its characters' advances, without kerning, so
+// a word measures the same alone and inside a line.
+#include "platform/BakedFonts.h"
 #include "platform/Internal.h"
 
-#include <SDL_ttf.h>
-
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
-struct Face {
-    const char* Regular;
-    const char* Bold;  // null: bold is the regular face drawn twice
-};
-
-// The packaged Tahoma Bold has full-weight bitmaps only for small sizes and
-// thin, widely spaced outlines above them, so bold text is the regular face
-// drawn twice, a pixel or two apart: one even weight at every size, and
-// widths that grow with the size as the layout expects.
-constexpr Face Tahoma{"/usr/share/wine/fonts/tahoma.ttf", nullptr};
-// Close in width and x-height, for machines without the Tahoma files.
-constexpr Face Fallback{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                        "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
-
 struct CreatedFont {
-    TTF_Font* Font = nullptr;
-    int Height = 0;        // cell height: the advance between lines
-    int StrikeOffset = 0;  // drawn again this many pixels to the right, for weight
-    int BaselineDrop = 0;  // where the cell puts the baseline, below the glyphs' own
+    const BakedFont* Font = nullptr;
     bool DeletePending = false;  // deleted while selected: released when the paint ends
-};
-
-// The face's cell as the device measures it, per unit of em: the height
-// from its Windows ascent and descent, and the ascent alone. FreeType
-// measures this face by its typographic ascent and descent, which are
-// smaller, so sizes and baselines are taken from here instead.
-struct CellMetrics {
-    double Height = 1.0, Ascent = 0.8;
 };
 
 constexpr int MaxFonts = 64;
 CreatedFont Fonts[MaxFonts + 1];  // handle 0 is "no font"
-std::map<std::pair<bool, int>, TTF_Font*> OpenFonts;  // (bold, point size)
-const Face* ChosenFace = nullptr;
-CellMetrics Cell;
 
-unsigned BigEndian(const std::string& data, size_t at, int bytes) {
-    unsigned value = 0;
-    for (int i = 0; i < bytes; ++i) value = (value << 8) | static_cast<unsigned char>(data[at + i]);
-    return value;
-}
-
-// Reads usWinAscent and usWinDescent (OS/2 table) and unitsPerEm (head).
-CellMetrics ReadCellMetrics(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    size_t os2 = 0, head = 0;
-    if (data.size() < 12) return {};
-    const unsigned tables = BigEndian(data, 4, 2);
-    for (unsigned i = 0; i < tables && 12 + 16 * (i + 1) <= data.size(); ++i) {
-        const size_t entry = 12 + 16 * i;
-        const std::string tag = data.substr(entry, 4);
-        const size_t offset = BigEndian(data, entry + 8, 4);
-        if (tag == "OS/2") os2 = offset;
-        if (tag == "head") head = offset;
-    }
-    if (!os2 || !head || os2 + 78 > data.size() || head + 20 > data.size()) return {};
-    const double em = BigEndian(data, head + 18, 2);
-    const double ascent = BigEndian(data, os2 + 74, 2), descent = BigEndian(data, os2 + 76, 2);
-    if (em <= 0 || ascent + descent <= 0) return {};
-    return {(ascent + descent) / em, ascent / em};
-}
-
-// Open fonts live until the program ends.
-void CloseFonts() {
-    for (auto& entry : OpenFonts)
-        if (entry.second) TTF_CloseFont(entry.second);
-    OpenFonts.clear();
-    TTF_Quit();
-}
-
-const Face& CurrentFace() {
-    if (ChosenFace) return *ChosenFace;
-    std::atexit(CloseFonts);
-    if (TTF_Init() != 0) std::fprintf(stderr, "stellarion: text unavailable: %s\n", TTF_GetError());
-    if (FILE* probe = std::fopen(Tahoma.Regular, "rb")) {
-        std::fclose(probe);
-        ChosenFace = &Tahoma;
-    } else {
-        std::fprintf(stderr, "stellarion: Tahoma not found under /usr/share/wine/fonts "
-                             "(install fonts-wine); using DejaVu Sans instead\n");
-        ChosenFace = &Fallback;
-    }
-    Cell = ReadCellMetrics(ChosenFace->Regular);
-    return *ChosenFace;
-}
-
-TTF_Font* OpenAt(bool bold, int pointSize) {
-    auto [it, added] = OpenFonts.try_emplace({bold, pointSize}, nullptr);
-    if (added) {
-        const Face& face = CurrentFace();
-        it->second = TTF_OpenFont(bold && face.Bold ? face.Bold : face.Regular, pointSize);
-    }
-    return it->second;
-}
-
-// The point size (em in pixels) whose cell is the requested height.
-int PointSizeForCell(int cellHeight) {
-    CurrentFace();
-    return std::max(1, static_cast<int>(std::lround(cellHeight / Cell.Height)));
-}
-
-const CreatedFont* Selected(const DeviceContext* dc) {
-    if (dc->Font <= 0 || dc->Font > MaxFonts || !Fonts[dc->Font].Font) return nullptr;
-    return &Fonts[dc->Font];
-}
-
-std::string Utf8(const wchar_t* begin, const wchar_t* end) {
-    std::string out;
-    for (const wchar_t* p = begin; p != end; ++p) {
-        const auto c = static_cast<uint32_t>(*p);
-        if (c < 0x20) continue;  // control characters have no glyph
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+// The baked font closest to the request: the nearest cell height, then the
+// nearest weight. The program asks only for baked ones.
+const BakedFont* ClosestFont(int height, int weight) {
+    const BakedFont* best = nullptr;
+    long bestDistance = 0;
+    for (int i = 0; i < BakedFontCount; ++i) {
+        const BakedFont& font = BakedFonts[i];
+        const long distance = 10000L * std::abs(font.CellHeight - height) + std::abs(font.Weight - weight);
+        if (!best || distance < bestDistance) {
+            best = &font;
+            bestDistance = distance;
         }
     }
-    return out;
+    return best;
 }
 
-int Width(const CreatedFont& font, const std::string& text) {
-    int width = 0, height = 0;
-    if (text.empty() || TTF_SizeUTF8(font.Font, text.c_str(), &width, &height) != 0) return 0;
-    return width + font.StrikeOffset;
+const BakedFont* Selected(const DeviceContext* dc) {
+    if (dc->Font <= 0 || dc->Font > MaxFonts) return nullptr;
+    return Fonts[dc->Font].Font;
+}
+
+// Control characters and characters the face lacks draw nothing.
+const BakedGlyph* FindGlyph(const BakedFont& font, wchar_t c) {
+    const auto code = static_cast<uint32_t>(c);
+    if (code < BakedAsciiFirst) return nullptr;
+    if (code < BakedAsciiFirst + BakedAsciiCount) return &font.Glyphs[code - BakedAsciiFirst];
+    const BakedGlyph* begin = font.Glyphs + BakedAsciiCount;
+    const BakedGlyph* end = font.Glyphs + font.GlyphCount;
+    const BakedGlyph* found = std::lower_bound(
+        begin, end, code, [](const BakedGlyph& glyph, uint32_t wanted) { return glyph.Code < wanted; });
+    return found != end && found->Code == code ? found : nullptr;
+}
+
+int Advance(const BakedFont& font, wchar_t c) {
+    const BakedGlyph* glyph = FindGlyph(font, c);
+    return glyph ? glyph->Advance : 0;
+}
+
+int Width(const BakedFont& font, const wchar_t* begin, const wchar_t* end) {
+    int width = 0;
+    for (const wchar_t* p = begin; p != end; ++p) width += Advance(font, *p);
+    return width;
 }
 
 uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
@@ -162,75 +71,59 @@ uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
     return mix(16) | mix(8) | mix(0);
 }
 
-void BlendGlyphs(DeviceContext* dc, SDL_Surface* glyphs, int x, int y,
-                 const PixelRect& clip) {
-    const uint32_t colour = PackColour(dc->TextColour);
-    const int top = std::max(y, clip.Top), bottom = std::min(y + glyphs->h, clip.Bottom);
-    const int left = std::max(x, clip.Left), right = std::min(x + glyphs->w, clip.Right);
-    for (int row = top; row < bottom; ++row) {
-        const auto* source = reinterpret_cast<const uint32_t*>(
-            static_cast<const unsigned char*>(glyphs->pixels) + static_cast<size_t>(row - y) * glyphs->pitch);
+// One glyph's coverage at pen position (x, cell top y): full coverage is
+// the colour itself, partial coverage a blend, none leaves the pixel.
+void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph, int x, int y,
+               uint32_t colour, const PixelRect& clip) {
+    const int left = x + glyph.Left, top = y + glyph.Top;
+    const int fromRow = std::max(top, clip.Top), toRow = std::min(top + glyph.Height, clip.Bottom);
+    const int fromColumn = std::max(left, clip.Left), toColumn = std::min(left + glyph.Width, clip.Right);
+    for (int row = fromRow; row < toRow; ++row) {
+        const uint8_t* coverage = font.Coverage + glyph.Offset + static_cast<size_t>(row - top) * glyph.Width;
         uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
-        for (int column = left; column < right; ++column) {
-            const unsigned alpha = source[column - x] >> 24;
-            if (alpha) target[column] = Blend(target[column], colour, alpha);
+        for (int column = fromColumn; column < toColumn; ++column) {
+            const unsigned alpha = coverage[column - left];
+            if (alpha == 255) target[column] = colour;
+            else if (alpha) target[column] = Blend(target[column], colour, alpha);
         }
     }
 }
 
-void DrawLine(DeviceContext* dc, const CreatedFont& font, const std::string& text,
+void DrawLine(DeviceContext* dc, const BakedFont& font, const wchar_t* begin, const wchar_t* end,
               int x, int y, const PixelRect& clip) {
-    const int width = Width(font, text);
     if (!dc->TransparentText) {
         const PixelRect cell{std::max(x, clip.Left), std::max(y, clip.Top),
-                             std::min(x + width, clip.Right),
-                             std::min(y + font.Height, clip.Bottom)};
+                             std::min(x + Width(font, begin, end), clip.Right),
+                             std::min(y + font.CellHeight, clip.Bottom)};
         PlatformFillRect(dc, cell, dc->BackColour);
     }
-    if (text.empty()) return;
-    SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font.Font, text.c_str(), SDL_Color{255, 255, 255, 255});
-    if (!glyphs) return;
-    for (int offset = 0; offset <= font.StrikeOffset; ++offset)
-        BlendGlyphs(dc, glyphs, x + offset, y + font.BaselineDrop, clip);
-    SDL_FreeSurface(glyphs);
+    const uint32_t colour = PackColour(dc->TextColour);
+    for (const wchar_t* p = begin; p != end; ++p) {
+        const BakedGlyph* glyph = FindGlyph(font, *p);
+        if (!glyph) continue;
+        DrawGlyph(dc, font, *glyph, x, y, colour, clip);
+        x += glyph->Advance;
+    }
 }
 
 bool IsBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
 
-// Splits one paragraph into lines no wider than `width`, breaking at spaces;
+// The end of the line that starts at `begin` in a paragraph ending at `end`:
+// as many whole words (each with the spaces before it) as fit in `width`;
 // a word wider than the box stands alone on its line.
-void WrapParagraph(const CreatedFont& font, const wchar_t* begin, const wchar_t* end,
-                   int width, std::vector<std::string>& lines) {
-    if (begin == end) {
-        lines.emplace_back();
-        return;
+const wchar_t* LineEnd(const BakedFont& font, const wchar_t* begin, const wchar_t* end, int width) {
+    const wchar_t* lineEnd = begin;
+    int lineWidth = 0;
+    while (lineEnd < end) {
+        const wchar_t* wordEnd = lineEnd;
+        int wordWidth = 0;
+        while (wordEnd < end && *wordEnd == L' ') wordWidth += Advance(font, *wordEnd++);
+        while (wordEnd < end && *wordEnd != L' ') wordWidth += Advance(font, *wordEnd++);
+        if (lineEnd != begin && lineWidth + wordWidth > width) break;
+        lineEnd = wordEnd;
+        lineWidth += wordWidth;
     }
-    const wchar_t* lineStart = begin;
-    while (lineStart < end) {
-        const wchar_t* lineEnd = lineStart;
-        const wchar_t* scan = lineStart;
-        while (scan < end) {
-            const wchar_t* wordEnd = scan;
-            while (wordEnd < end && *wordEnd == L' ') ++wordEnd;
-            while (wordEnd < end && *wordEnd != L' ') ++wordEnd;
-            if (lineEnd != lineStart && Width(font, Utf8(lineStart, wordEnd)) > width) break;
-            lineEnd = scan = wordEnd;
-        }
-        lines.push_back(Utf8(lineStart, lineEnd));
-        lineStart = lineEnd;
-        // Spaces at a break are swallowed by the break.
-        while (lineStart < end && *lineStart == L' ') ++lineStart;
-    }
-}
-
-// How much further right bold text is drawn again: a pixel at the small
-// screens' sizes, two at the double-size ones, and one step more for the
-// heaviest weight. A face with a bold of its own needs it only for that.
-int StrikeOffset(int height, int weight) {
-    const int step = height >= 22 ? 2 : 1;
-    const int bold = weight >= 600 && !CurrentFace().Bold ? step : 0;
-    const int heavy = weight >= 800 ? step : 0;
-    return bold + heavy;
+    return lineEnd;
 }
 
 }  // namespace
@@ -238,13 +131,8 @@ int StrikeOffset(int height, int weight) {
 FontHandle PlatformCreateFont(int height, int weight) {
     for (int handle = 1; handle <= MaxFonts; ++handle) {
         if (Fonts[handle].Font) continue;
-        const bool bold = weight >= 600;
-        const int pointSize = PointSizeForCell(height);
-        TTF_Font* font = OpenAt(bold, pointSize);
-        if (!font) return 0;
-        const int drop = static_cast<int>(std::lround(Cell.Ascent * pointSize)) - TTF_FontAscent(font);
-        Fonts[handle] = {font, height, StrikeOffset(height, weight), drop};
-        return handle;
+        Fonts[handle] = {ClosestFont(height, weight), false};
+        return Fonts[handle].Font ? handle : 0;
     }
     return 0;
 }
@@ -277,34 +165,35 @@ void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour) {
 
 void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
                       bool centred) {
-    const CreatedFont* font = Selected(dc);
+    const BakedFont* font = Selected(dc);
     if (!font) return;
     const PixelRect clip{std::max(rect.Left, dc->Clip.Left), std::max(rect.Top, dc->Clip.Top),
                          std::min(rect.Right, dc->Clip.Right), std::min(rect.Bottom, dc->Clip.Bottom)};
     if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) return;
-    std::vector<std::string> lines;
-    const wchar_t* paragraph = text;
-    while (true) {
+    const int width = rect.Right - rect.Left;
+    int y = rect.Top;
+    for (const wchar_t* paragraph = text; y < rect.Bottom;) {
         const wchar_t* end = paragraph;
         while (*end && !IsBreak(*end)) ++end;
-        WrapParagraph(*font, paragraph, end, rect.Right - rect.Left, lines);
+        const wchar_t* line = paragraph;
+        do {
+            const wchar_t* lineEnd = LineEnd(*font, line, end, width);
+            const int x = centred ? rect.Left + (width - Width(*font, line, lineEnd)) / 2 : rect.Left;
+            DrawLine(dc, *font, line, lineEnd, x, y, clip);
+            y += font->CellHeight;
+            // Spaces at a break are swallowed by the break.
+            line = lineEnd;
+            while (line < end && *line == L' ') ++line;
+        } while (line < end && y < rect.Bottom);
         if (!*end) break;
         paragraph = end + ((end[0] == L'\r' && end[1] == L'\n') ? 2 : 1);
-    }
-    int y = rect.Top;
-    for (const std::string& line : lines) {
-        if (y >= rect.Bottom) break;
-        const int x = centred ? rect.Left + (rect.Right - rect.Left - Width(*font, line)) / 2
-                              : rect.Left;
-        DrawLine(dc, *font, line, x, y, clip);
-        y += font->Height;
     }
 }
 
 int PlatformTextWidth(DeviceContext* dc, const wchar_t* text) {
-    const CreatedFont* font = Selected(dc);
+    const BakedFont* font = Selected(dc);
     if (!font) return 0;
     const wchar_t* end = text;
     while (*end) ++end;
-    return Width(*font, Utf8(text, end));
+    return Width(*font, text, end);
 }

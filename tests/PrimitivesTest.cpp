@@ -181,3 +181,41 @@ TEST(Primitives, FontDeletedWhileSelectedDrawsUntilThePaintEnds) {
     PlatformSelectFont(canvas.dc(), previous);
     EXPECT_EQ(PlatformTextWidth(canvas.dc(), L"Some Famous Leos:"), titleWidth);
 }
+
+// Every stretch, whatever its path, gives each target pixel the average of
+// the source pixels its area covers (one pixel when enlarging), also when
+// the target lies partly off the screen.
+TEST(Primitives, StretchesAverageTheSourcePixelsTheyCover) {
+    int w = 0, h = 0;
+    ASSERT_TRUE(PlatformPictureSize(439, &w, &h));
+    std::vector<uint32_t> source;
+    {
+        Canvas canvas(1, {0, 0}, 800, 480);
+        PlatformCopyPicture(canvas.dc(), 439, w, h, 0, 0, nullptr);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) source.push_back(HeadlessPixel(x, y));
+    struct Case {
+        int X, Y, Width, Height;
+    };
+    for (const Case& c : {Case{0, 0, 2 * w, 2 * h}, Case{5, 3, 2 * w, 2 * h + 1}, Case{-7, -5, 3 * w, 3 * h},
+                          Case{0, 0, w / 2, h / 2}, Case{1, 2, w / 3, h / 2}, Case{790 - 2 * w, 0, 2 * w + 20, 2 * h}}) {
+        {
+            Canvas canvas(1, {0, 0}, 800, 480);
+            PlatformStretchPicture(canvas.dc(), 439, w, h, c.X, c.Y, c.Width, c.Height);
+        }
+        for (int ty = std::max(0, c.Y); ty < c.Y + c.Height; ++ty)
+            for (int tx = std::max(0, c.X); tx < std::min(800, c.X + c.Width); ++tx) {
+                const int sy0 = (ty - c.Y) * h / c.Height, sy1 = std::max(sy0 + 1, (ty - c.Y + 1) * h / c.Height);
+                const int sx0 = (tx - c.X) * w / c.Width, sx1 = std::max(sx0 + 1, (tx - c.X + 1) * w / c.Width);
+                uint32_t sum[3] = {}, count = 0;
+                for (int sy = sy0; sy < sy1; ++sy)
+                    for (int sx = sx0; sx < sx1; ++sx, ++count)
+                        for (int k = 0; k < 3; ++k) sum[k] += (source[sy * w + sx] >> (16 - 8 * k)) & 0xFF;
+                const uint32_t want = (sum[0] / count) << 16 | (sum[1] / count) << 8 | sum[2] / count;
+                ASSERT_EQ(HeadlessPixel(tx, ty), want) << c.Width << "x" << c.Height << " at " << tx << "," << ty;
+            }
+        // Nothing outside the target.
+        EXPECT_EQ(HeadlessPixel(799, 479), 0u);
+    }
+}

@@ -95,3 +95,54 @@ TEST(TextView, PopupsStayAtTheWindowsTopLeftOnShiftedScreens) {
     EXPECT_EQ(PopupScreen, PopupNone);
     EXPECT_EQ(BaseScreen, ScreenMainMenu);
 }
+
+namespace {
+
+// Paints the view of `text` at the given mode into a fresh screen and
+// returns the screen.
+std::vector<uint32_t> ViewOf(const wchar_t* text, unsigned mode, int offset) {
+    const int w = mode == 3 ? 480 : 240, h = mode == 3 ? 640 : 320;
+    HeadlessStart(w, h);
+    DisplayMode = mode;
+    ScrollStarted = 1;
+    ScrollOffset = offset;
+    PlatformInvalidateWindow();
+    DeviceContext* dc = PlatformBeginPaint();
+    ClearPageText();
+    AppendPageText(text);
+    DrawTextPageFixed(8, dc, 10, 34, 220);
+    PlatformEndPaint(dc);
+    return std::vector<uint32_t>(HeadlessPixels(), HeadlessPixels() + w * h);
+}
+
+}  // namespace
+
+// Lines kept from one paint to the next are exactly those a fresh layout
+// gives: after a scroll, for a text of the same length, at another scale.
+TEST(TextView, KeptLayoutDrawsWhatAFreshOneWould) {
+    ZeroState();
+    const wchar_t* first = L"Some couples fall in love over dinner, others over an argument about time travel "
+                           L"at two in the morning in a kitchen full of smoke and unwashed cups of tea.";
+    const wchar_t* second = L"Some couples fall in love over dinner, others over an argument about time travel "
+                            L"at two in the morning in a kitchen full of smoke and unwashed mugs of tea.";
+    for (const unsigned mode : {1u, 3u}) {
+        for (const wchar_t* text : {first, second}) {
+            const std::vector<uint32_t> kept = (ViewOf(text, mode, 0), ViewOf(text, mode, 1));
+            std::wstring lines;
+            for (int i = 1; i <= LineCount; ++i) lines += PageLines[i];
+            // A layout made elsewhere in between leaves nothing to keep.
+            HeadlessStart(240, 320);
+            PlatformInvalidateWindow();
+            DeviceContext* dc = PlatformBeginPaint();
+            ClearPageText();
+            AppendPageText(L"unrelated");
+            LayOutPageText(dc, 100);
+            PlatformEndPaint(dc);
+            EXPECT_EQ(ViewOf(text, mode, 1), kept) << mode;
+            std::wstring fresh;
+            for (int i = 1; i <= LineCount; ++i) fresh += PageLines[i];
+            EXPECT_EQ(fresh, lines);
+            EXPECT_NE(lines.find(text == first ? L"cups" : L"mugs"), std::wstring::npos) << mode;
+        }
+    }
+}

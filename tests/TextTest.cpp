@@ -1,0 +1,216 @@
+// The baked text faces: nothing read from font files, a glyph for every
+// character the program shows, and bold that reads as bold.
+#include "platform/BakedFonts.h"
+#include "resources/Catalogue.h"
+
+#include "Harness.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const BakedGlyph* Find(const BakedFont& font, uint32_t code) {
+    for (int i = 0; i < font.GlyphCount; ++i)
+        if (font.Glyphs[i].Code == code) return &font.Glyphs[i];
+    return nullptr;
+}
+
+// The characters of the program's own wide literals (L"…"), UTF-8 decoded;
+// escapes other than \r, \n and \" do not occur in the labels.
+void LabelCharacters(const std::string& source, std::set<uint32_t>* codes) {
+    for (size_t at = source.find("L\""); at != std::string::npos; at = source.find("L\"", at)) {
+        for (at += 2; at < source.size() && source[at] != '"'; ++at) {
+            auto b = static_cast<unsigned char>(source[at]);
+            if (b == '\\') {
+                ++at;
+                continue;
+            }
+            const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : 3;
+            uint32_t c = extra ? b & (0x3F >> extra) : b;
+            for (int k = 0; k < extra; ++k) c = (c << 6) | (static_cast<unsigned char>(source[++at]) & 0x3F);
+            codes->insert(c);
+        }
+    }
+}
+
+// A row of a glyph's ink (coverage of at least half) in pen-relative columns.
+bool InkSpan(const BakedFont& font, const BakedGlyph& glyph, int row, int* first, int* last) {
+    const int y = row - glyph.Top;
+    if (y < 0 || y >= glyph.Height) return false;
+    *first = 1, *last = 0;
+    for (int x = 0; x < glyph.Width; ++x)
+        if (font.Coverage[glyph.Offset + y * glyph.Width + x] >= 128) {
+            if (*first > *last) *first = glyph.Left + x;
+            *last = glyph.Left + x;
+        }
+    return *first <= *last;
+}
+
+// Ink per glyph, and ink per horizontal run of ink: the stroke thickness.
+struct Weight {
+    double Ink = 0, Stroke = 0;
+};
+
+Weight WeightOf(const BakedFont& font) {
+    long ink = 0, runs = 0, glyphs = 0;
+    for (uint32_t c = 'a'; c <= 'z'; ++c) {
+        const BakedGlyph& glyph = *Find(font, c);
+        ++glyphs;
+        for (int y = 0; y < glyph.Height; ++y)
+            for (int x = 0; x < glyph.Width; ++x) {
+                const int value = font.Coverage[glyph.Offset + y * glyph.Width + x];
+                ink += value;
+                const bool left = x > 0 && font.Coverage[glyph.Offset + y * glyph.Width + x - 1] >= 128;
+                runs += value >= 128 && !left;
+            }
+    }
+    return {ink / 255.0 / glyphs, ink / 255.0 / runs};
+}
+
+const BakedFont* FontOf(int height, int weight) {
+    for (int i = 0; i < BakedFontCount; ++i)
+        if (BakedFonts[i].CellHeight == height && BakedFonts[i].Weight == weight) return &BakedFonts[i];
+    return nullptr;
+}
+
+constexpr const char* LetterAndDigits =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+}  // namespace
+
+// The binaries name no font file or font library, and a run that draws
+// reports opens no font file (seen by tracing its system calls).
+TEST(Text, TheProgramOpensNoFontFile) {
+    for (const char* binary : {STELLARION_APP, STELLARION_SIM}) {
+        const std::string bytes = ReadFile(binary);
+        ASSERT_FALSE(bytes.empty()) << binary;
+        for (const char* name : {".ttf", ".otf", ".pfb", "libSDL2_ttf", "libfreetype", "libfontconfig"})
+            EXPECT_EQ(bytes.find(name), std::string::npos) << binary << " names " << name;
+    }
+    const std::string folder = TemporaryFolder();
+    std::ofstream(folder + "/script") << "tap 60 240\ntap 120 303\nshot " << folder << "/report.png\n";
+    const std::string trace = folder + "/trace";
+    // The leak checker cannot run under a tracer; it has nothing to do here.
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -e trace=open,openat,openat2 -o " +
+                                trace + " " + STELLARION_SIM + " --config-dir " + folder + " " + folder +
+                                "/script >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string opened = ReadFile(trace);
+    if (opened.empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(opened.find("report.png"), std::string::npos);
+    for (const char* name : {".ttf", ".otf", ".fon\"", ".pfb", "/fonts/"})
+        EXPECT_EQ(opened.find(name), std::string::npos) << "opened a font file: " << name;
+}
+
+TEST(Text, EveryTextAndLabelHasItsGlyphs) {
+    std::set<uint32_t> codes;
+    for (int i = 0; i < CatalogueSize; ++i)
+        for (const wchar_t* p = CatalogueEntries[i].Text; *p; ++p) codes.insert(static_cast<uint32_t>(*p));
+    const std::filesystem::path root = STELLARION_SOURCE;
+    for (const char* folder : {"shell", "draw", "screens", "readings"})
+        for (const auto& entry : std::filesystem::directory_iterator(root / folder))
+            LabelCharacters(ReadFile(entry.path()), &codes);
+    EXPECT_GT(codes.size(), 70u);
+    ASSERT_GT(BakedFontCount, 0);
+    for (int i = 0; i < BakedFontCount; ++i)
+        for (const uint32_t c : codes)
+            if (c >= 0x20) {
+                EXPECT_NE(Find(BakedFonts[i], c), nullptr) << "U+" << std::hex << c;
+            }
+}
+
+// Every pair of letters and digits keeps at least one clear pixel between
+// its two glyphs in every row, at every baked size and weight.
+TEST(Text, NeighbouringGlyphsNeverTouch) {
+    for (int i = 0; i < BakedFontCount; ++i) {
+        const BakedFont& font = BakedFonts[i];
+        for (const char* a = LetterAndDigits; *a; ++a)
+            for (const char* b = LetterAndDigits; *b; ++b) {
+                const BakedGlyph& left = *Find(font, *a);
+                const BakedGlyph& right = *Find(font, *b);
+                for (int row = -font.CellHeight; row < 2 * font.CellHeight; ++row) {
+                    int l0, l1, r0, r1;
+                    if (InkSpan(font, left, row, &l0, &l1) && InkSpan(font, right, row, &r0, &r1)) {
+                        ASSERT_LT(l1 + 1, left.Advance + r0)
+                            << font.CellHeight << "/" << font.Weight << " " << *a << *b << " row " << row;
+                    }
+                }
+            }
+    }
+}
+
+// 400, 700 and 900 differ at every size, heavier and wider in that order,
+// and a bigger bold is no lighter than a smaller one.
+TEST(Text, BoldIsHeavierAndWider) {
+    std::set<int> heights;
+    for (int i = 0; i < BakedFontCount; ++i) heights.insert(BakedFonts[i].CellHeight);
+    for (const int height : heights) {
+        const BakedFont *regular = FontOf(height, 400), *bold = FontOf(height, 700), *black = FontOf(height, 900);
+        ASSERT_TRUE(regular && bold && black) << height;
+        EXPECT_LT(WeightOf(*regular).Stroke, WeightOf(*bold).Stroke) << height;
+        EXPECT_LT(WeightOf(*bold).Ink, WeightOf(*black).Ink) << height;
+        EXPECT_LT(WeightOf(*bold).Stroke, WeightOf(*black).Stroke) << height;
+        // A glyph the spacing already widened in the regular may keep its
+        // advance; no glyph narrows, and the alphabet grows.
+        int regularWidth = 0, boldWidth = 0, blackWidth = 0;
+        for (const char* c = LetterAndDigits; *c; ++c) {
+            EXPECT_GE(Find(*bold, *c)->Advance, Find(*regular, *c)->Advance) << height << " " << *c;
+            EXPECT_GE(Find(*black, *c)->Advance, Find(*bold, *c)->Advance) << height << " " << *c;
+            regularWidth += Find(*regular, *c)->Advance;
+            boldWidth += Find(*bold, *c)->Advance;
+            blackWidth += Find(*black, *c)->Advance;
+        }
+        EXPECT_LT(regularWidth, boldWidth) << height;
+        EXPECT_LT(boldWidth, blackWidth) << height;
+        EXPECT_EQ(Find(*bold, ' ')->Advance, Find(*regular, ' ')->Advance);
+    }
+    EXPECT_GE(WeightOf(*FontOf(18, 700)).Stroke, WeightOf(*FontOf(15, 700)).Stroke);
+    EXPECT_GE(WeightOf(*FontOf(35, 700)).Stroke, WeightOf(*FontOf(29, 700)).Stroke);
+}
+
+// Small screens draw hard-edged text, double-size screens smooth text.
+TEST(Text, OneLookPerScale) {
+    for (int i = 0; i < BakedFontCount; ++i) {
+        const BakedFont& font = BakedFonts[i];
+        bool partial = false;
+        const BakedGlyph& last = font.Glyphs[font.GlyphCount - 1];
+        for (uint32_t at = 0; at < last.Offset + last.Width * last.Height; ++at)
+            partial = partial || (font.Coverage[at] != 0 && font.Coverage[at] != 255);
+        EXPECT_EQ(font.Smooth, font.CellHeight > 20) << font.CellHeight;
+        EXPECT_EQ(partial, font.Smooth) << font.CellHeight << "/" << font.Weight;
+    }
+}
+
+// Widths are sums of advances: a word measures the same alone and inside a
+// line, and the drawn ink stays within the measured width.
+TEST(Text, MeasuredWidthIsTheSumOfAdvances) {
+    DisplayMode = 1;
+    HeadlessStart(240, 320);
+    PlatformInvalidateWindow();
+    DeviceContext* dc = PlatformBeginPaint();
+    SetTextFont(L"Tahoma", 15, 700);
+    PlatformSelectFont(dc, CurrentFont());
+    const int words = PlatformTextWidth(dc, L"Virgin") + PlatformTextWidth(dc, L" ") +
+                      PlatformTextWidth(dc, L"NUMEROLOGY:");
+    EXPECT_EQ(PlatformTextWidth(dc, L"Virgin NUMEROLOGY:"), words);
+    PlatformSetTextColour(dc, {255, 255, 255});
+    PlatformSetBackground(dc, true, {0, 0, 0});
+    PlatformDrawText(dc, L"Virgin NUMEROLOGY:", {10, 10, 230, 40}, false);
+    PlatformEndPaint(dc);
+    int right = -1;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 240; ++x)
+            if (HeadlessPixel(x, y) != 0) right = std::max(right, x);
+    EXPECT_GT(right, 10 + words / 2);
+    EXPECT_LT(right, 10 + words);
+}
