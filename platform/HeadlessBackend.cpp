@@ -47,6 +47,16 @@ uint32_t HeadlessPixel(int x, int y) {
 
 bool HeadlessSavePng(const std::string& path) { return SaveDeviceScreenPng(path.c_str()); }
 
+void HeadlessType(wchar_t character) { QueueTypedCharacter(character); }
+
+void HeadlessWheel(int x, int y, int direction) { QueueWheelStep(x, y, direction); }
+
+std::string HeadlessCopyReading() {
+    static char text[4 * ReadingCapacity + 1];
+    ReadingOnScreenUtf8(text, sizeof text);
+    return text;
+}
+
 bool PlatformFindRunningCopy(const char*, const char*) { return false; }
 void PlatformBringRunningCopyForward() {}
 bool BackendWindowCreated() { return true; }
