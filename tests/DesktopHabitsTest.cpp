@@ -176,6 +176,12 @@ TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
               std::string::npos)
         << help;
     EXPECT_EQ(help.find('\r'), std::string::npos);
+    // The popup's view steps too, and its text copies the same scrolled.
+    ASSERT_EQ(ScrollActive, 1);
+    HeadlessWheel(ViewRect.X + 40, ViewRect.Y + 40, +1);
+    RunPending();
+    EXPECT_EQ(ScrollOffset, 1);
+    EXPECT_EQ(HeadlessCopyReading(), help);
     Tap(222, 5);  // closed: the menu again, nothing to copy
     ASSERT_EQ(PopupScreen, PopupNone);
     EXPECT_EQ(HeadlessCopyReading(), "");
