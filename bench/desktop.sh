@@ -60,8 +60,10 @@ echo "$taps taps in $(( (finished - started) / 1000000 )) ms;" \
 
 # ---- idle ----
 sleep 1
-before=$(awk '/voluntary_ctxt_switches/ { s += $2 } END { print s }' /proc/$pid/status)
+# Every sleep the program's threads end is one voluntary switch.
+wakes() { cat /proc/"$pid"/task/*/status | awk '/^voluntary_ctxt_switches/ { s += $2 } END { print s }'; }
+before=$(wakes)
 sleep 10
-after=$(awk '/voluntary_ctxt_switches/ { s += $2 } END { print s }' /proc/$pid/status)
+after=$(wakes)
 echo "idle: $(( after - before )) wake-ups in 10 s"
 kill "$pid"; wait "$pid" || true

@@ -28,14 +28,19 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 
 STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$program" &
 pid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Stellarion$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || fail "no window appeared"
+
+wait_for_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^Stellarion$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.05
+  done
+  [ -n "$window" ] || fail "no window appeared ($1)"
+}
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
+
+wait_for_window "zoom 2"
 
 # Where the program draws the device screen (240 x 320) in a window of
 # WIDTH x HEIGHT: the largest fit, by a whole factor when one fills at least
@@ -106,6 +111,16 @@ expect_copy "$texts/aries-aries-3.txt" "200 x 250"
 
 sleep 4
 [ "$(xdotool getwindowname "$window")" = Stellarion ] || fail "the title did not return to Stellarion"
+kill "$pid"
+wait "$pid" || fail "the program did not end cleanly"
+
+# A starting size far beyond the display (32768 pixels wide) is made to fit.
+STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 "$program" &
+pid=$!
+wait_for_window "4096 x 480 at zoom 8"
+sleep 0.3
+geometry
+[ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ] || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
 kill "$pid"
 wait "$pid" || fail "the program did not end cleanly"
 pid=""
