@@ -52,7 +52,7 @@ void HeadlessType(wchar_t character) { QueueTypedCharacter(character); }
 void HeadlessWheel(int x, int y, int direction) { QueueWheelStep(x, y, direction); }
 
 std::string HeadlessCopyReading() {
-    static char text[4 * ReadingCapacity + 1];
+    static char text[ReadingUtf8Capacity];
     ReadingOnScreenUtf8(text, sizeof text);
     return text;
 }

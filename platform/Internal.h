@@ -54,6 +54,7 @@ void DropQueuedInput();
 // The reading on screen (DesktopQueries) as terminated UTF-8; its length,
 // 0 when none is shown.
 constexpr int ReadingCapacity = 4096;  // wide characters: more than the text view holds
+constexpr int ReadingUtf8Capacity = 4 * ReadingCapacity + 1;
 int ReadingOnScreenUtf8(char* text, int capacity);
 
 // Writes the device screen as a PNG file; false when it cannot.

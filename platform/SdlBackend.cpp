@@ -42,13 +42,15 @@ constexpr int TitleNoteMilliseconds = 4000;
 constexpr int MostWheelStepsPerEvent = 10;
 
 // The monitor's scale on desktops that leave it to the program (X11): its
-// reported density against the usual 96 dots per inch, in quarter steps.
+// reported density (the desktop's Xft.dpi when set) against the usual 96
+// dots per inch, in quarter steps rounded down, so that a monitor a little
+// denser than usual does not get a blurred window.
 double MonitorScale() {
     const char* driver = SDL_GetCurrentVideoDriver();
     float dpi = 0;
     if (!driver || SDL_strcmp(driver, "x11") != 0 || SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0)
         return 1.0;
-    return std::clamp(std::round(dpi / 96.0 * 4.0) / 4.0, 1.0, 4.0);
+    return std::clamp(std::floor(dpi / 96.0 * 4.0 + 0.05) / 4.0, 1.0, 4.0);
 }
 
 void SetWindowIcon() {
@@ -156,7 +158,7 @@ void SaveScreen() {
 }
 
 void CopyReading() {
-    static char text[4 * ReadingCapacity + 1];
+    static char text[ReadingUtf8Capacity];
     if (ReadingOnScreenUtf8(text, sizeof text) > 0) SDL_SetClipboardText(text);
 }
 

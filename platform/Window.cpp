@@ -92,6 +92,8 @@ bool PlatformPeekMessage(PlatformMessage* message) {
         *message = {MessagePaint, 0, 0};
         return true;
     }
+    // Typed keys and wheel steps become taps only when all before them is
+    // done, so each finds the screen the earlier ones left.
     return PostQueuedInputTaps() && TakePostedMessage(message);
 }
 
