@@ -39,6 +39,23 @@ TEST(DesktopOptions, ZoomIsAWholeFactorFromOneToEight) {
     }
 }
 
+TEST(DesktopOptions, PicturesFolderFromTheUserDirsFile) {
+    char folder[64] = "unchanged";
+    EXPECT_TRUE(PicturesFolderFromLine("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/home/ada", folder, sizeof folder));
+    EXPECT_STREQ(folder, "/home/ada/Bilder");
+    EXPECT_TRUE(PicturesFolderFromLine("  XDG_PICTURES_DIR=\"/srv/shots\"", "/home/ada", folder, sizeof folder));
+    EXPECT_STREQ(folder, "/srv/shots");
+    EXPECT_TRUE(PicturesFolderFromLine("XDG_PICTURES_DIR=\"$HOME\"", "/home/ada", folder, sizeof folder));
+    EXPECT_STREQ(folder, "/home/ada");
+    for (const char* other : {"# XDG_PICTURES_DIR=\"$HOME/x\"", "XDG_MUSIC_DIR=\"$HOME/Music\"",
+                              "XDG_PICTURES_DIR=\"relative\"", "XDG_PICTURES_DIR=\"$HOMEx\"",
+                              "XDG_PICTURES_DIR=\"$HOME/unended", "XDG_PICTURES_DIR=\"\""})
+        EXPECT_FALSE(PicturesFolderFromLine(other, "/home/ada", folder, sizeof folder)) << other;
+    // A folder longer than the buffer is refused, not cut short.
+    EXPECT_FALSE(PicturesFolderFromLine("XDG_PICTURES_DIR=\"$HOME/a-very-long-folder-name-indeed\"",
+                                        "/home/someone-with-a-long-name", folder, 40));
+}
+
 namespace {
 
 struct Screen {
