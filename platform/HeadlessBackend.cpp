@@ -3,9 +3,6 @@
 #include "platform/Headless.h"
 #include "platform/Internal.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
 namespace {
 MessageBoxHook BoxHook = nullptr;
 }
@@ -15,6 +12,7 @@ void HeadlessStart(int width, int height) {
     SetDeviceScreenSize(width, height);
     PlatformMessage drop;
     while (TakePostedMessage(&drop)) {}
+    DropQueuedInput();
 }
 
 void HeadlessSetMessageBoxHook(MessageBoxHook hook) { BoxHook = hook; }
@@ -47,19 +45,22 @@ uint32_t HeadlessPixel(int x, int y) {
     return Device.Framebuffer[static_cast<size_t>(y) * Device.Width + x];
 }
 
-bool HeadlessSavePng(const std::string& path) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        Device.Framebuffer.data(), Device.Width, Device.Height, 32,
-        Device.Width * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_XRGB8888);
-    if (!surface) return false;
-    const bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
-    SDL_FreeSurface(surface);
-    return saved;
+bool HeadlessSavePng(const std::string& path) { return SaveDeviceScreenPng(path.c_str()); }
+
+void HeadlessType(wchar_t character) { QueueTypedCharacter(character); }
+
+void HeadlessWheel(int x, int y, int direction) { QueueWheelStep(x, y, direction); }
+
+std::string HeadlessCopyReading() {
+    static char text[ReadingUtf8Capacity];
+    ReadingOnScreenUtf8(text, sizeof text);
+    return text;
 }
 
 bool PlatformFindRunningCopy(const char*, const char*) { return false; }
 void PlatformBringRunningCopyForward() {}
-void BackendWindowCreated() {}
+bool BackendWindowCreated() { return true; }
+void BackendShowWindow() {}
 void BackendScreenResized() {}
 void BackendPresent(const PixelRect&) {}
 void BackendWaitForInput() {}
