@@ -19,12 +19,14 @@ void RepaintView() {
                 ViewRect.Y + ViewRect.Height);
 }
 
-bool Step(int delta) {
-    const int next = ScrollOffset + delta;
-    if (next < 0 || next > MaxScrollOffset) return false;
-    ScrollOffset = next;
+// Up acts whenever the view is below its top, down whenever it is above its
+// last position: an offset past the end (a shorter text than the last one)
+// can always be scrolled back.
+void Step(int delta) {
+    const bool moves = delta < 0 ? ScrollOffset > 0 : ScrollOffset < MaxScrollOffset;
+    if (!moves) return;
+    ScrollOffset += delta;
     RepaintView();
-    return true;
 }
 
 }  // namespace
