@@ -131,6 +131,12 @@ int LayOutPageText(DeviceContext* dc, int available) {
     return count;
 }
 
+int LaidOutLineCount() { return LineCount; }
+
+const wchar_t* LaidOutLine(int index) {
+    return index >= 0 && index < LineCount ? PageLines[index + 1] : L"";
+}
+
 namespace {
 
 // The view's drawing, in the page form or the fixed form of the primitives.

@@ -33,6 +33,11 @@ void AppendPageText(const wchar_t* text);
 // lines (those past the last slot are counted, not kept).
 int LayOutPageText(DeviceContext* dc, int available);
 
+// Every line of the last layout of the view, visible or not: index 0 …
+// LaidOutLineCount() − 1 (an index outside that range gives "").
+int LaidOutLineCount();
+const wchar_t* LaidOutLine(int index);
+
 // Lays out PageText and draws the ruled view of `rows` rows with its scroll
 // bar at (x, y), `width` wide (layout units); page form.
 void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width);

@@ -2,6 +2,7 @@
 // configuration directory and a value becomes a file in it. A value is
 // replaced atomically (temporary file, flush, rename), so a crash never
 // leaves a partial value behind.
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
 #include <sys/stat.h>
@@ -42,18 +43,6 @@ bool MakeFolders(const std::string& folder) {
     }
     struct stat info {};
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool WriteAll(int fd, const void* buffer, size_t size) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (size > 0) {
-        const ssize_t written = write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 }  // namespace

@@ -54,6 +54,10 @@ TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
     DrawTextPageFixed(8, dc, 10, 34, 220);
     PlatformEndPaint(dc);
     EXPECT_EQ(ScrollActive, 0);
+    ASSERT_EQ(LaidOutLineCount(), 1);
+    EXPECT_STREQ(LaidOutLine(0), L"Two words  ");
+    EXPECT_STREQ(LaidOutLine(1), L"");
+    EXPECT_STREQ(LaidOutLine(-1), L"");
     EXPECT_EQ(ThumbPixel(34 + 13), 0u);
     EXPECT_EQ(ThumbPixel(34 + 160 - 12), 0u);
     ScrollTap(219, 40);
