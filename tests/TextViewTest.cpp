@@ -99,3 +99,21 @@ TEST(TextView, PopupsStayAtTheWindowsTopLeftOnShiftedScreens) {
     EXPECT_EQ(PopupScreen, PopupNone);
     EXPECT_EQ(BaseScreen, ScreenMainMenu);
 }
+
+TEST(TextView, NewLayoutOfFewerLinesKeepsTheOffsetWithinTheText) {
+    // The birthday colour scrolled to its end on an 800 x 480 screen, then shown
+    // on a 240 x 400 one: its smaller font gives fewer lines.
+    ASSERT_TRUE(StartProgram(800, 480));
+    TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * 4);  // Extras
+    ASSERT_EQ(BaseScreen, ScreenExtras);
+    TapLayout(MarginX + 88 + 30, 190 - 40 + 30);  // your birthday colour
+    ASSERT_EQ(PopupScreen, PopupExtras);
+    for (int i = 0; i < 60; ++i) Tap(2 * 225, 2 * 190);
+    const int end = MaxScrollOffset;
+    ASSERT_EQ(ScrollOffset, end);
+    HeadlessChangeScreen(240, 400);
+    int code = 0;
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_LT(MaxScrollOffset, end);
+    EXPECT_EQ(ScrollOffset, MaxScrollOffset);
+}
