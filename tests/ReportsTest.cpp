@@ -253,3 +253,23 @@ TEST(Reports, PanelOnlyRepaintOffTheScreenDoesNotStopPainting) {
     EXPECT_EQ(PanelOnly, 0);
     EXPECT_EQ(ThirdRating, 10);
 }
+// The title band's underline meets the side fillers' and runs under the
+// band's right end without a gap, at both resolutions.
+TEST(Reports, TitleBandUnderlineRunsAcrossTheScreen) {
+    for (const auto& [w, h] : {std::pair{640, 480}, std::pair{800, 480}, std::pair{400, 240}, std::pair{480, 640}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        ASSERT_TRUE(StartProgram(w, h));
+        OpenSection(3);
+        TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);  // Aries
+        TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 5);   // General Information
+        ASSERT_EQ(BaseScreen, ScreenResult);
+        const int scale = DoubleResolution() ? 2 : 1;
+        // The header box covers the underline from x 4 to its right edge.
+        const int headerRight = (LayoutShift.X + 140 + 4) * scale;
+        for (int row = 28 * scale; row < 29 * scale; ++row)
+            for (int x = 0; x < w; ++x) {
+                if (x >= (LayoutShift.X + 4) * scale && x < headerRight) continue;
+                ASSERT_EQ(HeadlessPixel(x, row), 0x000000u) << "x " << x << ", row " << row;
+            }
+    }
+}
