@@ -69,6 +69,10 @@ TEST(Simulator, TextAndPageShowTheWords) {
     EXPECT_NE(lines.find("\"simply by going first.  \"\n\n"), std::string::npos) << lines;
     EXPECT_EQ(lines.substr(lines.size() - 2), "\n\n");
 
+    // Words beyond ASCII come out as UTF-8 (Mars, Aries' ruling planet).
+    const Result mars = RunSimulator("", "tap 52 265\ntap 20 104\ntap 60 194\npage\n");
+    EXPECT_NE(mars.Output.find("\"Mean temperature: -65 \u00b0C\\r \"\n"), std::string::npos) << mars.Output;
+
     // A popup's texts are drawn without the centring shift.
     const Result help = RunSimulator("--screen 240x400", "tap 207 45\ntext\n");
     EXPECT_EQ(help.Output.rfind("0,6,240,19 FFFFFF \"Help\"\n", 0), 0u) << help.Output;

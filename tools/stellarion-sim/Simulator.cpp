@@ -47,6 +47,12 @@ std::wstring Escaped(const Char* text, bool asciiOnly) {
     return out;
 }
 
+// True once the output can carry UTF-8; without it every character past
+// '~' in a drawn text is written as a code.
+bool Utf8Output = false;
+
+std::wstring Escaped(const wchar_t* text) { return Escaped(text, !Utf8Output); }
+
 std::wstring Escaped(const std::string& text) {
     return Escaped(reinterpret_cast<const unsigned char*>(text.c_str()), true);
 }
@@ -129,7 +135,7 @@ void PrintTexts() {
         const DrawnText& t = DrawnTextAt(i);
         std::printf("%d,%d,%d,%d %02X%02X%02X \"%ls\"\n", t.Box.Left, t.Box.Top,
                     t.Box.Right - t.Box.Left, t.Box.Bottom - t.Box.Top, t.Ink.Red, t.Ink.Green,
-                    t.Ink.Blue, Escaped(t.Text, false).c_str());
+                    t.Ink.Blue, Escaped(t.Text).c_str());
     }
     std::printf("\n");
     std::fflush(stdout);
@@ -139,7 +145,7 @@ void PrintTexts() {
 // of the view cannot be taken for the end of the list.
 void PrintPage() {
     for (int i = 0; i < LaidOutLineCount(); ++i)
-        std::printf("\"%ls\"\n", Escaped(LaidOutLine(i), false).c_str());
+        std::printf("\"%ls\"\n", Escaped(LaidOutLine(i)).c_str());
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -225,7 +231,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     // Texts are printed as UTF-8 whatever the caller's locale.
-    std::setlocale(LC_ALL, "C.UTF-8");
+    Utf8Output = std::setlocale(LC_ALL, "C.UTF-8") != nullptr;
     int width = 240, height = 320;
     std::string script;
     for (int i = 1; i < argc; ++i) {
