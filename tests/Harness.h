@@ -96,6 +96,14 @@ inline bool Send(int message, long first = 0, long second = 0, int* exitCode = n
     return running;
 }
 
+// The screen becomes w x h, as a turn or a new screen would make it, and
+// the window repaints; false once quit.
+inline bool ChangeScreen(int w, int h) {
+    HeadlessChangeScreen(w, h);
+    int code = 0;
+    return HeadlessRunPending(&code);
+}
+
 inline bool Tap(int x, int y, int* exitCode = nullptr) {
     return Send(MessageButtonDown, 1, PackPoint(x, y), exitCode) &&
            Send(MessageButtonUp, 0, PackPoint(x, y), exitCode);

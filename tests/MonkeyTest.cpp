@@ -129,11 +129,6 @@ constexpr int Screens[][2] = {{240, 320}, {320, 240}, {480, 640}, {640, 480}, {2
                               {320, 320}, {240, 400}, {400, 240}, {480, 800}, {800, 480}};
 constexpr int ScreenCount = sizeof Screens / sizeof Screens[0];
 
-void ChangeScreen(int w, int h, std::string* what) {
-    *what = "screen " + std::to_string(w) + "x" + std::to_string(h);
-    HeadlessChangeScreen(w, h);
-}
-
 // One random event, described in *what; false when it made the program quit
 // (the exit icon).
 bool RandomEvent(std::mt19937& random, std::string* what) {
@@ -156,17 +151,22 @@ bool RandomEvent(std::mt19937& random, std::string* what) {
         return Send(MessageActivate, state);
     }
     case 4: *what = "setting change"; return Send(MessageSettingChange);
-    case 5:
+    case 5: {
         // Now and then the device turns, or the screen becomes another one
         // (or one the program does not support).
-        *what = "nothing";
-        if (random() % 6 == 0) ChangeScreen(h, w, what);
-        else if (random() % 6 == 0) {
+        int to[2] = {h, w};
+        if (random() % 6 != 0) {
+            if (random() % 6 != 0) {
+                *what = "nothing";
+                return HeadlessRunPending(&code);
+            }
             const int pick = static_cast<int>(random() % (ScreenCount + 1));
-            if (pick == ScreenCount) ChangeScreen(320, 480, what);
-            else ChangeScreen(Screens[pick][0], Screens[pick][1], what);
+            to[0] = pick == ScreenCount ? 320 : Screens[pick][0];
+            to[1] = pick == ScreenCount ? 480 : Screens[pick][1];
         }
-        return HeadlessRunPending(&code);
+        *what = "screen " + std::to_string(to[0]) + "x" + std::to_string(to[1]);
+        return ChangeScreen(to[0], to[1]);
+    }
     case 6: *what = "press" + at; return Send(MessageButtonDown, 1, where);
     case 7: *what = "release" + at; return Send(MessageButtonUp, 0, where);
     default: *what = "tap" + at; return Tap(x, y);

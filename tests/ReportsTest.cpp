@@ -233,9 +233,7 @@ TEST(Reports, PanelOnlyRepaintOffTheScreenDoesNotStopPainting) {
     // Started on a VGA screen, then given a quarter-VGA one: the scale stays
     // 2, so the bottom panel band lies wholly below the screen.
     ASSERT_TRUE(StartProgram(480, 640));
-    HeadlessChangeScreen(240, 320);
-    int code = 0;
-    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_TRUE(ChangeScreen(240, 320));
     ASSERT_EQ(DisplayMode, 1u);
     OpenSection(1);
     TapLayout(ButtonSlot1.X + 45, ButtonSlot1.Y + 7);  // Match

@@ -111,9 +111,7 @@ TEST(TextView, NewLayoutOfFewerLinesKeepsTheOffsetWithinTheText) {
     for (int i = 0; i < 60; ++i) Tap(2 * 225, 2 * 190);
     const int end = MaxScrollOffset;
     ASSERT_EQ(ScrollOffset, end);
-    HeadlessChangeScreen(240, 400);
-    int code = 0;
-    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_TRUE(ChangeScreen(240, 400));
     ASSERT_LT(MaxScrollOffset, end);
     EXPECT_EQ(ScrollOffset, MaxScrollOffset);
 }
