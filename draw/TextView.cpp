@@ -21,12 +21,14 @@ void RepaintView() {
                 ViewRect.Y + ViewRect.Height);
 }
 
-bool Step(int delta) {
-    const int next = ScrollOffset + delta;
-    if (next < 0 || next > MaxScrollOffset) return false;
-    ScrollOffset = next;
+// Up acts whenever the view is below its top, down whenever it is above its
+// last position: an offset past the end (a shorter text than the last one)
+// can always be scrolled back.
+void Step(int delta) {
+    const bool moves = delta < 0 ? ScrollOffset > 0 : ScrollOffset < MaxScrollOffset;
+    if (!moves) return;
+    ScrollOffset += delta;
     RepaintView();
-    return true;
 }
 
 }  // namespace
@@ -235,12 +237,16 @@ void DrawThumb(const ViewPainter& paint, int rows) {
             ScrollOffset = 0;
             ScrollStarted = 1;
         }
+        // The same text laid out again in a narrower or wider font (a new
+        // screen) can have fewer lines: never show rows past its end.
+        if (ScrollOffset > over) ScrollOffset = over;
         const int top = y + 11 + step * ScrollOffset;
         paint.Fill(255, 255, 255, left, top, right, top + 2);
         paint.Fill(255, 255, 255, left, top + length + 2, right, top + length + 4);
         paint.Fill(0, 0, 0, left, top + 2, right, top + length + 2);
     } else {
         ScrollActive = 0;
+        ScrollOffset = 0;  // every line fits: show them from the first
         paint.Fill(255, 255, 255, left, y + 11, right, y + 13);
         paint.Fill(255, 255, 255, left, bottom - 11, right, bottom - 9);
         paint.Fill(0, 0, 0, left, y + 13, right, bottom - 11);

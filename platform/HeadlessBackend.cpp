@@ -1,6 +1,7 @@
 // The headless backend: the same window, paint path and drawing code as the
 // desktop one, painting into memory only.
 #include "platform/Headless.h"
+#include "platform/Files.h"
 #include "platform/Internal.h"
 
 namespace {

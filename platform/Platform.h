@@ -131,7 +131,10 @@ void PlatformMessageBox(const char* text, const char* caption);
 void PlatformSleep(int milliseconds);
 
 // The per-user settings store: one binary value under a key path. Returns
-// true on success.
+// true on success. A read fails for a value that is absent or not of the
+// size asked for; when it fails because the value could not be read (an
+// I/O error, no permission), a later write of that value fails too rather
+// than replace what may be a good record.
 bool PlatformOpenSettingsKey(const char* keyPath);
 bool PlatformReadSettingsValue(const char* keyPath, const char* valueName,
                                void* buffer, size_t size);

@@ -2,6 +2,8 @@
 // screen, a persistent framebuffer, an invalid area and a message queue.
 #include "platform/Internal.h"
 
+#include "platform/DrawnTexts.h"
+
 #include <algorithm>
 #include <deque>
 
@@ -136,6 +138,7 @@ void PlatformUpdateWindow() {
 }
 
 DeviceContext* PlatformBeginPaint() {
+    ForgetDrawnTexts();
     DeviceContext& dc = Device.Paint;
     dc.Pixels = Device.Framebuffer.data();
     dc.Width = Device.Width;
