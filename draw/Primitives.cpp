@@ -1,5 +1,6 @@
 #include "draw/Primitives.h"
 
+#include "platform/DrawnTexts.h"
 #include "shell/State.h"
 
 namespace {
@@ -36,7 +37,9 @@ void Text(DeviceContext* dc, LayoutPoint shift, const wchar_t* text, int r, int 
     PlatformSetTextColour(dc, MakeColour(r, g, b));
     PlatformSetBackground(dc, transparent == 1, MakeColour(backR, backG, backB));
     if (transparent == 0) Fill(dc, shift, backR, backG, backB, left, top, right, bottom);
-    PlatformDrawText(dc, text, DeviceRect(shift, left, top, right, bottom), format == 1);
+    const PixelRect box = DeviceRect(shift, left, top, right, bottom);
+    PlatformDrawText(dc, text, box, format == 1);
+    RecordDrawnText(text, box, MakeColour(r, g, b));
 }
 
 void Line(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int x1, int y1, int x2,

@@ -60,10 +60,14 @@ void DrawFillers(DeviceContext* dc) {
 
 void DrawTitleBand(DeviceContext* dc) {
     DrawPicturePair(dc, 360, 359, 240, 30, 0, 0);
-    if (DoubleResolution()) DrawLine(dc, 0, 0, 0, 0, 29, 320, 29);
-    else DrawLine(dc, 0, 0, 0, 0, 28, 320, 28);
     if (DisplayMode == 2 || DisplayMode == 7) DrawBitmap(dc, 439, 80, 28, 240, 0);
     if (DisplayMode == 4) StretchBitmap(dc, 439, 80, 28, 480, 0, 160, 57);
+    // The underline runs on the last row above the grey strip at both
+    // resolutions, over the band and its right end alike: one row lower the
+    // strip hides it on the double-size layouts, the right end's 57
+    // stretched rows then stop one short of the band and the side fillers'
+    // underline meets nothing at the page edge.
+    DrawLine(dc, 0, 0, 0, 0, 28, 320, 28);
     FillBox(dc, 119, 119, 119, 0, 29, 320, 31);
 }
 

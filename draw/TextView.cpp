@@ -21,12 +21,14 @@ void RepaintView() {
                 ViewRect.Y + ViewRect.Height);
 }
 
-bool Step(int delta) {
-    const int next = ScrollOffset + delta;
-    if (next < 0 || next > MaxScrollOffset) return false;
-    ScrollOffset = next;
+// Up acts whenever the view is below its top, down whenever it is above its
+// last position: an offset past the end (a shorter text than the last one)
+// can always be scrolled back.
+void Step(int delta) {
+    const bool moves = delta < 0 ? ScrollOffset > 0 : ScrollOffset < MaxScrollOffset;
+    if (!moves) return;
+    ScrollOffset += delta;
     RepaintView();
-    return true;
 }
 
 }  // namespace
@@ -58,6 +60,7 @@ namespace {
 
 wchar_t Words[WordSlots][SlotCapacity];
 int WordCount;
+bool EndsParagraph[LineSlots];  // per kept line: ended by a line break
 
 // Appends to a terminated buffer of `capacity` characters, never past it.
 void Append(wchar_t* buffer, int capacity, const wchar_t* text, int length) {
@@ -119,25 +122,70 @@ int LayOutPageText(DeviceContext* dc, int available) {
     int count = 0;
     wchar_t line[SlotCapacity] = {};
     // Lines past the last slot are counted but not kept.
-    const auto store = [&] {
+    const auto store = [&](bool paragraphEnd) {
         if (++count < LineSlots) {
             PageLines[count][0] = 0;
             Append(PageLines[count], SlotCapacity, line, Length(line));
+            EndsParagraph[count] = paragraphEnd;
         }
         line[0] = 0;
     };
     for (int i = 0; i < WordCount; ++i) {
         const wchar_t* word = Words[i];
         if (word[0] == L'~' && word[1] == 0) {
-            store();
+            store(true);
             continue;
         }
-        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store();
+        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store(false);
         Append(line, SlotCapacity, word, Length(word));
         Append(line, SlotCapacity, L" ", 1);
     }
-    store();
+    store(true);
     return count;
+}
+
+int LaidOutLineCount() { return LineCount < LineSlots ? LineCount : LineSlots - 1; }
+
+const wchar_t* LaidOutLine(int index) {
+    return index >= 0 && index < LaidOutLineCount() ? PageLines[index + 1] : L"";
+}
+
+bool LaidOutLineEndsParagraph(int index) {
+    return index >= 0 && index < LaidOutLineCount() && EndsParagraph[index + 1];
+}
+
+int LaidOutParagraphs(wchar_t* text, int capacity) {
+    if (capacity < 1) return 0;
+    int length = 0;
+    const auto put = [&](wchar_t c) {
+        if (length < capacity - 1) text[length++] = c;
+    };
+    bool lineOpen = false;  // the current paragraph has text that a wrap continues
+    for (int i = 0; i < LaidOutLineCount(); ++i) {
+        const wchar_t* line = LaidOutLine(i);
+        int begin = 0, end = Length(line);
+        while (begin < end && (line[begin] == L' ' || line[begin] == L'\r')) ++begin;
+        while (end > begin && (line[end - 1] == L' ' || line[end - 1] == L'\r')) --end;
+        if (begin < end && lineOpen) put(L' ');
+        for (int c = begin; c < end; ++c)
+            if (line[c] != L'\r') put(line[c]);
+        lineOpen = lineOpen || begin < end;
+        if (LaidOutLineEndsParagraph(i)) {
+            put(L'\n');
+            lineOpen = false;
+        }
+    }
+    text[length] = 0;
+    return length;
+}
+
+bool ScrollArrowAt(int x, int y, int direction, int* arrowX, int* arrowY) {
+    const TextViewRect& v = ViewRect;
+    if (!ScrollActive || x < v.X || x > v.X + v.Width || y < v.Y || y > v.Y + v.Height) return false;
+    // The middle of the arrow picture, inside the rectangle ScrollTap tests.
+    *arrowX = v.X + v.Width - 4;
+    *arrowY = direction < 0 ? v.Y + 3 : v.Y + v.Height - 2;
+    return true;
 }
 
 namespace {
@@ -189,12 +237,16 @@ void DrawThumb(const ViewPainter& paint, int rows) {
             ScrollOffset = 0;
             ScrollStarted = 1;
         }
+        // The same text laid out again in a narrower or wider font (a new
+        // screen) can have fewer lines: never show rows past its end.
+        if (ScrollOffset > over) ScrollOffset = over;
         const int top = y + 11 + step * ScrollOffset;
         paint.Fill(255, 255, 255, left, top, right, top + 2);
         paint.Fill(255, 255, 255, left, top + length + 2, right, top + length + 4);
         paint.Fill(0, 0, 0, left, top + 2, right, top + length + 2);
     } else {
         ScrollActive = 0;
+        ScrollOffset = 0;  // every line fits: show them from the first
         paint.Fill(255, 255, 255, left, y + 11, right, y + 13);
         paint.Fill(255, 255, 255, left, bottom - 11, right, bottom - 9);
         paint.Fill(0, 0, 0, left, y + 13, right, bottom - 11);

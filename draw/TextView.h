@@ -33,6 +33,22 @@ void AppendPageText(const wchar_t* text);
 // lines (those past the last slot are counted, not kept).
 int LayOutPageText(DeviceContext* dc, int available);
 
+// The lines of the last layout, 0-based, all of them (not only the rows
+// shown); LaidOutLine gives an empty text past the end.
+int LaidOutLineCount();
+const wchar_t* LaidOutLine(int index);
+// True when line `index` of the last layout ended at a line break of the
+// source text rather than by wrapping.
+bool LaidOutLineEndsParagraph(int index);
+// The text of the last layout with its wrapped lines joined again: one
+// paragraph a line, each ended by '\n', carriage returns and the blanks at
+// line ends dropped. Cut to `capacity` and terminated; returns the length.
+int LaidOutParagraphs(wchar_t* text, int capacity);
+// When (x, y) (layout units of the view's own form) lies on the last laid
+// out view and it scrolls: the centre of its up (direction -1) or down
+// (+1) arrow, where a tap steps it.
+bool ScrollArrowAt(int x, int y, int direction, int* arrowX, int* arrowY);
+
 // Lays out PageText and draws the ruled view of `rows` rows with its scroll
 // bar at (x, y), `width` wide (layout units); page form.
 void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width);

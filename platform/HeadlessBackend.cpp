@@ -1,13 +1,8 @@
 // The headless backend: the same window, paint path and drawing code as the
 // desktop one, painting into memory only.
 #include "platform/Headless.h"
+#include "platform/Files.h"
 #include "platform/Internal.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#include <stb_image_write.h>
-
-#include <vector>
 
 namespace {
 MessageBoxHook BoxHook = nullptr;
@@ -18,6 +13,7 @@ void HeadlessStart(int width, int height) {
     SetDeviceScreenSize(width, height);
     PlatformMessage drop;
     while (TakePostedMessage(&drop)) {}
+    DropQueuedInput();
 }
 
 void HeadlessSetMessageBoxHook(MessageBoxHook hook) { BoxHook = hook; }
@@ -50,21 +46,22 @@ uint32_t HeadlessPixel(int x, int y) {
     return Device.Framebuffer[static_cast<size_t>(y) * Device.Width + x];
 }
 
-bool HeadlessSavePng(const std::string& path) {
-    std::vector<unsigned char> rgb(Device.Framebuffer.size() * 3);
-    for (size_t i = 0; i < Device.Framebuffer.size(); ++i) {
-        const uint32_t pixel = Device.Framebuffer[i];
-        rgb[3 * i] = static_cast<unsigned char>(pixel >> 16);
-        rgb[3 * i + 1] = static_cast<unsigned char>(pixel >> 8);
-        rgb[3 * i + 2] = static_cast<unsigned char>(pixel);
-    }
-    return stbi_write_png(path.c_str(), Device.Width, Device.Height, 3, rgb.data(),
-                          Device.Width * 3) != 0;
+bool HeadlessSavePng(const std::string& path) { return SaveDeviceScreenPng(path.c_str()); }
+
+void HeadlessType(wchar_t character) { QueueTypedCharacter(character); }
+
+void HeadlessWheel(int x, int y, int direction) { QueueWheelStep(x, y, direction); }
+
+std::string HeadlessCopyReading() {
+    static char text[ReadingUtf8Capacity];
+    ReadingOnScreenUtf8(text, sizeof text);
+    return text;
 }
 
 bool PlatformFindRunningCopy(const char*, const char*) { return false; }
 void PlatformBringRunningCopyForward() {}
-void BackendWindowCreated() {}
+bool BackendWindowCreated() { return true; }
+void BackendShowWindow() {}
 void BackendScreenResized() {}
 void BackendPresent(const PixelRect&) {}
 void BackendWaitForInput() {}

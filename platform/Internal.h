@@ -52,11 +52,30 @@ inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
 }
 
+// ---- Desktop input that stands for taps (DesktopInput.cpp) ------------------
+void QueueTypedCharacter(wchar_t character);
+void QueueWheelStep(int x, int y, int direction);  // device pixels; -1 up, +1 down
+// Posts the press and release of the next queued input that has a tap;
+// false when none has.
+bool PostQueuedInputTaps();
+// Forgets queued input (a fresh headless device).
+void DropQueuedInput();
+// The reading on screen (DesktopQueries) as terminated UTF-8; its length,
+// 0 when none is shown.
+constexpr int ReadingCapacity = 4096;  // wide characters: more than the text view holds
+constexpr int ReadingUtf8Capacity = 4 * ReadingCapacity + 1;
+int ReadingOnScreenUtf8(char* text, int capacity);
+
+// Writes the device screen as a PNG file; false when it cannot.
+bool SaveDeviceScreenPng(const char* path);
+
 // ---- Backend hooks (one implementation per backend) -------------------------
 // Shows the painted rectangle on the real screen (nothing headless).
 void BackendPresent(const PixelRect& rect);
 // Waits for input and posts the messages it translates to.
 void BackendWaitForInput();
 void BackendMessageBox(const char* text, const char* caption);
-void BackendWindowCreated();
+// False when the window cannot be had; the program then ends.
+bool BackendWindowCreated();
+void BackendShowWindow();
 void BackendScreenResized();

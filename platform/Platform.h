@@ -131,9 +131,40 @@ void PlatformMessageBox(const char* text, const char* caption);
 void PlatformSleep(int milliseconds);
 
 // The per-user settings store: one binary value under a key path. Returns
-// true on success.
+// true on success. A read fails for a value that is absent or not of the
+// size asked for; when it fails because the value could not be read (an
+// I/O error, no permission), a later write of that value fails too rather
+// than replace what may be a good record.
 bool PlatformOpenSettingsKey(const char* keyPath);
 bool PlatformReadSettingsValue(const char* keyPath, const char* valueName,
                                void* buffer, size_t size);
 bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
                                 const void* buffer, size_t size);
+
+// ---- What a desktop may ask the program -------------------------------------------
+// A desktop offers more ways in than a stylus: typed keys, a mouse wheel, a
+// clipboard. The platform knows nothing of the program's screens, so the
+// program answers these questions through functions it registers once at
+// start-up (any may be null). Points are device pixels. A typed key or a
+// wheel step becomes a press and a release at the answered point, so it
+// does exactly what a tap there does, feedback included.
+struct DesktopQueries {
+    // Where to tap to type `character` on the open on-screen keyboard
+    // (TypedBackspace and TypedReturn stand for those keys). *more is set
+    // when that tap only brings up the page holding the key, and the
+    // character must be asked for again afterwards. False when no keyboard
+    // is open or no key types the character.
+    bool (*KeyToTap)(wchar_t character, int* x, int* y, bool* more);
+    // Where to tap to step the text view under (x, y) one line up
+    // (direction -1) or down (+1). False when no text view that a tap
+    // would reach is there.
+    bool (*ScrollArrowToTap)(int x, int y, int direction, int* tapX, int* tapY);
+    // The reading on screen: the text view's whole text in reading order,
+    // wrapped lines joined again, paragraphs ended by '\n'. Returns its
+    // length (the text is cut to fit and terminated), 0 when none is shown.
+    int (*ReadingOnScreen)(wchar_t* text, int capacity);
+};
+
+constexpr wchar_t TypedBackspace = L'\b', TypedReturn = L'\r';
+
+void PlatformSetDesktopQueries(const DesktopQueries& queries);

@@ -1,91 +1,245 @@
-// The desktop backend: a real window showing the emulated device screen,
-// enlarged by a whole zoom factor, with mouse and keys translated into the
-// device's messages.
+// The desktop backend: a resizable window showing the emulated device
+// screen scaled to fit, with mouse and keys translated into the device's
+// messages and the desktop's own habits (typed keys, the wheel, copy and
+// save) turned into what the device already does.
+#include "platform/DesktopOptions.h"
 #include "platform/Internal.h"
+#include "platform/Screenshot.h"
 #include "platform/SingleInstance.h"
+#include "platform/ViewTransform.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 int StellarionMain();
+
+// Written by the build: the program's icon as a PNG.
+extern "C" const unsigned char StellarionWindowIcon[];
+extern "C" const unsigned char StellarionWindowIconEnd[];
 
 namespace {
 
 SDL_Window* Window = nullptr;
-SDL_Renderer* Renderer = nullptr;
-SDL_Texture* Screen = nullptr;
 int Zoom = 1;
+bool ZoomGiven = false;
 int Listener = -1;
 bool ButtonHeld = false;
+bool WindowFailed = false;
+bool WholeWindowStale = true;       // the margin or the scale changed: redraw all
+std::vector<uint32_t> Staging;      // for window surfaces of another pixel format
+Uint32 TitleNoteEnds = 0;           // SDL ticks; 0 when the title is plain
 
-bool ParseScreen(const char* text, int* width, int* height) {
-    return text && std::sscanf(text, "%dx%d", width, height) == 2 && *width > 0 &&
-           *height > 0 && *width <= 4096 && *height <= 4096;
+constexpr const char* Title = "Stellarion";
+// Idle, the loop wakes this often to hear a later copy's request.
+constexpr int IdleWakeMilliseconds = 1000;
+constexpr int TitleNoteMilliseconds = 4000;
+constexpr int MostWheelStepsPerEvent = 10;
+
+// The monitor's scale on desktops that leave it to the program (X11): its
+// reported density (the desktop's Xft.dpi when set) against the usual 96
+// dots per inch, in quarter steps rounded down, so that a monitor a little
+// denser than usual does not get a blurred window.
+double MonitorScale() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    float dpi = 0;
+    if (!driver || SDL_strcmp(driver, "x11") != 0 || SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0)
+        return 1.0;
+    return std::clamp(std::floor(dpi / 96.0 * 4.0 + 0.05) / 4.0, 1.0, 4.0);
 }
 
-void CreateScreenTexture() {
-    if (Screen) SDL_DestroyTexture(Screen);
-    Screen = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING,
-                               Device.Width, Device.Height);
+void SetWindowIcon() {
+    SDL_RWops* stream = SDL_RWFromConstMem(
+        StellarionWindowIcon, static_cast<int>(StellarionWindowIconEnd - StellarionWindowIcon));
+    SDL_Surface* icon = IMG_LoadPNG_RW(stream);
+    SDL_RWclose(stream);
+    if (!icon) return;
+    SDL_SetWindowIcon(Window, icon);
+    SDL_FreeSurface(icon);
 }
 
-long PointerPosition(int x, int y) { return PackPoint(x / Zoom, y / Zoom); }
+SDL_Surface* WindowSurface() { return Window ? SDL_GetWindowSurface(Window) : nullptr; }
+
+ViewTransform CurrentView(const SDL_Surface* surface) {
+    return FitView(Device.Width, Device.Height, surface->w, surface->h);
+}
+
+bool NativeFormat(const SDL_Surface* surface) {
+    return surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000 &&
+           surface->format->Gmask == 0x00FF00 && surface->format->Bmask == 0x0000FF;
+}
+
+// Draws the window pixels of `area` into the window surface.
+void PaintArea(SDL_Surface* surface, const ViewTransform& view, const PixelRect& area) {
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    if (NativeFormat(surface)) {
+        PaintWindow(view, Device.Framebuffer.data(), static_cast<uint32_t*>(surface->pixels),
+                    surface->pitch / 4, area);
+    } else {
+        Staging.resize(static_cast<size_t>(surface->w) * surface->h);
+        PaintWindow(view, Device.Framebuffer.data(), Staging.data(), surface->w, area);
+        const int pixelBytes = surface->format->BytesPerPixel;
+        SDL_ConvertPixels(area.Right - area.Left, area.Bottom - area.Top, SDL_PIXELFORMAT_XRGB8888,
+                          Staging.data() + static_cast<size_t>(area.Top) * surface->w + area.Left,
+                          surface->w * 4, surface->format->format,
+                          static_cast<char*>(surface->pixels) + area.Top * surface->pitch +
+                              area.Left * pixelBytes,
+                          surface->pitch);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+}
+
+void PresentWholeWindow() {
+    SDL_Surface* surface = WindowSurface();
+    if (!surface) return;
+    PaintArea(surface, CurrentView(surface), {0, 0, surface->w, surface->h});
+    SDL_UpdateWindowSurface(Window);
+    WholeWindowStale = false;
+}
+
+// The window's pixels per reported pointer point (above 1 where the
+// desktop scales the window itself).
+void PixelsPerPoint(double* x, double* y) {
+    int pointsWide = 0, pointsHigh = 0;
+    SDL_GetWindowSize(Window, &pointsWide, &pointsHigh);
+    const SDL_Surface* surface = WindowSurface();
+    *x = surface && pointsWide > 0 ? static_cast<double>(surface->w) / pointsWide : 1.0;
+    *y = surface && pointsHigh > 0 ? static_cast<double>(surface->h) / pointsHigh : 1.0;
+}
+
+// The device pixel under a pointer; false on the margin.
+bool PointerOnDevice(int x, int y, int* deviceX, int* deviceY) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!surface) return false;
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    return PointerToDevice(CurrentView(surface), x, y, perX, perY, deviceX, deviceY);
+}
+
+void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
+    int dx = 0, dy = 0;
+    if (!PointerOnDevice(x, y, &dx, &dy) && onlyOnScreen) return;
+    if (message == MessageButtonDown) ButtonHeld = true;
+    if (message == MessageButtonUp) ButtonHeld = false;
+    PostPlatformMessage(message, first, PackPoint(dx, dy));
+}
+
+void ShowTitle(const char* text, bool note) {
+    SDL_SetWindowTitle(Window, text);
+    TitleNoteEnds = note ? std::max<Uint32>(1, SDL_GetTicks() + TitleNoteMilliseconds) : 0;
+}
 
 // Ctrl+R turns the device: width and height swap and the window hears of it
-// as the shell would tell it.
+// as the shell would tell it. A window the user has not maximised turns too.
 void Rotate() {
     SetDeviceScreenSize(Device.Height, Device.Width);
-    SDL_SetWindowSize(Window, Device.Width * Zoom, Device.Height * Zoom);
+    if (!(SDL_GetWindowFlags(Window) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN))) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(Window, &w, &h);
+        SDL_SetWindowSize(Window, h, w);
+    }
     PostPlatformMessage(MessagePositionChanged, 0, 0);
     PlatformInvalidateWindow();
 }
 
+void SaveScreen() {
+    char path[SavedPathCapacity];
+    char note[SavedPathCapacity + 32];
+    if (SaveScreenshot(path, sizeof path))
+        std::snprintf(note, sizeof note, "%s: saved %s", Title, path);
+    else
+        std::snprintf(note, sizeof note, "%s: the screen could not be saved", Title);
+    ShowTitle(note, true);
+}
+
+void CopyReading() {
+    static char text[ReadingUtf8Capacity];
+    if (ReadingOnScreenUtf8(text, sizeof text) > 0) SDL_SetClipboardText(text);
+}
+
+void TranslateKeyDown(const SDL_KeyboardEvent& key) {
+    const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
+    switch (key.keysym.sym) {
+    case SDLK_r: if (control && !key.repeat) Rotate(); break;
+    case SDLK_c: if (control && !key.repeat) CopyReading(); break;
+    case SDLK_s: if (control && !key.repeat) SaveScreen(); break;
+    case SDLK_UP: PostPlatformMessage(MessageKeyDown, KeyCodeUp, 0); break;
+    case SDLK_DOWN: PostPlatformMessage(MessageKeyDown, KeyCodeDown, 0); break;
+    case SDLK_BACKSPACE: QueueTypedCharacter(TypedBackspace); break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: QueueTypedCharacter(TypedReturn); break;
+    default: break;
+    }
+}
+
+void TranslateKeyUp(const SDL_KeyboardEvent& key) {
+    if (key.keysym.sym == SDLK_UP) PostPlatformMessage(MessageKeyUp, KeyCodeUp, 0);
+    if (key.keysym.sym == SDLK_DOWN) PostPlatformMessage(MessageKeyUp, KeyCodeDown, 0);
+}
+
+// Typed text arrives as UTF-8; the keyboard has only ASCII keys, so other
+// characters are passed on as a character no key types.
+void TranslateText(const char* text) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        if (*p >= 0x80 && *p < 0xC0) continue;  // inside a sequence
+        QueueTypedCharacter(*p < 0x80 ? static_cast<wchar_t>(*p) : L'\uFFFD');
+    }
+}
+
+void TranslateWheel(const SDL_MouseWheelEvent& wheel) {
+    int dx = 0, dy = 0;
+    if (!PointerOnDevice(wheel.mouseX, wheel.mouseY, &dx, &dy)) return;
+    int steps = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    steps = std::clamp(steps, -MostWheelStepsPerEvent, MostWheelStepsPerEvent);
+    // Wheel away from the user (positive) scrolls up.
+    for (int i = 0; i < std::abs(steps); ++i) QueueWheelStep(dx, dy, steps > 0 ? -1 : 1);
+}
+
+void TranslateWindowEvent(const SDL_WindowEvent& window) {
+    switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST: PostPlatformMessage(MessageActivate, 0, 0); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: PostPlatformMessage(MessageActivate, 1, 0); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_EXPOSED: PresentWholeWindow(); break;
+    default: break;
+    }
+}
+
 void Translate(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT:
-        PostPlatformMessage(MessageDestroy, 0, 0);
-        break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
-            PostPlatformMessage(MessageActivate, 0, 0);
-        else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
-            PostPlatformMessage(MessageActivate, 1, 0);
-        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
-            BackendPresent({0, 0, Device.Width, Device.Height});
-        break;
+    case SDL_QUIT: PostPlatformMessage(MessageDestroy, 0, 0); break;
+    case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button != SDL_BUTTON_LEFT) break;
-        ButtonHeld = true;
-        PostPlatformMessage(MessageButtonDown, 1, PointerPosition(event.button.x, event.button.y));
+        if (event.button.button == SDL_BUTTON_LEFT)
+            PostPointer(MessageButtonDown, 1, event.button.x, event.button.y, true);
         break;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button != SDL_BUTTON_LEFT || !ButtonHeld) break;
-        ButtonHeld = false;
-        PostPlatformMessage(MessageButtonUp, 0, PointerPosition(event.button.x, event.button.y));
+        // A release always ends a tap begun on the screen, wherever it is.
+        if (event.button.button == SDL_BUTTON_LEFT && ButtonHeld)
+            PostPointer(MessageButtonUp, 0, event.button.x, event.button.y, false);
         break;
     case SDL_MOUSEMOTION:
         // A stylus only moves the pointer while it touches the screen.
-        if (ButtonHeld)
-            PostPlatformMessage(MessageMouseMove, 1, PointerPosition(event.motion.x, event.motion.y));
+        if (ButtonHeld) PostPointer(MessageMouseMove, 1, event.motion.x, event.motion.y, false);
         break;
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_r && (event.key.keysym.mod & KMOD_CTRL)) {
-            if (!event.key.repeat) Rotate();
-        } else if (event.key.keysym.sym == SDLK_UP) {
-            PostPlatformMessage(MessageKeyDown, KeyCodeUp, 0);
-        } else if (event.key.keysym.sym == SDLK_DOWN) {
-            PostPlatformMessage(MessageKeyDown, KeyCodeDown, 0);
-        }
-        break;
-    case SDL_KEYUP:
-        if (event.key.keysym.sym == SDLK_UP) PostPlatformMessage(MessageKeyUp, KeyCodeUp, 0);
-        if (event.key.keysym.sym == SDLK_DOWN) PostPlatformMessage(MessageKeyUp, KeyCodeDown, 0);
-        break;
-    default:
-        break;
+    case SDL_MOUSEWHEEL: TranslateWheel(event.wheel); break;
+    case SDL_KEYDOWN: TranslateKeyDown(event.key); break;
+    case SDL_KEYUP: TranslateKeyUp(event.key); break;
+    case SDL_TEXTINPUT: TranslateText(event.text.text); break;
+    default: break;
     }
+}
+
+// How long the loop may sleep: until the title note ends, else a second.
+int WaitMilliseconds() {
+    if (TitleNoteEnds == 0) return IdleWakeMilliseconds;
+    const Sint32 left = static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks());
+    return std::clamp<Sint32>(left, 0, IdleWakeMilliseconds);
 }
 
 }  // namespace
@@ -96,33 +250,54 @@ bool PlatformFindRunningCopy(const char*, const char*) {
 
 void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(SingleInstanceFolder()); }
 
-void BackendWindowCreated() {
-    Window = SDL_CreateWindow("Stellarion", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              Device.Width * Zoom, Device.Height * Zoom, SDL_WINDOW_SHOWN);
-    Renderer = SDL_CreateRenderer(Window, -1, 0);
-    if (!Renderer) Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
-    CreateScreenTexture();
+bool BackendWindowCreated() {
+    // The window is a plain pixel surface: no GL stack is loaded to probe
+    // for an accelerated one.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    WindowFailed = true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    SDL_Rect usable{};
+    const bool bounded = SDL_GetDisplayUsableBounds(0, &usable) == 0;
+    int w = 0, h = 0;
+    StartWindowSize(Device.Width, Device.Height, Zoom * (ZoomGiven ? 1.0 : MonitorScale()),
+                    bounded ? usable.w : 0, bounded ? usable.h : 0, &w, &h);
+    Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!Window || !WindowSurface()) return false;
+    SDL_SetWindowMinimumSize(Window, 120, 120);
+    SetWindowIcon();
+    WindowFailed = false;
+    return true;
 }
 
-void BackendScreenResized() {
-    if (Renderer) CreateScreenTexture();
+void BackendShowWindow() {
+    if (Window) SDL_ShowWindow(Window);
 }
 
-void BackendPresent(const PixelRect&) {
-    if (!Screen) return;
-    SDL_UpdateTexture(Screen, nullptr, Device.Framebuffer.data(),
-                      Device.Width * static_cast<int>(sizeof(uint32_t)));
-    SDL_RenderClear(Renderer);
-    SDL_RenderCopy(Renderer, Screen, nullptr, nullptr);
-    SDL_RenderPresent(Renderer);
+void BackendScreenResized() { WholeWindowStale = true; }
+
+void BackendPresent(const PixelRect& painted) {
+    SDL_Surface* surface = WindowSurface();
+    if (!surface) return;
+    if (WholeWindowStale) {
+        PresentWholeWindow();
+        return;
+    }
+    const ViewTransform view = CurrentView(surface);
+    const PixelRect area = DeviceToWindow(view, painted);
+    if (area.Left >= area.Right || area.Top >= area.Bottom) return;
+    PaintArea(surface, view, area);
+    const SDL_Rect changed{area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top};
+    SDL_UpdateWindowSurfaceRects(Window, &changed, 1);
 }
 
 void BackendWaitForInput() {
+    // One event at a time, so that taps made of typed keys keep their place
+    // among the clicks.
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, 100)) {
-        Translate(event);
-        while (SDL_PollEvent(&event)) Translate(event);
-    }
+    if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
+    if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
+        ShowTitle(Title, false);
     // A later copy asked this one to come forward: front, full screen, repaint.
     if (SingleInstanceTakeRequest(Listener) && Window) {
         SDL_RestoreWindow(Window);
@@ -135,7 +310,7 @@ void BackendWaitForInput() {
 void BackendMessageBox(const char* text, const char* caption) {
     const bool warning = caption && *caption;
     SDL_ShowSimpleMessageBox(warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR,
-                             warning ? caption : "Stellarion", text, Window);
+                             warning ? caption : Title, text, Window);
 }
 
 void PlatformSleep(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
@@ -143,17 +318,23 @@ void PlatformSleep(int milliseconds) { SDL_Delay(static_cast<Uint32>(millisecond
 // The program reads no arguments; the emulated screen comes from the
 // environment: STELLARION_SCREEN=WxH (default 480x640), STELLARION_ZOOM=N.
 int main() {
-    int width = 480, height = 640;
-    if (const char* screen = std::getenv("STELLARION_SCREEN"); screen && !ParseScreen(screen, &width, &height))
+    int width = DefaultScreenWidth, height = DefaultScreenHeight;
+    if (const char* screen = std::getenv("STELLARION_SCREEN"); screen && !ParseScreenSize(screen, &width, &height))
         std::fprintf(stderr, "stellarion: STELLARION_SCREEN must look like 480x640; using 480x640\n");
-    if (const char* zoom = std::getenv("STELLARION_ZOOM")) Zoom = std::atoi(zoom);
-    if (Zoom < 1 || Zoom > 8) Zoom = 1;
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "stellarion: cannot open a window: %s\n", SDL_GetError());
-        return 1;
+    if (const char* zoom = std::getenv("STELLARION_ZOOM")) {
+        ZoomGiven = ParseZoom(zoom, &Zoom);
+        if (!ZoomGiven) std::fprintf(stderr, "stellarion: STELLARION_ZOOM must be 1 to 8; using 1\n");
     }
     SetDeviceScreenSize(width, height);
     const int code = StellarionMain();
+    if (WindowFailed) {
+        // Ending here also gives up the single-instance lock, so that the
+        // next start is not sent to a copy without a window.
+        std::fprintf(stderr, "stellarion: cannot open a window: %s\n", SDL_GetError());
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Title, "Stellarion cannot open its window.",
+                                 nullptr);
+    }
+    if (Window) SDL_DestroyWindow(Window);
     SDL_Quit();
-    return code;
+    return WindowFailed ? 1 : code;
 }

@@ -1,31 +1,40 @@
 // The per-user settings store: a key path becomes a folder under the user's
 // configuration directory and a value becomes a file in it. A value is
-// replaced atomically (temporary file, flush, rename), so a crash never
-// leaves a partial value behind.
+// replaced atomically (a temporary file no other save uses, flushed, then
+// renamed over it), so a crash never leaves a partial value behind and two
+// copies saving at once both succeed. No file is opened through a symlink,
+// and nothing but a regular file is ever opened for reading.
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
-#include <sys/stat.h>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
 
+// $XDG_CONFIG_HOME, or ~/.config; a relative path is ignored, as the XDG
+// rules ask, rather than taken from wherever the program was started.
+std::string ConfigBase() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
+    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        return std::string(home) + "/.config";
+    return {};
+}
+
 // "Software\A\B\C" → "<config>/A/B/C": the leading "Software" level has no
 // meaning in a per-user configuration directory.
 std::string KeyFolder(const char* keyPath) {
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.config";
-    } else {
-        return {};
-    }
+    const std::string base = ConfigBase();
+    if (base.empty()) return {};
     std::string path = keyPath;
     const std::string prefix = "Software\\";
     if (path.compare(0, prefix.size(), prefix) == 0) path.erase(0, prefix.size());
@@ -44,16 +53,89 @@ bool MakeFolders(const std::string& folder) {
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool WriteAll(int fd, const void* buffer, size_t size) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (size > 0) {
-        const ssize_t written = write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes += written;
-        size -= static_cast<size_t>(written);
+enum class Reading { Read, Absent, Failed };
+
+// Absent: no file, or one that is not this record (another size, a FIFO,
+// a device, a socket, a symlink: none of them is opened, so none can block
+// or be read through). Failed: the record may be there but could not be
+// read.
+Reading ReadValue(const std::string& file, void* buffer, size_t size) {
+    struct stat info {};
+    if (lstat(file.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? Reading::Absent : Reading::Failed;
+    if (!S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) != size) return Reading::Absent;
+    const int fd = open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ELOOP ? Reading::Absent : Reading::Failed;
+    // Checked again on what was opened: the entry may have been replaced.
+    Reading result = fstat(fd, &info) != 0 ? Reading::Failed
+                     : !S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) != size
+                         ? Reading::Absent
+                         : Reading::Read;
+    auto* bytes = static_cast<char*>(buffer);
+    for (size_t done = 0; result == Reading::Read && done < size;) {
+        const ssize_t got = read(fd, bytes + done, size - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) result = Reading::Failed;
+        else done += static_cast<size_t>(got);
     }
-    return true;
+    close(fd);
+    return result;
+}
+
+// The file whose last read failed for another reason than its absence. It
+// is not replaced: a transient fault at start must not cost the user a good
+// record at exit.
+std::string UnreadableFile;
+
+// Temporary copies are "<value>.new.<process id>": unique among running
+// copies, and a stale one (its process gone, after a kill) can be told from
+// one being written.
+std::string TemporaryName(const char* valueName, long process) {
+    return std::string(valueName) + ".new." + std::to_string(process);
+}
+
+// The process that wrote a temporary copy of the value, 0 when the name is
+// not one of ours; -1 for the fixed name earlier versions used.
+long TemporaryWriter(const char* name, const char* valueName) {
+    const std::string prefix = std::string(valueName) + ".new";
+    if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) return 0;
+    const char* rest = name + prefix.size();
+    if (*rest == 0) return -1;
+    if (*rest != '.' || rest[1] == 0) return 0;
+    long process = 0;
+    for (const char* p = rest + 1; *p; ++p) {
+        if (*p < '0' || *p > '9' || process > 99999999) return 0;
+        process = process * 10 + (*p - '0');
+    }
+    return process;
+}
+
+// Removes the temporary copies this user's earlier runs left behind (a
+// process killed between writing and renaming); a copy still being written
+// by a running process is left alone.
+void RemoveStaleTemporaries(const std::string& folder, const char* valueName) {
+    DIR* entries = opendir(folder.c_str());
+    if (!entries) return;
+    const long self = getpid();
+    while (const dirent* entry = readdir(entries)) {
+        const long writer = TemporaryWriter(entry->d_name, valueName);
+        if (writer == 0 || writer == self) continue;
+        if (writer > 0 && !(kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH)) continue;
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (lstat(path.c_str(), &info) == 0 && info.st_uid == geteuid()) unlink(path.c_str());
+    }
+    closedir(entries);
+}
+
+// Creates the temporary copy exclusively, never through a symlink; an entry
+// already under our own name (planted, or left by an earlier process with
+// the same id) is removed first, not written through.
+int CreateTemporary(const std::string& path) {
+    constexpr int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    int fd = open(path.c_str(), flags, 0600);
+    if (fd < 0 && errno == EEXIST && unlink(path.c_str()) == 0) fd = open(path.c_str(), flags, 0600);
+    return fd;
 }
 
 }  // namespace
@@ -65,24 +147,14 @@ bool PlatformOpenSettingsKey(const char* keyPath) {
 
 bool PlatformReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
                                size_t size) {
-    const std::string file = KeyFolder(keyPath) + "/" + valueName;
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    // A value of another size is not this record: treat it as absent.
-    struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-              static_cast<size_t>(info.st_size) == size;
+    const std::string folder = KeyFolder(keyPath);
+    if (folder.empty()) return false;
+    const std::string file = folder + "/" + valueName;
     std::string data(size, '\0');
-    size_t done = 0;
-    while (ok && done < size) {
-        const ssize_t got = read(fd, data.data() + done, size - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) ok = false;
-        else done += static_cast<size_t>(got);
-    }
-    close(fd);
-    if (ok) data.copy(static_cast<char*>(buffer), size);
-    return ok;
+    const Reading reading = ReadValue(file, data.data(), size);
+    UnreadableFile = reading == Reading::Failed ? file : std::string();
+    if (reading == Reading::Read) data.copy(static_cast<char*>(buffer), size);
+    return reading == Reading::Read;
 }
 
 bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
@@ -90,12 +162,14 @@ bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
     const std::string folder = KeyFolder(keyPath);
     if (folder.empty()) return false;
     const std::string file = folder + "/" + valueName;
-    const std::string temporary = file + ".new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (file == UnreadableFile) return false;
+    RemoveStaleTemporaries(folder, valueName);
+    const std::string temporary = folder + "/" + TemporaryName(valueName, getpid());
+    const int fd = CreateTemporary(temporary);
     if (fd < 0) return false;
     const bool written = WriteAll(fd, buffer, size) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (written && closed && std::rename(temporary.c_str(), file.c_str()) == 0) return true;
-    std::remove(temporary.c_str());
+    unlink(temporary.c_str());
     return false;
 }

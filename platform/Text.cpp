@@ -101,7 +101,7 @@ void DrawLine(DeviceContext* dc, const BakedFont& font, const wchar_t* begin, co
     for (const wchar_t* p = begin; p != end; ++p) {
         const BakedGlyph* glyph = FindGlyph(font, *p);
         if (!glyph) continue;
-        if (x < clip.Right) DrawGlyph(dc, font, *glyph, x, y, colour, clip);
+        DrawGlyph(dc, font, *glyph, x, y, colour, clip);
         x += glyph->Advance;
     }
 }
@@ -179,7 +179,7 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
         do {
             const wchar_t* lineEnd = LineEnd(*font, line, end, width);
             const int x = centred ? rect.Left + (width - Width(*font, line, lineEnd)) / 2 : rect.Left;
-            if (y + font->CellHeight > clip.Top) DrawLine(dc, *font, line, lineEnd, x, y, clip);
+            DrawLine(dc, *font, line, lineEnd, x, y, clip);
             y += font->CellHeight;
             // Spaces at a break are swallowed by the break.
             line = lineEnd;

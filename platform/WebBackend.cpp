@@ -27,6 +27,8 @@ enum WebEvent : int {
     WebScreen,       // first, second: the new screen's width and height
     WebComeForward,  // a later tab asked this one to come forward
     WebRepaint,      // the canvas lost its pixels: show the whole screen again
+    WebType,         // first: a typed character (8 backspace, 13 return)
+    WebWheel,        // first: x and y packed as a point; second: -1 up, +1 down
 };
 
 // How the run ended, for the page to show: Page.js numbers them the same way.
@@ -120,6 +122,13 @@ void Translate(const int event[3]) {
     case WebComeForward:
         ComeForward();
         break;
+    case WebType:
+        // The on-screen keyboard has ASCII keys only.
+        QueueTypedCharacter(first > 0 && first < 0x80 ? static_cast<wchar_t>(first) : L'\uFFFD');
+        break;
+    case WebWheel:
+        QueueWheelStep(first & 0xFFFF, (first >> 16) & 0xFFFF, second < 0 ? -1 : 1);
+        break;
     case WebRepaint:
         // The framebuffer still holds every pixel: no paint is needed.
         BackendPresent({0, 0, Device.Width, Device.Height});
@@ -138,7 +147,9 @@ bool PlatformFindRunningCopy(const char*, const char*) {
 
 void PlatformBringRunningCopyForward() { PageRequestForward(); }
 
-void BackendWindowCreated() {}
+bool BackendWindowCreated() { return true; }
+
+void BackendShowWindow() {}
 
 void BackendScreenResized() { PageScreenResized(Device.Width, Device.Height); }
 

@@ -2,6 +2,8 @@
 // screen, a persistent framebuffer, an invalid area and a message queue.
 #include "platform/Internal.h"
 
+#include "platform/DrawnTexts.h"
+
 #include <algorithm>
 #include <deque>
 
@@ -64,8 +66,9 @@ bool PlatformCreateWindow(const char*, const char*, WindowProcedure procedure) {
     const int top = PlatformCaptionHeight() + (dense ? 6 : square320 ? 4 : 3);
     Device.WindowRect = {0, top, Device.Width, Device.Height};
     procedure(MessageCreate, 0, 0);
-    BackendWindowCreated();
-    return true;
+    if (BackendWindowCreated()) return true;
+    Device.WindowExists = false;
+    return false;
 }
 
 PixelRect PlatformWindowRect() { return Device.WindowRect; }
@@ -75,7 +78,10 @@ void PlatformMoveWindow(int x, int y, int width, int height, bool repaint) {
     if (repaint) PlatformInvalidateWindow();
 }
 
-void PlatformShowWindow() { PlatformInvalidateWindow(); }
+void PlatformShowWindow() {
+    BackendShowWindow();
+    PlatformInvalidateWindow();
+}
 
 // The desktop has no shell elements to hide; the window already covers the
 // emulated screen.
@@ -88,7 +94,9 @@ bool PlatformPeekMessage(PlatformMessage* message) {
         *message = {MessagePaint, 0, 0};
         return true;
     }
-    return false;
+    // Typed keys and wheel steps become taps only when all before them is
+    // done, so each finds the screen the earlier ones left.
+    return PostQueuedInputTaps() && TakePostedMessage(message);
 }
 
 bool PlatformGetMessage(PlatformMessage* message) {
@@ -130,6 +138,7 @@ void PlatformUpdateWindow() {
 }
 
 DeviceContext* PlatformBeginPaint() {
+    ForgetDrawnTexts();
     DeviceContext& dc = Device.Paint;
     dc.Pixels = Device.Framebuffer.data();
     dc.Width = Device.Width;

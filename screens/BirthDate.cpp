@@ -127,9 +127,7 @@ void TopicStepTap(int x, int y) {
     if (const int topic = TopicAt(x, y)) {
         ReportPage = topic;
         ReportSubpage = 1;
-        ResultKind = KindNumerology;
-        BaseScreen = ScreenResult;
-        RepaintAll();
+        OpenReport(KindNumerology);
     } else if (InCloseBox(x, y)) {
         SubPage = 5;
         ScreenReady = 0;

@@ -2,6 +2,7 @@
 // Match button that opens the report for the ordered pair.
 #include "draw/Primitives.h"
 #include "screens/Screens.h"
+#include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
 
@@ -110,9 +111,7 @@ void CompatibilityPickerTap(int x, int y) {
         RepaintAll();
     } else if (x >= ButtonSlot1.X && x <= ButtonSlot1.X + 90 && y >= ButtonSlot1.Y &&
                y <= ButtonSlot1.Y + 15) {
-        ResultKind = KindCompatibility;
         ScreenReady = 0;
-        BaseScreen = ScreenResult;
-        RepaintAll();
+        OpenReport(KindCompatibility);
     }
 }

@@ -1,6 +1,7 @@
 #include "screens/Keyboard.h"
 
 #include "draw/Primitives.h"
+#include "platform/Platform.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
 
@@ -65,6 +66,34 @@ const Key* KeyAt(int x, int y) {
             if (x >= row.Keys[i].Left && x <= row.Keys[i].Right) return &row.Keys[i];
     }
     return nullptr;
+}
+
+// Letters match in either case: the keyboard's own Shift decides the case,
+// as it does for a tap.
+bool Types(const Key& key, wchar_t character) {
+    switch (key.Kind) {
+    case Character: return key.Character == static_cast<wchar_t>(std::towlower(character));
+    case Space: return character == L' ';
+    case Backspace: return character == TypedBackspace;
+    case Return: return character == TypedReturn;
+    default: return false;
+    }
+}
+
+const Key* KeyTyping(int page, wchar_t character) {
+    for (const KeyRow& row : Pages[page])
+        for (int i = 0; i < row.Count; ++i)
+            if (Types(row.Keys[i], character)) return &row.Keys[i];
+    return nullptr;
+}
+
+// The centre of a key in layout units.
+LayoutPoint KeyCentre(int page, const Key& key) {
+    for (const KeyRow& row : Pages[page])
+        if (&key >= row.Keys && &key < row.Keys + row.Count)
+            return {PanelOrigin.X + (key.Left + key.Right) / 2,
+                    PanelOrigin.Y + 60 + (row.Top + row.Bottom) / 2};
+    return PanelOrigin;
 }
 
 int EditLength() { return static_cast<int>(std::wcslen(EditText)); }
@@ -171,6 +200,20 @@ EntryRule RuleFor(int field) {
 }
 
 }  // namespace
+
+bool KeyboardKeyFor(wchar_t character, LayoutPoint* centre, bool* more) {
+    const int page = KeyboardPage == 1 ? 1 : 0;
+    if (const Key* key = KeyTyping(page, character)) {
+        *centre = KeyCentre(page, *key);
+        *more = false;
+        return true;
+    }
+    if (!KeyTyping(1 - page, character)) return false;
+    // The key is on the other page: the page switch first, as a user would.
+    *centre = KeyCentre(page, BottomRow[0]);
+    *more = true;
+    return true;
+}
 
 void PlaceKeyboard() {
     switch (DisplayMode) {

@@ -4,6 +4,7 @@
 #pragma once
 
 struct DeviceContext;
+struct LayoutPoint;
 
 // Opens the keyboard on the selected date field, captioned `title`.
 void OpenKeyboard(const wchar_t* title);
@@ -11,6 +12,10 @@ void OpenKeyboard(const wchar_t* title);
 void PlaceKeyboard();
 // A press on the keyboard (layout units).
 void KeyboardTap(int x, int y);
+// Where to tap, in layout units, to type `character` (TypedBackspace and
+// TypedReturn for those keys) on the page shown; when the key is on the
+// other page, the page switch, with *more set.
+bool KeyboardKeyFor(wchar_t character, LayoutPoint* centre, bool* more);
 // Return: validates the edited text and stores it, or explains the rule.
 void CommitEntry();
 

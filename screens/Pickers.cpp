@@ -3,6 +3,7 @@
 #include "draw/Primitives.h"
 #include "readings/Signs.h"
 #include "screens/Screens.h"
+#include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
 
@@ -115,12 +116,6 @@ int TopicAt(int x, int y) {
     for (int topic = 0; topic < 11; ++topic)
         if (dy >= TopicRows[topic][0] && dy < TopicRows[topic][1]) return topic + 1;
     return 0;
-}
-
-void OpenReport(int kind) {
-    ResultKind = kind;
-    BaseScreen = ScreenResult;
-    RepaintAll();
 }
 
 }  // namespace

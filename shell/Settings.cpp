@@ -36,7 +36,8 @@ void LoadSettings() {
 
 void SaveSettings() {
     // A failed write is reported like a key that cannot be opened, so the
-    // user is never told nothing while the record was not kept.
+    // user is never told nothing while the record was not kept. The store
+    // also refuses to replace a record it could not read at start.
     if (!PlatformOpenSettingsKey(SettingsKeyPath) ||
         !PlatformWriteSettingsValue(SettingsKeyPath, SettingsValueName, SettingsBlob, SettingsSize))
         PlatformMessageBox(CannotRead, nullptr);

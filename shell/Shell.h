@@ -7,6 +7,10 @@ bool StellarionStart();
 // The whole program: start-up, then the message loop; returns the exit code.
 int StellarionMain();
 
+// Tells the platform how to answer a desktop's typed keys, wheel steps and
+// copy requests (shell/Desktop.cpp).
+void RegisterDesktopQueries();
+
 long WindowProcedureMain(int message, long first, long second);
 
 // The tap layer, with pixel coordinates.

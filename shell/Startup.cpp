@@ -18,6 +18,7 @@ bool StellarionStart() {
         PlatformBringRunningCopyForward();
         return false;
     }
+    RegisterDesktopQueries();
     if (!PlatformCreateWindow(WindowName, WindowName, WindowProcedureMain)) return false;
     const PixelRect rect = PlatformWindowRect();
     PlatformFullScreenRequest(FullScreenFlags);

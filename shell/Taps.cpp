@@ -100,16 +100,14 @@ void NextSection() {
     }
 }
 
+// Back ends the tap; Previous and Next go on to the scroll arrows, which on
+// some outcome pages lie under a hidden Next button.
 void ResultViewTap(int x, int y) {
     if (OnButton(BackButton, x, y) && ResultBack()) return;
     if (ResultKind == KindCompatibility || ResultKind == KindForecast ||
         ResultKind == KindProfile || ResultKind == KindNumerology) {
-        if (OnButton(PrevPageButton, x, y)) {
-            PreviousSection();
-        } else if (OnButton(NextPageButton, x, y)) {
-            NextSection();
-            return;
-        }
+        if (OnButton(PrevPageButton, x, y)) PreviousSection();
+        else if (OnButton(NextPageButton, x, y)) NextSection();
     }
     ScrollTap(x, y);
 }
@@ -128,6 +126,13 @@ void PageTap(int x, int y) {
 }
 
 }  // namespace
+
+void OpenReport(int kind) {
+    ScrollOffset = 0;
+    ResultKind = kind;
+    BaseScreen = ScreenResult;
+    RepaintAll();
+}
 
 void OpenPopup(int popup) {
     PopupBand = 210;

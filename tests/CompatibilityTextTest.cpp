@@ -4,9 +4,12 @@
 #include "readings/Signs.h"
 
 #include "Harness.h"
+#include "TextChecks.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -118,4 +121,86 @@ TEST(CompatibilityTexts, EveryReadingFitsTheNarrowestTextView) {
                 EXPECT_LE(LayOutPageText(canvas.dc(), 200), 99)
                     << SignSlug(me) << "-" << SignSlug(lover) << "-" << page;
             }
+}
+
+// Every "I am" sign is written to the same depth: on average its Sex pages
+// have at least 430 characters and its Life pages at least 650.
+TEST(CompatibilityTexts, EveryIAmSignIsWrittenInDepth) {
+    for (int me = 1; me <= SignCount; ++me) {
+        size_t sex = 0, life = 0;
+        for (int lover = 1; lover <= SignCount; ++lover) {
+            sex += std::wstring(PairText(me, 2, lover)).size();
+            life += std::wstring(PairText(me, 3, lover)).size();
+        }
+        EXPECT_GE(sex / SignCount, 430u) << "I am " << SignSlug(me) << ": Sex pages average "
+                                         << sex / SignCount << " characters";
+        EXPECT_GE(life / SignCount, 650u) << "I am " << SignSlug(me) << ": Life pages average "
+                                          << life / SignCount << " characters";
+    }
+}
+
+// The lover is "they", "your lover" or the sign's name, never "it".
+TEST(CompatibilityTexts, TheLoverIsNeverIt) {
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover)
+            for (int page = 1; page <= 4; ++page) {
+                std::wstring text = PairText(me, page, lover);
+                if (page == 1) text = text.substr(text.find(L"\r\n"));  // the title line
+                std::string phrases;
+                for (const std::wstring& phrase : textcheck::PersonCalledIt(text))
+                    phrases += "\n    \"" + textcheck::Narrow(phrase) + "\"";
+                EXPECT_TRUE(phrases.empty()) << SignSlug(me) << "-" << SignSlug(lover) << "-"
+                                             << page << " calls the lover \"it\":" << phrases;
+            }
+}
+
+TEST(CompatibilityTexts, ThePronounCheckKnowsOrdinaryIt) {
+    using textcheck::PersonCalledIt;
+    EXPECT_EQ(PersonCalledIt(L"Gemini can change its mind.").size(), 1u);
+    EXPECT_EQ(PersonCalledIt(L"Aquarius can seem detached even when it cares deeply.").size(), 1u);
+    EXPECT_EQ(PersonCalledIt(L"Once it feels secure, Cancer opens up.").size(), 1u);
+    EXPECT_EQ(PersonCalledIt(L"Socially, you bring your lover out of its shell.").size(), 1u);
+    EXPECT_EQ(PersonCalledIt(L"Scorpio\u2019s passion and its need for closeness").size(), 1u);
+    EXPECT_TRUE(PersonCalledIt(L"Agree on a budget and stick to it even when it feels unromantic.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"Cancer loves home and makes it warm.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"Taurus likes the sofa where it is.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"A bond that is, at its heart, exceptional.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"Leo wants the place of honor at its head.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"That gap is real, and it decides most evenings.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"Leo wants praise. The relationship keeps its warmth.").empty());
+    EXPECT_TRUE(PersonCalledIt(L"I am Gemini, My Lover is Aquarious\r\n\r\nThe match has its name.").empty());
+}
+
+// No run of eight words (case, punctuation and line breaks ignored) is
+// shared by more than three readings: stock sentences show up here.
+TEST(CompatibilityTexts, NoEightWordsRecurInMoreThanThreeReadings) {
+    constexpr size_t Run = 8;
+    std::map<std::wstring, std::string> readings;  // one entry per distinct text
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover)
+            for (int page = 1; page <= 4; ++page) {
+                std::wstring text = PairText(me, page, lover);
+                if (page == 1) text = text.substr(text.find(L"\r\n"));
+                readings.emplace(text, std::string(SignSlug(me)) + "-" + SignSlug(lover) + "-" +
+                                           std::to_string(page));
+            }
+    std::map<std::wstring, std::vector<std::string>> where;
+    for (const auto& [text, name] : readings) {
+        const std::vector<std::wstring> words = textcheck::PlainWords(text);
+        std::set<std::wstring> runs;
+        for (size_t i = 0; i + Run <= words.size(); ++i) {
+            std::wstring run;
+            for (size_t k = i; k < i + Run; ++k) run += (k > i ? L" " : L"") + words[k];
+            runs.insert(run);
+        }
+        for (const std::wstring& run : runs) where[run].push_back(name);
+    }
+    for (const auto& [run, names] : where) {
+        if (names.size() <= 3) continue;
+        std::ostringstream list;
+        for (size_t i = 0; i < names.size() && i < 6; ++i) list << (i ? ", " : "") << names[i];
+        if (names.size() > 6) list << ", ...";
+        ADD_FAILURE() << "\"" << textcheck::Narrow(run) << "\" is in " << names.size()
+                      << " readings: " << list.str();
+    }
 }

@@ -15,6 +15,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,30 @@ inline void CollectMessageBox(const char* text, const char* caption) {
     MessageBoxes.push_back(std::string(caption) + ": " + text);
 }
 
+// Every folder a test makes is removed when the test program ends, so the
+// tests leave nothing behind. (Child processes end with _exit and so never
+// remove their parent's folders.)
+struct MadeFolders {
+    std::vector<std::string> Paths;
+    ~MadeFolders() {
+        for (const std::string& path : Paths) {
+            std::error_code ignored;
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
+            std::filesystem::remove_all(path, ignored);
+        }
+    }
+};
+inline MadeFolders TestFolders;
+
 inline std::string TemporaryFolder() {
     char name[] = "/tmp/stellarion-test-XXXXXX";
-    return mkdtemp(name) ? name : "/tmp";
+    if (!mkdtemp(name)) {
+        ADD_FAILURE() << "cannot make a temporary folder";
+        return "/nonexistent";
+    }
+    TestFolders.Paths.push_back(name);
+    return name;
 }
 
 inline void ZeroState() {
@@ -72,6 +94,14 @@ inline bool Send(int message, long first = 0, long second = 0, int* exitCode = n
     const bool running = HeadlessRunPending(&code);
     if (exitCode) *exitCode = code;
     return running;
+}
+
+// The screen becomes w x h, as a turn or a new screen would make it, and
+// the window repaints; false once quit.
+inline bool ChangeScreen(int w, int h) {
+    HeadlessChangeScreen(w, h);
+    int code = 0;
+    return HeadlessRunPending(&code);
 }
 
 inline bool Tap(int x, int y, int* exitCode = nullptr) {

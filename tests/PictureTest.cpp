@@ -93,3 +93,50 @@ TEST(Pictures, CompiledPicturesMatchTheirManifest) {
         }
     }
 }
+
+namespace {
+
+struct Region {
+    int Left, Top, Right, Bottom;  // inclusive, in the picture's own pixels
+};
+
+// Every pixel of the region has the given colour.
+void ExpectPlain(int id, const Region& region, uint32_t colour) {
+    int width = 0, height = 0;
+    ASSERT_TRUE(PlatformPictureSize(id, &width, &height));
+    const std::vector<uint32_t> pixels = PixelsOf(id, width, height);
+    int drawn = 0;
+    for (int y = region.Top; y <= region.Bottom; ++y)
+        for (int x = region.Left; x <= region.Right; ++x)
+            if (pixels[static_cast<size_t>(y) * width + x] != colour) ++drawn;
+    EXPECT_EQ(drawn, 0) << "picture " << id << ": pixels drawn in (" << region.Left << ", " << region.Top
+                        << ")-(" << region.Right << ", " << region.Bottom << ")";
+}
+
+Region Doubled(const Region& r) { return {2 * r.Left, 2 * r.Top, 2 * r.Right + 1, 2 * r.Bottom + 1}; }
+
+}  // namespace
+
+// Pictures drawn under a label or a button that some layout places over
+// them leave that part plain, so nothing shows through or runs into it.
+TEST(Pictures, LeaveRoomForWhatThePagesDrawOverThem) {
+    // The compatibility banner stands at y 0 on the 240-unit-high layouts,
+    // where "I am:" is written from y 44 - 13 = 31, and at x 12 on the
+    // 240 x 240 ones, where the Back icon covers x 222 … 238, y 1 … 17.
+    const uint32_t pickerBlue = 0x99CCFF;
+    const Region underLabel{0, 31, 212, 40}, underBack{222 - 12, 1, 212, 17};
+    for (const Region& region : {underLabel, underBack}) {
+        ExpectPlain(340, region, pickerBlue);
+        ExpectPlain(339, Doubled(region), pickerBlue);
+    }
+    // Planets and sign symbols stand at (90, 39); read in sequence on the
+    // 240 x 240 layouts, Back is at (208, 39), 32 x 18 units.
+    const Region underSequenceBack{208 - 90, 0, 141, 39 + 18 - 1 - 39};
+    for (int id = 403; id <= 424; ++id) ExpectPlain(id, underSequenceBack, 0xFFFFFF);
+    // On the 240 x 240 layouts the short Back button stands at x 142, over
+    // the header box's right edge (x 140 … 143): those columns stay keyed.
+    const uint32_t key = 0xFFCCFF;
+    const Region overHeaderEdge{0, 0, 143 - 142, 17};
+    ExpectPlain(384, overHeaderEdge, key);
+    ExpectPlain(385, Doubled(overHeaderEdge), key);
+}

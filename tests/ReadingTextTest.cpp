@@ -10,8 +10,13 @@
 #include "resources/Catalogue.h"
 
 #include "Harness.h"
+#include "TextChecks.h"
 
+#include <cmath>
 #include <cwchar>
+#include <iomanip>
+#include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -156,6 +161,112 @@ TEST_F(ReadingTexts, FamousPeopleWereBornUnderTheirSign) {
     }
 }
 
+namespace {
+
+struct FamousPerson {
+    int sign, day, month, year;
+    std::wstring name;
+    std::string line;  // "aries: 31/1685-Johann Sebastian Bach-composer", for messages
+};
+
+std::vector<FamousPerson> FamousPeople() {
+    std::vector<FamousPerson> people;
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        int month = 0;
+        for (const std::wstring& line : Lines(ProfileReading(sign, 10), L"\r\n")) {
+            for (int m = 1; m <= 12; ++m)
+                if (line == std::wstring(Months[m]) + L":") month = m;
+            int day = 0, year = 0, used = 0;
+            if (std::swscanf(line.c_str(), L"%d/%d-%n", &day, &year, &used) != 2 || used == 0) continue;
+            people.push_back({sign, day, month, year, line.substr(used, line.find(L'-', used) - used),
+                              std::string(SignSlug(sign)) + ": " + textcheck::Narrow(line)});
+        }
+    }
+    return people;
+}
+
+// The Sun's apparent ecliptic longitude in degrees at a Gregorian date and
+// hour of Greenwich time (a low-precision solar theory, good to about a
+// hundredth of a degree, some fifteen minutes of the Sun's motion).
+double SunLongitude(int year, int month, int day, double hour) {
+    if (month <= 2) {
+        year -= 1;
+        month += 12;
+    }
+    const int century = year / 100, leap = 2 - century + century / 4;
+    const double julianDay = std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) +
+                             day + leap - 1524.5 + hour / 24;
+    const double t = (julianDay - 2451545.0) / 36525, degree = std::numbers::pi / 180;
+    const double meanLongitude = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
+    const double anomaly = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * degree;
+    const double centre = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(anomaly) +
+                          (0.019993 - 0.000101 * t) * std::sin(2 * anomaly) +
+                          0.000289 * std::sin(3 * anomaly);
+    const double node = (125.04 - 1934.136 * t) * degree;
+    const double longitude = meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node);
+    return longitude - 360 * std::floor(longitude / 360);
+}
+
+}  // namespace
+
+// Britain and its colonies left the Julian calendar in 1752; before then a
+// listed birthday may be a Julian one, whose Sun falls ten or eleven days
+// later in today's calendar, sometimes in the next sign. So every famous
+// person was born after 1752, or is in this list of earlier births (and of
+// births where the Julian calendar lasted longer) whose Gregorian date has
+// been checked; a newcomer of that kind is added here once their date is.
+TEST_F(ReadingTexts, FamousBirthdaysAreGregorian) {
+    struct Checked {
+        const wchar_t* name;
+        int day, month, year;
+    };
+    const Checked checked[] = {
+        {L"René Descartes", 31, 3, 1596},        {L"Johann Sebastian Bach", 31, 3, 1685},
+        {L"Thomas Jefferson", 13, 4, 1743},      {L"Immanuel Kant", 22, 4, 1724},
+        {L"Carl Linnaeus", 23, 5, 1707},         {L"Blaise Pascal", 19, 6, 1623},
+        {L"Rembrandt", 15, 7, 1606},             {L"Johann Wolfgang von Goethe", 28, 8, 1749},
+        {L"Antonie van Leeuwenhoek", 24, 10, 1632}, {L"Isaac Newton", 4, 1, 1643},
+        {L"George Washington", 22, 2, 1732},     {L"Antonio Vivaldi", 4, 3, 1678},
+        // Born in the Russian Empire, which kept the Julian calendar until 1918.
+        {L"Pyotr Tchaikovsky", 7, 5, 1840},      {L"Leo Tolstoy", 9, 9, 1828},
+        {L"Dmitri Shostakovich", 25, 9, 1906},   {L"Fyodor Dostoevsky", 11, 11, 1821}};
+    std::vector<bool> seen(std::size(checked));
+    for (const FamousPerson& person : FamousPeople()) {
+        size_t known = std::size(checked);
+        for (size_t i = 0; i < std::size(checked); ++i)
+            if (person.name == checked[i].name) known = i;
+        if (known < std::size(checked)) {
+            seen[known] = true;
+            const Checked& c = checked[known];
+            EXPECT_TRUE(c.day == person.day && c.month == person.month && c.year == person.year)
+                << person.line << ": the Gregorian date is " << c.day << "/" << c.month << "/" << c.year;
+        } else {
+            EXPECT_GT(person.year, 1752) << person.line << ": born before 1753 with no checked Gregorian date";
+        }
+        EXPECT_LE(person.year, 2010) << person.line;
+    }
+    for (size_t i = 0; i < std::size(checked); ++i)
+        EXPECT_TRUE(seen[i]) << textcheck::Narrow(checked[i].name) << " is checked but not listed";
+}
+
+// A famous person's sign is not in doubt: the Sun stays in it from the start
+// to the end of the birthday by Greenwich time. (The catalogue's date ranges
+// are the usual ones; the Sun itself changes sign a day earlier or later in
+// some years, and a birth on that day belongs to either sign by the hour.)
+TEST_F(ReadingTexts, FamousPeopleAreWellInsideTheirSign) {
+    // The twelfth of the ecliptic each SignIndex owns: Aries 0, Taurus 1 ... Pisces 11.
+    const int twelfth[13] = {0, 0, 4, 8, 1, 5, 9, 2, 6, 10, 3, 7, 11};
+    EXPECT_NEAR(std::remainder(SunLongitude(2000, 3, 20, 7.6), 360.0), 0.0, 0.05);  // equinox, 07:35
+    for (const FamousPerson& person : FamousPeople())
+        for (const double hour : {0.0, 24.0}) {
+            const double longitude = SunLongitude(person.year, person.month, person.day, hour);
+            EXPECT_EQ(static_cast<int>(longitude / 30), twelfth[person.sign])
+                << person.line << ": the Sun is at " << std::fixed << std::setprecision(2) << longitude
+                << " degrees at " << hour
+                << " h, so the sign depends on the hour of birth";
+        }
+}
+
 TEST_F(ReadingTexts, ForecastFor2010) {
     const wchar_t* const titles[5] = {L"", L"LIFE:\r\n\r\n", L"LOVE:\r\n\r\n", L"LOOT:\r\n\r\n",
                                       L"LUCK:\r\n\r\n"};
@@ -263,6 +374,39 @@ TEST_F(ReadingTexts, TreesColoursAndChineseSigns) {
         EXPECT_EQ(last.rfind(L"The most compatible match for " + article + animals[animal] + L" is the ", 0), 0u)
             << std::string(last.begin(), last.end());
     }
+}
+
+// People are "they" or "you", never "it": no reading makes "it" the subject
+// of what only a person does ("it wants", "it may say"). The sign itself
+// may still be "it" ("its ruling planet").
+TEST_F(ReadingTexts, NoReadingCallsAPersonIt) {
+    std::vector<std::pair<std::string, std::wstring>> texts;
+    for (int sign = 1; sign <= SignCount; ++sign) {
+        for (int topic = 1; topic <= ProfileTopics; ++topic)
+            texts.emplace_back(std::string(SignSlug(sign)) + " topic " + std::to_string(topic),
+                               ProfileReading(sign, topic));
+        for (int page = 1; page <= 4; ++page)
+            texts.emplace_back(std::string(SignSlug(sign)) + " forecast " + std::to_string(page),
+                               ForecastReading(page, sign));
+    }
+    for (const int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
+        texts.emplace_back("life path " + std::to_string(n), LifePathReading(n));
+        texts.emplace_back("pinnacle " + std::to_string(n), PinnacleReading(n));
+        texts.emplace_back("period " + std::to_string(n), PeriodReading(n));
+    }
+    for (int day = 1; day <= 31; ++day) texts.emplace_back("day " + std::to_string(day), BirthDayReading(day));
+    for (int n = 0; n <= 8; ++n) texts.emplace_back("challenge " + std::to_string(n), ChallengeReading(n));
+    for (int n = 1; n <= 9; ++n) texts.emplace_back("personal year " + std::to_string(n), PersonalYearReading(n));
+    for (int tree = 1; tree <= TreeCount; ++tree) texts.emplace_back("tree " + std::to_string(tree), TreeReading(tree));
+    for (int colour = 1; colour <= ColourCount; ++colour)
+        texts.emplace_back("colour " + std::to_string(colour), ColourReading(colour));
+    for (int animal = 0; animal < ChineseSignCount; ++animal)
+        for (int part = 1; part <= 2; ++part)
+            texts.emplace_back("chinese " + std::to_string(animal) + "-" + std::to_string(part),
+                               ChineseReading(animal, part));
+    for (const auto& [what, text] : texts)
+        for (const std::wstring& phrase : textcheck::PersonCalledIt(text, false))
+            ADD_FAILURE() << what << " calls a person \"it\": \"" << textcheck::Narrow(phrase) << "\"";
 }
 
 TEST(AboutTexts, AddressesUseReservedExampleDomains) {

@@ -1,8 +1,11 @@
 // The pickers and the reports as a user reaches them: taps on the real
 // pages, with the anchors their painters publish.
+#include "screens/Panels.h"
 #include "shell/Repaint.h"
 
 #include "Harness.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -146,5 +149,125 @@ TEST(Reports, EveryPageDrawsInEveryMode) {
                 EXPECT_NE(Screenshot(), before) << "section " << section << " page " << page;
             }
         }
+    }
+}
+
+namespace {
+
+// Taps the text view's down arrow, or its up arrow, n times.
+void ScrollView(bool down, int times) {
+    const int x = ViewRect.X + ViewRect.Width - 11;
+    const int y = down ? ViewRect.Y + ViewRect.Height - 5 : ViewRect.Y;
+    for (int i = 0; i < times; ++i) TapLayout(x, y);
+}
+
+void OpenTopic(int topicTop) { TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + topicTop + 5); }
+
+}  // namespace
+
+TEST(Reports, EveryNewTopicStartsAtItsFirstLine) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    OpenSection(3);
+    TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);  // Aries
+    OpenTopic(0);  // general information, the longest
+    ASSERT_EQ(ScrollActive, 1);
+    const int end = MaxScrollOffset;
+    ScrollView(true, end);
+    ASSERT_EQ(ScrollOffset, end);
+    TapLayout(BackButton.X + 5, BackButton.Y + 5);
+    ASSERT_EQ(SubPage, 4);
+    for (const int topicTop : {22, 146}) {  // love (scrollable), colour (short)
+        OpenTopic(topicTop);
+        ASSERT_EQ(BaseScreen, ScreenResult);
+        EXPECT_EQ(ScrollOffset, 0) << "topic at " << topicTop;
+        TapLayout(BackButton.X + 5, BackButton.Y + 5);
+    }
+    // The same holds for the forecast opened after a scrolled profile.
+    OpenTopic(0);
+    ScrollView(true, 3);
+    TapLayout(BackButton.X + 5, BackButton.Y + 5);
+    TapLayout(2 * MarginX + 230, 5);  // the topic list's close box
+    TapLayout(2 * MarginX + 230, 5);  // the sign grid's
+    OpenSection(2);
+    TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);
+    ASSERT_EQ(ResultKind, KindForecast);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
+TEST(Reports, UpArrowAlwaysLeavesAnOffsetPastTheEnd) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    OpenSection(3);
+    TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);
+    OpenTopic(0);
+    ASSERT_EQ(ScrollActive, 1);
+    // An offset beyond the last position, as a longer text could leave it.
+    ScrollOffset = MaxScrollOffset + 5;
+    ScrollView(false, 1);
+    // One step up, and the repaint keeps the offset within the text.
+    EXPECT_EQ(ScrollOffset, MaxScrollOffset);
+    ScrollView(false, MaxScrollOffset + 10);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
+TEST(Reports, HiddenNextOnAnOutcomePageLetsTheDownArrowAct) {
+    for (const auto& [w, h] : {std::pair{240, 320}, std::pair{480, 640}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        ASSERT_TRUE(StartProgram(w, h));
+        OpenSection(1);
+        TapLayout(ButtonSlot1.X + 45, ButtonSlot1.Y + 7);  // Match
+        for (int i = 0; i < 3; ++i) TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+        ASSERT_EQ(ReportPage, 4);  // the outcome page: no Next drawn
+        ASSERT_EQ(ScrollActive, 1);
+        // A point of both the Next rectangle and the down arrow's.
+        const int ax = ViewRect.X + ViewRect.Width - 11, dy = ViewRect.Y + ViewRect.Height - 5;
+        const int x = std::max(NextPageButton.X, ax - 13), y = std::max(NextPageButton.Y, dy - 20);
+        ASSERT_LE(x, std::min(NextPageButton.X + 32, ax + 27));
+        ASSERT_LE(y, std::min(NextPageButton.Y + 28, dy + 19));
+        TapLayout(x, y);
+        EXPECT_EQ(ReportPage, 4);
+        EXPECT_EQ(ScrollOffset, 1);
+    }
+}
+
+TEST(Reports, PanelOnlyRepaintOffTheScreenDoesNotStopPainting) {
+    // Started on a VGA screen, then given a quarter-VGA one: the scale stays
+    // 2, so the bottom panel band lies wholly below the screen.
+    ASSERT_TRUE(StartProgram(480, 640));
+    ASSERT_TRUE(ChangeScreen(240, 320));
+    ASSERT_EQ(DisplayMode, 1u);
+    OpenSection(1);
+    TapLayout(ButtonSlot1.X + 45, ButtonSlot1.Y + 7);  // Match
+    TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+    ASSERT_EQ(ReportPage, 2);
+    TapLayout(BackButton.X + 5, BackButton.Y + 5);
+    ASSERT_EQ(InputPanel, PanelConfirm);
+    const PanelGeometry panel = PanelLayout();
+    TapLayout(panel.ButtonX + 5, panel.ButtonY + 34 + 5);  // "no"
+    ASSERT_EQ(InputPanel, PanelNone);
+    // The next page paints, with its painter's side effects.
+    ThirdRating = 0;
+    TapLayout(NextPageButton.X + 5, NextPageButton.Y + 5);
+    EXPECT_EQ(ReportPage, 3);
+    EXPECT_EQ(PanelOnly, 0);
+    EXPECT_EQ(ThirdRating, 10);
+}
+// The title band's underline meets the side fillers' and runs under the
+// band's right end without a gap, at both resolutions.
+TEST(Reports, TitleBandUnderlineRunsAcrossTheScreen) {
+    for (const auto& [w, h] : {std::pair{640, 480}, std::pair{800, 480}, std::pair{400, 240}, std::pair{480, 640}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        ASSERT_TRUE(StartProgram(w, h));
+        OpenSection(3);
+        TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);  // Aries
+        TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 5);   // General Information
+        ASSERT_EQ(BaseScreen, ScreenResult);
+        const int scale = DoubleResolution() ? 2 : 1;
+        // The header box covers the underline from x 4 to its right edge.
+        const int headerRight = (LayoutShift.X + 140 + 4) * scale;
+        for (int row = 28 * scale; row < 29 * scale; ++row)
+            for (int x = 0; x < w; ++x) {
+                if (x >= (LayoutShift.X + 4) * scale && x < headerRight) continue;
+                ASSERT_EQ(HeadlessPixel(x, row), 0x000000u) << "x " << x << ", row " << row;
+            }
     }
 }

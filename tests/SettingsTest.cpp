@@ -1,14 +1,18 @@
+#include "platform/TestSupport.h"
+
 #include "Harness.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace {
 
-std::string RecordPath(const std::string& config) {
-    return config + "/Tessaline/Corvanta/Stellarion/GameValues";
-}
+namespace fs = std::filesystem;
+
+std::string KeyFolder(const std::string& config) { return config + "/Tessaline/Corvanta/Stellarion"; }
+std::string RecordPath(const std::string& config) { return KeyFolder(config) + "/GameValues"; }
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -95,4 +99,119 @@ TEST(SavedRecord, UnwritableFolderReportsAndRunsOn) {
     EXPECT_EQ(SettingsBlob[0], 1);
     EXPECT_TRUE(ExitThroughMenu());  // still quits
     EXPECT_EQ(MessageBoxes.size(), 2u);
+}
+
+namespace {
+
+// A 40-byte record no creation could produce.
+std::string DistinctRecord() {
+    std::string record(40, '\0');
+    for (int i = 0; i < 40; ++i) record[i] = static_cast<char>(i + 1);
+    return record;
+}
+
+}  // namespace
+
+TEST(SavedRecord, SpecialFilesAndLinksInItsPlaceCountAsAbsent) {
+    // In a separate process with a time limit: opening a FIFO for reading
+    // would wait for a writer that never comes.
+    const std::string config = TemporaryFolder();
+    fs::create_directories(KeyFolder(config));
+    ASSERT_TRUE(MakeFifo(RecordPath(config)));
+    const std::string command = "printf 'state\\ntap 221 2\\n' | timeout 10 " + std::string(STELLARION_SIM) +
+                                " --config-dir " + config + " > " + config + "/out";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    const std::string out = ReadFile(config + "/out");
+    EXPECT_EQ(out.find("messagebox"), std::string::npos) << out;
+    EXPECT_NE(out.find("quit 0"), std::string::npos) << out;
+    // The exit replaced the FIFO with the record.
+    ASSERT_TRUE(fs::is_regular_file(RecordPath(config)));
+    EXPECT_EQ(ReadFile(RecordPath(config)).size(), 40u);
+
+    // A symlink is not read through, and the save replaces the link, never
+    // the file it names.
+    const std::string elsewhere = config + "/elsewhere";
+    WriteFile(elsewhere, DistinctRecord());
+    fs::remove(RecordPath(config));
+    fs::create_symlink(elsewhere, RecordPath(config));
+    ASSERT_TRUE(StartProgram(240, 320, config));
+    EXPECT_EQ(SettingsBlob[1], 0);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_TRUE(MessageBoxes.empty());
+    EXPECT_FALSE(fs::is_symlink(RecordPath(config)));
+    EXPECT_EQ(ReadFile(elsewhere), DistinctRecord());
+}
+
+TEST(SavedRecord, TemporaryCopyIsOursAloneAndStaleOnesGo) {
+    const std::string config = TemporaryFolder();
+    ASSERT_TRUE(StartProgram(240, 320, config));
+    const std::string folder = KeyFolder(config), victim = config + "/victim";
+    WriteFile(victim, "keep");
+    // Links planted under the fixed name and under this process's own.
+    fs::create_symlink(victim, folder + "/GameValues.new");
+    fs::create_symlink(victim, folder + "/GameValues.new." + std::to_string(CurrentProcessId()));
+    WriteFile(folder + "/GameValues.new.999999999", "left by a killed copy");
+    WriteFile(folder + "/GameValues.new.1", "a running process's");
+    WriteFile(folder + "/GameValues.newer", "not ours");
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_TRUE(MessageBoxes.empty());
+    EXPECT_EQ(ReadFile(victim), "keep");
+    EXPECT_EQ(ReadFile(RecordPath(config)).size(), 40u);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder)) left.push_back(entry.path().filename());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"GameValues", "GameValues.new.1", "GameValues.newer"}));
+}
+
+TEST(SavedRecord, TwoCopiesSavingAtOnceBothSucceed) {
+    const std::string config = TemporaryFolder();
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ASSERT_TRUE(PlatformOpenSettingsKey(SettingsKeyPath));
+    EXPECT_TRUE(RunConcurrently(3, [] {
+        const std::string record = DistinctRecord();
+        for (int i = 0; i < 150; ++i)
+            if (!PlatformWriteSettingsValue(SettingsKeyPath, SettingsValueName, record.data(), 40)) return false;
+        return true;
+    }));
+    EXPECT_EQ(ReadFile(RecordPath(config)), DistinctRecord());
+}
+
+TEST(SavedRecord, RecordThatCouldNotBeReadIsNeverReplaced) {
+    if (!CanSwitchUsers()) GTEST_SKIP() << "needs a second user";
+    // As another user, to whom a record without read permission is unreadable.
+    const std::string base = TemporaryFolder();
+    fs::permissions(base, fs::perms::all);
+    EXPECT_TRUE(RunAsOtherUser(
+        [](const std::string& config) {
+            if (!StartProgram(240, 320, config) || !ExitThroughMenu()) return false;
+            WriteFile(RecordPath(config), DistinctRecord());
+            fs::permissions(RecordPath(config), fs::perms::none);
+            // Read fails: the creation values are used, and the exit says the
+            // values were not kept rather than overwrite the record.
+            if (!StartProgram(240, 320, config) || SettingsBlob[0] != 1 || !MessageBoxes.empty())
+                return false;
+            if (!ExitThroughMenu() || MessageBoxes != std::vector<std::string>{": Cannot read values"})
+                return false;
+            fs::permissions(RecordPath(config), fs::perms::owner_read);
+            if (ReadFile(RecordPath(config)) != DistinctRecord()) return false;
+            // Once readable again it loads and saves as usual.
+            fs::permissions(RecordPath(config), fs::perms::owner_read | fs::perms::owner_write);
+            return StartProgram(240, 320, config) && SettingsBlob[0] == 1 && SettingsBlob[5] == 6 &&
+                   ExitThroughMenu() && MessageBoxes.empty();
+        },
+        base + "/config"));
+}
+
+TEST(SavedRecord, RelativeConfigHomeIsIgnored) {
+    const std::string home = TemporaryFolder();
+    const char* previous = std::getenv("HOME");
+    const std::string saved = previous ? previous : "";
+    setenv("HOME", home.c_str(), 1);
+    fs::remove_all("relative-config");
+    ASSERT_TRUE(StartProgram(240, 320, "relative-config"));
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_FALSE(fs::exists("relative-config"));
+    EXPECT_EQ(ReadFile(RecordPath(home + "/.config")).size(), 40u);
+    fs::remove_all("relative-config");
+    setenv("HOME", saved.c_str(), 1);
 }

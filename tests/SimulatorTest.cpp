@@ -53,3 +53,46 @@ TEST(Simulator, UnsupportedScreenAndBadCommands) {
     r = RunSimulator("", "key left\n");
     EXPECT_EQ(r.Status, 2);
 }
+
+TEST(Simulator, TextAndPageShowTheWords) {
+    // Zodiac Signs, Aries, General Information.
+    const Result r = RunSimulator("", "tap 52 265\ntap 20 104\ntap 20 90\ntext\npage\n");
+    EXPECT_EQ(r.Status, 0);
+    const size_t page = r.Output.find("\n\n");
+    ASSERT_NE(page, std::string::npos);
+    const std::string texts = r.Output.substr(0, page + 1);
+    EXPECT_NE(texts.find("10,9,130,14 0000FF \"About Aries:\"\n"), std::string::npos) << texts;
+    EXPECT_NE(texts.find(" 000000 \"The Ram\\r \"\n"), std::string::npos) << texts;
+    // Eight rows are drawn; the page holds every line of the reading.
+    const std::string lines = r.Output.substr(page + 2);
+    EXPECT_EQ(lines.rfind("\"The Ram\\r \"\n\"March 21 to April 19\\r \"\n", 0), 0u) << lines;
+    EXPECT_NE(lines.find("\"simply by going first.  \"\n\n"), std::string::npos) << lines;
+    EXPECT_EQ(lines.substr(lines.size() - 2), "\n\n");
+
+    // Words beyond ASCII come out as UTF-8 (Mars, Aries' ruling planet).
+    const Result mars = RunSimulator("", "tap 52 265\ntap 20 104\ntap 60 194\npage\n");
+    EXPECT_NE(mars.Output.find("\"Mean temperature: -65 \u00b0C\\r \"\n"), std::string::npos) << mars.Output;
+
+    // A popup's texts are drawn without the centring shift.
+    const Result help = RunSimulator("--screen 240x400", "tap 207 45\ntext\n");
+    EXPECT_EQ(help.Output.rfind("0,6,240,19 FFFFFF \"Help\"\n", 0), 0u) << help.Output;
+}
+
+TEST(Simulator, UnwritableShotFailsNamingItsLine) {
+    const std::string missing = TemporaryFolder() + "/no/such/folder/x.png";
+    for (const std::string& path : {missing, std::string("/dev/full")}) {
+        const Result r = RunSimulator("", "state\nshot " + path + "\nstate\n");
+        EXPECT_EQ(r.Status, 2) << path;
+        EXPECT_NE(r.Output.find("line 2: cannot write \"" + path + "\""), std::string::npos) << r.Output;
+        // Nothing after the failed line runs.
+        EXPECT_EQ(r.Output.find("BaseScreen="), r.Output.rfind("BaseScreen=")) << r.Output;
+    }
+}
+
+TEST(Simulator, MessagesNeverEchoControlCharacters) {
+    const Result r = RunSimulator("", "tap 1 \x1b[2J\x07\n");
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_NE(r.Output.find("line 1: cannot understand \"tap 1 \\x1B[2J\\x07\""), std::string::npos)
+        << r.Output;
+    EXPECT_EQ(r.Output.find('\x1b'), std::string::npos);
+}

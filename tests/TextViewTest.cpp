@@ -54,6 +54,10 @@ TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
     DrawTextPageFixed(8, dc, 10, 34, 220);
     PlatformEndPaint(dc);
     EXPECT_EQ(ScrollActive, 0);
+    ASSERT_EQ(LaidOutLineCount(), 1);
+    EXPECT_STREQ(LaidOutLine(0), L"Two words  ");
+    EXPECT_STREQ(LaidOutLine(1), L"");
+    EXPECT_STREQ(LaidOutLine(-1), L"");
     EXPECT_EQ(ThumbPixel(34 + 13), 0u);
     EXPECT_EQ(ThumbPixel(34 + 160 - 12), 0u);
     ScrollTap(219, 40);
@@ -145,4 +149,20 @@ TEST(TextView, KeptLayoutDrawsWhatAFreshOneWould) {
             EXPECT_NE(lines.find(text == first ? L"cups" : L"mugs"), std::wstring::npos) << mode;
         }
     }
+}
+
+TEST(TextView, NewLayoutOfFewerLinesKeepsTheOffsetWithinTheText) {
+    // The Chinese sign scrolled to its end on a 240 x 400 screen, then shown
+    // on an 800 x 480 one: its wider lines give fewer of them.
+    ASSERT_TRUE(StartProgram(240, 400));
+    TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * 4);  // Extras
+    ASSERT_EQ(BaseScreen, ScreenExtras);
+    TapLayout(MarginX + 156 + 30, 190 + 10);  // find your Chinese sign
+    ASSERT_EQ(PopupScreen, PopupExtras);
+    for (int i = 0; i < 60; ++i) Tap(225, 190);
+    const int end = MaxScrollOffset;
+    ASSERT_EQ(ScrollOffset, end);
+    ASSERT_TRUE(ChangeScreen(800, 480));
+    ASSERT_LT(MaxScrollOffset, end);
+    EXPECT_EQ(ScrollOffset, MaxScrollOffset);
 }

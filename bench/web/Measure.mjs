@@ -9,7 +9,7 @@
 //
 //   node bench/web/Measure.mjs SITE_FOLDER NATIVE_BUILD_FOLDER
 import { execFileSync, spawn } from "node:child_process";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -46,26 +46,36 @@ async function firstVisit(server) {
   }
 }
 
+// The desktop build started as bench/desktop.sh starts it, with the same
+// preloaded note of its first frame, on SDL's window-less video driver.
 function desktopFirstFrame() {
-  const shim = join(mkdtempSync(join(tmpdir(), "stellarion-shim-")), "FirstPresent.so");
+  const work = mkdtempSync(join(tmpdir(), "stellarion-desktop-"));
+  const shim = join(work, "first-frame.so");
   const flags = execFileSync("pkg-config", ["--cflags", "sdl2"], { encoding: "utf8" }).trim().split(/\s+/);
-  execFileSync("cc", ["-shared", "-fPIC", "-O2", ...flags, join(Here, "FirstPresent.c"), "-o", shim, "-ldl"]);
+  execFileSync("cc", ["-O2", "-shared", "-fPIC", ...flags, join(Here, "..", "FirstFrame.c"), "-o", shim, "-ldl"]);
+  const frameFile = join(work, "frame");
   const once = () => new Promise((resolve, reject) => {
-    const home = mkdtempSync(join(tmpdir(), "stellarion-home-"));
-    const start = process.hrtime.bigint();
+    rmSync(frameFile, { force: true });
+    // The shim notes the wall clock in nanoseconds.
+    const startMs = performance.timeOrigin + performance.now();
     const program = spawn(join(native, "stellarion"), [], {
-      env: { ...process.env, LD_PRELOAD: shim, SDL_VIDEODRIVER: "dummy", STELLARION_SCREEN: "480x640",
-             XDG_CONFIG_HOME: home, XDG_RUNTIME_DIR: home },
-      stdio: ["ignore", "ignore", "pipe"],
+      env: { ...process.env, LD_PRELOAD: shim, FIRST_FRAME_FILE: frameFile, SDL_VIDEODRIVER: "dummy",
+             STELLARION_SCREEN: "480x640", XDG_CONFIG_HOME: work, XDG_RUNTIME_DIR: work },
+      stdio: "ignore",
     });
-    program.stderr.setEncoding("utf8");
-    program.stderr.on("data", (text) => {
-      if (text.includes("first frame")) resolve(Number(process.hrtime.bigint() - start) / 1e6);
-    });
-    program.on("close", () => { rmSync(home, { recursive: true, force: true }); reject(new Error("no first frame")); });
+    const poll = setInterval(() => {
+      let noted;
+      try { noted = readFileSync(frameFile, "utf8").trim(); } catch { return; }
+      if (!noted) return;
+      clearInterval(poll);
+      program.kill();
+      resolve(Number(noted) / 1e6 - startMs);
+    }, 2);
+    program.on("error", (error) => { clearInterval(poll); reject(error); });
   });
   return Array.from({ length: Runs }, () => once).reduce(
-    (done, next) => done.then(async (times) => [...times, await next()]), Promise.resolve([]));
+    (done, next) => done.then(async (times) => [...times, await next()]), Promise.resolve([]))
+    .finally(() => rmSync(work, { recursive: true, force: true }));
 }
 
 async function browserPaint(server) {

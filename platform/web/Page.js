@@ -9,9 +9,12 @@ const StellarionPage = (() => {
   // The program's event kinds (WebBackend.cpp numbers them the same way).
   const Event = Object.freeze({
     Press: 1, Drag: 2, Release: 3, KeyDown: 4, KeyUp: 5,
-    Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9, Repaint: 10,
+    Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9, Repaint: 10, Type: 11, Wheel: 12,
   });
-  const InputKinds = new Set([Event.Press, Event.Drag, Event.Release, Event.KeyDown, Event.KeyUp]);
+  const InputKinds = new Set([Event.Press, Event.Drag, Event.Release, Event.KeyDown, Event.KeyUp,
+                              Event.Type, Event.Wheel]);
+  // Typed keys that stand for keys of the on-screen keyboard.
+  const TypedKeys = Object.freeze({ Backspace: 8, Enter: 13 });
   const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
   const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
   const MaxScreenSide = 4096;
@@ -32,15 +35,17 @@ const StellarionPage = (() => {
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
 
+  // False when the event is not for the program.
   function post(kind, first = 0, second = 0) {
     // An open message box takes the taps and keys, as the device's does.
-    if (waitingForUser && InputKinds.has(kind)) return;
+    if (waitingForUser && InputKinds.has(kind)) return false;
     queue.push([kind, first, second]);
     if (wake) {
       const resume = wake;
       wake = null;
       resume();
     }
+    return true;
   }
 
   // ?screen=WxH chooses any size, supported or not, so that every path can
@@ -107,11 +112,21 @@ const StellarionPage = (() => {
     for (const [type, kind] of [["keydown", Event.KeyDown], ["keyup", Event.KeyUp]]) {
       document.addEventListener(type, (event) => {
         const code = KeyCodes[event.key];
-        if (code === undefined) return;
-        post(kind, code);
-        event.preventDefault();
+        if (code !== undefined && post(kind, code)) event.preventDefault();
       });
     }
+    // A typed key taps the on-screen keyboard's key, where one is open.
+    document.addEventListener("keydown", (event) => {
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
+      const code = event.key.length === 1 ? event.key.codePointAt(0) : TypedKeys[event.key];
+      if (code !== undefined && post(Event.Type, code)) event.preventDefault();
+    });
+    // A wheel step over a text taps its scroll arrow.
+    canvas.addEventListener("wheel", (event) => {
+      if (event.deltaY === 0) return;
+      const [x, y] = devicePoint(event);
+      if (post(Event.Wheel, (y << 16) | x, event.deltaY < 0 ? -1 : 1)) event.preventDefault();
+    }, { passive: false });
     window.addEventListener("blur", () => setActive(false));
     window.addEventListener("focus", () => setActive(true));
     document.addEventListener("visibilitychange", () => setActive(!document.hidden));

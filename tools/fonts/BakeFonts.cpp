@@ -347,8 +347,9 @@ bool WriteSheet(const char* path, const char* face, const std::vector<int>& heig
                 FT_Done_Face(f);
                 // Each line names its face (the file's name) and weight.
                 const std::string name = std::string(file).substr(std::string(file).find_last_of('/') + 1);
+                const bool baked = std::string(file) == face && weight >= 600;
                 const std::string label = name.substr(0, name.find('.')) + " " + std::to_string(weight) +
-                                          " " + std::to_string(cell) + "px: ";
+                                          (baked ? " as baked " : " ") + std::to_string(cell) + "px: ";
                 if (ok) sheet.Line(font, label + Sample, 4);
                 return ok;
             };

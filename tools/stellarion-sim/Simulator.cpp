@@ -4,13 +4,15 @@
 //   stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]
 //
 // Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
-// key up | key down | screen W H | deactivate | activate | shot FILE | state.
-// Lines starting with # and empty lines are ignored.
+// key up | key down | screen W H | deactivate | activate | shot FILE | state |
+// text | page. Lines starting with # and empty lines are ignored.
 #include "draw/TextView.h"
+#include "platform/DrawnTexts.h"
 #include "platform/Headless.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -20,8 +22,43 @@
 
 namespace {
 
+// Writes text so that no control character reaches the terminal raw: a
+// line break (CR LF, or LF) becomes \n, a lone CR \r, quotes and backslashes
+// are escaped and other control characters written as \xHH; with
+// `asciiOnly`, everything past '~' is written as a code too.
+template <typename Char>
+std::wstring Escaped(const Char* text, bool asciiOnly) {
+    std::wstring out;
+    wchar_t code[16];
+    for (const Char* p = text; *p; ++p) {
+        const unsigned long c = static_cast<unsigned long>(*p);
+        if (c == '\r' && p[1] == Char('\n')) continue;  // the LF that follows writes it
+        if (c == '\n') out += L"\\n";
+        else if (c == '\r') out += L"\\r";
+        else if (c == '"' || c == '\\') out += {L'\\', static_cast<wchar_t>(c)};
+        else if (c >= 0x20 && c < 0x7F) out += static_cast<wchar_t>(c);
+        else if (!asciiOnly && c >= 0xA0 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF))
+            out += static_cast<wchar_t>(c);
+        else {
+            std::swprintf(code, 16, c < 0x100 ? L"\\x%02lX" : L"\\u%04lX", c);
+            out += code;
+        }
+    }
+    return out;
+}
+
+// True once the output can carry UTF-8; without it every character past
+// '~' in a drawn text is written as a code.
+bool Utf8Output = false;
+
+std::wstring Escaped(const wchar_t* text) { return Escaped(text, !Utf8Output); }
+
+std::wstring Escaped(const std::string& text) {
+    return Escaped(reinterpret_cast<const unsigned char*>(text.c_str()), true);
+}
+
 void PrintMessageBox(const char* text, const char* caption) {
-    std::printf("messagebox: %s: %s\n", caption, text);
+    std::printf("messagebox: %ls: %ls\n", Escaped(caption).c_str(), Escaped(text).c_str());
     std::fflush(stdout);
 }
 
@@ -91,6 +128,28 @@ void PrintState() {
     std::fflush(stdout);
 }
 
+// Every text the last paint drew: its box in device pixels, its colour and
+// its characters.
+void PrintTexts() {
+    for (int i = 0; i < DrawnTextCount(); ++i) {
+        const DrawnText& t = DrawnTextAt(i);
+        std::printf("%d,%d,%d,%d %02X%02X%02X \"%ls\"\n", t.Box.Left, t.Box.Top,
+                    t.Box.Right - t.Box.Left, t.Box.Bottom - t.Box.Top, t.Ink.Red, t.Ink.Green,
+                    t.Ink.Blue, Escaped(t.Text).c_str());
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// Every line of the text view's last layout, quoted, so that an empty line
+// of the view cannot be taken for the end of the list.
+void PrintPage() {
+    for (int i = 0; i < LaidOutLineCount(); ++i)
+        std::printf("\"%ls\"\n", Escaped(LaidOutLine(i)).c_str());
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 bool ParseSize(const std::string& text, int* width, int* height) {
     char x = 0;
     std::istringstream in(text);
@@ -98,13 +157,18 @@ bool ParseSize(const std::string& text, int* width, int* height) {
            *height > 0 && *width <= 4096 && *height <= 4096;
 }
 
-enum class Outcome { Go, Quit, Malformed };
+enum class Outcome { Go, Quit, Failed };
 
-// Runs one command; Quit when the program quit.
-Outcome Run(const std::string& line, int* exitCode) {
+// Runs one command; Quit when the program quit, Failed with *problem saying
+// why when the line is malformed or its command could not be carried out.
+Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     std::istringstream in(line);
     std::string verb, extra;
     in >> verb;
+    const auto malformed = [&] {
+        *problem = L"cannot understand \"" + Escaped(line) + L"\"";
+        return Outcome::Failed;
+    };
     const auto post = [&](int message, long first, long second) {
         HeadlessPost(message, first, second);
         return HeadlessRunPending(exitCode) ? Outcome::Go : Outcome::Quit;
@@ -115,7 +179,7 @@ Outcome Run(const std::string& line, int* exitCode) {
     };
     int x = 0, y = 0;
     if (verb == "tap" || verb == "press" || verb == "release" || verb == "drag") {
-        if (!point(&x, &y)) return Outcome::Malformed;
+        if (!point(&x, &y)) return malformed();
         const long where = PackPoint(x, y);
         if (verb == "drag") return post(MessageMouseMove, 1, where);
         if (verb == "release") return post(MessageButtonUp, 0, where);
@@ -125,33 +189,37 @@ Outcome Run(const std::string& line, int* exitCode) {
     if (verb == "key") {
         std::string which;
         in >> which;
-        if (in >> extra || (which != "up" && which != "down")) return Outcome::Malformed;
+        if (in >> extra || (which != "up" && which != "down")) return malformed();
         const long code = which == "up" ? KeyCodeUp : KeyCodeDown;
         if (post(MessageKeyDown, code, 0) == Outcome::Quit) return Outcome::Quit;
         return post(MessageKeyUp, code, 0);
     }
     if (verb == "screen") {
-        if (!point(&x, &y) || x == 0 || y == 0 || x > 4096 || y > 4096) return Outcome::Malformed;
+        if (!point(&x, &y) || x == 0 || y == 0 || x > 4096 || y > 4096) return malformed();
         HeadlessChangeScreen(x, y);
         return HeadlessRunPending(exitCode) ? Outcome::Go : Outcome::Quit;
     }
     if (verb == "deactivate" || verb == "activate") {
-        if (in >> extra) return Outcome::Malformed;
+        if (in >> extra) return malformed();
         return post(MessageActivate, verb == "activate" ? 1 : 0, 0);
     }
     if (verb == "shot") {
         std::string file;
         std::getline(in >> std::ws, file);
-        if (file.empty()) return Outcome::Malformed;
-        if (!HeadlessSavePng(file)) std::fprintf(stderr, "stellarion-sim: cannot write %s\n", file.c_str());
+        if (file.empty()) return malformed();
+        if (HeadlessSavePng(file)) return Outcome::Go;
+        *problem = L"cannot write \"" + Escaped(file) + L"\"";
+        return Outcome::Failed;
+    }
+    using Printer = void (*)();
+    for (const auto& [name, print] : {std::pair<const char*, Printer>{"state", PrintState},
+                                      {"text", PrintTexts}, {"page", PrintPage}}) {
+        if (verb != name) continue;
+        if (in >> extra) return malformed();
+        print();
         return Outcome::Go;
     }
-    if (verb == "state") {
-        if (in >> extra) return Outcome::Malformed;
-        PrintState();
-        return Outcome::Go;
-    }
-    return Outcome::Malformed;
+    return malformed();
 }
 
 int Usage() {
@@ -162,6 +230,8 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Texts are printed as UTF-8 whatever the caller's locale.
+    Utf8Output = std::setlocale(LC_ALL, "C.UTF-8") != nullptr;
     int width = 240, height = 320;
     std::string script;
     for (int i = 1; i < argc; ++i) {
@@ -182,7 +252,7 @@ int main(int argc, char** argv) {
     if (!script.empty()) {
         file.open(script);
         if (!file) {
-            std::fprintf(stderr, "stellarion-sim: cannot read %s\n", script.c_str());
+            std::fprintf(stderr, "stellarion-sim: cannot read \"%ls\"\n", Escaped(script).c_str());
             return 2;
         }
     }
@@ -197,18 +267,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::string line;
+    std::wstring problem;
     for (int number = 1; std::getline(input, line); ++number) {
         const size_t start = line.find_first_not_of(" \t\r");
         if (start == std::string::npos || line[start] == '#') continue;
-        switch (Run(line.substr(start), &exitCode)) {
+        switch (Run(line.substr(start), &exitCode, &problem)) {
         case Outcome::Go:
             break;
         case Outcome::Quit:
             std::printf("quit %d\n", exitCode);
             return 0;
-        case Outcome::Malformed:
-            std::fprintf(stderr, "stellarion-sim: line %d: cannot understand \"%s\"\n", number,
-                         line.c_str());
+        case Outcome::Failed:
+            std::fflush(stdout);
+            std::fprintf(stderr, "stellarion-sim: line %d: %ls\n", number, problem.c_str());
             return 2;
         }
     }

@@ -251,8 +251,9 @@ def ScrollArrow(up):
 TILE_DEFS = VerticalGradient("tile", CREAM, GOLD_LIGHT)
 
 
-def Tile(width, height, radius=4):
-    return (f'<rect x="0.5" y="0.5" width="{width - 1}" height="{height - 1}" '
+def Tile(width, height, radius=4, left=0):
+    """A rounded tile over the picture, or over its part right of left."""
+    return (f'<rect x="{left + 0.5}" y="0.5" width="{width - 1 - left}" height="{height - 1}" '
             f'rx="{radius}" fill="url(#tile)" stroke="{INK}" stroke-width="1"/>\n')
 
 
@@ -291,13 +292,23 @@ def HouseGlyph(width, height):
     return body
 
 
+# On the 240 x 240 layouts the short Back button stands at x 142, over the
+# last two units of the header box's right edge (x 140 … 143), so its tile
+# leaves those two columns to the box.
+SHORT_BACK_LEFT = 2
+
+
 def NavButton(kind, height):
     width = 32
-    body = Tile(width, height)
+    left = SHORT_BACK_LEFT if kind == "back" and height <= 20 else 0
+    body = Tile(width, height, left=left)
     if kind == "previous":
         body += ArrowGlyph(width, height, pointing_left=True)
     elif kind == "next":
         body += ArrowGlyph(width, height, pointing_left=False)
+    elif left:
+        body += (f'<g transform="translate({Num(left / 2)} 0)">' + HouseGlyph(width, height)
+                 + '</g>\n')
     else:
         body += HouseGlyph(width, height)
     return Svg(width, height, body, TILE_DEFS)

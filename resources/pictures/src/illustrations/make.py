@@ -26,6 +26,7 @@ LIGHT_GOLD = GOLD_LIGHT
 HEART_RED = "#E8304B"
 SMILEY_YELLOW = "#FFD43B"
 CLOVER_GREEN = "#4FA02E"
+THUMB_GOLD = "#F7A531"
 
 # Outline colour of the "empty" rating symbols: light, but clearly visible
 # on the white report page.
@@ -92,19 +93,23 @@ def RatingPair(stem, shape, full_fill, detail=None):
 
 
 HAND_PATH = (
-    # An open right hand, palm towards the viewer, fingers up; the finger
-    # edges sit on .5 columns so the slits between them stay crisp at 1x.
-    "M6.5,21.5 L6.5,18.5 L2,13.3 C1.3,12.4 2.3,11.2 3.3,11.8 L4.5,13"
-    " L4.5,6.5 A1.5,1.5 0 0 1 7.5,6.5 L7.5,11"
-    " L7.5,4.5 A1.5,1.5 0 0 1 10.5,4.5 L10.5,11"
-    " L10.5,5.5 A1.5,1.5 0 0 1 13.5,5.5 L13.5,11"
-    " L13.5,8 A1.5,1.5 0 0 1 16.5,8 L16.5,16"
-    " C16.5,18 15.5,19.5 14.5,20 L14.5,21.5 Z")
+    # A thumbs-up: the fist turned to the right, the thumb raised; the
+    # folded fingers' tips sit on .5 rows so the creases stay crisp at 1x.
+    "M6.5,12 L8,5 C8.3,3.5 9.3,2.8 10.3,3 C11.5,3.3 11.8,4.5 11.6,5.8 L11,10.5"
+    " L14.5,10.5 C15.8,10.5 16.5,11.4 16.5,12.5 C16.5,13.3 16,13.9 15.4,14.1"
+    " C16,14.4 16.4,15 16.4,15.7 C16.4,16.5 15.9,17.1 15.2,17.3"
+    " C15.8,17.6 16.1,18.2 16.1,18.9 C16.1,19.9 15.3,20.5 14.3,20.5"
+    " L8.5,20.5 C7.4,20.5 6.5,19.7 6.5,18.6 Z")
 
 
 def HandShape(fill, line):
-    return (f'<path d="{HAND_PATH}" fill="{fill}" stroke="{line}" '
-            f'stroke-width="1" stroke-linejoin="round"/>')
+    cuff = NAVY if line == INK else WHITE
+    return (f'<rect x="2.5" y="11.5" width="4" height="10" fill="{cuff}" stroke="{line}" '
+            f'stroke-width="1"/>'
+            f'<path d="{HAND_PATH}" fill="{fill}" stroke="{line}" '
+            f'stroke-width="1" stroke-linejoin="round"/>'
+            f'<path d="M12,14.1 L15.2,14.1 M12,17.3 L15,17.3" fill="none" stroke="{line}" '
+            f'stroke-width="0.9" stroke-linecap="round"/>')
 
 
 HEART_PATH = ("M9,21 C6.5,18.6 1.5,14.8 1.5,10 C1.5,7 3.6,5 6,5"
@@ -134,19 +139,12 @@ def SmileyDetail(colour):
 
 
 def ChartShape(fill, line):
+    # Three bars rising left to right, one clear column between them.
     bars = ""
-    for x, top in ((3, 15), (8, 11), (13, 6)):
-        bars += (f'<rect x="{x + 0.5}" y="{top + 0.5}" width="3" '
-                 f'height="{19 - top}" fill="{fill}" stroke="{line}" stroke-width="1"/>')
+    for x, top in ((2, 14), (7, 9), (12, 4)):
+        bars += (f'<rect x="{x + 0.5}" y="{top + 0.5}" width="3" height="{20 - top}" '
+                 f'fill="{fill}" stroke="{line}" stroke-width="1"/>')
     return bars
-
-
-def ChartDetail(colour):
-    # The base line and a rising arrow over the bars.
-    return (f'<path d="M1,20.5 L17,20.5" stroke="{colour}" stroke-width="1"/>'
-            f'<path d="M2,11.5 L7,7 L10,9 L15.2,3.6" fill="none" stroke="{colour}" stroke-width="1.2" '
-            f'stroke-linejoin="round" stroke-linecap="round"/>'
-            f'<path d="M12.3,3.2 L16,2.5 L15.4,6.2 Z" fill="{colour}"/>')
 
 
 def CloverLeaf(cx, cy, angle, size):
@@ -176,10 +174,10 @@ def CloverShape(fill, line):
 
 
 def MakeRatings():
-    RatingPair("hand", HandShape, "#E02A2A")
+    RatingPair("hand", HandShape, THUMB_GOLD)
     RatingPair("heart", HeartShape, HEART_RED)
     RatingPair("smiley", SmileyShape, SMILEY_YELLOW, SmileyDetail)
-    RatingPair("chart", ChartShape, GOLD, ChartDetail)
+    RatingPair("chart", ChartShape, GOLD)
     RatingPair("clover", CloverShape, CLOVER_GREEN)
 
 
@@ -196,11 +194,15 @@ def OutlineAttrs(width=1):
 
 
 def IconHandshake():
-    line = OutlineAttrs()
-    body = (
+    # Two hands clasped on a round badge as wide as the heart and the smiley
+    # beside it; the sleeves end at the badge's rim instead of the picture's
+    # edges.
+    line = OutlineAttrs(1.1)
+    cx, cy, r = 24, 27.5, 20
+    hands = (
         # Sleeves coming in from both sides.
-        f'<path d="M0.5,19.5 L7.5,19.5 L7.5,36.5 L0.5,36.5 Z" fill="{NAVY}" {line}/>'
-        f'<path d="M47.5,19.5 L40.5,19.5 L40.5,36.5 L47.5,36.5 Z" fill="{TITLE_RED}" {line}/>'
+        f'<path d="M-2,19.5 L7.5,19.5 L7.5,36.5 L-2,36.5 Z" fill="{NAVY}" {line}/>'
+        f'<path d="M50,19.5 L40.5,19.5 L40.5,36.5 L50,36.5 Z" fill="{TITLE_RED}" {line}/>'
         # The right hand, palm under the left one.
         f'<path d="M36.5,21 C32,19.5 28,19 24,20 L17,23.5 C15,24.8 16,27.5 18.5,26.8'
         f' L24,25 L36.5,33 Z" fill="{SKIN_SHADE}" {line}/>'
@@ -216,9 +218,19 @@ def IconHandshake():
         # White shirt cuffs.
         f'<path d="M7.5,18.5 L11.5,18.5 L11.5,37.5 L7.5,37.5 Z" fill="{WHITE}" {line}/>'
         f'<path d="M40.5,18.5 L36.5,18.5 L36.5,37.5 L40.5,37.5 Z" fill="{WHITE}" {line}/>'
-        + Star4(24, 9, 5.5) + Star4(13, 11, 3) + Star4(35, 12, 3.4)
     )
-    Svg("icon-handshake.svg", 48, 50, body)
+    defs = (f'<clipPath id="badge"><circle cx="{cx}" cy="{cy}" r="{r - 0.5}"/></clipPath>'
+            + VGradient("badgefill", "#DCE8FF", "#9DBCEF"))
+    body = (
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="url(#badgefill)" {OutlineAttrs()}/>'
+        # The hands drawn a little larger than their own 48-unit design,
+        # about the badge's centre, and kept inside its rim.
+        f'<g clip-path="url(#badge)"><g transform="translate({cx},{cy}) scale(1.12) '
+        f'translate(-24,-28)">{hands}</g></g>'
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" {OutlineAttrs()}/>'
+        + Star4(42, 6.5, 4.5) + Star4(6, 9, 3)
+    )
+    Svg("icon-handshake.svg", 48, 50, body, defs)
 
 
 def IconHeart():
@@ -460,25 +472,79 @@ def Cabochon(shape, base, shadow, highlight, extra=""):
 
 
 def StoneMoonstone():
-    shape = f'<ellipse cx="{STONE_CX}" cy="{STONE_CY}" rx="25" ry="31"/>'
-    sheen = ('<path d="M28,40 C38,30 58,26 80,38 L80,50 C62,40 42,42 28,54 Z" fill="#A8C6F0"/>'
-             '<path d="M30,44 C42,36 58,34 80,44 L80,47 C62,39 42,41 30,50 Z" fill="#7FA8E6"/>')
-    shadow = ('<rect x="0" y="0" width="100" height="100" fill="#C9D2E3"/>'
-              f'<ellipse cx="{STONE_CX - 4}" cy="{STONE_CY - 5}" rx="24" ry="30" fill="#EEF2F8"/>')
-    highlight = ('<ellipse cx="46" cy="33" rx="6" ry="3.5" fill="#FFFFFF" transform="rotate(-30 46 33)"/>')
-    body, defs = Cabochon(shape, "#EEF2F8", shadow, highlight, sheen)
-    Svg("stone-moonstone.svg", 100, 100, StoneDisc() + body + Sparkles(83, 22), defs)
+    # A milky, translucent oval cabochon lying wide, with the stone's blue
+    # glow floating under its dome and a crescent of light on top.
+    cx, cy = STONE_CX, STONE_CY + 2
+    shape = f'<ellipse cx="{cx}" cy="{cy}" rx="31" ry="23"/>'
+    defs = ('<radialGradient id="milk" cx="0.5" cy="0.42" r="0.62">'
+            '<stop offset="0" stop-color="#F7F8FB"/><stop offset="0.7" stop-color="#DCE1EC"/>'
+            '<stop offset="1" stop-color="#A3ABC4"/></radialGradient>'
+            '<radialGradient id="glow" cx="0.5" cy="0.5" r="0.5">'
+            '<stop offset="0" stop-color="#6FA6FF" stop-opacity="0.95"/>'
+            '<stop offset="0.55" stop-color="#8DB8FF" stop-opacity="0.6"/>'
+            '<stop offset="1" stop-color="#A9C8FF" stop-opacity="0"/></radialGradient>'
+            '<radialGradient id="glow2" cx="0.5" cy="0.5" r="0.5">'
+            '<stop offset="0" stop-color="#9F8CF0" stop-opacity="0.55"/>'
+            '<stop offset="1" stop-color="#9F8CF0" stop-opacity="0"/></radialGradient>'
+            '<mask id="crescent"><circle cx="41" cy="41" r="6.5" fill="#FFFFFF"/>'
+            '<circle cx="44" cy="39" r="5.6" fill="#000000"/></mask>')
+    shadow = (f'<ellipse cx="{cx}" cy="{cy}" rx="31" ry="23" fill="url(#milk)"/>'
+              f'<ellipse cx="{cx + 2}" cy="{cy - 2}" rx="22" ry="12" fill="url(#glow)" '
+              f'transform="rotate(-14 {cx + 2} {cy - 2})"/>'
+              f'<ellipse cx="{cx + 12}" cy="{cy + 9}" rx="13" ry="7" fill="url(#glow2)" '
+              f'transform="rotate(-14 {cx + 12} {cy + 9})"/>')
+    highlight = ('<circle cx="41" cy="41" r="6.5" fill="#FFFFFF" mask="url(#crescent)"/>'
+                 '<circle cx="72" cy="63" r="1.5" fill="#FFFFFF"/>')
+    body, stone_defs = Cabochon(shape, "#DCE1EC", shadow, highlight)
+    Svg("stone-moonstone.svg", 100, 100, StoneDisc() + body + Sparkles(83, 22),
+        defs + stone_defs)
 
 
 def StonePearl():
-    shape = f'<circle cx="{STONE_CX}" cy="{STONE_CY + 2}" r="27"/>'
-    shadow = ('<rect x="0" y="0" width="100" height="100" fill="#E2C8CF"/>'
-              f'<circle cx="{STONE_CX - 3}" cy="{STONE_CY - 2}" r="26" fill="#F3E4E6"/>'
-              f'<circle cx="{STONE_CX - 6}" cy="{STONE_CY - 5}" r="22" fill="#FBF3EE"/>')
-    highlight = ('<ellipse cx="45" cy="41" rx="8" ry="5" fill="#FFFFFF" transform="rotate(-35 45 41)"/>'
-                 '<circle cx="66" cy="64" r="2" fill="#FFFFFF"/>')
-    body, defs = Cabochon(shape, "#FBF3EE", shadow, highlight)
-    Svg("stone-pearl.svg", 100, 100, StoneDisc() + body + Sparkles(84, 23), defs)
+    # A pearl lying in an open oyster: the fluted upper shell stands open
+    # behind it, the lower shell's nacre holds it and its lip curves in front.
+    hx, hy = STONE_CX, 62          # hinge of the shell
+    nacre = "#F8ECF1"
+    shell = "#E3C3B4"
+    ridge = "#C99E8E"
+    defs = (VGradient("lid", "#FDF5F8", "#E7D2DE")
+            + '<radialGradient id="pearl" cx="0.36" cy="0.32" r="0.75">'
+              '<stop offset="0" stop-color="#FFFFFF"/><stop offset="0.45" stop-color="#F6ECEE"/>'
+              '<stop offset="0.8" stop-color="#E2CDD6"/><stop offset="1" stop-color="#C7B3C9"/>'
+              '</radialGradient>')
+    # The open lid: a fan of seven flutes from the hinge.
+    radius, flutes = 36.0, 7
+    a0, a1 = math.radians(198), math.radians(342)
+    edge = []
+    for i in range(flutes + 1):
+        t = a0 + (a1 - a0) * i / flutes
+        edge.append((hx + radius * math.cos(t), hy + radius * math.sin(t)))
+    d = f"M{F(hx)},{F(hy)} L{F(edge[0][0])},{F(edge[0][1])}"
+    for (x0, y0), (x1, y1) in zip(edge, edge[1:]):
+        mx, my = (x0 + x1) / 2, (y0 + y1) / 2
+        bulge = 1.22  # each flute swells past the fan's arc
+        d += f" Q{F(hx + (mx - hx) * bulge)},{F(hy + (my - hy) * bulge)} {F(x1)},{F(y1)}"
+    d += " Z"
+    lid = f'<path d="{d}" fill="url(#lid)" {OutlineAttrs()}/>'
+    for x, y in edge[1:-1]:
+        lid += (f'<path d="M{F(hx + (x - hx) * 0.3)},{F(hy + (y - hy) * 0.3)} L{F(hx + (x - hx) * 0.92)},'
+                f'{F(hy + (y - hy) * 0.92)}" stroke="{ridge}" stroke-width="1" stroke-linecap="round"/>')
+    # The lower shell: its nacre seen from above, then its lip in front.
+    inside = f'<ellipse cx="{hx}" cy="{hy}" rx="32" ry="8.5" fill="{nacre}" {OutlineAttrs()}/>'
+    lip = (f'<path d="M{hx - 32},{hy} A32,8.5 0 0 0 {hx + 32},{hy} C{hx + 31},{hy + 14} {hx + 18},{hy + 24}'
+           f' {hx},{hy + 24} C{hx - 18},{hy + 24} {hx - 31},{hy + 14} {hx - 32},{hy} Z" fill="{shell}" '
+           f'{OutlineAttrs()}/>')
+    for dx in (-20, -10, 0, 10, 20):
+        lip += (f'<path d="M{F(hx + dx * 1.3)},{F(hy + 8.5 - abs(dx) * 0.12)} Q{F(hx + dx * 1.05)},{hy + 16}'
+                f' {F(hx + dx * 0.5)},{F(hy + 23 - abs(dx) * 0.1)}" fill="none" stroke="{ridge}" '
+                f'stroke-width="1"/>')
+    pearl = (f'<circle cx="{hx}" cy="{hy - 7}" r="12.5" fill="url(#pearl)" {OutlineAttrs()}/>'
+             f'<ellipse cx="{hx - 4.5}" cy="{hy - 12}" rx="4" ry="2.6" fill="#FFFFFF" '
+             f'transform="rotate(-35 {hx - 4.5} {hy - 12})"/>'
+             f'<path d="M{hx + 4},{hy - 0.5} A9,9 0 0 0 {hx + 9.5},{hy - 6}" fill="none" '
+             f'stroke="#B9E0D6" stroke-width="1.2" stroke-linecap="round"/>')
+    body = StoneDisc() + lid + inside + pearl + lip + Sparkles(84, 22)
+    Svg("stone-pearl.svg", 100, 100, body, defs)
 
 
 def StoneOnyx():
@@ -495,21 +561,40 @@ def StoneOnyx():
 
 
 def StoneSardonyx():
-    shape = f'<ellipse cx="{STONE_CX}" cy="{STONE_CY}" rx="31" ry="24"/>'
-    bands = ""
-    colours = ["#6B2113", "#F5EBDC", "#A8391C", "#FFFFFF", "#7E2A15", "#EADBC4", "#B9482A",
-               "#F8F0E4", "#5E1B0F"]
-    y = 22
-    for i, colour in enumerate(colours):
-        h = 7 if i % 2 == 0 else 3.2
-        bands += (f'<path d="M20,{F(y)} C35,{F(y - 5)} 55,{F(y + 6)} 90,{F(y - 2)} '
-                  f'L90,{F(y + h + 6)} C55,{F(y + h + 12)} 35,{F(y + h + 1)} 20,{F(y + h + 6)} Z" '
-                  f'fill="{colour}"/>')
-        y += h
-    highlight = ('<ellipse cx="41" cy="37" rx="8" ry="3.5" fill="#FFFFFF" '
-                 'transform="rotate(-20 41 37)"/>')
-    body, defs = Cabochon(shape, "#6B2113", "", highlight, bands)
-    Svg("stone-sardonyx.svg", 100, 100, StoneDisc() + body + Sparkles(84, 24), defs)
+    # A cameo, the stone's best-known use: a woman's profile carved from
+    # the white layer, standing on the red-brown sard, with a rim of the
+    # white layer showing round it, in a gold frame.
+    cx, cy = STONE_CX, STONE_CY
+    defs = ('<radialGradient id="sard" cx="0.45" cy="0.4" r="0.65">'
+            '<stop offset="0" stop-color="#B4502C"/><stop offset="0.7" stop-color="#8A3219"/>'
+            '<stop offset="1" stop-color="#5E1B0F"/></radialGradient>')
+    frame = (f'<ellipse cx="{cx}" cy="{cy}" rx="29" ry="36" fill="{GOLD}" {OutlineAttrs()}/>'
+             f'<ellipse cx="{cx}" cy="{cy}" rx="26" ry="33" fill="none" stroke="#C98F2A" stroke-width="1"/>')
+    for i in range(16):
+        t = 2 * math.pi * i / 16
+        frame += (f'<circle cx="{F(cx + 27.5 * math.cos(t))}" cy="{F(cy + 34.5 * math.sin(t))}" '
+                  f'r="0.9" fill="{LIGHT_GOLD}"/>')
+    stone = (f'<ellipse cx="{cx}" cy="{cy}" rx="24.5" ry="31.5" fill="#F3E6D4" {OutlineAttrs()}/>'
+             f'<ellipse cx="{cx}" cy="{cy}" rx="22" ry="29" fill="url(#sard)"/>')
+    # The profile faces left, drawn about the stone's centre.
+    head = ("M6,-23 C-3,-25 -11,-19 -12,-11 L-12.5,-7 L-17,-0.5 L-13,1 L-14,4.5 L-12,5.5"
+            " L-13.5,8 L-11,9.5 C-11,12.5 -9,14.5 -5.5,14.5 C-4.5,17 -4.5,20 -3.5,22"
+            " C-8,23 -12,25 -13,27 L13,27 C12,24 9,22 8,20 C7,16 8,11 11,8"
+            " C17,6 19,-3 17,-10 C15,-18 12,-22 6,-23 Z")
+    carving = (f'<g transform="translate({cx + 1},{cy - 1})">'
+               f'<path d="{head}" fill="#F7EEE2" stroke="#E2CFB8" stroke-width="0.8" stroke-linejoin="round"/>'
+               '<circle cx="13" cy="-10" r="5.5" fill="#F7EEE2" stroke="#D9C3A8" stroke-width="0.8"/>'
+               '<path d="M-4,-20 C2,-22 9,-19 12,-14 M-2,-16 C3,-17 8,-14 10,-10 M3,-4 C6,-5 9,-3 10,0"'
+               ' fill="none" stroke="#D9C3A8" stroke-width="0.9" stroke-linecap="round"/>'
+               '<path d="M-10,-4.5 C-9,-5.5 -7.5,-5.5 -6.5,-4.5" fill="none" stroke="#B9A084" '
+               'stroke-width="0.9" stroke-linecap="round"/>'
+               '<path d="M-13,27 C-6,22 4,22 13,27" fill="none" stroke="#D9C3A8" stroke-width="0.9"/>'
+               '</g>')
+    # Clip the bust to the sard.
+    clip = f'<clipPath id="cameo"><ellipse cx="{cx}" cy="{cy}" rx="22" ry="29"/></clipPath>'
+    body = (StoneDisc() + frame + stone + f'<g clip-path="url(#cameo)">{carving}</g>'
+            + Sparkles(86, 21, 6))
+    Svg("stone-sardonyx.svg", 100, 100, body, defs + clip)
 
 
 def Blobs(seed, count, box, radii, colours):
@@ -559,19 +644,46 @@ def StoneTurquoise():
 
 
 def StoneOpal():
-    shape = f'<ellipse cx="{STONE_CX}" cy="{STONE_CY}" rx="30" ry="25"/>'
-    fire = ('<path d="M30,50 C38,40 50,44 58,36 C66,30 76,34 82,42 L82,56 C72,50 62,56 54,60'
-            ' C44,66 36,60 30,66 Z" fill="#8EDCCB"/>'
-            '<path d="M36,70 C46,62 60,70 76,60 L80,72 L36,80 Z" fill="#C4B2F4"/>')
-    flecks = fire + Blobs(11, 90, (25, 26, 85, 76), (0.9, 2.4),
-                          ["#FF5A6E", "#FFB020", "#2FBF6A", "#2F8FFF", "#9A5BFF", "#FF7A2D",
-                           "#20C0C8"])
-    shadow = ('<rect x="0" y="0" width="100" height="100" fill="#B3C6D4"/>'
-              f'<ellipse cx="{STONE_CX - 4}" cy="{STONE_CY - 4}" rx="29" ry="24" fill="#DCE9F0"/>')
-    highlight = ('<ellipse cx="44" cy="36" rx="8" ry="3.5" fill="#FFFFFF" '
-                 'transform="rotate(-22 44 36)"/>')
-    body, defs = Cabochon(shape, "#DCE9F0", shadow, highlight, flecks)
-    Svg("stone-opal.svg", 100, 100, StoneDisc() + body + Sparkles(85, 24), defs)
+    # A milky oval cabochon whose play of colour shows as a patchwork of
+    # bright flashes, each patch lit from its middle, under a clear dome.
+    cx, cy = STONE_CX, STONE_CY + 1
+    rx, ry = 31, 24
+    shape = f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}"/>'
+    colours = ["#2FD17A", "#1FA8E0", "#FF8A1F", "#8E5BFF", "#FF4F6E", "#C8E83A",
+               "#19C2B0", "#3D6BFF", "#FFC93C"]
+    # A jittered grid of corners shared by neighbouring patches.
+    cols, rows = 5, 4
+    x0, y0, w, h = cx - rx - 2, cy - ry - 2, (2 * rx + 4) / cols, (2 * ry + 4) / rows
+    state = 29
+    corners = {}
+    for j in range(rows + 1):
+        for i in range(cols + 1):
+            state = (state * 1103515245 + 12345) % 2147483648
+            jx = 0 if i in (0, cols) else ((state % 1000) / 1000 - 0.5) * w * 0.9
+            state = (state * 1103515245 + 12345) % 2147483648
+            jy = 0 if j in (0, rows) else ((state % 1000) / 1000 - 0.5) * h * 0.9
+            corners[i, j] = (x0 + i * w + jx, y0 + j * h + jy)
+    defs = ""
+    patches = ""
+    for j in range(rows):
+        for i in range(cols):
+            quad = [corners[i, j], corners[i + 1, j], corners[i + 1, j + 1], corners[i, j + 1]]
+            colour = colours[(i * 4 + j * 7 + (i * j) % 3) % len(colours)]
+            gid = f"flash{i}{j}"
+            other = colours[(i * 4 + j * 7 + (i * j) % 3 + 4) % len(colours)]
+            defs += (f'<linearGradient id="{gid}" x1="0" y1="0" x2="1" y2="1">'
+                     f'<stop offset="0" stop-color="{colour}"/>'
+                     f'<stop offset="1" stop-color="{other}"/></linearGradient>')
+            patches += Poly(quad, f"url(#{gid})", 'fill-opacity="0.8"')
+    defs += ('<radialGradient id="dome" cx="0.42" cy="0.36" r="0.7">'
+             '<stop offset="0.55" stop-color="#FFFFFF" stop-opacity="0"/>'
+             '<stop offset="1" stop-color="#2A3A6A" stop-opacity="0.45"/></radialGradient>')
+    dome = (f'<ellipse cx="{cx - 8}" cy="{cy - 8}" rx="16" ry="10" fill="#FFFFFF" opacity="0.35"/>'
+            f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}" fill="url(#dome)"/>')
+    highlight = (f'<ellipse cx="44" cy="38" rx="9" ry="3.8" fill="#FFFFFF" opacity="0.9" '
+                 f'transform="rotate(-22 44 38)"/>')
+    body, stone_defs = Cabochon(shape, "#E4EEF3", "", highlight, patches + dome)
+    Svg("stone-opal.svg", 100, 100, StoneDisc() + body + Sparkles(85, 24), defs + stone_defs)
 
 
 def MakeStones():
@@ -624,6 +736,12 @@ def Glyph(markup, x, y, colour, width=1.7):
 # night-sky disc starts right of them.
 
 SKY_CX, SKY_CY, SKY_R = 84, 71, 56.5
+
+# The planet's or sign's glyph stands in the bottom right corner, outside
+# the disc: read in sequence on the 240 x 240 layouts, the page's Back
+# button covers the picture's top right corner (x 118-141, y 0-17).
+GLYPH_X, GLYPH_Y = 121.5, 121.5
+assert math.hypot(GLYPH_X - SKY_CX, GLYPH_Y - SKY_CY) > SKY_R + 2
 
 # Small stars scattered over the night disc (x, y, radius).
 SKY_STARS = [(46, 42, 3.2), (60, 28, 2.2), (110, 30, 2.6), (128, 52, 2),
@@ -679,7 +797,7 @@ def Globe(gid, r, base, markings, shade=0.38, cx=SKY_CX, cy=SKY_CY, dx=-9, dy=-9
 def PlanetPicture(name, planet_body, planet_defs, clear_r, extra_clear=()):
     disc, disc_defs = NightDisc()
     body = (disc + SkyStars(clear_r, extra_clear=extra_clear) + planet_body
-            + Glyph(PLANET_GLYPHS[name], 121.5, 2.5, NAVY))
+            + Glyph(PLANET_GLYPHS[name], GLYPH_X, GLYPH_Y, NAVY))
     Svg(f"planet-{name}.svg", 142, 142, body, disc_defs + "\n" + planet_defs)
 
 
@@ -924,7 +1042,7 @@ def SymbolPicture(name, sign, figure, defs="", clip=True):
     group = (f'<g transform="translate({SKY_CX},{SKY_CY})"'
              + (' clip-path="url(#inside)"' if clip else "") + f'>{figure}</g>')
     body = (Medallion(sign) + group
-            + SignGlyph(sign, 121.5 + 9, 2.5 + 9, 18, ELEMENT_OF[sign], 1.7))
+            + SignGlyph(sign, GLYPH_X + 9, GLYPH_Y + 9, 18, ELEMENT_OF[sign], 1.7))
     Svg(f"symbol-{name}.svg", 142, 142, body, clip_defs + defs)
 
 

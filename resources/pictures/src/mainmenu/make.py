@@ -27,6 +27,11 @@ TEAL_DEEP = "#2C8F87"     # top of the left bar
 SAND = "#FFDB73"          # RGB(255, 219, 115), below the right bar
 SAND_DEEP = GOLD          # top of the right bar
 
+# The corner icons' bezel: a deeper gold and a dark gold-brown edge that
+# keep it distinct from the side bars' own gold.
+BEZEL_DEEP = "#D9A22E"
+BEZEL_EDGE = "#7A5214"
+
 FONT = 'font-family="Tahoma"'
 
 
@@ -279,12 +284,23 @@ def MenuList():
 # Corner icons (162/163 exit, 479/480 help, 481/478 information).
 
 def IconTile(symbol, fill_top, fill_bottom, ident):
+    """A coloured face set in a square gold bezel.
+
+    The icons are drawn unkeyed, over the night sky on portrait layouts and
+    over the gold side bars on the others, so the whole square is part of
+    the button: a gold bezel with a dark gold edge reads as a plate on the
+    sky and as a set-in button on the bars, where a dark ground would show
+    as a black square."""
     out = [f'<defs><linearGradient id="{ident}" x1="0" y1="0" x2="0" y2="1">'
            f'<stop offset="0" stop-color="{fill_top}"/><stop offset="1" stop-color="{fill_bottom}"/>'
+           f'</linearGradient>'
+           f'<linearGradient id="{ident}bezel" x1="0" y1="0" x2="0" y2="1">'
+           f'<stop offset="0" stop-color="{GOLD_LIGHT}"/><stop offset="1" stop-color="{BEZEL_DEEP}"/>'
            f'</linearGradient></defs>\n',
-           f'<rect x="0" y="0" width="17" height="17" fill="{INK}"/>\n',
-           f'<rect x="1.5" y="1.5" width="14" height="14" rx="3" fill="url(#{ident})" '
-           f'stroke="{GOLD}" stroke-width="1"/>\n', symbol]
+           f'<rect x="0.5" y="0.5" width="16" height="16" fill="url(#{ident}bezel)" '
+           f'stroke="{BEZEL_EDGE}" stroke-width="1"/>\n',
+           f'<rect x="2.5" y="2.5" width="12" height="12" rx="2.5" fill="url(#{ident})" '
+           f'stroke="{INK}" stroke-width="1"/>\n', symbol]
     return Svg(17, 17, "".join(out))
 
 
@@ -295,16 +311,16 @@ def ExitIcon():
 
 
 def HelpIcon():
-    mark = (f'<path d="M5.6 6.4C5.6 4.3 7.1 3.1 9 3.1C10.9 3.1 12.2 4.3 12.2 5.9'
-            f'C12.2 8 9 8.4 9 10.6" fill="none" stroke="{CREAM}" stroke-width="2" '
+    mark = (f'<path d="M6.2 6.6C6.2 4.9 7.4 4 8.9 4C10.4 4 11.5 4.9 11.5 6.2'
+            f'C11.5 8 9 8.3 9 10" fill="none" stroke="{CREAM}" stroke-width="1.8" '
             f'stroke-linecap="round"/>\n'
-            f'<rect x="8" y="12" width="2" height="2" fill="{CREAM}"/>\n')
+            f'<rect x="8" y="11" width="2" height="2" fill="{CREAM}"/>\n')
     return IconTile(mark, "#33449A", NIGHT, "helpfill")
 
 
 def InfoIcon():
-    mark = (f'<rect x="7" y="3" width="3" height="2" fill="{CREAM}"/>\n'
-            f'<path d="M6 7H10V12H11V14H6V12H7V8H6Z" fill="{CREAM}"/>\n')
+    mark = (f'<rect x="7" y="4" width="3" height="2" fill="{CREAM}"/>\n'
+            f'<path d="M6 7H10V11H11V13H6V11H7V9H6Z" fill="{CREAM}"/>\n')
     return IconTile(mark, "#33449A", NIGHT, "infofill")
 
 

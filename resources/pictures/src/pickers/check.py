@@ -6,7 +6,8 @@
   ground where they draw nothing (their corners), so no seam shows.
 - Everything drawn in a sign grid, topic list or menu lies inside the tap
   rectangle of its cell or row, at both sizes.
-- The compatibility grids keep the ring's boxes clear of the ink dividers.
+- The compatibility grids keep the ring's boxes clear of the ink dividers,
+  and a plain row between the ring and the sign names.
 
 Run after tools/pictures/render.py:
     /usr/bin/python3 resources/pictures/src/pickers/check.py
@@ -132,10 +133,24 @@ def main():
                             break
 
     # The selection ring is transparent inside and opaque on its edge.
-    ring = images[344].load()
     key = (255, 204, 255)
-    if ring[16, 13] != key or ring[0, 13] == key or ring[16, 0] == key:
+    ring = images[344].load()
+    ring_rows = [y for y in range(27) if any(ring[x, y] != key for x in range(32))]
+    middle = (ring_rows[0] + ring_rows[-1]) // 2
+    if ring[16, middle] != key or ring[0, middle] == key or ring[16, 0] == key:
         Fail("344: ring is not an opaque edge around a transparent middle")
+
+    # Under the ring, one row of plain tile keeps it off the sign names: the
+    # tiles are shaded top to bottom only, so that row is one flat colour
+    # across the ring's width.
+    for pid in (335, 337):
+        pixels = images[pid].load()
+        for rx in (3, 44, 84, 125, 165, 204):
+            for ry in (0, 43):
+                y = ry + ring_rows[-1] + 1
+                row = {pixels[x, y] for x in range(rx, rx + 32)}
+                if len(row) != 1:
+                    Fail(f"{pid}: the row under the ring at ({rx}, {ry}) is not plain tile")
 
 
 if __name__ == "__main__":

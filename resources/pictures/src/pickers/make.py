@@ -183,6 +183,16 @@ RING_X = [3, 44, 84, 125, 165, 204]
 RING_Y = [0, 43]
 
 
+# Inside each 41-row tile: the ring's box (the top RING_H rows of the ring
+# picture) frames the glyph, and under it, clear of the ring, the name and
+# the two days of the date range, each on its own line so that all of them
+# keep a legible size within the 38-unit-wide tiles.
+RING_H = 16
+GLYPH_SIZE = 12
+NAME_SIZE, NAME_BASE = 8, 24
+DATE_SIZE, DATE_BASES = 8, (31.5, 39)
+
+
 def CompatGrid(top, bottom, glyph_colour):
     """Two rows of six signs on tiles separated by 1-unit ink lines."""
     body = []
@@ -195,41 +205,55 @@ def CompatGrid(top, bottom, glyph_colour):
             body.append(f'<rect x="{x0}" y="{y0}" width="{x1 - x0 + 1}" '
                         f'height="{y1 - y0 + 1}" fill="url(#tile)"/>')
             cx = RING_X[col] + 16
-            body.append(SignGlyph(name.lower(), cx, ry + 13.5, 19, glyph_colour, 1.8))
+            body.append(SignGlyph(name.lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
+                                  glyph_colour, 1.5))
             mid = (x0 + x1 + 1) / 2.0
-            body.append(Text(mid, ry + 32.6, name, 7, INK, max_width=x1 - x0 - 1))
-            date = first.replace(" ", "") + "-" + last.replace(" ", "")
-            body.append(Text(mid, ry + 39, date, 7, INK, bold=False,
-                             max_width=x1 - x0 - 2, weight=0.03))
+            body.append(Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK,
+                             max_width=x1 - x0 - 1))
+            for day, base in zip((first + "\u2013", last), DATE_BASES):
+                body.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
+                                 max_width=x1 - x0 - 2, weight=0.02))
     return Svg(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
 
 
+DATE_INK = "#3A3F5C"
+
+
 def CompatRing():
-    """The red selection ring framing a grid cell's glyph (32 x 27)."""
+    """The red selection ring framing a grid cell's glyph (32 x 27): drawn in
+    the top RING_H rows only, so it never reaches the name under the glyph."""
     return Svg(32, 27, [
-        '<rect x="1" y="1" width="30" height="25" rx="6" fill="none" '
+        f'<rect x="1" y="1" width="30" height="{RING_H - 2}" rx="5" fill="none" '
         'stroke="#D8141E" stroke-width="2"/>',
     ])
 
 
+# The banner is drawn at the title origin; on the 240-unit-high layouts the
+# "I am:" label is written over its rows 31 to 40 and on the 240 x 240 ones
+# the Back icon covers its x 210 to 212 in rows 1 to 17, so the panel keeps
+# to x 3..209, y 0..30 and leaves the rest plain ground.
+BANNER_PANEL = (3, 0, 209, 30)
+
+
 def CompatTitle():
     """Matchmaker by Sign banner, 213 x 41, on the picker's blue ground."""
+    x0, y0, x1, y1 = BANNER_PANEL
+    mid = (x0 + x1 + 1) / 2.0
     defs = [Gradient("panel", NAVY2, NAVY), Gradient("heart", "#F0506A", "#B8102E")]
+    big, small, gap = 16, 12, 4
+    wide = TextWidth("Matchmaker", big)
+    start = mid - (wide + gap + TextWidth("by Sign", small)) / 2.0
     body = [
-        Box(0, 0, 212, 40, "url(#panel)", radius=7),
-        '<rect x="2.5" y="2.5" width="208" height="36" rx="5" fill="none" '
-        f'stroke="{GOLD}" stroke-width="1" opacity="0.9"/>',
-        # Two hearts on each side, the back one gold, the front one red.
-        Heart(9, 9, 18, 16, GOLD),
-        Heart(16, 15, 19, 17, "url(#heart)"),
-        Heart(186, 9, 18, 16, GOLD),
-        Heart(178, 15, 19, 17, "url(#heart)"),
-        Text(106.5, 21, "Matchmaker", 17, LIGHT_GOLD),
-        Text(106.5, 34, "by Sign", 11, CREAM),
-        Star4(78, 30.5, 4, GOLD),
-        Star4(135, 30.5, 4, GOLD),
-        Star4(44, 10, 3, LIGHT_GOLD),
-        Star4(170, 9, 3, LIGHT_GOLD),
+        Box(x0, y0, x1, y1, "url(#panel)", radius=6),
+        f'<rect x="{x0 + 2.5}" y="{y0 + 2.5}" width="{x1 - x0 - 4}" height="{y1 - y0 - 4}" '
+        f'rx="4" fill="none" stroke="{GOLD}" stroke-width="1" opacity="0.9"/>',
+        # A pair of hearts at each end, the back one gold, the front one red.
+        Heart(x0 + 5, 5, 14, 12, GOLD),
+        Heart(x0 + 10, 10, 15, 14, "url(#heart)"),
+        Heart(x1 - 18, 5, 14, 12, GOLD),
+        Heart(x1 - 24, 10, 15, 14, "url(#heart)"),
+        Text(start, 21.5, "Matchmaker", big, LIGHT_GOLD, anchor="start"),
+        Text(start + wide + gap, 21.5, "by Sign", small, CREAM, anchor="start"),
     ]
     return Svg(213, 41, body, defs, ground=COMPAT_GROUND)
 

@@ -1,0 +1,17 @@
+#include "platform/Files.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+bool WriteAll(int fd, const void* buffer, size_t size) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (size > 0) {
+        const ssize_t written = write(fd, bytes, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}

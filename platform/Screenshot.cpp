@@ -1,0 +1,73 @@
+#include "platform/Screenshot.h"
+
+#include "platform/DesktopOptions.h"
+#include "platform/Internal.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Two saves in one second get a number; past this many, the save fails.
+constexpr int MostNamesPerSecond = 99;
+
+bool Absolute(const char* path) { return path && path[0] == '/'; }
+
+// The XDG rule: the user-dirs file of the configuration folder names the
+// pictures folder; without it, Pictures in the home folder.
+bool PicturesFolder(char* folder, int capacity) {
+    const char* home = std::getenv("HOME");
+    if (!Absolute(home)) return false;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    char file[SavedPathCapacity];
+    const int written = Absolute(config) ? std::snprintf(file, sizeof file, "%s/user-dirs.dirs", config)
+                                         : std::snprintf(file, sizeof file, "%s/.config/user-dirs.dirs", home);
+    bool found = false;
+    if (FILE* dirs = WroteWhole(written, sizeof file) ? std::fopen(file, "re") : nullptr) {
+        char line[SavedPathCapacity];
+        while (!found && std::fgets(line, sizeof line, dirs))
+            found = PicturesFolderFromLine(line, home, folder, capacity);
+        std::fclose(dirs);
+    }
+    return found || WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
+}
+
+// Claims a new file name in the folder for this moment; false when none.
+bool ClaimName(const char* folder, char* path, int capacity) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return false;
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    for (int n = 1; n <= MostNamesPerSecond; ++n) {
+        const int written = n == 1 ? std::snprintf(path, static_cast<size_t>(capacity), "%s/Stellarion-%s.png", folder, stamp)
+                                   : std::snprintf(path, static_cast<size_t>(capacity), "%s/Stellarion-%s-%d.png", folder, stamp, n);
+        if (!WroteWhole(written, capacity)) return false;
+        // Created exclusively: never over another file, never through a link.
+        const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            close(fd);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool SaveScreenshot(char* path, int capacity) {
+    char folder[SavedPathCapacity];
+    if (!PicturesFolder(folder, sizeof folder)) return false;
+    if (mkdir(folder, 0755) != 0 && errno != EEXIST) return false;
+    if (!ClaimName(folder, path, capacity)) return false;
+    if (SaveDeviceScreenPng(path)) return true;
+    unlink(path);
+    return false;
+}

@@ -1,0 +1,151 @@
+#include "platform/ViewTransform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// A whole factor is used when it fills at least this share of the fitting
+// size: a few pixels of extra margin are worth crisp pixels; half the
+// window is not.
+constexpr double WholeFactorShare = 0.9;
+
+int Clamp(int v, int low, int high) { return std::max(low, std::min(v, high)); }
+
+// Smooth scaling: the source position of a window pixel's centre, in 1/256
+// device pixels, relative to the centre of device pixel 0.
+int SourcePosition(int windowPixel, int origin, int windowSize, int deviceSize) {
+    const double centre = (windowPixel + 0.5 - origin) * deviceSize / windowSize - 0.5;
+    return static_cast<int>(std::floor(centre * 256.0));
+}
+
+uint32_t Mix(uint32_t a, uint32_t b, uint32_t weight) {
+    const uint32_t rb = ((a & 0xFF00FF) * (256 - weight) + (b & 0xFF00FF) * weight) >> 8;
+    const uint32_t g = ((a & 0x00FF00) * (256 - weight) + (b & 0x00FF00) * weight) >> 8;
+    return (rb & 0xFF00FF) | (g & 0x00FF00);
+}
+
+struct Sample {
+    int First, Second;  // neighbouring device pixels
+    uint32_t Weight;    // of the second, in 1/256
+};
+
+Sample SampleAt(int windowPixel, int origin, int windowSize, int deviceSize) {
+    const int position = SourcePosition(windowPixel, origin, windowSize, deviceSize);
+    const int first = position >> 8;  // arithmetic shift: floor, also left of pixel 0
+    return {Clamp(first, 0, deviceSize - 1), Clamp(first + 1, 0, deviceSize - 1),
+            static_cast<uint32_t>(position & 0xFF)};
+}
+
+// One row of the picture within [left, right) of the window, from device
+// row samples; `columns` holds the samples of those window columns.
+void DrawPictureRow(const ViewTransform& v, const uint32_t* device, int y, int left, int right,
+                    const std::vector<Sample>& columns, uint32_t* row) {
+    if (v.Factor > 0) {
+        const uint32_t* source = device + static_cast<size_t>((y - v.Top) / v.Factor) * v.DeviceWidth;
+        for (int x = left; x < right; ++x) row[x] = source[(x - v.Left) / v.Factor];
+        return;
+    }
+    const Sample sy = SampleAt(y, v.Top, v.Height, v.DeviceHeight);
+    const uint32_t* row1 = device + static_cast<size_t>(sy.First) * v.DeviceWidth;
+    const uint32_t* row2 = device + static_cast<size_t>(sy.Second) * v.DeviceWidth;
+    for (int x = left; x < right; ++x) {
+        const Sample& sx = columns[static_cast<size_t>(x - left)];
+        row[x] = Mix(Mix(row1[sx.First], row1[sx.Second], sx.Weight),
+                     Mix(row2[sx.First], row2[sx.Second], sx.Weight), sy.Weight);
+    }
+}
+
+}  // namespace
+
+ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int windowHeight) {
+    ViewTransform v{deviceWidth, deviceHeight, windowWidth, windowHeight, 0, 0, 0, 0, 0};
+    if (deviceWidth < 1 || deviceHeight < 1 || windowWidth < 1 || windowHeight < 1) return v;
+    const double fit = std::min(static_cast<double>(windowWidth) / deviceWidth,
+                                static_cast<double>(windowHeight) / deviceHeight);
+    const int whole = static_cast<int>(fit);
+    if (whole >= 1 && whole >= WholeFactorShare * fit) {
+        v.Factor = whole;
+        v.Width = deviceWidth * whole;
+        v.Height = deviceHeight * whole;
+    } else if (static_cast<long long>(windowWidth) * deviceHeight <=
+               static_cast<long long>(windowHeight) * deviceWidth) {
+        v.Width = windowWidth;
+        v.Height = Clamp(static_cast<int>(std::lround(static_cast<double>(deviceHeight) *
+                                                      windowWidth / deviceWidth)),
+                         1, windowHeight);
+    } else {
+        v.Height = windowHeight;
+        v.Width = Clamp(static_cast<int>(std::lround(static_cast<double>(deviceWidth) *
+                                                     windowHeight / deviceHeight)),
+                        1, windowWidth);
+    }
+    v.Left = (windowWidth - v.Width) / 2;
+    v.Top = (windowHeight - v.Height) / 2;
+    return v;
+}
+
+bool WindowToDevice(const ViewTransform& v, double x, double y, int* deviceX, int* deviceY) {
+    if (v.Width < 1 || v.Height < 1) return false;
+    const double dx = std::floor((x - v.Left) * v.DeviceWidth / v.Width);
+    const double dy = std::floor((y - v.Top) * v.DeviceHeight / v.Height);
+    const bool inside = dx >= 0 && dx < v.DeviceWidth && dy >= 0 && dy < v.DeviceHeight;
+    *deviceX = static_cast<int>(std::clamp(dx, 0.0, v.DeviceWidth - 1.0));
+    *deviceY = static_cast<int>(std::clamp(dy, 0.0, v.DeviceHeight - 1.0));
+    return inside;
+}
+
+bool PointerToDevice(const ViewTransform& v, int pointX, int pointY, double pixelsPerPointX,
+                     double pixelsPerPointY, int* deviceX, int* deviceY) {
+    return WindowToDevice(v, (pointX + 0.5) * pixelsPerPointX, (pointY + 0.5) * pixelsPerPointY,
+                          deviceX, deviceY);
+}
+
+PixelRect DeviceToWindow(const ViewTransform& v, const PixelRect& d) {
+    if (v.Width < 1 || v.Height < 1 || d.Left >= d.Right || d.Top >= d.Bottom) return {};
+    const double sx = static_cast<double>(v.Width) / v.DeviceWidth;
+    const double sy = static_cast<double>(v.Height) / v.DeviceHeight;
+    // Smoothly scaled pixels blend with their neighbours: one more around.
+    const int bleed = v.Factor > 0 ? 0 : 1;
+    return {Clamp(v.Left + static_cast<int>(std::floor(d.Left * sx)) - bleed, v.Left, v.Left + v.Width),
+            Clamp(v.Top + static_cast<int>(std::floor(d.Top * sy)) - bleed, v.Top, v.Top + v.Height),
+            Clamp(v.Left + static_cast<int>(std::ceil(d.Right * sx)) + bleed, v.Left, v.Left + v.Width),
+            Clamp(v.Top + static_cast<int>(std::ceil(d.Bottom * sy)) + bleed, v.Top, v.Top + v.Height)};
+}
+
+void PaintWindow(const ViewTransform& v, const uint32_t* device, uint32_t* window,
+                 int windowPitchPixels, const PixelRect& area) {
+    const int left = std::max(area.Left, 0), right = std::min(area.Right, v.WindowWidth);
+    const int top = std::max(area.Top, 0), bottom = std::min(area.Bottom, v.WindowHeight);
+    if (left >= right || top >= bottom) return;
+    // The picture's part of the area; the rest is margin.
+    const int pictureLeft = std::clamp(v.Left, left, right);
+    const int pictureRight = std::clamp(v.Left + v.Width, pictureLeft, right);
+    std::vector<Sample> columns;
+    if (v.Factor == 0)
+        for (int x = pictureLeft; x < pictureRight; ++x)
+            columns.push_back(SampleAt(x, v.Left, v.Width, v.DeviceWidth));
+    for (int y = top; y < bottom; ++y) {
+        uint32_t* row = window + static_cast<size_t>(y) * windowPitchPixels;
+        if (y < v.Top || y >= v.Top + v.Height || pictureLeft == pictureRight) {
+            std::fill(row + left, row + right, MarginColour);
+            continue;
+        }
+        std::fill(row + left, row + pictureLeft, MarginColour);
+        DrawPictureRow(v, device, y, pictureLeft, pictureRight, columns, row);
+        std::fill(row + pictureRight, row + right, MarginColour);
+    }
+}
+
+void StartWindowSize(int deviceWidth, int deviceHeight, double scale, int fitWidth,
+                     int fitHeight, int* width, int* height) {
+    double w = deviceWidth * scale, h = deviceHeight * scale;
+    if (fitWidth > 0 && fitHeight > 0) {
+        const double shrink = std::min({1.0, fitWidth / w, fitHeight / h});
+        w *= shrink;
+        h *= shrink;
+    }
+    *width = std::max(1, static_cast<int>(std::floor(w)));
+    *height = std::max(1, static_cast<int>(std::floor(h)));
+}

@@ -1,0 +1,47 @@
+// How the device screen is shown in a desktop window of any size: scaled to
+// fit with its aspect kept, by a whole factor when one nearly fills the
+// window (crisp pixels) and smoothly otherwise, centred on a dark margin.
+// Pointer positions are mapped back through the same numbers, so a click
+// on what is drawn lands on it. No system calls here: the backend brings
+// the window's pixels and the tests bring their own.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+
+struct ViewTransform {
+    int DeviceWidth, DeviceHeight;
+    int WindowWidth, WindowHeight;   // window pixels
+    int Left, Top, Width, Height;    // where the device screen is drawn
+    int Factor;                      // the whole factor, or 0 when scaled smoothly
+};
+
+constexpr uint32_t MarginColour = 0x0B0E22;  // a shade darker than the night sky
+
+ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int windowHeight);
+
+// The device pixel under a window position in pixels (fractional positions
+// allowed: pointers on scaled monitors fall between pixels). False when the
+// position is on the margin; *x, *y are then the nearest device pixel.
+bool WindowToDevice(const ViewTransform& view, double x, double y, int* deviceX, int* deviceY);
+// A pointer reported in window points (pixelsPerPoint window pixels each),
+// taken at the centre of the point it names.
+bool PointerToDevice(const ViewTransform& view, int pointX, int pointY, double pixelsPerPointX,
+                     double pixelsPerPointY, int* deviceX, int* deviceY);
+
+// The window pixels whose colour depends on any pixel of the device
+// rectangle: what must be redrawn when that rectangle was painted.
+PixelRect DeviceToWindow(const ViewTransform& view, const PixelRect& device);
+
+// Draws the window pixels of `area` from the device framebuffer (0x00RRGGBB,
+// DeviceWidth x DeviceHeight): the picture where it lies, the margin around
+// it. Each pixel depends only on its own position, so drawing a part gives
+// the same pixels as drawing the whole.
+void PaintWindow(const ViewTransform& view, const uint32_t* device, uint32_t* window,
+                 int windowPitchPixels, const PixelRect& area);
+
+// The window size to start with: the device screen enlarged `scale` times,
+// made smaller, with its aspect kept, until it fits width x height.
+void StartWindowSize(int deviceWidth, int deviceHeight, double scale, int fitWidth,
+                     int fitHeight, int* width, int* height);

@@ -1,0 +1,188 @@
+// The desktop's extra ways in, as the desktop backend passes them on: typed
+// keys on the on-screen keyboard, wheel steps over a text view, and the
+// text a copy takes. Each must do exactly what the matching tap does.
+#include "Harness.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+void RunPending() {
+    int code = 0;
+    ASSERT_TRUE(HeadlessRunPending(&code));
+}
+
+void TypeText(const wchar_t* text) {
+    for (const wchar_t* c = text; *c; ++c) HeadlessType(*c);
+    RunPending();
+}
+
+// The numerology page's day box, with the keyboard open on it.
+void OpenDayKeyboard(int w, int h) {
+    ASSERT_TRUE(StartProgram(w, h));
+    TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 55);  // Numerology
+    ASSERT_EQ(BaseScreen, ScreenBirthDate);
+    const int top = ShortLayout() ? 166 : 186;
+    TapLayout(MarginX + 50, top + 4);  // selected on arrival: a second tap opens it
+    if (InputPanel != PanelKeyboard) TapLayout(MarginX + 50, top + 4);
+    ASSERT_EQ(InputPanel, PanelKeyboard);
+}
+
+void TapKey(int kx, int ky) { TapLayout(PanelOrigin.X + kx, PanelOrigin.Y + 60 + ky); }
+
+void OpenCompatibilityReport(int w, int h) {
+    ASSERT_TRUE(StartProgram(w, h));
+    TapLayout(ContentOrigin.X + 20, ContentOrigin.Y + 8);
+    ASSERT_EQ(BaseScreen, ScreenCompatibilityPicker);
+    TapLayout(ButtonSlot1.X + 45, ButtonSlot1.Y + 7);  // Match: Aries and Aries
+    ASSERT_EQ(BaseScreen, ScreenResult);
+    ASSERT_EQ(ReportPage, 1);
+}
+
+std::string SourceText(const std::string& name) {
+    std::ifstream file(std::string(STELLARION_SOURCE) + "/resources/texts/" + name);
+    std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+// Device pixels of a layout point of the page.
+int PageX(int x) { return (x + LayoutShift.X) * (DoubleResolution() ? 2 : 1); }
+int PageY(int y) { return (y + LayoutShift.Y) * (DoubleResolution() ? 2 : 1); }
+
+}  // namespace
+
+TEST(DesktopHabits, TypedKeysActOnBothKeyboardPages) {
+    for (const auto& [w, h] : {std::pair{240, 320}, {320, 240}, {480, 640}, {240, 400}}) {
+        SCOPED_TRACE(testing::Message() << w << "x" << h);
+        OpenDayKeyboard(w, h);
+        ASSERT_EQ(KeyboardPage, 0);
+        TypeText(L"\b\b");  // emptying the text lights Shift, as a tap does
+        EXPECT_STREQ(EditText, L"");
+        EXPECT_TRUE(ShiftOn);
+        TypeText(L"qm P");
+        EXPECT_STREQ(EditText, L"Qm p");
+        TypeText(L"7");  // on the other page: the page switch, then the key
+        EXPECT_EQ(KeyboardPage, 1);
+        TypeText(L"?(");
+        TypeText(L"k");
+        EXPECT_EQ(KeyboardPage, 0);
+        EXPECT_STREQ(EditText, L"Qm p7?(k");
+        TypeText(L"\u00e9\t");  // no key types these
+        EXPECT_STREQ(EditText, L"Qm p7?(k");
+        TypeText(L"\b\b\b\b\b\b\b\b31\r");
+        EXPECT_EQ(InputPanel, PanelNone);
+        EXPECT_STREQ(DayText, L"31");
+    }
+}
+
+TEST(DesktopHabits, TypingShowsWhatTappingShows) {
+    OpenDayKeyboard(480, 640);
+    TapKey(30, 145);        // page switch
+    TapKey(12 + 24 * 4, 20);  // 5
+    TapKey(224, 100);       // Backspace
+    TapKey(30, 145);
+    TapKey(12, 20);         // q
+    const std::vector<uint32_t> tapped = Screenshot();
+    const std::wstring tappedText = EditText;
+    OpenDayKeyboard(480, 640);
+    TypeText(L"5\bq");
+    EXPECT_EQ(EditText, tappedText);
+    EXPECT_EQ(Screenshot(), tapped);
+}
+
+TEST(DesktopHabits, RejectedReturnShowsTheMessageAndTheReleaseDoesNotDismissIt) {
+    OpenDayKeyboard(240, 320);
+    TypeText(L"\b\b32\r");
+    EXPECT_EQ(InputPanel, PanelMessageBox);
+    EXPECT_STREQ(PanelMessage, L"Write from 1 to 31.");
+    TypeText(L"5\r");  // the message panel has no keys
+    EXPECT_EQ(InputPanel, PanelMessageBox);
+}
+
+TEST(DesktopHabits, TypedKeysReachNothingWithoutTheKeyboard) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    const std::vector<uint32_t> before = Screenshot();
+    TypeText(L"abc 12\r\b");
+    EXPECT_EQ(BaseScreen, ScreenMainMenu);
+    EXPECT_EQ(InputPanel, PanelNone);
+    EXPECT_EQ(Screenshot(), before);
+}
+
+TEST(DesktopHabits, WheelStepsTheTextViewLikeItsArrows) {
+    for (const auto& [w, h] : {std::pair{240, 320}, {640, 480}}) {
+        SCOPED_TRACE(w);
+        OpenCompatibilityReport(w, h);
+        ASSERT_EQ(ScrollActive, 1);
+        const int x = PageX(ViewRect.X + 40), y = PageY(ViewRect.Y + 30);
+        HeadlessWheel(x, y, +1);
+        HeadlessWheel(x, y, +1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 2);
+        const std::vector<uint32_t> wheeled = Screenshot();
+        HeadlessWheel(x, y, -1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 1);
+        // The arrow tapped once more gives the same screen as the wheel.
+        Tap(PageX(ViewRect.X + ViewRect.Width - 4), PageY(ViewRect.Y + ViewRect.Height - 2));
+        EXPECT_EQ(Screenshot(), wheeled);
+        for (int i = 0; i < 5; ++i) HeadlessWheel(x, y, -1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 0);  // not past the top
+        // Off the view, nothing scrolls.
+        HeadlessWheel(PageX(ViewRect.X + 20), PageY(ViewRect.Y - 30), +1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 0);
+    }
+}
+
+TEST(DesktopHabits, WheelNeverReachesUnderAnOpenPanel) {
+    OpenCompatibilityReport(240, 320);
+    TapLayout(BackButton.X + 5, BackButton.Y + 5);  // "Abandon to the previous screen?"
+    ASSERT_EQ(InputPanel, PanelConfirm);
+    HeadlessWheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
+    RunPending();
+    EXPECT_EQ(ScrollOffset, 0);
+    EXPECT_EQ(InputPanel, PanelConfirm);
+    EXPECT_EQ(BaseScreen, ScreenResult);
+}
+
+// A report page copies as its source text: the wrapped lines joined into
+// paragraphs, ordinary line breaks, no carriage returns, whatever the scroll.
+TEST(DesktopHabits, CopyTakesTheWholeReportPage) {
+    for (const auto& [w, h] : {std::pair{240, 320}, {480, 640}}) {
+        OpenCompatibilityReport(w, h);
+        HeadlessWheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
+        RunPending();
+        ASSERT_EQ(ScrollOffset, 1);
+        EXPECT_EQ(HeadlessCopyReading(), SourceText("compatibility/aries-aries-1.txt") + "\n");
+    }
+}
+
+TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    EXPECT_EQ(HeadlessCopyReading(), "");  // the main menu has no reading
+    TapLayout(202, 2);  // Help
+    ASSERT_EQ(PopupScreen, PopupHelp);
+    const std::string help = HeadlessCopyReading();
+    EXPECT_EQ(help.rfind("Stellarion is used to advice you about matchmaking by sign, your "
+                         "horoscope, zodiac sign analysis and numerology.\n\nHOW TO USE IT:\n"
+                         "Just click on the screen and choose the things you want to see.",
+                         0),
+              0u)
+        << help;
+    EXPECT_NE(help.find(" return to the main menu. In some cases you need to input some text"),
+              std::string::npos)
+        << help;
+    EXPECT_EQ(help.find('\r'), std::string::npos);
+    // The popup's view steps too, and its text copies the same scrolled.
+    ASSERT_EQ(ScrollActive, 1);
+    HeadlessWheel(ViewRect.X + 40, ViewRect.Y + 40, +1);
+    RunPending();
+    EXPECT_EQ(ScrollOffset, 1);
+    EXPECT_EQ(HeadlessCopyReading(), help);
+    Tap(222, 5);  // closed: the menu again, nothing to copy
+    ASSERT_EQ(PopupScreen, PopupNone);
+    EXPECT_EQ(HeadlessCopyReading(), "");
+}

@@ -1,0 +1,54 @@
+// The real desktop program's start against a bad environment: it must run
+// on the default screen or end cleanly, never crash or linger.
+#include "platform/SingleInstance.h"
+
+#include "Harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+
+namespace {
+
+struct Outcome {
+    int Status;          // the shell's $?: 137 when still running and killed
+    std::string Errors;  // standard error
+};
+
+// Starts the program with `environment` and kills it after two seconds if
+// it is still running then.
+Outcome StartDesktop(const std::string& folder, const std::string& environment) {
+    const std::string errors = folder + "/stderr";
+    const std::string command = "XDG_RUNTIME_DIR=" + folder + " XDG_CONFIG_HOME=" + folder + " " +
+                                environment + " timeout -s KILL 2 " + STELLARION_APP + " 2>" + errors;
+    const int status = std::system(command.c_str());
+    std::ifstream file(errors);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+            {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}};
+}
+
+}  // namespace
+
+// Before, the half-parsed numbers were kept: a negative width aborted, a
+// huge one asked for gigabytes, and 0x0 or 5000x5000 ended with "This
+// screen is not supported." although the message promised 480x640.
+TEST(DesktopStart, ABadScreenVariableRunsTheDefaultScreen) {
+    for (const char* bad : {"-240x320", "2147483647x2", "0x0", "5000x5000", "garbage"}) {
+        const Outcome run = StartDesktop(TemporaryFolder(), std::string("SDL_VIDEODRIVER=dummy STELLARION_SCREEN=") + bad);
+        EXPECT_EQ(run.Status, 137) << bad << ": " << run.Errors;  // running until killed
+        EXPECT_NE(run.Errors.find("using 480x640"), std::string::npos) << bad;
+    }
+}
+
+// A window that cannot be had ends the program with a message and a
+// failure status, and leaves the single-instance lock free for the next.
+TEST(DesktopStart, NoWindowEndsTheProgramAndFreesTheLock) {
+    const std::string folder = TemporaryFolder();
+    const Outcome run = StartDesktop(folder, "SDL_VIDEODRIVER=none-such STELLARION_SCREEN=240x320");
+    EXPECT_EQ(run.Status, 1) << run.Errors;
+    EXPECT_NE(run.Errors.find("cannot open a window"), std::string::npos) << run.Errors;
+    int listener = -1;
+    EXPECT_TRUE(SingleInstanceClaim(folder, &listener));
+}

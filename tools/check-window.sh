@@ -1,0 +1,127 @@
+#!/bin/sh
+# Checks the desktop program in a real window under a virtual X server:
+# clicks land on what is drawn after resizing, maximising and shrinking the
+# window, Ctrl+C copies the reading on screen, and Ctrl+S saves the screen
+# in the pictures folder and says so in the title for a few seconds.
+#
+#   tools/check-window.sh [PROGRAM]      (default build/stellarion)
+#
+# There is no window manager: a maximised window is sized to the whole
+# screen at its top left, as one would place it.
+set -eu
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/stellarion}")
+texts=resources/texts/compatibility
+work=$(mktemp -d)
+pid=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+fail() { echo "check-window: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "the virtual X server did not start"
+export DISPLAY=":$(cat "$work/display")"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+
+STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$program" &
+pid=$!
+
+wait_for_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^Stellarion$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.05
+  done
+  [ -n "$window" ] || fail "no window appeared ($1)"
+}
+
+geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
+
+wait_for_window "zoom 2"
+
+# Where the program draws the device screen (240 x 320) in a window of
+# WIDTH x HEIGHT: the largest fit, by a whole factor when one fills at least
+# nine tenths of it, centred.
+# Prints the window pixel showing the centre of device pixel ($1, $2).
+device_to_window() {
+  awk -v W="$WIDTH" -v H="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
+    dw = 240; dh = 320; fit = W / dw < H / dh ? W / dw : H / dh; k = int(fit)
+    if (k >= 1 && k >= 0.9 * fit) { w = dw * k; h = dh * k }
+    else if (W * dh <= H * dw) { w = W; h = int(dh * W / dw + 0.5) }
+    else { h = H; w = int(dw * H / dh + 0.5) }
+    printf "%d %d\n", int((W - w) / 2) + (x + 0.5) * w / dw, int((H - h) / 2) + (y + 0.5) * h / dh
+  }'
+}
+
+tap() {
+  geometry
+  set -- $(device_to_window "$1" "$2")
+  xdotool mousemove --window "$window" "$1" "$2" mousedown 1 mouseup 1
+  sleep 0.3
+}
+
+resize() {
+  xdotool windowmove "$window" "$1" "$2" windowsize "$window" "$3" "$4"
+  sleep 0.5
+  geometry
+  [ "$WIDTH" -eq "$3" ] && [ "$HEIGHT" -eq "$4" ] || fail "the window is ${WIDTH}x$HEIGHT, not $3x$4"
+}
+
+# The clipboard after Ctrl+C must be the reading's source text.
+expect_copy() {
+  xdotool key ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard >"$work/copied" 2>/dev/null || fail "nothing was copied ($2)"
+  { cat "$1"; echo; } | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' >"$work/expected"
+  cmp -s "$work/copied" "$work/expected" || fail "the copy is not $1 ($2)"
+}
+
+sleep 0.5
+geometry
+[ "$WIDTH" -eq 480 ] && [ "$HEIGHT" -eq 640 ] || fail "zoom 2 gave ${WIDTH}x$HEIGHT"
+
+# Ctrl+S: a 240 x 320 PNG in ~/Pictures, named in the title, which returns.
+xdotool mousemove --window "$window" 10 10 key ctrl+s
+sleep 0.5
+title=$(xdotool getwindowname "$window")
+saved=$(ls "$HOME"/Pictures/Stellarion-*.png 2>/dev/null | head -1)
+[ -n "$saved" ] || fail "Ctrl+S saved nothing"
+case "$title" in *"$saved"*) ;; *) fail "the title \"$title\" does not name $saved" ;; esac
+size=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % Image.open(sys.argv[1]).size)' "$saved")
+[ "$size" = 240x320 ] || fail "the saved screen is $size"
+
+# Resized wider than the device's aspect: scaled smoothly, margins at the sides.
+resize 0 0 900 600
+tap 52 233     # Matchmaker by Sign
+tap 120 303    # Match: Aries and Aries
+expect_copy "$texts/aries-aries-1.txt" "900 x 600"
+
+# Maximised: a whole factor of 3 with wide margins.
+resize 0 0 1280 1024
+tap 210 295    # Next page
+expect_copy "$texts/aries-aries-2.txt" "maximised"
+
+# Smaller than the device itself.
+resize 100 100 200 250
+tap 210 295
+expect_copy "$texts/aries-aries-3.txt" "200 x 250"
+
+sleep 4
+[ "$(xdotool getwindowname "$window")" = Stellarion ] || fail "the title did not return to Stellarion"
+kill "$pid"
+wait "$pid" || fail "the program did not end cleanly"
+
+# A starting size far beyond the display (32768 pixels wide) is made to fit.
+STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 "$program" &
+pid=$!
+wait_for_window "4096 x 480 at zoom 8"
+sleep 0.3
+geometry
+[ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ] || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
+kill "$pid"
+wait "$pid" || fail "the program did not end cleanly"
+pid=""
+echo "check-window: resize, maximise, taps, Ctrl+C and Ctrl+S all work"
