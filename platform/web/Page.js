@@ -23,8 +23,7 @@ const StellarionPage = (() => {
   // One lock and one channel per installation: the page's folder on its site.
   const InstanceName = "Stellarion " + new URL(".", location.href).pathname;
 
-  const canvas = document.getElementById("screen");
-  const context = canvas.getContext("2d", { alpha: false });
+  let canvas = null, context = null;  // once the document is parsed
   const queue = [];
   let wake = null;          // resolves the program's wait for an event
   let idleWaiters = [];     // measures waiting for the program to wait again
@@ -148,6 +147,25 @@ const StellarionPage = (() => {
       new Notification("Stellarion", { body: "Stellarion is already open in this tab.", icon: "icon-192.png" });
   }
 
+  // Resolves to 1 when this tab now holds the installation's lock, which it
+  // keeps until the program ends or the tab closes; 0 when another tab has it.
+  function claimLock() {
+    if (!navigator.locks) return Promise.resolve(1);
+    return new Promise((resolve) => {
+      navigator.locks.request(InstanceName, { ifAvailable: true }, (lock) => {
+        if (!lock) {
+          resolve(0);
+          return undefined;
+        }
+        channel = new BroadcastChannel(InstanceName);
+        channel.onmessage = (message) => { if (message.data === "come forward") comeForward(); };
+        resolve(1);
+        return new Promise((release) => { releaseInstance = release; });
+      }).catch(() => resolve(1));
+    });
+  }
+  const claim = claimLock();
+
   function showEnded(title, button) {
     canvas.hidden = true;
     document.getElementById("ended-title").textContent = title;
@@ -199,23 +217,9 @@ const StellarionPage = (() => {
       });
     },
 
-    // 1 when this tab is now the running copy; it holds the lock until the
-    // program ends or the tab closes.
-    claimInstance() {
-      if (!navigator.locks) return Promise.resolve(1);
-      return new Promise((resolve) => {
-        navigator.locks.request(InstanceName, { ifAvailable: true }, (lock) => {
-          if (!lock) {
-            resolve(0);
-            return undefined;
-          }
-          channel = new BroadcastChannel(InstanceName);
-          channel.onmessage = (message) => { if (message.data === "come forward") comeForward(); };
-          resolve(1);
-          return new Promise((release) => { releaseInstance = release; });
-        }).catch(() => resolve(1));
-      });
-    },
+    // 1 when this tab is the running copy (asked for as the page starts, so
+    // that the answer is there when the program asks).
+    claimInstance: () => claim,
 
     requestForward() {
       const ask = new BroadcastChannel(InstanceName);
@@ -251,6 +255,8 @@ const StellarionPage = (() => {
     },
 
     start() {
+      canvas = document.getElementById("screen");
+      context = canvas.getContext("2d", { alpha: false });
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
       if ("serviceWorker" in navigator)
@@ -259,4 +265,13 @@ const StellarionPage = (() => {
   };
 })();
 
-StellarionPage.start();
+// The program is compiled while the document is still being read; it starts
+// once the page is ready for it.
+document.addEventListener("DOMContentLoaded", () => StellarionPage.start());
+var Module = {
+  preRun: [() => {
+    if (document.readyState !== "loading") return;
+    addRunDependency("page");
+    document.addEventListener("DOMContentLoaded", () => removeRunDependency("page"));
+  }],
+};
