@@ -14,7 +14,9 @@ set(StellarionWebLinkOptions
   # The picture code reads its PNG data through a function pointer, which
   # would make every drawing call suspendable and slow; it never waits.
   "-sASYNCIFY_REMOVE=['stbi*','*Picture*']"
-  -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sEXIT_RUNTIME=0)
+  # Room from the start for the compiled-in data and the pictures the first
+  # pages decode, so the start-up does not stop to grow the memory.
+  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0)
 
 add_executable(stellarion platform/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
 target_link_libraries(stellarion PRIVATE stellarion_core)
