@@ -53,20 +53,31 @@ function reply(response, status, headers, body, path) {
 // Compressing the program takes a while: done once, before the first visit.
 for (const name of await readdir(root)) if (Types[extname(name)]) await load(join(root, name)).catch(() => {});
 
-const server = createServer(async (request, response) => {
-  const url = new URL(request.url, "http://localhost");
-  const name = decodeURIComponent(url.pathname).replace(/\/$/, "/index.html");
+// The file a request names, or null for one that names none (a malformed
+// address or escape, a path that leaves the site).
+function requestedFile(address) {
+  let name;
+  try {
+    name = decodeURIComponent(new URL(address, "http://localhost").pathname).replace(/\/$/, "/index.html");
+  } catch {
+    return null;
+  }
   const path = normalize(join(root, name));
-  const type = Types[extname(path)];
-  if (!path.startsWith(root) || !type || (request.method !== "GET" && request.method !== "HEAD")) {
-    reply(response, 404, {}, undefined, url.pathname);
+  return path.startsWith(root) ? path : null;
+}
+
+const server = createServer(async (request, response) => {
+  const path = requestedFile(request.url);
+  const type = path && Types[extname(path)];
+  if (!type || (request.method !== "GET" && request.method !== "HEAD")) {
+    reply(response, 404, {}, undefined, request.url);
     return;
   }
   let file;
   try {
     file = await load(path);
   } catch {
-    reply(response, 404, {}, undefined, url.pathname);
+    reply(response, 404, {}, undefined, request.url);
     return;
   }
   const headers = { "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding" };
@@ -75,14 +86,14 @@ const server = createServer(async (request, response) => {
     headers["Cross-Origin-Embedder-Policy"] = "require-corp";
   }
   if (request.headers["if-none-match"] === file.tag) {
-    reply(response, 304, headers, undefined, url.pathname);
+    reply(response, 304, headers, undefined, request.url);
     return;
   }
   const compressed = /\bgzip\b/.test(request.headers["accept-encoding"] || "");
   if (compressed) headers["Content-Encoding"] = "gzip";
   const body = compressed ? file.gzip : file.body;
   headers["Content-Length"] = body.length;
-  reply(response, 200, headers, request.method === "HEAD" ? undefined : body, url.pathname);
+  reply(response, 200, headers, request.method === "HEAD" ? undefined : body, request.url);
 });
 
 server.listen(Number(portText), "127.0.0.1", () => {
