@@ -220,6 +220,19 @@ describe("one copy", () => {
   });
 });
 
+describe("the server", () => {
+  test("serves the program compressed and revalidated, and nothing outside the site", async () => {
+    const first = await fetch(`${server.url}stellarion.wasm`, { headers: { "Accept-Encoding": "gzip" } });
+    assert.equal(first.headers.get("content-type"), "application/wasm");
+    assert.equal(first.headers.get("content-encoding"), "gzip");
+    const again = await fetch(`${server.url}stellarion.wasm`, { headers: { "If-None-Match": first.headers.get("etag") } });
+    assert.equal(again.status, 304);
+    for (const path of ["%E0%A4%A", "..%2f..%2fetc%2fpasswd", "missing.js", "CMakeCache.txt"])
+      assert.equal((await fetch(`${server.url}${path}`)).status, 404, path);
+    assert.equal((await fetch(server.url)).status, 200, "it still serves after them");
+  });
+});
+
 describe("offline", () => {
   test("the loaded page starts again with the network off", async () => {
     await open(page, server.url, 240, 320);
