@@ -48,6 +48,11 @@ struct EmbeddedPicture {
 };
 extern const EmbeddedPicture StellarionPictures[];
 
+// Decodes compiled-in PNG data into 0xAARRGGBB pixels, alpha kept (the
+// desktop window's icon); false when the data is not a picture.
+bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
+                        std::vector<uint32_t>* pixels);
+
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
 }

@@ -47,6 +47,24 @@ void Decode(int id, DecodedPicture& picture) {
     stbi_image_free(rgb);
 }
 
+}  // namespace
+
+bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
+                        std::vector<uint32_t>* pixels) {
+    int channels = 0;
+    if (size > INT_MAX) return false;
+    unsigned char* rgba = stbi_load_from_memory(data, static_cast<int>(size), width, height, &channels, 4);
+    if (!rgba) return false;
+    pixels->resize(static_cast<size_t>(*width) * *height);
+    for (size_t i = 0; i < pixels->size(); ++i)
+        (*pixels)[i] = (uint32_t{rgba[4 * i + 3]} << 24) | (uint32_t{rgba[4 * i]} << 16) |
+                       (uint32_t{rgba[4 * i + 1]} << 8) | rgba[4 * i + 2];
+    stbi_image_free(rgba);
+    return true;
+}
+
+namespace {
+
 const DecodedPicture* Picture(int id) {
     if (id < FirstId || id > LastId) return nullptr;
     DecodedPicture& picture = Decoded[id - FirstId];

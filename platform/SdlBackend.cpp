@@ -9,7 +9,6 @@
 #include "platform/ViewTransform.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <cmath>
@@ -54,10 +53,13 @@ double MonitorScale() {
 }
 
 void SetWindowIcon() {
-    SDL_RWops* stream = SDL_RWFromConstMem(
-        StellarionWindowIcon, static_cast<int>(StellarionWindowIconEnd - StellarionWindowIcon));
-    SDL_Surface* icon = IMG_LoadPNG_RW(stream);
-    SDL_RWclose(stream);
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    if (!DecodePngWithAlpha(StellarionWindowIcon, static_cast<size_t>(StellarionWindowIconEnd - StellarionWindowIcon),
+                            &width, &height, &pixels))
+        return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32,
+                                                           width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!icon) return;
     SDL_SetWindowIcon(Window, icon);
     SDL_FreeSurface(icon);
