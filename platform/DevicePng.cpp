@@ -34,16 +34,15 @@ bool EncodePng(std::vector<unsigned char>* bytes) {
                                   Device.Width * 3) != 0;
 }
 
-bool WriteWholeFile(const char* path, const std::vector<unsigned char>& bytes) {
-    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0644);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes.data(), bytes.size());
+}  // namespace
+
+bool WriteDeviceScreenPng(int fd) {
+    std::vector<unsigned char> bytes;
+    const bool written = EncodePng(&bytes) && WriteAll(fd, bytes.data(), bytes.size());
     return close(fd) == 0 && written;
 }
 
-}  // namespace
-
 bool SaveDeviceScreenPng(const char* path) {
-    std::vector<unsigned char> bytes;
-    return EncodePng(&bytes) && WriteWholeFile(path, bytes);
+    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0644);
+    return fd >= 0 && WriteDeviceScreenPng(fd);
 }

@@ -6,12 +6,15 @@ namespace {
 constexpr int TextSlots = 512;
 constexpr int PoolCapacity = 32768;
 
+bool Keeping;
 DrawnText Texts[TextSlots];
 int TextCount;
 wchar_t Pool[PoolCapacity];
 int PoolUsed;
 
 }  // namespace
+
+void KeepDrawnTexts(bool keep) { Keeping = keep; }
 
 void ForgetDrawnTexts() {
     TextCount = 0;
@@ -20,7 +23,7 @@ void ForgetDrawnTexts() {
 
 void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink) {
     // An empty text draws nothing; one that finds no room is left out.
-    if (!text || !*text || TextCount >= TextSlots || PoolUsed >= PoolCapacity - 1) return;
+    if (!Keeping || !text || !*text || TextCount >= TextSlots || PoolUsed >= PoolCapacity - 1) return;
     wchar_t* copy = Pool + PoolUsed;
     int length = 0;
     while (text[length] && PoolUsed + length < PoolCapacity - 1) {

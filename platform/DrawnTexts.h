@@ -11,6 +11,8 @@ struct DrawnText {
     const wchar_t* Text;   // terminated; valid until the next paint begins
 };
 
+// Off unless a tool asks for it: the program itself never reads the record.
+void KeepDrawnTexts(bool keep);
 // Every paint starts a new record.
 void ForgetDrawnTexts();
 // Called by the drawing layer for each text it draws into a box.

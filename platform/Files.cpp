@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include <cstdlib>
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,4 +16,11 @@ bool WriteAll(int fd, const void* buffer, size_t size) {
         size -= static_cast<size_t>(written);
     }
     return true;
+}
+
+std::string ConfigFolder() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
+    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        return std::string(home) + "/.config";
+    return {};
 }

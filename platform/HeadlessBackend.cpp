@@ -18,11 +18,7 @@ void HeadlessStart(int width, int height) {
 
 void HeadlessSetMessageBoxHook(MessageBoxHook hook) { BoxHook = hook; }
 
-void HeadlessChangeScreen(int width, int height) {
-    SetDeviceScreenSize(width, height);
-    PostPlatformMessage(MessagePositionChanged, 0, 0);
-    PlatformInvalidateWindow();
-}
+void HeadlessChangeScreen(int width, int height) { ChangeDeviceScreen(width, height); }
 
 void HeadlessPost(int message, long first, long second) {
     PostPlatformMessage(message, first, second);

@@ -32,6 +32,9 @@ extern EmulatedDevice Device;
 
 // Resizes the screen; keeps overlapping pixels, new ones black.
 void SetDeviceScreenSize(int width, int height);
+// The device turned or got another screen: resized as above, and the window
+// hears of it as the shell would tell it and is repainted whole.
+void ChangeDeviceScreen(int width, int height);
 void PostPlatformMessage(int message, long first, long second);
 bool TakePostedMessage(PlatformMessage* message);
 bool HasPostedMessages();
@@ -73,6 +76,8 @@ int ReadingOnScreenUtf8(char* text, int capacity);
 
 // Writes the device screen as a PNG file; false when it cannot.
 bool SaveDeviceScreenPng(const char* path);
+// The same into a file already open for writing; closes it.
+bool WriteDeviceScreenPng(int fd);
 
 // ---- Backend hooks (one implementation per backend) -------------------------
 // Shows the painted rectangle on the real screen (nothing headless).

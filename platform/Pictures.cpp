@@ -12,6 +12,20 @@
 #include <climits>
 #include <vector>
 
+bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
+                        std::vector<uint32_t>* pixels) {
+    int channels = 0;
+    if (size > INT_MAX) return false;
+    unsigned char* rgba = stbi_load_from_memory(data, static_cast<int>(size), width, height, &channels, 4);
+    if (!rgba) return false;
+    pixels->resize(static_cast<size_t>(*width) * *height);
+    for (size_t i = 0; i < pixels->size(); ++i)
+        (*pixels)[i] = (uint32_t{rgba[4 * i + 3]} << 24) | (uint32_t{rgba[4 * i]} << 16) |
+                       (uint32_t{rgba[4 * i + 1]} << 8) | rgba[4 * i + 2];
+    stbi_image_free(rgba);
+    return true;
+}
+
 namespace {
 
 struct DecodedPicture {
@@ -32,38 +46,13 @@ const EmbeddedPicture* FindEmbedded(int id) {
 void Decode(int id, DecodedPicture& picture) {
     picture.Tried = true;
     const EmbeddedPicture* embedded = FindEmbedded(id);
-    if (!embedded || embedded->Size > INT_MAX) return;
-    int width = 0, height = 0, channels = 0;
-    // Every picture is decoded to RGB: an alpha channel, if a file had one,
-    // is dropped, as the device's bitmaps have none.
-    unsigned char* rgb = stbi_load_from_memory(embedded->Data, static_cast<int>(embedded->Size),
-                                               &width, &height, &channels, 3);
-    if (!rgb) return;
-    picture.Width = width;
-    picture.Height = height;
-    picture.Pixels.resize(static_cast<size_t>(width) * height);
-    for (size_t i = 0; i < picture.Pixels.size(); ++i)
-        picture.Pixels[i] = (uint32_t{rgb[3 * i]} << 16) | (uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
-    stbi_image_free(rgb);
+    if (!embedded || !DecodePngWithAlpha(embedded->Data, embedded->Size, &picture.Width,
+                                         &picture.Height, &picture.Pixels))
+        return;
+    // The device's bitmaps have no alpha: an alpha channel, if a file had
+    // one, is dropped.
+    for (uint32_t& pixel : picture.Pixels) pixel &= 0xFFFFFF;
 }
-
-}  // namespace
-
-bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
-                        std::vector<uint32_t>* pixels) {
-    int channels = 0;
-    if (size > INT_MAX) return false;
-    unsigned char* rgba = stbi_load_from_memory(data, static_cast<int>(size), width, height, &channels, 4);
-    if (!rgba) return false;
-    pixels->resize(static_cast<size_t>(*width) * *height);
-    for (size_t i = 0; i < pixels->size(); ++i)
-        (*pixels)[i] = (uint32_t{rgba[4 * i + 3]} << 24) | (uint32_t{rgba[4 * i]} << 16) |
-                       (uint32_t{rgba[4 * i + 1]} << 8) | rgba[4 * i + 2];
-    stbi_image_free(rgba);
-    return true;
-}
-
-namespace {
 
 const DecodedPicture* Picture(int id) {
     if (id < FirstId || id > LastId) return nullptr;

@@ -1,6 +1,7 @@
 #include "platform/Screenshot.h"
 
 #include "platform/DesktopOptions.h"
+#include "platform/Files.h"
 #include "platform/Internal.h"
 
 #include <cerrno>
@@ -11,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
 
 namespace {
 
@@ -24,12 +27,9 @@ bool Absolute(const char* path) { return path && path[0] == '/'; }
 bool PicturesFolder(char* folder, int capacity) {
     const char* home = std::getenv("HOME");
     if (!Absolute(home)) return false;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    char file[SavedPathCapacity];
-    const int written = Absolute(config) ? std::snprintf(file, sizeof file, "%s/user-dirs.dirs", config)
-                                         : std::snprintf(file, sizeof file, "%s/.config/user-dirs.dirs", home);
+    const std::string file = ConfigFolder() + "/user-dirs.dirs";
     bool found = false;
-    if (FILE* dirs = WroteWhole(written, sizeof file) ? std::fopen(file, "re") : nullptr) {
+    if (FILE* dirs = std::fopen(file.c_str(), "re")) {
         char line[SavedPathCapacity];
         while (!found && std::fgets(line, sizeof line, dirs))
             found = PicturesFolderFromLine(line, home, folder, capacity);
@@ -38,26 +38,23 @@ bool PicturesFolder(char* folder, int capacity) {
     return found || WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
 }
 
-// Claims a new file name in the folder for this moment; false when none.
-bool ClaimName(const char* folder, char* path, int capacity) {
+// Creates a new file named for this moment in the folder; its descriptor,
+// or -1 when none can be made.
+int CreateNamedFile(const char* folder, char* path, int capacity) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    if (!localtime_r(&now, &local)) return false;
+    if (!localtime_r(&now, &local)) return -1;
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
     for (int n = 1; n <= MostNamesPerSecond; ++n) {
         const int written = n == 1 ? std::snprintf(path, static_cast<size_t>(capacity), "%s/Stellarion-%s.png", folder, stamp)
                                    : std::snprintf(path, static_cast<size_t>(capacity), "%s/Stellarion-%s-%d.png", folder, stamp, n);
-        if (!WroteWhole(written, capacity)) return false;
+        if (!WroteWhole(written, capacity)) return -1;
         // Created exclusively: never over another file, never through a link.
         const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            close(fd);
-            return true;
-        }
-        if (errno != EEXIST) return false;
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    return false;
+    return -1;
 }
 
 }  // namespace
@@ -66,8 +63,9 @@ bool SaveScreenshot(char* path, int capacity) {
     char folder[SavedPathCapacity];
     if (!PicturesFolder(folder, sizeof folder)) return false;
     if (mkdir(folder, 0755) != 0 && errno != EEXIST) return false;
-    if (!ClaimName(folder, path, capacity)) return false;
-    if (SaveDeviceScreenPng(path)) return true;
+    const int fd = CreateNamedFile(folder, path, capacity);
+    if (fd < 0) return false;
+    if (WriteDeviceScreenPng(fd)) return true;
     unlink(path);
     return false;
 }

@@ -139,14 +139,12 @@ void ShowTitle(const char* text, bool note) {
 // Ctrl+R turns the device: width and height swap and the window hears of it
 // as the shell would tell it. A window the user has not maximised turns too.
 void Rotate() {
-    SetDeviceScreenSize(Device.Height, Device.Width);
+    ChangeDeviceScreen(Device.Height, Device.Width);
     if (!(SDL_GetWindowFlags(Window) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN))) {
         int w = 0, h = 0;
         SDL_GetWindowSize(Window, &w, &h);
         SDL_SetWindowSize(Window, h, w);
     }
-    PostPlatformMessage(MessagePositionChanged, 0, 0);
-    PlatformInvalidateWindow();
 }
 
 void SaveScreen() {
@@ -246,11 +244,18 @@ int WaitMilliseconds() {
 
 }  // namespace
 
+namespace {
+// Found once: finding it makes and checks a folder, and says so on standard
+// error when there is none.
+std::string InstanceFolder;
+}  // namespace
+
 bool PlatformFindRunningCopy(const char*, const char*) {
-    return !SingleInstanceClaim(SingleInstanceFolder(), &Listener);
+    InstanceFolder = SingleInstanceFolder();
+    return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(SingleInstanceFolder()); }
+void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
 
 bool BackendWindowCreated() {
     // The window is a plain pixel surface: no GL stack is loaded to probe

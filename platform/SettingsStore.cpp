@@ -21,19 +21,10 @@
 
 namespace {
 
-// $XDG_CONFIG_HOME, or ~/.config; a relative path is ignored, as the XDG
-// rules ask, rather than taken from wherever the program was started.
-std::string ConfigBase() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
-    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
-        return std::string(home) + "/.config";
-    return {};
-}
-
 // "Software\A\B\C" → "<config>/A/B/C": the leading "Software" level has no
 // meaning in a per-user configuration directory.
 std::string KeyFolder(const char* keyPath) {
-    const std::string base = ConfigBase();
+    const std::string base = ConfigFolder();
     if (base.empty()) return {};
     std::string path = keyPath;
     const std::string prefix = "Software\\";

@@ -18,17 +18,30 @@ constexpr unsigned Nobody = 65534;
 // destructors and exit handlers.
 [[noreturn]] void EndChild(bool ok) { _exit(ok ? 0 : 1); }
 
-bool ChildSucceeded(pid_t child) {
+int ChildStatus(pid_t child) {
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) return false;
+        if (errno != EINTR) return -1;
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+bool ChildSucceeded(pid_t child) { return ChildStatus(child) == 0; }
 
 }  // namespace
 
 bool CanSwitchUsers() { return geteuid() == 0; }
+
+int RunInChild(int (*work)()) {
+    const pid_t child = fork();
+    if (child < 0) return -1;
+    if (child == 0) _exit(work());
+    return ChildStatus(child);
+}
+
+int CommandExitStatus(int systemResult) {
+    return systemResult != -1 && WIFEXITED(systemResult) ? WEXITSTATUS(systemResult) : -1;
+}
 
 bool RunAsOtherUser(bool (*work)(const std::string&), const std::string& argument) {
     if (!CanSwitchUsers()) return false;

@@ -1,6 +1,6 @@
-// System operations the tests use to set up faults and other users, so that
-// the tests themselves touch no system interface. Linked into the tests
-// only.
+// System operations the tests and tools use to set up faults, other users
+// and child processes, so that they themselves touch no system interface.
+// Linked into the tests and the screen tour only.
 #pragma once
 
 #include <string>
@@ -14,6 +14,13 @@ bool RunAsOtherUser(bool (*work)(const std::string&), const std::string& argumen
 // Runs work() in `copies` child processes at the same time; true when every
 // one returned true.
 bool RunConcurrently(int copies, bool (*work)());
+
+// Runs work() in a child process; its result as the child's exit status
+// (0 … 255), or -1 when the child could not run or did not exit.
+int RunInChild(int (*work)());
+// The exit status in what std::system returned, or -1 when the command
+// did not exit.
+int CommandExitStatus(int systemResult);
 
 int CurrentUser();
 int CurrentProcessId();

@@ -89,11 +89,12 @@ void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph
     }
 }
 
+// Draws a line of `width` pixels (as measured) with its pen at (x, y).
 void DrawLine(DeviceContext* dc, const BakedFont& font, const wchar_t* begin, const wchar_t* end,
-              int x, int y, const PixelRect& clip) {
+              int width, int x, int y, const PixelRect& clip) {
     if (!dc->TransparentText) {
         const PixelRect cell{std::max(x, clip.Left), std::max(y, clip.Top),
-                             std::min(x + Width(font, begin, end), clip.Right),
+                             std::min(x + width, clip.Right),
                              std::min(y + font.CellHeight, clip.Bottom)};
         PlatformFillRect(dc, cell, dc->BackColour);
     }
@@ -110,8 +111,10 @@ bool IsBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
 
 // The end of the line that starts at `begin` in a paragraph ending at `end`:
 // as many whole words (each with the spaces before it) as fit in `width`;
-// a word wider than the box stands alone on its line.
-const wchar_t* LineEnd(const BakedFont& font, const wchar_t* begin, const wchar_t* end, int width) {
+// a word wider than the box stands alone on its line. The line's own width
+// goes to *measured.
+const wchar_t* LineEnd(const BakedFont& font, const wchar_t* begin, const wchar_t* end, int width,
+                       int* measured) {
     const wchar_t* lineEnd = begin;
     int lineWidth = 0;
     while (lineEnd < end) {
@@ -123,6 +126,7 @@ const wchar_t* LineEnd(const BakedFont& font, const wchar_t* begin, const wchar_
         lineEnd = wordEnd;
         lineWidth += wordWidth;
     }
+    *measured = lineWidth;
     return lineEnd;
 }
 
@@ -177,9 +181,10 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
         while (*end && !IsBreak(*end)) ++end;
         const wchar_t* line = paragraph;
         do {
-            const wchar_t* lineEnd = LineEnd(*font, line, end, width);
-            const int x = centred ? rect.Left + (width - Width(*font, line, lineEnd)) / 2 : rect.Left;
-            DrawLine(dc, *font, line, lineEnd, x, y, clip);
+            int lineWidth = 0;
+            const wchar_t* lineEnd = LineEnd(*font, line, end, width, &lineWidth);
+            const int x = centred ? rect.Left + (width - lineWidth) / 2 : rect.Left;
+            DrawLine(dc, *font, line, lineEnd, lineWidth, x, y, clip);
             y += font->CellHeight;
             // Spaces at a break are swallowed by the break.
             line = lineEnd;

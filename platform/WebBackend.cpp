@@ -85,13 +85,6 @@ void ComeForward() {
 }
 
 
-void ChangeScreen(int width, int height) {
-    // A viewport can change (a toolbar hides) and keep the screen it chose.
-    if (width != Device.Width || height != Device.Height) SetDeviceScreenSize(width, height);
-    PostPlatformMessage(MessagePositionChanged, 0, 0);
-    PlatformInvalidateWindow();
-}
-
 void Translate(const int event[3]) {
     const int first = event[1], second = event[2];
     switch (event[0]) {
@@ -117,7 +110,8 @@ void Translate(const int event[3]) {
         PostPlatformMessage(MessageActivate, 0, 0);
         break;
     case WebScreen:
-        ChangeScreen(first, second);
+        // A viewport can change (a toolbar hides) and keep the screen it chose.
+        ChangeDeviceScreen(first, second);
         break;
     case WebComeForward:
         ComeForward();

@@ -37,6 +37,12 @@ void SetDeviceScreenSize(int width, int height) {
     BackendScreenResized();
 }
 
+void ChangeDeviceScreen(int width, int height) {
+    if (width != Device.Width || height != Device.Height) SetDeviceScreenSize(width, height);
+    PostPlatformMessage(MessagePositionChanged, 0, 0);
+    PlatformInvalidateWindow();
+}
+
 void PostPlatformMessage(int message, long first, long second) {
     Posted.push_back({message, first, second});
 }

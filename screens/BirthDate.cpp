@@ -73,7 +73,8 @@ void DrawDateStep(DeviceContext* dc) {
     if (DoubleResolution()) DrawBitmap(dc, 486, 280, 72, layout.Next.X, layout.Next.Y);
     else DrawBitmap(dc, 357, 140, 36, layout.Next.X, layout.Next.Y);
     DrawSmallBackIcon(dc);
-    DrawDateBoxes(dc, xs, 186 - s);
+    const BirthDateAnchors anchors = BirthDateLayout();
+    DrawDateBoxes(dc, anchors.DateRow.X, anchors.DateRow.Y);
     PlatformSelectFont(dc, previous);
 }
 
@@ -118,8 +119,9 @@ void DateStepTap(int x, int y) {
         ScreenReady = 0;
         BaseScreen = ScreenMainMenu;
         RepaintAll();
-    } else if (const int box = DateBoxAt(layout.Xs, 186 - layout.S, x, y)) {
-        SelectDateBox(box, layout.Xs, 186 - layout.S);
+    } else {
+        const LayoutPoint row = BirthDateLayout().DateRow;
+        if (const int box = DateBoxAt(row.X, row.Y, x, y)) SelectDateBox(box, row.X, row.Y);
     }
 }
 
@@ -136,6 +138,11 @@ void TopicStepTap(int x, int y) {
 }
 
 }  // namespace
+
+BirthDateAnchors BirthDateLayout() {
+    const DateStepLayout& date = DateLayout();
+    return {{date.Xs, 186 - date.S}, date.Next, TopicLayout().Menu};
+}
 
 int ParseDatePart(const wchar_t* text) {
     const size_t length = std::wcslen(text);

@@ -1,7 +1,17 @@
 // The birth date shared by the numerology page and the extras page.
 #pragma once
 
+#include "shell/State.h"
+
 struct DeviceContext;
+
+// Where the numerology page's controls stand in the current display mode
+// (layout units): the date row (its x and top), the Next button and the
+// topic menu.
+struct BirthDateAnchors {
+    LayoutPoint DateRow, Next, Menu;
+};
+BirthDateAnchors BirthDateLayout();
 
 // The number a date text stands for: a four-character text's value + 1
 // (so that subtracting 1 gives the year), "0" … "31" and "01" … "09" as

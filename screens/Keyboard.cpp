@@ -100,9 +100,8 @@ int EditLength() { return static_cast<int>(std::wcslen(EditText)); }
 
 // Panel-only repaints of the keyboard's parts, relative to its origin.
 void RepaintPanelPart(int left, int top, int right, int bottom) {
-    PanelOnly = 1;
-    RepaintRect(PanelOrigin.X + left, PanelOrigin.Y + top, PanelOrigin.X + right,
-                PanelOrigin.Y + bottom);
+    RepaintPanelOnly(PanelOrigin.X + left, PanelOrigin.Y + top, PanelOrigin.X + right,
+                     PanelOrigin.Y + bottom);
 }
 void RepaintTopBar() { RepaintPanelPart(0, 0, 240, 60); }
 void RepaintEditField() { RepaintPanelPart(8, 21, 232, 55); }

@@ -25,8 +25,7 @@ int ButtonAt(const PanelGeometry& panel, int x, int y) {
 
 void RepaintButton(const PanelGeometry& panel, int button) {
     const int top = panel.ButtonY + (button == 2 ? SecondButtonOffset : 0);
-    PanelOnly = 1;
-    RepaintRect(panel.ButtonX, top, panel.ButtonX + ButtonWidth, top + ButtonHeight);
+    RepaintPanelOnly(panel.ButtonX, top, panel.ButtonX + ButtonWidth, top + ButtonHeight);
 }
 
 void RepaintBandOf(const PanelGeometry& panel) {

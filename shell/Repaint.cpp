@@ -47,6 +47,21 @@ void RepaintPanelBand() {
     }
 }
 
+// The flag lives for this one paint only, which runs before the call
+// returns: an area off the screen paints nothing, and a flag left set would
+// stop every later paint from drawing the page.
+void RepaintPanelOnly(int left, int top, int right, int bottom) {
+    PanelOnly = 1;
+    RepaintRect(left, top, right, bottom);
+    PanelOnly = 0;
+}
+
+void RepaintPanelBandOnly() {
+    PanelOnly = 1;
+    RepaintPanelBand();
+    PanelOnly = 0;
+}
+
 void RepaintAll() {
     PlatformInvalidateWindow();
     PlatformUpdateWindow();

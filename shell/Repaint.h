@@ -12,4 +12,7 @@ void InvalidateLayoutRect(int left, int top, int right, int bottom);
 void RepaintBand(int height);
 // The band at the bottom of the layout where the entry panels sit.
 void RepaintPanelBand();
+// The same two repaints drawing the open entry panel alone (PanelOnly).
+void RepaintPanelOnly(int left, int top, int right, int bottom);
+void RepaintPanelBandOnly();
 void RepaintAll();

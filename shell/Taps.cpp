@@ -65,7 +65,11 @@ bool ResultBack() {
     }
 }
 
+// A new section starts at its first line. Only a real turn resets the
+// scroll: a hidden Next button lies over the down arrow on some outcome
+// pages, and resetting there would hold the view at its first step.
 void TurnTo(int* value, int next) {
+    ScrollOffset = 0;
     *value = next;
     BaseScreen = ScreenResult;
     ScreenReady = 0;
@@ -73,7 +77,6 @@ void TurnTo(int* value, int next) {
 }
 
 void PreviousSection() {
-    ScrollOffset = 0;
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
         if (ReportPage <= ReportPageCount[SubPage] && ReportPage != 1)
             TurnTo(&ReportPage, ReportPage - 1);
@@ -87,7 +90,6 @@ void PreviousSection() {
 }
 
 void NextSection() {
-    ScrollOffset = 0;
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
         if (ReportPage <= ReportPageCount[SubPage]) TurnTo(&ReportPage, ReportPage + 1);
     } else if (ResultKind == KindProfile) {
@@ -143,12 +145,11 @@ void OpenPopup(int popup) {
 
 void AskAbandon(int target) {
     PanelMessage = L"Abandon to the previous screen?";
-    PanelOnly = 1;
     InputPanel = PanelConfirm;
     PressedButton = 0;
     AbandonTarget = target;
     SkipRelease = 1;
-    RepaintPanelBand();
+    RepaintPanelBandOnly();
 }
 
 void AbandonReport() {

@@ -47,10 +47,6 @@ void DrawPanel(DeviceContext* dc) {
 void Paint() {
     DeviceContext* dc = PlatformBeginPaint();
     RefreshClassification();
-    // A panel-only repaint whose area lay off the screen never painted, so
-    // the flag may still be set after its panel closed; with no panel it
-    // means nothing and must not stop this paint from drawing the page.
-    if (InputPanel == 0) PanelOnly = 0;
     if (PanelOnly == 0) {
         if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) DrawPage(dc);
         RedrawAll = 0;

@@ -1,6 +1,7 @@
 // The real desktop program's start against a bad environment: it must run
 // on the default screen or end cleanly, never crash or linger.
 #include "platform/SingleInstance.h"
+#include "platform/TestSupport.h"
 
 #include "Harness.h"
 
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sys/wait.h>
 
 namespace {
 
@@ -25,7 +25,7 @@ Outcome StartDesktop(const std::string& folder, const std::string& environment) 
                                 environment + " timeout -s KILL 2 " + STELLARION_APP + " 2>" + errors;
     const int status = std::system(command.c_str());
     std::ifstream file(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+    return {CommandExitStatus(status),
             {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}};
 }
 

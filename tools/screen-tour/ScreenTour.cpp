@@ -1,20 +1,22 @@
 // stellarion-tour: walks through every page, popup and panel of the program
 // on one screen size, as a user would reach them, and saves each screen as a
 // PNG. Taps are aimed at the anchors the painters publish, so one walk serves
-// every display mode. Beside the pictures it writes tour.sim, the same walk
-// as a simulator script in device pixels, so that the walk can be replayed.
+// every display mode. Beside the pictures it writes each walk as a simulator
+// script in device pixels (walk-N.sim, each for a program just started), so
+// that a walk can be replayed.
 //
 //   stellarion-tour WxH OUTDIR
 #include "platform/Headless.h"
+#include "platform/TestSupport.h"
+#include "screens/BirthDate.h"
+#include "screens/Keyboard.h"
 #include "screens/Panels.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -22,6 +24,7 @@ namespace {
 std::string Folder;
 FILE* Script = nullptr;
 int ShotNumber = 0;
+int WalkNumber = 0;
 int Width = 0, Height = 0;
 
 void IgnoreMessageBox(const char*, const char*) {}
@@ -39,35 +42,45 @@ void TapPixel(int x, int y) {
     Post(MessageButtonUp, 0, PackPoint(x, y));
 }
 
-int Scale() { return DisplayMode == 3 || DisplayMode == 4 || DisplayMode == 6 ? 2 : 1; }
+int Scale() { return DoubleResolution() ? 2 : 1; }
 
 // A tap at a layout point of a page (shifted like the page).
 void Tap(int x, int y) { TapPixel((x + LayoutShift.X) * Scale(), (y + LayoutShift.Y) * Scale()); }
 // A tap at a layout point of a popup (popups ignore the shift).
 void TapPopup(int x, int y) { TapPixel(x * Scale(), y * Scale()); }
 
-void Shot(const char* name) {
+void Shot(const std::string& name) {
     char file[64];
-    std::snprintf(file, sizeof file, "%02d-%s.png", ++ShotNumber, name);
+    std::snprintf(file, sizeof file, "%02d-%s.png", ++ShotNumber, name.c_str());
     std::fprintf(Script, "shot %s\n", file);
     if (!HeadlessSavePng(Folder + "/" + file)) std::fprintf(stderr, "stellarion-tour: cannot write %s\n", file);
 }
 
-// Every walk starts on the main menu of a program just started.
-void Start() {
-    std::fprintf(Script, "screen %d %d\n", Width, Height);
+// Every walk starts on the main menu of a program just started, and is
+// written to a script of its own.
+bool Start() {
+    Script = std::fopen((Folder + "/walk-" + std::to_string(WalkNumber) + ".sim").c_str(), "w");
+    if (!Script) return false;
     HeadlessStart(Width, Height);
     HeadlessSetMessageBoxHook(IgnoreMessageBox);
     StellarionStart();
     int code = 0;
     HeadlessRunPending(&code);
+    return true;
 }
 
-void OpenSection(int row) { Start(); Tap(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * (row - 1)); }
+void OpenSection(int row) { Tap(ContentOrigin.X + 20, ContentOrigin.Y + 8 + 16 * (row - 1)); }
 void Next() { Tap(NextPageButton.X + 5, NextPageButton.Y + 5); }
 
+// One tap on the keyboard towards `character`: its key, or the page switch
+// when it lies on the other page.
+void TapKeyFor(wchar_t character) {
+    LayoutPoint centre{};
+    bool more = false;
+    if (KeyboardKeyFor(character, &centre, &more)) Tap(centre.X, centre.Y);
+}
+
 void MainMenuAndPopups() {
-    Start();
     Shot("main-menu");
     Tap(ButtonSlot3.X + 8, ButtonSlot3.Y + 8);
     Shot("about");
@@ -90,7 +103,7 @@ void Compatibility() {
     Tap(panel.ButtonX + 100, panel.ButtonY + 34 + 15);  // no
     for (int page = 2; page <= 4; ++page) {
         Next();
-        Shot(("compatibility-" + std::to_string(page)).c_str());
+        Shot("compatibility-" + std::to_string(page));
     }
 }
 
@@ -100,7 +113,7 @@ void Forecast() {
     Tap(ContentOrigin.X + 65, ContentOrigin.Y + 10);  // Leo
     for (int page = 1; page <= 5; ++page) {
         if (page > 1) Next();
-        Shot(("forecast-" + std::to_string(page)).c_str());
+        Shot("forecast-" + std::to_string(page));
     }
 }
 
@@ -112,40 +125,31 @@ void Profile() {
     Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);   // Show Everything!
     for (int page = 1; page <= 10; ++page) {
         if (page > 1) Next();
-        Shot(("profile-" + std::to_string(page)).c_str());
+        Shot("profile-" + std::to_string(page));
     }
 }
-
-// The birth-date boxes stand 30 units higher on layouts 240 units high, the
-// extras page's 20; both move right with the margin.
-int DateLift(int lift) { return DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6 ? lift : 0; }
-
-void KeyboardKey(int kx, int ky) { Tap(PanelOrigin.X + kx, PanelOrigin.Y + 60 + ky); }
 
 void Numerology() {
     OpenSection(4);
     Shot("birth-date");
-    const int xs = MarginX, s = DateLift(30);
-    Tap(xs + 50, 190 - s);  // the selected day box: the keyboard opens
+    const BirthDateAnchors anchors = BirthDateLayout();
+    Tap(anchors.DateRow.X + 50, anchors.DateRow.Y + 4);  // the selected day box: the keyboard opens
     Shot("keyboard-letters");
-    KeyboardKey(30, 145);
+    TapKeyFor(L'9');  // the page switch to the digits
     Shot("keyboard-digits");
-    KeyboardKey(12 + 24 * 8, 20);  // "9" after "24": 249 is refused
-    KeyboardKey(210, 145);
+    TapKeyFor(L'9');  // "249" is no day
+    TapKeyFor(TypedReturn);
     Shot("keyboard-refused");
     const PanelGeometry panel = PanelLayout();
     Tap(panel.ButtonX + 100, panel.ButtonY + 15);  // ok
-    const int next = DisplayMode == 5 || DisplayMode == 6 ? 53 : 50;
-    Tap(xs + next + 70, 260 - 2 * s + 17);
+    Tap(anchors.Next.X + 70, anchors.Next.Y + 17);
     Shot("numerology-topics");
-    const int menuX = DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 7 ? 50 : 10;
-    const int menuY = DisplayMode == 1 || DisplayMode == 3 || DisplayMode == 7 ? 108 : 32;
     const int subpages[] = {1, 1, 4, 4, 3, 1};
     for (int topic = 1; topic <= 6; ++topic) {
-        Tap(menuX + 50, menuY + 34 * (topic - 1) + 10);
+        Tap(anchors.Menu.X + 50, anchors.Menu.Y + 34 * (topic - 1) + 10);
         for (int subpage = 1; subpage <= subpages[topic - 1]; ++subpage) {
             if (subpage > 1) Next();
-            Shot(("numerology-" + std::to_string(topic) + "-" + std::to_string(subpage)).c_str());
+            Shot("numerology-" + std::to_string(topic) + "-" + std::to_string(subpage));
         }
         Tap(BackButton.X + 5, BackButton.Y + 5);
     }
@@ -155,11 +159,23 @@ void Extras() {
     const char* names[] = {"tree", "colour", "chinese"};
     OpenSection(5);
     Shot("extras");
+    // The buttons stand 40 units higher on the layouts 240 units high.
+    const int y = 200 - (ShortLayout() ? 40 : 0);
     for (int button = 0; button < 3; ++button) {
-        Tap(MarginX + 50 + 68 * button, 200 - 2 * DateLift(20));
-        Shot(("extras-" + std::string(names[button])).c_str());
+        Tap(MarginX + 50 + 68 * button, y);
+        Shot(std::string("extras-") + names[button]);
         TapPopup(222, 10);
     }
+}
+
+void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras};
+
+// One walk, in the child process it runs in; reports the shot count so far
+// (under 256) as its exit status, so that the numbering runs on.
+int RunWalk() {
+    if (!Start()) return 255;
+    Walks[WalkNumber - 1]();
+    return std::fclose(Script) == 0 ? ShotNumber : 255;
 }
 
 }  // namespace
@@ -172,25 +188,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     Folder = argv[2];
-    Script = std::fopen((Folder + "/tour.sim").c_str(), "w");
-    if (!Script) {
-        std::fprintf(stderr, "stellarion-tour: cannot write %s/tour.sim\n", Folder.c_str());
-        return 2;
-    }
     // The program's state lives in globals that only a new process starts
-    // afresh, so each walk runs in a child of its own; it reports how many
-    // shots it took so that the numbering runs on.
-    for (void (*walk)() : {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras}) {
-        std::fflush(Script);
-        const pid_t child = fork();
-        if (child == 0) {
-            walk();
-            std::fflush(Script);
-            _exit(ShotNumber);
+    // afresh, so each walk runs in a child of its own.
+    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
+        const int shots = RunInChild(RunWalk);
+        if (shots < 0 || shots == 255) {
+            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
+            return 2;
         }
-        int status = 0;
-        if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return 2;
-        ShotNumber = WEXITSTATUS(status);
+        ShotNumber = shots;
     }
-    return std::fclose(Script) == 0 ? 0 : 2;
+    return 0;
 }

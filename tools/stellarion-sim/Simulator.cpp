@@ -259,6 +259,7 @@ int main(int argc, char** argv) {
     std::istream& input = script.empty() ? std::cin : file;
 
     HeadlessStart(width, height);
+    KeepDrawnTexts(true);  // for the text command
     HeadlessSetMessageBoxHook(PrintMessageBox);
     int exitCode = 0;
     if (!StellarionStart()) return 1;
