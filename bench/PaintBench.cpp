@@ -157,6 +157,10 @@ void ScrollStep(benchmark::State& state, Screen screen) {
     int code = 0;
     PlatformInvalidateWindow();
     HeadlessRunPending(&code);
+    if (MaxScrollOffset == 0) {
+        state.SkipWithError("the report does not scroll");
+        return;
+    }
     const int x = ViewRect.X + ViewRect.Width - 11;
     int direction = 1;
     for (auto _ : state) {
@@ -165,7 +169,6 @@ void ScrollStep(benchmark::State& state, Screen screen) {
         TapArrow(x, direction > 0 ? ViewRect.Y + ViewRect.Height - 5 : ViewRect.Y);
         HeadlessRunPending(&code);
     }
-    if (MaxScrollOffset == 0) state.SkipWithError("the report does not scroll");
 }
 
 std::string SizeName(Screen screen) {

@@ -11,6 +11,7 @@ program=$(realpath "${1:-build/stellarion}")
 runs=${RUNS:-10}
 taps=${TAPS:-2000}
 work=$(mktemp -d)
+server=
 trap 'kill $server 2>/dev/null || true; rm -rf "$work"' EXIT
 
 cc -O2 -shared -fPIC $(pkg-config --cflags sdl2) bench/FirstFrame.c -o "$work/first-frame.so" -ldl

@@ -22,8 +22,7 @@ void RepaintView() {
 }
 
 // Up acts whenever the view is below its top, down whenever it is above its
-// last position: an offset past the end (a shorter text than the last one)
-// can always be scrolled back.
+// last position.
 void Step(int delta) {
     const bool moves = delta < 0 ? ScrollOffset > 0 : ScrollOffset < MaxScrollOffset;
     if (!moves) return;
@@ -253,10 +252,11 @@ void DrawThumb(const ViewPainter& paint, int rows) {
     }
 }
 
-// The view's last layout. A page redrawn with the same text at the same
-// width and scale (a scroll step, a repaint under a popup) would lay it out
-// into the very same lines, since the font is fixed and widths come from
-// constant tables; those lines are drawn again instead.
+// The view's last layout. A view redrawn with the same text at the same
+// width and scale, with no other layout in between (a scroll step, the same
+// page painted again), would lay it out into the very same lines, since the
+// font is fixed and widths come from constant tables; those lines are drawn
+// again instead.
 struct ViewLayout {
     wchar_t Text[PageTextCapacity];
     int Available;

@@ -44,7 +44,8 @@ void DrawPictureRow(const ViewTransform& v, const uint32_t* device, int y, int l
                     const std::vector<Sample>& columns, uint32_t* row) {
     if (v.Factor > 0) {
         const uint32_t* source = device + static_cast<size_t>((y - v.Top) / v.Factor) * v.DeviceWidth;
-        for (int x = left; x < right; ++x) row[x] = source[(x - v.Left) / v.Factor];
+        if (v.Factor == 1) std::copy(source + (left - v.Left), source + (right - v.Left), row + left);
+        else for (int x = left; x < right; ++x) row[x] = source[(x - v.Left) / v.Factor];
         return;
     }
     const Sample sy = SampleAt(y, v.Top, v.Height, v.DeviceHeight);
@@ -122,7 +123,9 @@ void PaintWindow(const ViewTransform& v, const uint32_t* device, uint32_t* windo
     // The picture's part of the area; the rest is margin.
     const int pictureLeft = std::clamp(v.Left, left, right);
     const int pictureRight = std::clamp(v.Left + v.Width, pictureLeft, right);
-    std::vector<Sample> columns;
+    // Kept from one present to the next: it grows to the window's width once.
+    static std::vector<Sample> columns;
+    columns.clear();
     if (v.Factor == 0)
         for (int x = pictureLeft; x < pictureRight; ++x)
             columns.push_back(SampleAt(x, v.Left, v.Width, v.DeviceWidth));
