@@ -59,7 +59,6 @@ namespace {
 
 wchar_t Words[WordSlots][SlotCapacity];
 int WordCount;
-bool EndsParagraph[LineSlots];  // per kept line: ended by a line break
 
 // Appends to a terminated buffer of `capacity` characters, never past it.
 void Append(wchar_t* buffer, int capacity, const wchar_t* text, int length) {
@@ -121,25 +120,24 @@ int LayOutPageText(DeviceContext* dc, int available) {
     int count = 0;
     wchar_t line[SlotCapacity] = {};
     // Lines past the last slot are counted but not kept.
-    const auto store = [&](bool paragraphEnd) {
+    const auto store = [&] {
         if (++count < LineSlots) {
             PageLines[count][0] = 0;
             Append(PageLines[count], SlotCapacity, line, Length(line));
-            EndsParagraph[count] = paragraphEnd;
         }
         line[0] = 0;
     };
     for (int i = 0; i < WordCount; ++i) {
         const wchar_t* word = Words[i];
         if (word[0] == L'~' && word[1] == 0) {
-            store(true);
+            store();
             continue;
         }
-        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store(false);
+        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store();
         Append(line, SlotCapacity, word, Length(word));
         Append(line, SlotCapacity, L" ", 1);
     }
-    store(true);
+    store();
     return count;
 }
 
@@ -147,35 +145,6 @@ int LaidOutLineCount() { return LineCount < LineSlots ? LineCount : LineSlots - 
 
 const wchar_t* LaidOutLine(int index) {
     return index >= 0 && index < LaidOutLineCount() ? PageLines[index + 1] : L"";
-}
-
-bool LaidOutLineEndsParagraph(int index) {
-    return index >= 0 && index < LaidOutLineCount() && EndsParagraph[index + 1];
-}
-
-int LaidOutParagraphs(wchar_t* text, int capacity) {
-    if (capacity < 1) return 0;
-    int length = 0;
-    const auto put = [&](wchar_t c) {
-        if (length < capacity - 1) text[length++] = c;
-    };
-    bool lineOpen = false;  // the current paragraph has text that a wrap continues
-    for (int i = 0; i < LaidOutLineCount(); ++i) {
-        const wchar_t* line = LaidOutLine(i);
-        int begin = 0, end = Length(line);
-        while (begin < end && (line[begin] == L' ' || line[begin] == L'\r')) ++begin;
-        while (end > begin && (line[end - 1] == L' ' || line[end - 1] == L'\r')) --end;
-        if (begin < end && lineOpen) put(L' ');
-        for (int c = begin; c < end; ++c)
-            if (line[c] != L'\r') put(line[c]);
-        lineOpen = lineOpen || begin < end;
-        if (LaidOutLineEndsParagraph(i)) {
-            put(L'\n');
-            lineOpen = false;
-        }
-    }
-    text[length] = 0;
-    return length;
 }
 
 bool ScrollArrowAt(int x, int y, int direction, int* arrowX, int* arrowY) {
@@ -281,6 +250,31 @@ int LayOutView(DeviceContext* dc, int available) {
     LastLayout.Layout = LayoutsMade;
     return LastLayout.Lines;
 }
+
+}  // namespace
+
+int LaidOutText(wchar_t* text, int capacity) {
+    if (capacity < 1) return 0;
+    int length = 0;
+    const auto trimBlanks = [&] {
+        while (length > 0 && text[length - 1] == L' ') --length;
+    };
+    const auto endParagraph = [&] {
+        trimBlanks();
+        if (length < capacity - 1) text[length++] = L'\n';
+    };
+    for (const wchar_t* c = LastLayout.Text; *c; ++c) {
+        if (*c == L'\r') continue;
+        if (*c == L'\n') endParagraph();
+        else if (length < capacity - 1) text[length++] = *c;
+    }
+    trimBlanks();
+    if (length > 0 && text[length - 1] != L'\n') endParagraph();
+    text[length] = 0;
+    return length;
+}
+
+namespace {
 
 void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     ViewRect = {x, y, width, 20 * rows};

@@ -37,13 +37,10 @@ int LayOutPageText(DeviceContext* dc, int available);
 // shown); LaidOutLine gives an empty text past the end.
 int LaidOutLineCount();
 const wchar_t* LaidOutLine(int index);
-// True when line `index` of the last layout ended at a line break of the
-// source text rather than by wrapping.
-bool LaidOutLineEndsParagraph(int index);
-// The text of the last layout with its wrapped lines joined again: one
-// paragraph a line, each ended by '\n', carriage returns and the blanks at
-// line ends dropped. Cut to `capacity` and terminated; returns the length.
-int LaidOutParagraphs(wchar_t* text, int capacity);
+// The text of the last layout as plain paragraphs: carriage returns and
+// the blanks at paragraph ends dropped, each paragraph ended by '\n'. Cut to
+// `capacity` and terminated; returns the length.
+int LaidOutText(wchar_t* text, int capacity);
 // When (x, y) (layout units of the view's own form) lies on the last laid
 // out view and it scrolls: the centre of its up (direction -1) or down
 // (+1) arrow, where a tap steps it.

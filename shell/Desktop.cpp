@@ -54,7 +54,7 @@ int ReadingOnScreen(wchar_t* text, int capacity) {
         text[0] = 0;
         return 0;
     }
-    return LaidOutParagraphs(text, capacity);
+    return LaidOutText(text, capacity);
 }
 
 }  // namespace
