@@ -80,6 +80,14 @@ void TapKeyFor(wchar_t character) {
     if (KeyboardKeyFor(character, &centre, &more)) Tap(centre.X, centre.Y);
 }
 
+// The report's pages `first` … `last`, the first one already shown.
+void ShootPages(const std::string& name, int first, int last) {
+    for (int page = first; page <= last; ++page) {
+        if (page > first) Next();
+        Shot(name + "-" + std::to_string(page));
+    }
+}
+
 void MainMenuAndPopups() {
     Shot("main-menu");
     Tap(ButtonSlot3.X + 8, ButtonSlot3.Y + 8);
@@ -101,20 +109,15 @@ void Compatibility() {
     Shot("compatibility-abandon");
     const PanelGeometry panel = PanelLayout();
     Tap(panel.ButtonX + 100, panel.ButtonY + 34 + 15);  // no
-    for (int page = 2; page <= 4; ++page) {
-        Next();
-        Shot("compatibility-" + std::to_string(page));
-    }
+    Next();
+    ShootPages("compatibility", 2, 4);
 }
 
 void Forecast() {
     OpenSection(2);
     Shot("forecast-picker");
     Tap(ContentOrigin.X + 65, ContentOrigin.Y + 10);  // Leo
-    for (int page = 1; page <= 5; ++page) {
-        if (page > 1) Next();
-        Shot("forecast-" + std::to_string(page));
-    }
+    ShootPages("forecast", 1, 5);
 }
 
 void Profile() {
@@ -123,10 +126,7 @@ void Profile() {
     Tap(ContentOrigin.X + 190, ContentOrigin.Y + 160);  // Pisces
     Shot("profile-topics");
     Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);   // Show Everything!
-    for (int page = 1; page <= 10; ++page) {
-        if (page > 1) Next();
-        Shot("profile-" + std::to_string(page));
-    }
+    ShootPages("profile", 1, 10);
 }
 
 void Numerology() {
@@ -147,10 +147,7 @@ void Numerology() {
     const int subpages[] = {1, 1, 4, 4, 3, 1};
     for (int topic = 1; topic <= 6; ++topic) {
         Tap(anchors.Menu.X + 50, anchors.Menu.Y + 34 * (topic - 1) + 10);
-        for (int subpage = 1; subpage <= subpages[topic - 1]; ++subpage) {
-            if (subpage > 1) Next();
-            Shot("numerology-" + std::to_string(topic) + "-" + std::to_string(subpage));
-        }
+        ShootPages("numerology-" + std::to_string(topic), 1, subpages[topic - 1]);
         Tap(BackButton.X + 5, BackButton.Y + 5);
     }
 }
