@@ -1,6 +1,7 @@
 // Paint speed held against the cost of copying one frame: a full paint of
 // every kind of page and popup, and one scroll step of a report.
 //   build/bench/stellarion_bench --benchmark_format=json
+#include "tests/Drive.h"
 #include "draw/TextView.h"
 #include "platform/Headless.h"
 #include "screens/BirthDate.h"
@@ -25,9 +26,7 @@ constexpr Screen Screens[] = {{480, 640}, {640, 480}, {800, 480}};
 
 void Start(Screen screen) {
     setenv("XDG_CONFIG_HOME", "/tmp/stellarion-bench", 1);
-    BaseScreen = PopupScreen = InputPanel = SubPage = ResultKind = ScreenReady = 0;
-    ReportPage = ReportSubpage = ProfileReadAll = ScrollOffset = ScrollStarted = 0;
-    PopupBand = PanelOnly = RedrawAll = 0;
+    ZeroState();
     HeadlessStart(screen.Width, screen.Height);
     StellarionStart();
     int code = 0;
@@ -35,10 +34,7 @@ void Start(Screen screen) {
 }
 
 void Report(int kind, int subPage, int page) {
-    BaseScreen = ScreenResult;
-    ResultKind = kind;
-    SubPage = subPage;
-    ReportPage = page;
+    ShowReport(kind, subPage, page);
     ReportSubpage = 1;
 }
 

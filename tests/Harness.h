@@ -2,6 +2,7 @@
 // message boxes collected.
 #pragma once
 
+#include "Drive.h"
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "platform/Headless.h"
@@ -49,30 +50,6 @@ inline std::string TemporaryFolder() {
     }
     TestFolders.Paths.push_back(name);
     return name;
-}
-
-inline void ZeroState() {
-    BaseScreen = PopupScreen = InputPanel = SubPage = ResultKind = 0;
-    ScreenReady = RedrawAll = PanelOnly = 0;
-    KeyLatch = SkipRelease = WasDeactivated = 0;
-    SignIndex = ReportPage = ReportSubpage = ProfileReadAll = PopupBand = AbandonTarget = 0;
-    for (int& count : ReportPageCount) count = 0;
-    MarginX = 0;
-    ContentOrigin = TitlePos = ButtonSlot1 = ButtonSlot2 = ButtonSlot3 = {0, 0};
-    MySignChoice = LoverSignChoice = PairMySign = PairLoverSign = 0;
-    FirstRating = SecondRating = ThirdRating = FourthRating = 0;
-    DayIndex = MonthIndex = BirthYear = EntryField = 0;
-    PanelMessage = nullptr;
-    PressedButton = 0;
-    DayText[0] = MonthText[0] = YearText[0] = 0;
-    EditText[0] = PanelTitle[0] = 0;
-    EditSelected = ShiftOn = false;
-    KeyboardPage = 0;
-    PanelOrigin = {0, 0};
-    ScrollOffset = MaxScrollOffset = LineCount = ScrollStarted = 0;
-    ScrollActive = 0;
-    ViewRect = {};
-    std::memset(SettingsBlob, 0, sizeof SettingsBlob);
 }
 
 // Starts the program on a w x h screen and runs its first paint.

@@ -6,15 +6,6 @@
 
 namespace {
 
-// Puts the program on the result view of a report, as the pickers leave it.
-void ShowReport(int kind, int subPage, int page) {
-    ResultKind = kind;
-    SubPage = subPage;
-    ReportPage = page;
-    BaseScreen = ScreenResult;
-    ScreenReady = 0;
-}
-
 void PlaceResultButtons() {
     BackButton = {15, 288};
     PrevPageButton = {166, 288};
