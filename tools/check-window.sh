@@ -29,10 +29,16 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$program" &
 pid=$!
 
+# Up to 20 seconds: the tests run beside others, a browser among them.
 wait_for_window() {
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 400); do
     window=$(xdotool search --name '^Stellarion$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    if ! kill -0 "$pid" 2>/dev/null; then
+      status=0
+      wait "$pid" || status=$?
+      fail "the program ended with status $status before its window appeared ($1)"
+    fi
     sleep 0.05
   done
   [ -n "$window" ] || fail "no window appeared ($1)"
