@@ -3,6 +3,7 @@
 #include "draw/Primitives.h"
 
 #include "platform/Platform.h"
+#include "shell/Display.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
 
@@ -283,7 +284,7 @@ void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     MaxScrollOffset = 0;
     SetTextFont(L"Tahoma", 15, 700);
     PlatformSelectFont(paint.Dc, CurrentFont());
-    const int available = DoubleResolution() ? 2 * (width - 20) : width - 20;
+    const int available = UnitsToPixels(width - 20);
     LineCount = LayOutView(paint.Dc, available);
     if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
     DrawScrollBar(paint, rows);

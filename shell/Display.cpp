@@ -1,8 +1,5 @@
 #include "shell/Display.h"
 
-#include "platform/Platform.h"
-#include "shell/State.h"
-
 ScreenClass ClassifyScreen(int w, int h) {
     constexpr ScreenClass unsupported{8, ScreenMatch::Unsupported};
     bool tryWide = false;
@@ -58,4 +55,28 @@ void RefreshClassification() {
     DisplayMode = found.Mode;
     if (found.Match == ScreenMatch::Tall) LayoutShift = {0, 40};
     if (found.Match == ScreenMatch::Wide) LayoutShift = {40, 0};
+}
+
+int UnitsToPixels(int units) { return DoubleResolution() ? 2 * units : units; }
+
+LayoutPoint LayoutToPixel(LayoutPoint point, LayoutPoint shift) {
+    return {UnitsToPixels(point.X + shift.X), UnitsToPixels(point.Y + shift.Y)};
+}
+
+PixelRect LayoutToPixels(LayoutPoint shift, int left, int top, int right, int bottom) {
+    const LayoutPoint topLeft = LayoutToPixel({left, top}, shift);
+    const LayoutPoint bottomRight = LayoutToPixel({right, bottom}, shift);
+    return {topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
+}
+
+LayoutPoint PixelToLayout(int x, int y, LayoutPoint shift) {
+    const int divisor = DoubleResolution() ? 2 : 1;
+    return {x / divisor - shift.X, y / divisor - shift.Y};
+}
+
+PixelRect InvalidatedPixels(LayoutPoint shift, int left, int top, int right, int bottom) {
+    const auto scaledX = [](int x) { return static_cast<int>(x * ScaleFactor[0]); };
+    const auto scaledY = [](int y) { return static_cast<int>(y * ScaleFactor[1]); };
+    return {scaledX(left + shift.X), scaledY(top + shift.Y), scaledX(right + shift.X),
+            scaledY(bottom + shift.Y)};
 }

@@ -1,5 +1,9 @@
-// Screen classification into the seven layout classes.
+// Screen classification into the seven layout classes, and the one mapping
+// between layout units and device pixels that follows from it.
 #pragma once
+
+#include "platform/Platform.h"
+#include "shell/State.h"
 
 enum class ScreenMatch { Exact, Tall, Wide, Unsupported };
 
@@ -15,3 +19,17 @@ ScreenClass ClassifyScreen(int w, int h);
 bool StartupClassification();
 // At every paint and on screen changes: mode and shift only.
 void RefreshClassification();
+
+// ---- Layout units and device pixels ---------------------------------------------
+// Drawing and taps go by DisplayMode: a unit is two pixels in the
+// double-resolution modes. A position of a page (`shift` = LayoutShift) is
+// shifted before it is doubled, one of a popup (`shift` = {0, 0}) is not.
+int UnitsToPixels(int units);
+LayoutPoint LayoutToPixel(LayoutPoint point, LayoutPoint shift);
+PixelRect LayoutToPixels(LayoutPoint shift, int left, int top, int right, int bottom);
+// Where a tap at a device pixel lands: halved (integer division), then the
+// shift taken off.
+LayoutPoint PixelToLayout(int x, int y, LayoutPoint shift);
+// The device pixels of an invalidated layout rectangle: scaled by
+// ScaleFactor, which start-up fixed for the whole run, and truncated.
+PixelRect InvalidatedPixels(LayoutPoint shift, int left, int top, int right, int bottom);

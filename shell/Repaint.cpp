@@ -1,20 +1,13 @@
 #include "shell/Repaint.h"
 
 #include "platform/Platform.h"
+#include "shell/Display.h"
 #include "shell/State.h"
-
-namespace {
-
-int ScaledX(int x) { return static_cast<int>(x * ScaleFactor[0]); }
-int ScaledY(int y) { return static_cast<int>(y * ScaleFactor[1]); }
-
-}  // namespace
 
 void InvalidateLayoutRect(int left, int top, int right, int bottom) {
     // Popups are drawn without the centring shift, so their areas are too.
     const LayoutPoint shift = PopupScreen != 0 ? LayoutPoint{0, 0} : LayoutShift;
-    PlatformInvalidateRect({ScaledX(left + shift.X), ScaledY(top + shift.Y),
-                            ScaledX(right + shift.X), ScaledY(bottom + shift.Y)});
+    PlatformInvalidateRect(InvalidatedPixels(shift, left, top, right, bottom));
 }
 
 void RepaintRect(int left, int top, int right, int bottom) {
@@ -23,7 +16,7 @@ void RepaintRect(int left, int top, int right, int bottom) {
 }
 
 void RepaintBand(int height) {
-    PlatformInvalidateRect({0, 0, ScaledX(240), ScaledY(height)});
+    PlatformInvalidateRect(InvalidatedPixels({0, 0}, 0, 0, 240, height));
     PlatformUpdateWindow();
 }
 

@@ -5,14 +5,13 @@
 #include "screens/Keyboard.h"
 #include "screens/Panels.h"
 #include "screens/Screens.h"
+#include "shell/Display.h"
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
 namespace {
-
-int Halved(int v) { return DoubleResolution() ? v / 2 : v; }
 
 bool Inside(int x, int y, int left, int top, int right, int bottom) {
     return x >= left && x <= right && y >= top && y <= bottom;
@@ -177,29 +176,26 @@ void AbandonReport() {
 }
 
 void TapDown(int x, int y) {
-    x = Halved(x) - LayoutShift.X;
-    y = Halved(y) - LayoutShift.Y;
+    const LayoutPoint at = PixelToLayout(x, y, LayoutShift);
     switch (InputPanel) {
-    case PanelNone: PageTap(x, y); break;
+    case PanelNone: PageTap(at.X, at.Y); break;
     case PanelMessageBox:
-    case PanelConfirm: PanelButtonDown(x, y); break;
-    case PanelKeyboard: KeyboardTap(x, y); break;
+    case PanelConfirm: PanelButtonDown(at.X, at.Y); break;
+    case PanelKeyboard: KeyboardTap(at.X, at.Y); break;
     default: break;
     }
 }
 
 void TapUp(int x, int y) {
-    x = Halved(x) - LayoutShift.X;
-    y = Halved(y) - LayoutShift.Y;
-    if (InputPanel == PanelMessageBox || InputPanel == PanelConfirm) PanelButtonUp(x, y);
+    const LayoutPoint at = PixelToLayout(x, y, LayoutShift);
+    if (InputPanel == PanelMessageBox || InputPanel == PanelConfirm) PanelButtonUp(at.X, at.Y);
 }
 
 // No page, popup or panel reacts to a drag; the position is converted only.
 void Drag(int, int) {}
 
-void PopupTap(int x, int y) {
-    x = Halved(x);
-    y = Halved(y);
+void PopupTap(int px, int py) {
+    const auto [x, y] = PixelToLayout(px, py, {0, 0});
     const bool closeBox = Inside(x, y, 212, 0, 232, 19);
     switch (PopupScreen) {
     case PopupAbout:

@@ -6,6 +6,7 @@
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "platform/headless/Headless.h"
+#include "shell/Display.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
@@ -86,10 +87,11 @@ inline bool Tap(int x, int y, int* exitCode = nullptr) {
            Send(MessageButtonUp, 0, PackPoint(x, y), exitCode);
 }
 
-// Taps a layout point on the current screen, converting it to pixels.
+// Taps a layout point of the page on the current screen, converting it to
+// pixels.
 inline bool TapLayout(int x, int y, int* exitCode = nullptr) {
-    const int scale = DoubleResolution() ? 2 : 1;
-    return Tap((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale, exitCode);
+    const LayoutPoint pixel = LayoutToPixel({x, y}, LayoutShift);
+    return Tap(pixel.X, pixel.Y, exitCode);
 }
 
 inline std::vector<uint32_t> Screenshot() {

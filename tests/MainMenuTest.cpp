@@ -47,8 +47,8 @@ TEST(MainMenu, RowsAndIconsOnEveryMode) {
         EXPECT_EQ(PopupScreen, PopupHelp);
         ASSERT_TRUE(StartProgram(mode.w, mode.h));
         int code = -1;
-        const int scale = DoubleResolution() ? 2 : 1;
-        EXPECT_FALSE(Tap(mode.exit.X * scale, mode.exit.Y * scale, &code));
+        const LayoutPoint exit = LayoutToPixel(mode.exit, {0, 0});
+        EXPECT_FALSE(Tap(exit.X, exit.Y, &code));
         EXPECT_EQ(code, 0);
     }
 }
@@ -88,7 +88,8 @@ TEST(MainMenu, PopupBandRepaintRestoresTheMenuExactly) {
         const std::vector<uint32_t> before = Screenshot();
         TapLayout(mode.help.X, mode.help.Y);
         ASSERT_EQ(PopupScreen, PopupHelp);
-        Tap(222 * (DoubleResolution() ? 2 : 1), 5);
+        const LayoutPoint close = LayoutToPixel({222, 5}, {0, 0});
+        Tap(close.X, close.Y);
         ASSERT_EQ(PopupScreen, PopupNone);
         EXPECT_EQ(Screenshot(), before);
     }

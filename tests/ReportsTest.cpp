@@ -15,8 +15,8 @@ void OpenSection(int row) {
 }
 
 uint32_t LayoutPixel(int x, int y) {
-    const int scale = DoubleResolution() ? 2 : 1;
-    return HeadlessPixel((x + LayoutShift.X) * scale, (y + LayoutShift.Y) * scale);
+    const LayoutPoint pixel = LayoutToPixel({x, y}, LayoutShift);
+    return HeadlessPixel(pixel.X, pixel.Y);
 }
 
 }  // namespace
@@ -264,12 +264,11 @@ TEST(Reports, TitleBandUnderlineRunsAcrossTheScreen) {
         TapLayout(ContentOrigin.X + 10, ContentOrigin.Y + 10);  // Aries
         TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 5);   // General Information
         ASSERT_EQ(BaseScreen, ScreenResult);
-        const int scale = DoubleResolution() ? 2 : 1;
         // The header box covers the underline from x 4 to its right edge.
-        const int headerRight = (LayoutShift.X + 140 + 4) * scale;
-        for (int row = 28 * scale; row < 29 * scale; ++row)
+        const PixelRect header = LayoutToPixels(LayoutShift, 4, 0, 140 + 4, 0);
+        for (int row = UnitsToPixels(28); row < UnitsToPixels(29); ++row)
             for (int x = 0; x < w; ++x) {
-                if (x >= (LayoutShift.X + 4) * scale && x < headerRight) continue;
+                if (x >= header.Left && x < header.Right) continue;
                 ASSERT_EQ(HeadlessPixel(x, row), 0x000000u) << "x " << x << ", row " << row;
             }
     }

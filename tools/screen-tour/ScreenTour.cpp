@@ -11,6 +11,7 @@
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "screens/Panels.h"
+#include "shell/Display.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
@@ -42,12 +43,15 @@ void TapPixel(int x, int y) {
     Post(MessageButtonUp, 0, PackPoint(x, y));
 }
 
-int Scale() { return DoubleResolution() ? 2 : 1; }
+void TapLayout(int x, int y, LayoutPoint shift) {
+    const LayoutPoint pixel = LayoutToPixel({x, y}, shift);
+    TapPixel(pixel.X, pixel.Y);
+}
 
 // A tap at a layout point of a page (shifted like the page).
-void Tap(int x, int y) { TapPixel((x + LayoutShift.X) * Scale(), (y + LayoutShift.Y) * Scale()); }
+void Tap(int x, int y) { TapLayout(x, y, LayoutShift); }
 // A tap at a layout point of a popup (popups ignore the shift).
-void TapPopup(int x, int y) { TapPixel(x * Scale(), y * Scale()); }
+void TapPopup(int x, int y) { TapLayout(x, y, {0, 0}); }
 
 void Shot(const std::string& name) {
     char file[64];
