@@ -1,13 +1,11 @@
 #include "draw/Primitives.h"
 
-#include "platform/canvas/DrawnTexts.h"
+#include "shell/Display.h"
 #include "shell/State.h"
 
 namespace {
 
 FontHandle Current = 0;
-
-int Scale(int v) { return DoubleResolution() ? 2 * v : v; }
 
 Colour MakeColour(int r, int g, int b) {
     // Only the low eight bits of each component count.
@@ -16,19 +14,15 @@ Colour MakeColour(int r, int g, int b) {
 }
 
 // Both forms share one body each; `shift` is LayoutShift or (0, 0).
-PixelRect DeviceRect(LayoutPoint shift, int left, int top, int right, int bottom) {
-    return {Scale(left + shift.X), Scale(top + shift.Y), Scale(right + shift.X),
-            Scale(bottom + shift.Y)};
-}
-
 void Fill(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int left, int top,
           int right, int bottom) {
-    PlatformFillRect(dc, DeviceRect(shift, left, top, right, bottom), MakeColour(r, g, b));
+    PlatformFillRect(dc, LayoutToPixels(shift, left, top, right, bottom), MakeColour(r, g, b));
 }
 
 void Copy(DeviceContext* dc, LayoutPoint shift, int id, int width, int height, int x, int y,
           const Colour* key) {
-    PlatformCopyPicture(dc, id, width, height, Scale(x + shift.X), Scale(y + shift.Y), key);
+    const LayoutPoint at = LayoutToPixel({x, y}, shift);
+    PlatformCopyPicture(dc, id, width, height, at.X, at.Y, key);
 }
 
 void Text(DeviceContext* dc, LayoutPoint shift, const wchar_t* text, int r, int g, int b,
@@ -37,15 +31,14 @@ void Text(DeviceContext* dc, LayoutPoint shift, const wchar_t* text, int r, int 
     PlatformSetTextColour(dc, MakeColour(r, g, b));
     PlatformSetBackground(dc, transparent == 1, MakeColour(backR, backG, backB));
     if (transparent == 0) Fill(dc, shift, backR, backG, backB, left, top, right, bottom);
-    const PixelRect box = DeviceRect(shift, left, top, right, bottom);
-    PlatformDrawText(dc, text, box, format == 1);
-    RecordDrawnText(text, box, MakeColour(r, g, b));
+    PlatformDrawText(dc, text, LayoutToPixels(shift, left, top, right, bottom), format == 1);
 }
 
 void Line(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int x1, int y1, int x2,
           int y2) {
-    PlatformLine(dc, Scale(x1 + shift.X), Scale(y1 + shift.Y), Scale(x2 + shift.X),
-                 Scale(y2 + shift.Y), DoubleResolution() ? 2 : 1, MakeColour(r, g, b));
+    const PixelRect ends = LayoutToPixels(shift, x1, y1, x2, y2);
+    PlatformLine(dc, ends.Left, ends.Top, ends.Right, ends.Bottom, UnitsToPixels(1),
+                 MakeColour(r, g, b));
 }
 
 constexpr LayoutPoint NoShift{0, 0};
@@ -77,8 +70,9 @@ void DrawBitmapFixed(DeviceContext* dc, int id, int width, int height, int x, in
 
 void StretchBitmap(DeviceContext* dc, int id, int sourceWidth, int sourceHeight, int x, int y,
                    int width, int height) {
-    PlatformStretchPicture(dc, id, sourceWidth, sourceHeight, x + Scale(LayoutShift.X),
-                           y + Scale(LayoutShift.Y), width, height);
+    const LayoutPoint shift = LayoutToPixel({0, 0}, LayoutShift);
+    PlatformStretchPicture(dc, id, sourceWidth, sourceHeight, x + shift.X, y + shift.Y, width,
+                           height);
 }
 
 void DrawKeyedBitmap(DeviceContext* dc, int id, int width, int height, int x, int y, int keyR,
@@ -114,7 +108,7 @@ void DrawLineFixed(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x
 
 void DrawRoundBox(DeviceContext* dc, int fillR, int fillG, int fillB, int lineR, int lineG,
                   int lineB, int left, int top, int right, int bottom, int ellipse) {
-    PlatformRoundRect(dc, DeviceRect(LayoutShift, left, top, right, bottom), Scale(ellipse),
-                      Scale(ellipse), MakeColour(fillR, fillG, fillB),
-                      MakeColour(lineR, lineG, lineB), DoubleResolution() ? 2 : 1);
+    PlatformRoundRect(dc, LayoutToPixels(LayoutShift, left, top, right, bottom),
+                      UnitsToPixels(ellipse), UnitsToPixels(ellipse), MakeColour(fillR, fillG, fillB),
+                      MakeColour(lineR, lineG, lineB), UnitsToPixels(1));
 }

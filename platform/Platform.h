@@ -1,7 +1,10 @@
-// The platform layer: every operation the program needs from the system,
-// named by role. Two backends implement it: a desktop window that emulates
-// the device screen, and a headless one that paints the same pixels into
-// memory for tests and tools. Nothing outside platform/ touches the system.
+// What the program asks of the system, by role: the one window and its
+// messages, painting and drawing, a message box, a pause, the saved record
+// and the desktop's clipboard and pictures. The program's own code (shell/,
+// draw/, screens/, readings/) includes this header and no other of
+// platform/. Every backend (sdl/, web/, headless/) provides it on the shared
+// software device of canvas/; what a backend must write itself is in
+// platform/Backend.h.
 #pragma once
 
 #include <cstddef>
@@ -23,10 +26,18 @@ enum WindowMessage : int {
     MessageButtonDown,
     MessageButtonUp,
     MessageQuit,            // first: exit code; never reaches the procedure
+    // What a desktop or a browser offers beyond a stylus, posted by its
+    // backend; the shell turns each into taps or a service call.
+    MessageTypedCharacter,  // first: the character (TypedBackspace, TypedReturn)
+    MessageWheel,           // first: -1 up, +1 down; second: the point, packed
+    MessageCopy,            // the reading on screen to the clipboard
+    MessageSaveScreen,      // a picture of the screen to the pictures folder
+    MessageComeForward,     // a later copy was started: come to the front
 };
 
 constexpr int KeyCodeUp = 38;
 constexpr int KeyCodeDown = 40;
+constexpr wchar_t TypedBackspace = L'\b', TypedReturn = L'\r';
 
 using WindowProcedure = long (*)(int message, long first, long second);
 
@@ -70,8 +81,6 @@ void PlatformFullScreenRequest(int flags);
 // Waits for the next message; false once the quit message arrives (its code
 // is then in message->First).
 bool PlatformGetMessage(PlatformMessage* message);
-// Takes the next pending message without waiting; false when none is pending.
-bool PlatformPeekMessage(PlatformMessage* message);
 long PlatformDispatchMessage(const PlatformMessage& message);
 long PlatformDefaultHandling(int message, long first, long second);
 void PlatformPostQuit(int exitCode);
@@ -141,30 +150,11 @@ bool PlatformReadSettingsValue(const char* keyPath, const char* valueName,
 bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
                                 const void* buffer, size_t size);
 
-// ---- What a desktop may ask the program -------------------------------------------
-// A desktop offers more ways in than a stylus: typed keys, a mouse wheel, a
-// clipboard. The platform knows nothing of the program's screens, so the
-// program answers these questions through functions it registers once at
-// start-up (any may be null). Points are device pixels. A typed key or a
-// wheel step becomes a press and a release at the answered point, so it
-// does exactly what a tap there does, feedback included.
-struct DesktopQueries {
-    // Where to tap to type `character` on the open on-screen keyboard
-    // (TypedBackspace and TypedReturn stand for those keys). *more is set
-    // when that tap only brings up the page holding the key, and the
-    // character must be asked for again afterwards. False when no keyboard
-    // is open or no key types the character.
-    bool (*KeyToTap)(wchar_t character, int* x, int* y, bool* more);
-    // Where to tap to step the text view under (x, y) one line up
-    // (direction -1) or down (+1). False when no text view that a tap
-    // would reach is there.
-    bool (*ScrollArrowToTap)(int x, int y, int direction, int* tapX, int* tapY);
-    // The reading on screen: the text view's whole text in reading order,
-    // wrapped lines joined again, paragraphs ended by '\n'. Returns its
-    // length (the text is cut to fit and terminated), 0 when none is shown.
-    int (*ReadingOnScreen)(wchar_t* text, int capacity);
-};
+// ---- A desktop's extras --------------------------------------------------------------
 
-constexpr wchar_t TypedBackspace = L'\b', TypedReturn = L'\r';
-
-void PlatformSetDesktopQueries(const DesktopQueries& queries);
+// Puts the text (terminated) on the clipboard as UTF-8; nothing where the
+// system has no clipboard the program can reach.
+void PlatformSetClipboard(const wchar_t* text);
+// Saves a picture of the device screen where the user keeps pictures and
+// says where, in the backend's own way.
+void PlatformSaveScreen();

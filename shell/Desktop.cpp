@@ -1,17 +1,30 @@
-// The program's answers to a desktop's questions (typed keys, the mouse
-// wheel, the clipboard). Each answer comes from where the knowledge lives,
-// the keyboard or the text view, and is turned into device pixels the way
-// the tap layer turns taps back into layout units, so that the tap the
-// platform makes of it lands where the answer meant.
+// What a desktop or a browser offers beyond a stylus, as its backend posts
+// it: a typed character taps the matching key of the on-screen keyboard, a
+// wheel step taps a scroll arrow of the text view under the pointer, copy
+// puts the reading on screen on the clipboard, and the screen is saved or
+// brought forward. A tap made here goes through the window procedure as a
+// press and a release, so it does exactly what a stylus tap there does,
+// feedback included. Each starts by painting what earlier messages left
+// invalid, so that it finds the screen they left.
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Keyboard.h"
+#include "shell/Display.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 
 namespace {
 
-int Scale() { return DoubleResolution() ? 2 : 1; }
+// A character needs at most a page switch before its key.
+constexpr int MostTapsPerCharacter = 2;
+// More than the text view holds.
+constexpr int ReadingCapacity = 4096;
+
+void TapAt(LayoutPoint point, LayoutPoint shift) {
+    const LayoutPoint pixel = LayoutToPixel(point, shift);
+    WindowProcedureMain(MessageButtonDown, 1, PackPoint(pixel.X, pixel.Y));
+    WindowProcedureMain(MessageButtonUp, 0, PackPoint(pixel.X, pixel.Y));
+}
 
 // The text view a tap would reach now, and the shift of its form: popups
 // draw theirs unshifted, report pages theirs shifted like the page.
@@ -27,38 +40,45 @@ bool ViewOnScreen(LayoutPoint* shift) {
     return false;
 }
 
-bool KeyToTap(wchar_t character, int* x, int* y, bool* more) {
-    LayoutPoint key{};
-    if (InputPanel != PanelKeyboard || !KeyboardKeyFor(character, &key, more)) return false;
-    *x = (key.X + LayoutShift.X) * Scale();
-    *y = (key.Y + LayoutShift.Y) * Scale();
-    return true;
-}
-
-bool ScrollArrowToTap(int x, int y, int direction, int* tapX, int* tapY) {
-    LayoutPoint shift{};
-    // An open panel takes every tap: the wheel must not reach under it.
-    if (InputPanel != PanelNone || !ViewOnScreen(&shift)) return false;
-    int arrowX = 0, arrowY = 0;
-    if (!ScrollArrowAt(x / Scale() - shift.X, y / Scale() - shift.Y, direction, &arrowX, &arrowY))
-        return false;
-    *tapX = (arrowX + shift.X) * Scale();
-    *tapY = (arrowY + shift.Y) * Scale();
-    return true;
-}
-
-int ReadingOnScreen(wchar_t* text, int capacity) {
-    LayoutPoint shift{};
-    if (capacity < 1) return 0;
-    if (!ViewOnScreen(&shift)) {
-        text[0] = 0;
-        return 0;
-    }
-    return LaidOutText(text, capacity);
-}
-
 }  // namespace
 
-void RegisterDesktopQueries() {
-    PlatformSetDesktopQueries({KeyToTap, ScrollArrowToTap, ReadingOnScreen});
+void TypeCharacter(wchar_t character) {
+    for (int tap = 0; tap < MostTapsPerCharacter; ++tap) {
+        PlatformUpdateWindow();
+        LayoutPoint key{};
+        bool more = false;
+        if (InputPanel != PanelKeyboard || !KeyboardKeyFor(character, &key, &more)) return;
+        TapAt(key, LayoutShift);
+        if (!more) return;
+    }
+}
+
+void WheelStep(int direction, int x, int y) {
+    PlatformUpdateWindow();
+    LayoutPoint shift{};
+    // An open panel takes every tap: the wheel must not reach under it.
+    if (InputPanel != PanelNone || !ViewOnScreen(&shift)) return;
+    const LayoutPoint at = PixelToLayout(x, y, shift);
+    LayoutPoint arrow{};
+    if (ScrollArrowAt(at.X, at.Y, direction < 0 ? -1 : 1, &arrow.X, &arrow.Y)) TapAt(arrow, shift);
+}
+
+// Without a reading on screen the clipboard keeps what it had.
+void CopyReading() {
+    PlatformUpdateWindow();
+    static wchar_t text[ReadingCapacity];
+    LayoutPoint shift{};
+    if (ViewOnScreen(&shift) && LaidOutText(text, ReadingCapacity) > 0) PlatformSetClipboard(text);
+}
+
+void SaveScreen() {
+    PlatformUpdateWindow();
+    PlatformSaveScreen();
+}
+
+// A later copy was started: this one takes the full-screen state again and
+// repaints, as on activation.
+void ComeForward() {
+    PlatformFullScreenRequest(FullScreenFlags);
+    PlatformInvalidateWindow();
 }

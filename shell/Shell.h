@@ -7,11 +7,18 @@ bool StellarionStart();
 // The whole program: start-up, then the message loop; returns the exit code.
 int StellarionMain();
 
-// Tells the platform how to answer a desktop's typed keys, wheel steps and
-// copy requests (shell/Desktop.cpp).
-void RegisterDesktopQueries();
+// Hide the task bar (2), the input-panel button (8) and the start icon (32).
+constexpr int FullScreenFlags = 42;
 
 long WindowProcedureMain(int message, long first, long second);
+
+// What a desktop or a browser offers beyond a stylus (shell/Desktop.cpp),
+// for the messages its backend posts; points are device pixels.
+void TypeCharacter(wchar_t character);
+void WheelStep(int direction, int x, int y);  // -1 up, +1 down
+void CopyReading();
+void SaveScreen();
+void ComeForward();
 
 // The tap layer, with pixel coordinates.
 void TapDown(int x, int y);

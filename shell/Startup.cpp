@@ -7,8 +7,6 @@
 namespace {
 
 constexpr const char* WindowName = "Stellarion";
-// Hide the task bar (2), the input-panel button (8) and the start icon (32).
-constexpr int FullScreenFlags = 42;
 
 }  // namespace
 
@@ -18,7 +16,6 @@ bool StellarionStart() {
         PlatformBringRunningCopyForward();
         return false;
     }
-    RegisterDesktopQueries();
     if (!PlatformCreateWindow(WindowName, WindowName, WindowProcedureMain)) return false;
     const PixelRect rect = PlatformWindowRect();
     PlatformFullScreenRequest(FullScreenFlags);

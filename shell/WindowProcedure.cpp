@@ -68,7 +68,7 @@ void Activate(long state) {
     if (PopupScreen > 0 || InputPanel > 0) RedrawAll = 1;
     if (WasDeactivated == 1) {
         const PixelRect rect = PlatformWindowRect();
-        PlatformFullScreenRequest(42);
+        PlatformFullScreenRequest(FullScreenFlags);
         PlatformMoveWindow(rect.Left, rect.Top, rect.Right, rect.Bottom + HeightExtra, true);
         WasDeactivated = 0;
     }
@@ -121,6 +121,11 @@ long WindowProcedureMain(int message, long first, long second) {
         if (SkipRelease == 0 && PageTakesTaps()) TapUp(PointX(second), PointY(second));
         SkipRelease = 0;
         return 0;
+    case MessageTypedCharacter: TypeCharacter(static_cast<wchar_t>(first)); return 0;
+    case MessageWheel: WheelStep(static_cast<int>(first), PointX(second), PointY(second)); return 0;
+    case MessageCopy: CopyReading(); return 0;
+    case MessageSaveScreen: SaveScreen(); return 0;
+    case MessageComeForward: ComeForward(); return 0;
     default: return PlatformDefaultHandling(message, first, second);
     }
 }

@@ -1,6 +1,6 @@
-// The desktop's extra ways in, as the desktop backend passes them on: typed
-// keys on the on-screen keyboard, wheel steps over a text view, and the
-// text a copy takes. Each must do exactly what the matching tap does.
+// The desktop's extra ways in, as a backend posts them: typed keys on the
+// on-screen keyboard, wheel steps over a text view, the text a copy takes
+// and a saved screen. Each must do exactly what the matching tap does.
 #include "Harness.h"
 
 #include <fstream>
@@ -14,8 +14,15 @@ void RunPending() {
 }
 
 void TypeText(const wchar_t* text) {
-    for (const wchar_t* c = text; *c; ++c) HeadlessType(*c);
+    for (const wchar_t* c = text; *c; ++c) HeadlessPost(MessageTypedCharacter, *c, 0);
     RunPending();
+}
+
+void Wheel(int x, int y, int direction) { HeadlessPost(MessageWheel, direction, PackPoint(x, y)); }
+
+std::string Copy() {
+    Send(MessageCopy);
+    return HeadlessClipboard();
 }
 
 // The numerology page's day box, with the keyboard open on it.
@@ -48,8 +55,8 @@ std::string SourceText(const std::string& name) {
 }
 
 // Device pixels of a layout point of the page.
-int PageX(int x) { return (x + LayoutShift.X) * (DoubleResolution() ? 2 : 1); }
-int PageY(int y) { return (y + LayoutShift.Y) * (DoubleResolution() ? 2 : 1); }
+int PageX(int x) { return LayoutToPixel({x, 0}, LayoutShift).X; }
+int PageY(int y) { return LayoutToPixel({0, y}, LayoutShift).Y; }
 
 }  // namespace
 
@@ -116,22 +123,22 @@ TEST(DesktopHabits, WheelStepsTheTextViewLikeItsArrows) {
         OpenCompatibilityReport(w, h);
         ASSERT_EQ(ScrollActive, 1);
         const int x = PageX(ViewRect.X + 40), y = PageY(ViewRect.Y + 30);
-        HeadlessWheel(x, y, +1);
-        HeadlessWheel(x, y, +1);
+        Wheel(x, y, +1);
+        Wheel(x, y, +1);
         RunPending();
         EXPECT_EQ(ScrollOffset, 2);
         const std::vector<uint32_t> wheeled = Screenshot();
-        HeadlessWheel(x, y, -1);
+        Wheel(x, y, -1);
         RunPending();
         EXPECT_EQ(ScrollOffset, 1);
         // The arrow tapped once more gives the same screen as the wheel.
         Tap(PageX(ViewRect.X + ViewRect.Width - 4), PageY(ViewRect.Y + ViewRect.Height - 2));
         EXPECT_EQ(Screenshot(), wheeled);
-        for (int i = 0; i < 5; ++i) HeadlessWheel(x, y, -1);
+        for (int i = 0; i < 5; ++i) Wheel(x, y, -1);
         RunPending();
         EXPECT_EQ(ScrollOffset, 0);  // not past the top
         // Off the view, nothing scrolls.
-        HeadlessWheel(PageX(ViewRect.X + 20), PageY(ViewRect.Y - 30), +1);
+        Wheel(PageX(ViewRect.X + 20), PageY(ViewRect.Y - 30), +1);
         RunPending();
         EXPECT_EQ(ScrollOffset, 0);
     }
@@ -141,7 +148,7 @@ TEST(DesktopHabits, WheelNeverReachesUnderAnOpenPanel) {
     OpenCompatibilityReport(240, 320);
     TapLayout(BackButton.X + 5, BackButton.Y + 5);  // "Abandon to the previous screen?"
     ASSERT_EQ(InputPanel, PanelConfirm);
-    HeadlessWheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
+    Wheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
     RunPending();
     EXPECT_EQ(ScrollOffset, 0);
     EXPECT_EQ(InputPanel, PanelConfirm);
@@ -153,19 +160,19 @@ TEST(DesktopHabits, WheelNeverReachesUnderAnOpenPanel) {
 TEST(DesktopHabits, CopyTakesTheWholeReportPage) {
     for (const auto& [w, h] : {std::pair{240, 320}, {480, 640}}) {
         OpenCompatibilityReport(w, h);
-        HeadlessWheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
+        Wheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
         RunPending();
         ASSERT_EQ(ScrollOffset, 1);
-        EXPECT_EQ(HeadlessCopyReading(), SourceText("compatibility/aries-aries-1.txt") + "\n");
+        EXPECT_EQ(Copy(), SourceText("compatibility/aries-aries-1.txt") + "\n");
     }
 }
 
 TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
     ASSERT_TRUE(StartProgram(240, 320));
-    EXPECT_EQ(HeadlessCopyReading(), "");  // the main menu has no reading
+    EXPECT_EQ(Copy(), "");  // the main menu has no reading
     TapLayout(202, 2);  // Help
     ASSERT_EQ(PopupScreen, PopupHelp);
-    const std::string help = HeadlessCopyReading();
+    const std::string help = Copy();
     EXPECT_EQ(help.rfind("Stellarion is used to advice you about matchmaking by sign, your "
                          "horoscope, zodiac sign analysis and numerology.\n\nHOW TO USE IT:\n"
                          "Just click on the screen and choose the things you want to see.",
@@ -178,11 +185,38 @@ TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
     EXPECT_EQ(help.find('\r'), std::string::npos);
     // The popup's view steps too, and its text copies the same scrolled.
     ASSERT_EQ(ScrollActive, 1);
-    HeadlessWheel(ViewRect.X + 40, ViewRect.Y + 40, +1);
+    Wheel(ViewRect.X + 40, ViewRect.Y + 40, +1);
     RunPending();
     EXPECT_EQ(ScrollOffset, 1);
-    EXPECT_EQ(HeadlessCopyReading(), help);
+    EXPECT_EQ(Copy(), help);
     Tap(222, 5);  // closed: the menu again, nothing to copy
     ASSERT_EQ(PopupScreen, PopupNone);
-    EXPECT_EQ(HeadlessCopyReading(), "");
+    EXPECT_EQ(Copy(), help);  // the clipboard keeps what it had
+}
+
+// Saved as the screen shows it once everything before has been painted, in
+// Pictures of the home folder when no user-dirs file names another.
+TEST(DesktopHabits, SaveScreenKeepsTheScreenInThePicturesFolder) {
+    const std::string home = TemporaryFolder();
+    const char* before = std::getenv("HOME");
+    const std::string oldHome = before ? before : "";
+    setenv("HOME", home.c_str(), 1);
+    ASSERT_TRUE(StartProgram(240, 320));
+    HeadlessPost(MessageButtonDown, 1, PackPoint(205, 5));  // Help, not yet painted
+    HeadlessPost(MessageButtonUp, 0, PackPoint(205, 5));
+    Send(MessageSaveScreen);
+    setenv("HOME", oldHome.c_str(), 1);
+    ASSERT_EQ(PopupScreen, PopupHelp);
+    std::vector<std::filesystem::path> saved;
+    for (const auto& entry : std::filesystem::directory_iterator(home + "/Pictures"))
+        saved.push_back(entry.path());
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].filename().string().rfind("Stellarion-", 0), 0u);
+    const std::string expected = home + "/expected.png";
+    ASSERT_TRUE(HeadlessSavePng(expected));
+    const auto bytes = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    };
+    EXPECT_EQ(bytes(saved[0].string()), bytes(expected));
 }

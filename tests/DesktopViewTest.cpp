@@ -1,6 +1,7 @@
 // The desktop window's view of the device screen: the environment it starts
 // from, the fit to any window, and pointer positions mapped back to device
 // pixels.
+#include "platform/posix/Screenshot.h"
 #include "platform/sdl/DesktopOptions.h"
 #include "platform/sdl/ViewTransform.h"
 
@@ -39,7 +40,7 @@ TEST(DesktopOptions, ZoomIsAWholeFactorFromOneToEight) {
     }
 }
 
-TEST(DesktopOptions, PicturesFolderFromTheUserDirsFile) {
+TEST(PicturesFolder, FromTheUserDirsFile) {
     char folder[64] = "unchanged";
     EXPECT_TRUE(PicturesFolderFromLine("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/home/ada", folder, sizeof folder));
     EXPECT_STREQ(folder, "/home/ada/Bilder");

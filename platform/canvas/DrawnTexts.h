@@ -15,7 +15,7 @@ struct DrawnText {
 void KeepDrawnTexts(bool keep);
 // Every paint starts a new record.
 void ForgetDrawnTexts();
-// Called by the drawing layer for each text it draws into a box.
+// Called by PlatformDrawText for each text it is asked to draw into a box.
 void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink);
 int DrawnTextCount();
 // index 0 … DrawnTextCount() − 1, in the order the texts were drawn.

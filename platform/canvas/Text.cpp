@@ -5,6 +5,7 @@
 // a word measures the same alone and inside a line.
 #include "platform/canvas/BakedFonts.h"
 #include "platform/canvas/Device.h"
+#include "platform/canvas/DrawnTexts.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -169,6 +170,8 @@ void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour) {
 
 void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
                       bool centred) {
+    // Recorded as asked for, even where nothing of it shows.
+    RecordDrawnText(text, rect, dc->TextColour);
     const BakedFont* font = Selected(dc);
     if (!font) return;
     const PixelRect clip{std::max(rect.Left, dc->Clip.Left), std::max(rect.Top, dc->Clip.Top),

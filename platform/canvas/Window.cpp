@@ -1,4 +1,4 @@
-// The emulated device window shared by both backends: one window covering the
+// The emulated device window every backend shares: one window covering the
 // screen, a persistent framebuffer, an invalid area and a message queue.
 #include "platform/canvas/Device.h"
 
@@ -39,22 +39,21 @@ void SetDeviceScreenSize(int width, int height) {
 
 void ChangeDeviceScreen(int width, int height) {
     if (width != Device.Width || height != Device.Height) SetDeviceScreenSize(width, height);
-    PostPlatformMessage(MessagePositionChanged, 0, 0);
+    PostDeviceMessage(MessagePositionChanged, 0, 0);
     PlatformInvalidateWindow();
 }
 
-void PostPlatformMessage(int message, long first, long second) {
+void PostDeviceMessage(int message, long first, long second) {
     Posted.push_back({message, first, second});
 }
 
-bool TakePostedMessage(PlatformMessage* message) {
-    if (Posted.empty()) return false;
-    *message = Posted.front();
-    Posted.pop_front();
-    return true;
+void ResetDevice(int width, int height) {
+    Device = EmulatedDevice{};
+    Posted.clear();
+    SetDeviceScreenSize(width, height);
 }
 
-bool HasPostedMessages() { return !Posted.empty(); }
+const uint32_t* DevicePixels() { return Device.Framebuffer.data(); }
 
 int PlatformScreenWidth() { return Device.Width; }
 int PlatformScreenHeight() { return Device.Height; }
@@ -93,20 +92,20 @@ void PlatformShowWindow() {
 // emulated screen.
 void PlatformFullScreenRequest(int) {}
 
-bool PlatformPeekMessage(PlatformMessage* message) {
-    if (TakePostedMessage(message)) return true;
-    // As on the device, a paint is generated once nothing else is pending.
-    if (!IsEmpty(Device.Invalid) && Device.WindowExists) {
-        *message = {MessagePaint, 0, 0};
+bool PeekDeviceMessage(PlatformMessage* message) {
+    if (!Posted.empty()) {
+        *message = Posted.front();
+        Posted.pop_front();
         return true;
     }
-    // Typed keys and wheel steps become taps only when all before them is
-    // done, so each finds the screen the earlier ones left.
-    return PostQueuedInputTaps() && TakePostedMessage(message);
+    // As on the device, a paint is generated once nothing else is pending.
+    if (IsEmpty(Device.Invalid) || !Device.WindowExists) return false;
+    *message = {MessagePaint, 0, 0};
+    return true;
 }
 
 bool PlatformGetMessage(PlatformMessage* message) {
-    while (!PlatformPeekMessage(message)) BackendWaitForInput();
+    while (!PeekDeviceMessage(message)) BackendWaitForInput();
     return message->Message != MessageQuit;
 }
 
@@ -121,7 +120,7 @@ long PlatformDefaultHandling(int message, long, long) {
     return 0;
 }
 
-void PlatformPostQuit(int exitCode) { PostPlatformMessage(MessageQuit, exitCode, 0); }
+void PlatformPostQuit(int exitCode) { PostDeviceMessage(MessageQuit, exitCode, 0); }
 
 void PlatformInvalidateRect(const PixelRect& rect) {
     const PixelRect r = Intersect(rect, ScreenRect());
@@ -164,8 +163,4 @@ void PlatformEndPaint(DeviceContext* dc) {
     dc->Font = 0;
     ReleaseDeletedFonts();
     if (!IsEmpty(painted)) BackendPresent(painted);
-}
-
-void PlatformMessageBox(const char* text, const char* caption) {
-    BackendMessageBox(text, caption);
 }

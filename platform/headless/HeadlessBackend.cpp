@@ -1,19 +1,19 @@
 // The headless backend: the same window, paint path and drawing code as the
-// desktop one, painting into memory only.
+// desktop one, painting into memory only. The smallest backend: a new one
+// starts from this file and platform/Backend.h.
 #include "platform/headless/Headless.h"
-#include "platform/posix/Files.h"
-#include "platform/canvas/Device.h"
+
+#include "platform/Backend.h"
+#include "platform/posix/Screenshot.h"
 
 namespace {
 MessageBoxHook BoxHook = nullptr;
-}
+std::string Clipboard;
+}  // namespace
 
 void HeadlessStart(int width, int height) {
-    Device = EmulatedDevice{};
-    SetDeviceScreenSize(width, height);
-    PlatformMessage drop;
-    while (TakePostedMessage(&drop)) {}
-    DropQueuedInput();
+    ResetDevice(width, height);
+    Clipboard.clear();
 }
 
 void HeadlessSetMessageBoxHook(MessageBoxHook hook) { BoxHook = hook; }
@@ -21,12 +21,12 @@ void HeadlessSetMessageBoxHook(MessageBoxHook hook) { BoxHook = hook; }
 void HeadlessChangeScreen(int width, int height) { ChangeDeviceScreen(width, height); }
 
 void HeadlessPost(int message, long first, long second) {
-    PostPlatformMessage(message, first, second);
+    PostDeviceMessage(message, first, second);
 }
 
 bool HeadlessRunPending(int* exitCode) {
     PlatformMessage message;
-    while (PlatformPeekMessage(&message)) {
+    while (PeekDeviceMessage(&message)) {
         if (message.Message == MessageQuit) {
             *exitCode = static_cast<int>(message.First);
             return false;
@@ -36,33 +36,35 @@ bool HeadlessRunPending(int* exitCode) {
     return true;
 }
 
-const uint32_t* HeadlessPixels() { return Device.Framebuffer.data(); }
+std::string HeadlessClipboard() { return Clipboard; }
+
+const uint32_t* HeadlessPixels() { return DevicePixels(); }
 
 uint32_t HeadlessPixel(int x, int y) {
-    return Device.Framebuffer[static_cast<size_t>(y) * Device.Width + x];
+    return DevicePixels()[static_cast<size_t>(y) * PlatformScreenWidth() + x];
 }
 
 bool HeadlessSavePng(const std::string& path) { return SaveDeviceScreenPng(path.c_str()); }
 
-void HeadlessType(wchar_t character) { QueueTypedCharacter(character); }
-
-void HeadlessWheel(int x, int y, int direction) { QueueWheelStep(x, y, direction); }
-
-std::string HeadlessCopyReading() {
-    static char text[ReadingUtf8Capacity];
-    ReadingOnScreenUtf8(text, sizeof text);
-    return text;
-}
-
-bool PlatformFindRunningCopy(const char*, const char*) { return false; }
-void PlatformBringRunningCopyForward() {}
+// Tests and tools start many copies in one process, one after another.
+bool BackendFindRunningCopy() { return false; }
+void BackendBringRunningCopyForward() {}
+// Nothing to show, nothing to wait for: every message is injected.
 bool BackendWindowCreated() { return true; }
 void BackendShowWindow() {}
 void BackendScreenResized() {}
 void BackendPresent(const PixelRect&) {}
 void BackendWaitForInput() {}
-void PlatformSleep(int) {}
+void BackendSleep(int) {}
 
 void BackendMessageBox(const char* text, const char* caption) {
     if (BoxHook) BoxHook(text, caption ? caption : "");
+}
+
+void BackendSetClipboard(const char* utf8) { Clipboard = utf8; }
+
+// As on the desktop: into the pictures folder, for the tests to find.
+void BackendSaveScreen() {
+    char path[SavedPathCapacity];
+    SaveScreenshot(path, sizeof path);
 }

@@ -1,8 +1,9 @@
 // The device screen as a PNG file: the simulator's shots and the desktop's
 // Ctrl+S. The picture is encoded into memory first, so that a write that
 // fails part-way (a full disk) is seen.
-#include "platform/canvas/Device.h"
+#include "platform/Backend.h"
 #include "platform/posix/Files.h"
+#include "platform/posix/Screenshot.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,8 +1,6 @@
-#include "platform/sdl/Screenshot.h"
+#include "platform/posix/Screenshot.h"
 
-#include "platform/sdl/DesktopOptions.h"
 #include "platform/posix/Files.h"
-#include "platform/canvas/Device.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -16,6 +14,10 @@
 #include <string>
 
 namespace {
+
+constexpr const char* PicturesKey = "XDG_PICTURES_DIR=\"";
+
+bool WroteWhole(int written, int capacity) { return written > 0 && written < capacity; }
 
 // Two saves in one second get a number; past this many, the save fails.
 constexpr int MostNamesPerSecond = 99;
@@ -68,4 +70,19 @@ bool SaveScreenshot(char* path, int capacity) {
     if (WriteDeviceScreenPng(fd)) return true;
     unlink(path);
     return false;
+}
+
+bool PicturesFolderFromLine(const char* line, const char* home, char* folder, int capacity) {
+    while (*line == ' ' || *line == '\t') ++line;
+    if (std::strncmp(line, PicturesKey, std::strlen(PicturesKey)) != 0) return false;
+    const char* value = line + std::strlen(PicturesKey);
+    const char* end = std::strchr(value, '"');
+    if (!end || end == value) return false;
+    const int length = static_cast<int>(end - value);
+    int written = 0;
+    if (std::strncmp(value, "$HOME", 5) == 0 && (value[5] == '/' || value + 5 == end))
+        written = std::snprintf(folder, static_cast<size_t>(capacity), "%s%.*s", home, length - 5, value + 5);
+    else if (value[0] == '/')
+        written = std::snprintf(folder, static_cast<size_t>(capacity), "%.*s", length, value);
+    return WroteWhole(written, capacity);
 }

@@ -5,7 +5,7 @@
 // copies saving at once both succeed. No file is opened through a symlink,
 // and nothing but a regular file is ever opened for reading.
 #include "platform/posix/Files.h"
-#include "platform/Platform.h"
+#include "platform/Backend.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -131,12 +131,12 @@ int CreateTemporary(const std::string& path) {
 
 }  // namespace
 
-bool PlatformOpenSettingsKey(const char* keyPath) {
+bool BackendOpenSettingsKey(const char* keyPath) {
     const std::string folder = KeyFolder(keyPath);
     return !folder.empty() && MakeFolders(folder) && access(folder.c_str(), R_OK | W_OK | X_OK) == 0;
 }
 
-bool PlatformReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
+bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
                                size_t size) {
     const std::string folder = KeyFolder(keyPath);
     if (folder.empty()) return false;
@@ -148,7 +148,7 @@ bool PlatformReadSettingsValue(const char* keyPath, const char* valueName, void*
     return reading == Reading::Read;
 }
 
-bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
+bool BackendWriteSettingsValue(const char* keyPath, const char* valueName,
                                 const void* buffer, size_t size) {
     const std::string folder = KeyFolder(keyPath);
     if (folder.empty()) return false;

@@ -1,11 +1,6 @@
 #include "platform/sdl/DesktopOptions.h"
 
-#include <cstdio>
-#include <cstring>
-
 namespace {
-
-constexpr const char* PicturesKey = "XDG_PICTURES_DIR=\"";
 
 // A whole number from 1 to `largest` at *text, ended by `end`; advances
 // *text past it. Digits are counted, not accumulated blindly, so that no
@@ -25,8 +20,6 @@ bool ReadNumber(const char** text, char end, int largest, int* value) {
 
 }  // namespace
 
-bool WroteWhole(int written, int capacity) { return written > 0 && written < capacity; }
-
 bool ParseScreenSize(const char* text, int* width, int* height) {
     int w = 0, h = 0;
     if (!text || !ReadNumber(&text, 'x', LargestScreenSide, &w) ||
@@ -39,19 +32,4 @@ bool ParseScreenSize(const char* text, int* width, int* height) {
 
 bool ParseZoom(const char* text, int* zoom) {
     return text && ReadNumber(&text, '\0', LargestZoom, zoom);
-}
-
-bool PicturesFolderFromLine(const char* line, const char* home, char* folder, int capacity) {
-    while (*line == ' ' || *line == '\t') ++line;
-    if (std::strncmp(line, PicturesKey, std::strlen(PicturesKey)) != 0) return false;
-    const char* value = line + std::strlen(PicturesKey);
-    const char* end = std::strchr(value, '"');
-    if (!end || end == value) return false;
-    const int length = static_cast<int>(end - value);
-    int written = 0;
-    if (std::strncmp(value, "$HOME", 5) == 0 && (value[5] == '/' || value + 5 == end))
-        written = std::snprintf(folder, static_cast<size_t>(capacity), "%s%.*s", home, length - 5, value + 5);
-    else if (value[0] == '/')
-        written = std::snprintf(folder, static_cast<size_t>(capacity), "%.*s", length, value);
-    return WroteWhole(written, capacity);
 }

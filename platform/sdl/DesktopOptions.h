@@ -1,5 +1,5 @@
-// The desktop program's environment: the emulated screen, the starting
-// zoom and the user's pictures folder. Kept apart from the backend so that the parsing can be tested
+// The desktop program's environment: the emulated screen and the starting
+// zoom. Kept apart from the backend so that the parsing can be tested
 // without a display.
 #pragma once
 
@@ -15,11 +15,3 @@ constexpr int LargestZoom = 8;
 bool ParseScreenSize(const char* text, int* width, int* height);
 // Reads a whole zoom factor from 1 to LargestZoom; false otherwise.
 bool ParseZoom(const char* text, int* zoom);
-
-// True when snprintf's result `written` says the whole, non-empty text fit
-// in `capacity` characters.
-bool WroteWhole(int written, int capacity);
-// One line of the XDG user-dirs file: the pictures folder it names
-// (XDG_PICTURES_DIR="$HOME/..." or an absolute path), with $HOME replaced by
-// `home`; false when the line names no pictures folder or it does not fit.
-bool PicturesFolderFromLine(const char* line, const char* home, char* folder, int capacity);

@@ -1,11 +1,11 @@
 // The desktop backend: a resizable window showing the emulated device
 // screen scaled to fit, with mouse and keys translated into the device's
-// messages and the desktop's own habits (typed keys, the wheel, copy and
-// save) turned into what the device already does.
-#include "platform/sdl/DesktopOptions.h"
-#include "platform/canvas/Device.h"
-#include "platform/sdl/Screenshot.h"
+// messages, the desktop's own habits (typed keys, the wheel, copy and save)
+// included: the program decides what each means.
+#include "platform/Backend.h"
+#include "platform/posix/Screenshot.h"
 #include "platform/posix/SingleInstance.h"
+#include "platform/sdl/DesktopOptions.h"
 #include "platform/sdl/ViewTransform.h"
 
 #include <SDL.h>
@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
-
-int StellarionMain();
 
 // Written by the build: the program's icon as a PNG.
 extern "C" const unsigned char StellarionWindowIcon[];
@@ -68,7 +66,7 @@ void SetWindowIcon() {
 SDL_Surface* WindowSurface() { return Window ? SDL_GetWindowSurface(Window) : nullptr; }
 
 ViewTransform CurrentView(const SDL_Surface* surface) {
-    return FitView(Device.Width, Device.Height, surface->w, surface->h);
+    return FitView(PlatformScreenWidth(), PlatformScreenHeight(), surface->w, surface->h);
 }
 
 bool NativeFormat(const SDL_Surface* surface) {
@@ -80,11 +78,11 @@ bool NativeFormat(const SDL_Surface* surface) {
 void PaintArea(SDL_Surface* surface, const ViewTransform& view, const PixelRect& area) {
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
     if (NativeFormat(surface)) {
-        PaintWindow(view, Device.Framebuffer.data(), static_cast<uint32_t*>(surface->pixels),
+        PaintWindow(view, DevicePixels(), static_cast<uint32_t*>(surface->pixels),
                     surface->pitch / 4, area);
     } else {
         Staging.resize(static_cast<size_t>(surface->w) * surface->h);
-        PaintWindow(view, Device.Framebuffer.data(), Staging.data(), surface->w, area);
+        PaintWindow(view, DevicePixels(), Staging.data(), surface->w, area);
         const int pixelBytes = surface->format->BytesPerPixel;
         SDL_ConvertPixels(area.Right - area.Left, area.Bottom - area.Top, SDL_PIXELFORMAT_XRGB8888,
                           Staging.data() + static_cast<size_t>(area.Top) * surface->w + area.Left,
@@ -128,7 +126,7 @@ void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
     if (!PointerOnDevice(x, y, &dx, &dy) && onlyOnScreen) return;
     if (message == MessageButtonDown) ButtonHeld = true;
     if (message == MessageButtonUp) ButtonHeld = false;
-    PostPlatformMessage(message, first, PackPoint(dx, dy));
+    PostDeviceMessage(message, first, PackPoint(dx, dy));
 }
 
 void ShowTitle(const char* text, bool note) {
@@ -139,7 +137,7 @@ void ShowTitle(const char* text, bool note) {
 // Ctrl+R turns the device: width and height swap and the window hears of it
 // as the shell would tell it. A window the user has not maximised turns too.
 void Rotate() {
-    ChangeDeviceScreen(Device.Height, Device.Width);
+    ChangeDeviceScreen(PlatformScreenHeight(), PlatformScreenWidth());
     if (!(SDL_GetWindowFlags(Window) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN))) {
         int w = 0, h = 0;
         SDL_GetWindowSize(Window, &w, &h);
@@ -147,39 +145,26 @@ void Rotate() {
     }
 }
 
-void SaveScreen() {
-    char path[SavedPathCapacity];
-    char note[SavedPathCapacity + 32];
-    if (SaveScreenshot(path, sizeof path))
-        std::snprintf(note, sizeof note, "%s: saved %s", Title, path);
-    else
-        std::snprintf(note, sizeof note, "%s: the screen could not be saved", Title);
-    ShowTitle(note, true);
-}
-
-void CopyReading() {
-    static char text[ReadingUtf8Capacity];
-    if (ReadingOnScreenUtf8(text, sizeof text) > 0) SDL_SetClipboardText(text);
-}
+void Post(int message, long first = 0) { PostDeviceMessage(message, first, 0); }
 
 void TranslateKeyDown(const SDL_KeyboardEvent& key) {
     const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
     switch (key.keysym.sym) {
     case SDLK_r: if (control && !key.repeat) Rotate(); break;
-    case SDLK_c: if (control && !key.repeat) CopyReading(); break;
-    case SDLK_s: if (control && !key.repeat) SaveScreen(); break;
-    case SDLK_UP: PostPlatformMessage(MessageKeyDown, KeyCodeUp, 0); break;
-    case SDLK_DOWN: PostPlatformMessage(MessageKeyDown, KeyCodeDown, 0); break;
-    case SDLK_BACKSPACE: QueueTypedCharacter(TypedBackspace); break;
+    case SDLK_c: if (control && !key.repeat) Post(MessageCopy); break;
+    case SDLK_s: if (control && !key.repeat) Post(MessageSaveScreen); break;
+    case SDLK_UP: Post(MessageKeyDown, KeyCodeUp); break;
+    case SDLK_DOWN: Post(MessageKeyDown, KeyCodeDown); break;
+    case SDLK_BACKSPACE: Post(MessageTypedCharacter, TypedBackspace); break;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: QueueTypedCharacter(TypedReturn); break;
+    case SDLK_KP_ENTER: Post(MessageTypedCharacter, TypedReturn); break;
     default: break;
     }
 }
 
 void TranslateKeyUp(const SDL_KeyboardEvent& key) {
-    if (key.keysym.sym == SDLK_UP) PostPlatformMessage(MessageKeyUp, KeyCodeUp, 0);
-    if (key.keysym.sym == SDLK_DOWN) PostPlatformMessage(MessageKeyUp, KeyCodeDown, 0);
+    if (key.keysym.sym == SDLK_UP) Post(MessageKeyUp, KeyCodeUp);
+    if (key.keysym.sym == SDLK_DOWN) Post(MessageKeyUp, KeyCodeDown);
 }
 
 // Typed text arrives as UTF-8; the keyboard has only ASCII keys, so other
@@ -187,7 +172,7 @@ void TranslateKeyUp(const SDL_KeyboardEvent& key) {
 void TranslateText(const char* text) {
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         if (*p >= 0x80 && *p < 0xC0) continue;  // inside a sequence
-        QueueTypedCharacter(*p < 0x80 ? static_cast<wchar_t>(*p) : L'\uFFFD');
+        Post(MessageTypedCharacter, *p < 0x80 ? static_cast<wchar_t>(*p) : L'\uFFFD');
     }
 }
 
@@ -197,13 +182,14 @@ void TranslateWheel(const SDL_MouseWheelEvent& wheel) {
     int steps = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
     steps = std::clamp(steps, -MostWheelStepsPerEvent, MostWheelStepsPerEvent);
     // Wheel away from the user (positive) scrolls up.
-    for (int i = 0; i < std::abs(steps); ++i) QueueWheelStep(dx, dy, steps > 0 ? -1 : 1);
+    for (int i = 0; i < std::abs(steps); ++i)
+        PostDeviceMessage(MessageWheel, steps > 0 ? -1 : 1, PackPoint(dx, dy));
 }
 
 void TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
-    case SDL_WINDOWEVENT_FOCUS_LOST: PostPlatformMessage(MessageActivate, 0, 0); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: PostPlatformMessage(MessageActivate, 1, 0); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: Post(MessageActivate, 0); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: Post(MessageActivate, 1); break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED: PresentWholeWindow(); break;
     default: break;
@@ -212,7 +198,7 @@ void TranslateWindowEvent(const SDL_WindowEvent& window) {
 
 void Translate(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT: PostPlatformMessage(MessageDestroy, 0, 0); break;
+    case SDL_QUIT: Post(MessageDestroy); break;
     case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT)
@@ -250,12 +236,12 @@ namespace {
 std::string InstanceFolder;
 }  // namespace
 
-bool PlatformFindRunningCopy(const char*, const char*) {
+bool BackendFindRunningCopy() {
     InstanceFolder = SingleInstanceFolder();
     return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
+void BackendBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
 
 bool BackendWindowCreated() {
     // The window is a plain pixel surface: no GL stack is loaded to probe
@@ -266,7 +252,7 @@ bool BackendWindowCreated() {
     SDL_Rect usable{};
     const bool bounded = SDL_GetDisplayUsableBounds(0, &usable) == 0;
     int w = 0, h = 0;
-    StartWindowSize(Device.Width, Device.Height, Zoom * (ZoomGiven ? 1.0 : MonitorScale()),
+    StartWindowSize(PlatformScreenWidth(), PlatformScreenHeight(), Zoom * (ZoomGiven ? 1.0 : MonitorScale()),
                     bounded ? usable.w : 0, bounded ? usable.h : 0, &w, &h);
     Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
@@ -305,12 +291,12 @@ void BackendWaitForInput() {
     if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
         ShowTitle(Title, false);
-    // A later copy asked this one to come forward: front, full screen, repaint.
+    // A later copy asked this one to come forward: the window to the front,
+    // and the program takes it from there.
     if (SingleInstanceTakeRequest(Listener) && Window) {
         SDL_RestoreWindow(Window);
         SDL_RaiseWindow(Window);
-        PlatformFullScreenRequest(42);
-        PlatformInvalidateWindow();
+        Post(MessageComeForward);
     }
 }
 
@@ -320,7 +306,20 @@ void BackendMessageBox(const char* text, const char* caption) {
                              warning ? caption : Title, text, Window);
 }
 
-void PlatformSleep(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
+void BackendSleep(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
+
+void BackendSetClipboard(const char* utf8) { SDL_SetClipboardText(utf8); }
+
+// Where it went shows in the title for a few seconds.
+void BackendSaveScreen() {
+    char path[SavedPathCapacity];
+    char note[SavedPathCapacity + 32];
+    if (SaveScreenshot(path, sizeof path))
+        std::snprintf(note, sizeof note, "%s: saved %s", Title, path);
+    else
+        std::snprintf(note, sizeof note, "%s: the screen could not be saved", Title);
+    ShowTitle(note, true);
+}
 
 // The program reads no arguments; the emulated screen comes from the
 // environment: STELLARION_SCREEN=WxH (default 480x640), STELLARION_ZOOM=N.

@@ -4,14 +4,12 @@
 // device's messages; waits and the message box suspend the program until
 // the page resumes it (the compiler's asynchronous mode), so the message
 // loop stays the blocking loop of every other backend.
-#include "platform/canvas/Device.h"
+#include "platform/Backend.h"
 
 #include <emscripten.h>
 #include <wasm_simd128.h>
 
 #include <vector>
-
-int StellarionMain();
 
 namespace {
 
@@ -77,55 +75,49 @@ EM_JS(void, PageRequestForward, (), { StellarionPage.requestForward(); });
 
 EM_JS(void, PageEnded, (int ending), { StellarionPage.ended(ending); });
 
-void ComeForward() {
-    // Browsers do not let a page raise its tab: the page notifies instead,
-    // and the program takes the full-screen state and repaints as usual.
-    PlatformFullScreenRequest(42);
-    PlatformInvalidateWindow();
-}
-
-
 void Translate(const int event[3]) {
     const int first = event[1], second = event[2];
     switch (event[0]) {
     case WebPress:
-        PostPlatformMessage(MessageButtonDown, 1, PackPoint(first, second));
+        PostDeviceMessage(MessageButtonDown, 1, PackPoint(first, second));
         break;
     case WebDrag:
-        PostPlatformMessage(MessageMouseMove, 1, PackPoint(first, second));
+        PostDeviceMessage(MessageMouseMove, 1, PackPoint(first, second));
         break;
     case WebRelease:
-        PostPlatformMessage(MessageButtonUp, 0, PackPoint(first, second));
+        PostDeviceMessage(MessageButtonUp, 0, PackPoint(first, second));
         break;
     case WebKeyDown:
-        PostPlatformMessage(MessageKeyDown, first, 0);
+        PostDeviceMessage(MessageKeyDown, first, 0);
         break;
     case WebKeyUp:
-        PostPlatformMessage(MessageKeyUp, first, 0);
+        PostDeviceMessage(MessageKeyUp, first, 0);
         break;
     case WebActivate:
-        PostPlatformMessage(MessageActivate, 1, 0);
+        PostDeviceMessage(MessageActivate, 1, 0);
         break;
     case WebDeactivate:
-        PostPlatformMessage(MessageActivate, 0, 0);
+        PostDeviceMessage(MessageActivate, 0, 0);
         break;
     case WebScreen:
         // A viewport can change (a toolbar hides) and keep the screen it chose.
         ChangeDeviceScreen(first, second);
         break;
     case WebComeForward:
-        ComeForward();
+        // Browsers do not let a page raise its tab: the page notifies instead.
+        PostDeviceMessage(MessageComeForward, 0, 0);
         break;
     case WebType:
         // The on-screen keyboard has ASCII keys only.
-        QueueTypedCharacter(first > 0 && first < 0x80 ? static_cast<wchar_t>(first) : L'\uFFFD');
+        PostDeviceMessage(MessageTypedCharacter,
+                          first > 0 && first < 0x80 ? first : L'\uFFFD', 0);
         break;
     case WebWheel:
-        QueueWheelStep(first & 0xFFFF, (first >> 16) & 0xFFFF, second < 0 ? -1 : 1);
+        PostDeviceMessage(MessageWheel, second < 0 ? -1 : 1, first);
         break;
     case WebRepaint:
         // The framebuffer still holds every pixel: no paint is needed.
-        BackendPresent({0, 0, Device.Width, Device.Height});
+        BackendPresent({0, 0, PlatformScreenWidth(), PlatformScreenHeight()});
         break;
     default:
         break;
@@ -134,18 +126,18 @@ void Translate(const int event[3]) {
 
 }  // namespace
 
-bool PlatformFindRunningCopy(const char*, const char*) {
+bool BackendFindRunningCopy() {
     AnotherCopyRunning = !PageClaimInstance();
     return AnotherCopyRunning;
 }
 
-void PlatformBringRunningCopyForward() { PageRequestForward(); }
+void BackendBringRunningCopyForward() { PageRequestForward(); }
 
 bool BackendWindowCreated() { return true; }
 
 void BackendShowWindow() {}
 
-void BackendScreenResized() { PageScreenResized(Device.Width, Device.Height); }
+void BackendScreenResized() { PageScreenResized(PlatformScreenWidth(), PlatformScreenHeight()); }
 
 // Converts width pixels 0x00RRGGBB into the bytes R, G, B, 255 the canvas
 // stores, four at a time: this runs over every painted pixel.
@@ -166,7 +158,7 @@ void BackendPresent(const PixelRect& rect) {
     if (width <= 0 || height <= 0) return;
     CanvasPixels.resize(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y)
-        ToCanvasPixels(&Device.Framebuffer[static_cast<size_t>(rect.Top + y) * Device.Width + rect.Left],
+        ToCanvasPixels(DevicePixels() + static_cast<size_t>(rect.Top + y) * PlatformScreenWidth() + rect.Left,
                        &CanvasPixels[static_cast<size_t>(y) * width], width);
     PagePresent(CanvasPixels.data(), rect.Left, rect.Top, width, height);
 }
@@ -185,7 +177,11 @@ void BackendMessageBox(const char* text, const char* caption) {
     PageMessageBox(text, caption && *caption ? caption : "Stellarion");
 }
 
-void PlatformSleep(int milliseconds) { emscripten_sleep(static_cast<unsigned>(milliseconds)); }
+void BackendSleep(int milliseconds) { emscripten_sleep(static_cast<unsigned>(milliseconds)); }
+
+// The page posts neither copy nor save: the browser has its own.
+void BackendSetClipboard(const char*) {}
+void BackendSaveScreen() {}
 
 // The program reads no arguments; the page chooses the emulated screen from
 // the viewport or the address (?screen=WxH).

@@ -3,7 +3,7 @@
 // ("Software\...\Stellarion\GameValues"), holding the bytes as hexadecimal
 // text. Anything that does not decode to exactly the expected size is not
 // this record and counts as absent.
-#include "platform/Platform.h"
+#include "platform/Backend.h"
 
 #include <emscripten.h>
 
@@ -60,9 +60,9 @@ int HexValue(char c) {
 
 }  // namespace
 
-bool PlatformOpenSettingsKey(const char*) { return StorageUsable() != 0; }
+bool BackendOpenSettingsKey(const char*) { return StorageUsable() != 0; }
 
-bool PlatformReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
+bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
                                size_t size) {
     if (size > MaxValueSize) return false;
     char text[2 * MaxValueSize + 2];
@@ -78,7 +78,7 @@ bool PlatformReadSettingsValue(const char* keyPath, const char* valueName, void*
     return true;
 }
 
-bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
+bool BackendWriteSettingsValue(const char* keyPath, const char* valueName,
                                 const void* buffer, size_t size) {
     if (size > MaxValueSize) return false;
     const auto* bytes = static_cast<const unsigned char*>(buffer);

@@ -1,0 +1,83 @@
+// What a backend supplies, and the few calls it may make on the shared
+// software device (platform/canvas/). The device provides every operation
+// of platform/Platform.h (window, message queue, paint cycle, drawing) in
+// memory and reaches the real system only through the functions below; a
+// new backend defines all of them and a main() that sets the screen size
+// and runs StellarionMain(). platform/headless/ is the smallest example.
+//
+// Input flows one way: a backend turns what the system delivers into the
+// device's messages (PostDeviceMessage) and the program's window procedure
+// decides what they mean. Nothing here calls into the program.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <vector>
+
+// The program: start-up, then the message loop; returns the exit code.
+int StellarionMain();
+
+// ---- Supplied by every backend ------------------------------------------------
+
+// Shows the painted rectangle (device pixels) on the real screen.
+void BackendPresent(const PixelRect& rect);
+// Waits for the system's next events and posts the messages they stand for;
+// may return having posted nothing.
+void BackendWaitForInput();
+// Modal; an empty caption asks for the backend's default.
+void BackendMessageBox(const char* text, const char* caption);
+// The real window behind the device's one window; false when it cannot be
+// had (the program then ends).
+bool BackendWindowCreated();
+void BackendShowWindow();
+// The device screen changed size (SetDeviceScreenSize).
+void BackendScreenResized();
+void BackendSleep(int milliseconds);
+
+// One running copy: true when another copy already runs; asking it to come
+// forward makes that copy's backend post MessageComeForward.
+bool BackendFindRunningCopy();
+void BackendBringRunningCopyForward();
+
+// The per-user record store: one binary value under a key path. Returns
+// true on success. A read fails for a value that is absent or not of the
+// size asked for; when it fails because the value could not be read (an
+// I/O error, no permission), a later write of that value fails too rather
+// than replace what may be a good record.
+bool BackendOpenSettingsKey(const char* keyPath);
+bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
+                              size_t size);
+bool BackendWriteSettingsValue(const char* keyPath, const char* valueName, const void* buffer,
+                               size_t size);
+
+// The desktop's extras (PlatformSetClipboard, PlatformSaveScreen).
+void BackendSetClipboard(const char* utf8);
+void BackendSaveScreen();
+
+// ---- Calls a backend may make on the device ------------------------------------
+
+// Queues a message for the program's window (MessageButtonDown with a
+// packed point, MessageTypedCharacter, ...).
+void PostDeviceMessage(int message, long first, long second);
+// Resizes the screen; keeps overlapping pixels, new ones black.
+void SetDeviceScreenSize(int width, int height);
+// The device turned or got another screen: resized as above, and the window
+// hears of it (MessagePositionChanged) as the device's shell would tell it,
+// and is repainted whole.
+void ChangeDeviceScreen(int width, int height);
+// For a backend that starts the program more than once and runs its
+// messages itself (headless): a fresh device with no window and nothing
+// queued, and the next message without waiting (a paint once nothing else is
+// pending); false when there is none.
+void ResetDevice(int width, int height);
+bool PeekDeviceMessage(PlatformMessage* message);
+// The device screen, 0x00RRGGBB, row-major, PlatformScreenWidth() wide.
+const uint32_t* DevicePixels();
+
+// The device screen as PNG data; false when it cannot be encoded.
+bool EncodeDeviceScreenPng(std::vector<unsigned char>* bytes);
+// Decodes compiled-in PNG data into 0xAARRGGBB pixels, alpha kept (a
+// window's icon); false when the data is not a picture.
+bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
+                        std::vector<uint32_t>* pixels);
