@@ -9,10 +9,6 @@
 
 #include <cwchar>
 
-int ScrollOffset, MaxScrollOffset, LineCount, ScrollStarted;
-unsigned char ScrollActive;
-TextViewRect ViewRect;
-
 namespace {
 
 // Only the view's rows move; the page redraws its content around them.

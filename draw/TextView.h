@@ -1,13 +1,8 @@
-// The paged text view's scroll state, shared by the result view and popups.
+// The paged text view, shared by the result view and popups. Its scroll
+// state is part of the program's state (shell/State.h).
 #pragma once
 
-struct TextViewRect {
-    int X, Y, Width, Height;  // layout units of the last layout
-};
-
-extern int ScrollOffset, MaxScrollOffset, LineCount, ScrollStarted;
-extern unsigned char ScrollActive;
-extern TextViewRect ViewRect;
+#include "shell/State.h"
 
 // A tap (layout units) offered to the scroll arrows.
 void ScrollTap(int x, int y);

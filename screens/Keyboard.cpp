@@ -227,8 +227,8 @@ void PlaceKeyboard() {
 
 void OpenKeyboard(const wchar_t* title) {
     InputPanel = PanelKeyboard;
-    std::wcsncpy(PanelTitle, title, 15);
-    PanelTitle[15] = 0;
+    std::wcsncpy(PanelTitle, title, PanelTitleCapacity - 1);
+    PanelTitle[PanelTitleCapacity - 1] = 0;
     ShiftOn = false;
     PlaceKeyboard();
     const wchar_t* stored = FieldText(EntryField);

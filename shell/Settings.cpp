@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-uint8_t SettingsBlob[SettingsSize];
-
 namespace {
 
 constexpr const char* CannotRead = "Cannot read values";

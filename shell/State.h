@@ -1,6 +1,7 @@
 // The program's global state: display classification, the layered screen
-// state, navigation values and the positions the page painters publish.
-// Everything starts at 0, so the first paint shows the main menu.
+// state, navigation values, the positions the page painters publish, the
+// entry panels, the text view's scroll and the saved record. Everything
+// starts at 0, so the first paint shows the main menu.
 #pragma once
 
 #include <cstdint>
@@ -9,51 +10,110 @@ struct LayoutPoint {
     int X, Y;
 };
 
-// ---- Display classification ---------------------------------------------------
-extern int ScreenWidth, ScreenHeight;
-extern unsigned DisplayMode;        // 1 … 7; 8 = unsupported (start-up only)
-extern double ScaleFactor[2];       // pixels per layout unit, horizontal and vertical
-extern LayoutPoint LayoutShift;     // centring shift on tall or wide screens
-extern int HeightExtra;             // covers the hidden title bar
+struct TextViewRect {
+    int X, Y, Width, Height;  // layout units of the last layout
+};
 
-// ---- Layered screen state -----------------------------------------------------
-extern int BaseScreen, PopupScreen, InputPanel, SubPage, ResultKind;
-extern int ScreenReady, RedrawAll, PanelOnly;
-extern uint8_t KeyLatch, SkipRelease, WasDeactivated;
+constexpr int DateTextCapacity = 16;  // the birth date's texts, as entered
+constexpr int EditCapacity = 13;      // the keyboard's text: 12 characters and the terminator
+constexpr int PanelTitleCapacity = 16;
+constexpr int SettingsSize = 40;      // the saved record
 
-// ---- Navigation ----------------------------------------------------------------
-extern int SignIndex, ReportPage, ReportSubpage, ProfileReadAll, PopupBand, AbandonTarget;
-extern int ReportPageCount[6];      // entries 1, 2, 4 and 5 are used
+// Every state variable, once: type, name and array extent (empty for one
+// value). The declarations below, the definitions, the zeroing and the
+// printed state (State.cpp) are all made from this table, so none of them
+// can leave a variable out. The text view's source text and line slots are
+// not state: they are refilled at every paint (draw/TextView.h).
+#define STELLARION_STATE(X)                                                                   \
+    /* Display classification */                                                              \
+    X(int, ScreenWidth, )                                                                     \
+    X(int, ScreenHeight, )                                                                    \
+    X(unsigned, DisplayMode, )          /* 1 … 7; 8 = unsupported (start-up only) */          \
+    X(double, ScaleFactor, [2])         /* pixels per layout unit, horizontal and vertical */ \
+    X(LayoutPoint, LayoutShift, )       /* centring shift on tall or wide screens */          \
+    X(int, HeightExtra, )               /* covers the hidden title bar */                     \
+    /* Layered screen state */                                                                \
+    X(int, BaseScreen, )                                                                      \
+    X(int, PopupScreen, )                                                                     \
+    X(int, InputPanel, )                                                                      \
+    X(int, SubPage, )                                                                         \
+    X(int, ResultKind, )                                                                      \
+    X(int, ScreenReady, )                                                                     \
+    X(int, RedrawAll, )                                                                       \
+    X(int, PanelOnly, )                                                                       \
+    X(uint8_t, KeyLatch, )                                                                    \
+    X(uint8_t, SkipRelease, )                                                                 \
+    X(uint8_t, WasDeactivated, )                                                              \
+    /* Navigation */                                                                          \
+    X(int, SignIndex, )                                                                       \
+    X(int, ReportPage, )                                                                      \
+    X(int, ReportSubpage, )                                                                   \
+    X(int, ProfileReadAll, )                                                                  \
+    X(int, PopupBand, )                                                                       \
+    X(int, AbandonTarget, )                                                                   \
+    X(int, ReportPageCount, [6])        /* entries 1, 2, 4 and 5 are used */                  \
+    /* Positions published by the painter of the page on screen */                            \
+    X(int, MarginX, )                                                                         \
+    X(LayoutPoint, ContentOrigin, )                                                           \
+    X(LayoutPoint, TitlePos, )                                                                \
+    X(LayoutPoint, ButtonSlot1, )                                                             \
+    X(LayoutPoint, ButtonSlot2, )                                                             \
+    X(LayoutPoint, ButtonSlot3, )                                                             \
+    X(int, SummarySpacing, )                                                                  \
+    /* Section values */                                                                      \
+    X(int, MySignChoice, )                                                                    \
+    X(int, LoverSignChoice, )                                                                 \
+    X(int, PairMySign, )                                                                      \
+    X(int, PairLoverSign, )                                                                   \
+    X(LayoutPoint, MyRow, )                                                                   \
+    X(LayoutPoint, LoverRow, )                                                                \
+    X(int, FirstRating, )                                                                     \
+    X(int, SecondRating, )                                                                    \
+    X(int, ThirdRating, )                                                                     \
+    X(int, FourthRating, )                                                                    \
+    X(int, DayIndex, )                                                                        \
+    X(int, MonthIndex, )                                                                      \
+    X(int, BirthYear, )                                                                       \
+    X(int, EntryField, )                                                                      \
+    X(wchar_t, DayText, [DateTextCapacity])  /* memory only; empty at start */                \
+    X(wchar_t, MonthText, [DateTextCapacity])                                                 \
+    X(wchar_t, YearText, [DateTextCapacity])                                                  \
+    /* Entry panels */                                                                        \
+    X(int, PressedButton, )             /* 0 none, 1 first button, 2 second */                \
+    X(const wchar_t*, PanelMessage, )                                                         \
+    X(wchar_t, PanelTitle, [PanelTitleCapacity])                                              \
+    X(wchar_t, EditText, [EditCapacity])                                                      \
+    X(bool, EditSelected, )                                                                   \
+    X(bool, ShiftOn, )                                                                        \
+    X(int, KeyboardPage, )              /* 0 letters, 1 digits and symbols */                 \
+    X(LayoutPoint, PanelOrigin, )                                                             \
+    /* The text view's scroll state, shared by the result view and popups */                 \
+    X(int, ScrollOffset, )                                                                    \
+    X(int, MaxScrollOffset, )                                                                 \
+    X(unsigned char, ScrollActive, )                                                          \
+    X(int, LineCount, )                                                                       \
+    X(int, ScrollStarted, )                                                                   \
+    X(TextViewRect, ViewRect, )                                                               \
+    /* The saved record (shell/Settings.h): held for the whole run, zero until loaded */      \
+    X(uint8_t, SettingsBlob, [SettingsSize])
 
-// ---- Positions published by the painter of the page on screen -------------------
-extern int MarginX;
-extern LayoutPoint ContentOrigin, TitlePos;
-extern LayoutPoint ButtonSlot1, ButtonSlot2, ButtonSlot3;
+#define STELLARION_DECLARE_STATE(type, name, extent) extern type name extent;
+STELLARION_STATE(STELLARION_DECLARE_STATE)
+#undef STELLARION_DECLARE_STATE
+
 // The result view's corner buttons are its use of the three slots.
 inline LayoutPoint& BackButton = ButtonSlot1;
 inline LayoutPoint& NextPageButton = ButtonSlot2;
 inline LayoutPoint& PrevPageButton = ButtonSlot3;
-extern int SummarySpacing;
 
-// ---- Section values ---------------------------------------------------------------
-extern int MySignChoice, LoverSignChoice, PairMySign, PairLoverSign;
-extern LayoutPoint MyRow, LoverRow;
-extern int FirstRating, SecondRating, ThirdRating, FourthRating;
-extern int DayIndex, MonthIndex, BirthYear, EntryField;
-// The birth date as entered and accepted (memory only; empty at start).
-constexpr int DateTextCapacity = 16;
-extern wchar_t DayText[DateTextCapacity], MonthText[DateTextCapacity], YearText[DateTextCapacity];
-
-// ---- Entry panels ---------------------------------------------------------------------
-extern const wchar_t* PanelMessage;
-extern int PressedButton;           // 0 none, 1 first button, 2 second
-// The keyboard panel.
-constexpr int EditCapacity = 13;    // 12 characters and the terminator
-extern wchar_t EditText[EditCapacity];
-extern wchar_t PanelTitle[16];
-extern bool EditSelected, ShiftOn;
-extern int KeyboardPage;            // 0 letters, 1 digits and symbols
-extern LayoutPoint PanelOrigin;
+// Every state variable back to 0, as at a program start (tests and
+// benchmarks).
+void ZeroState();
+// Every state variable as "Name=value" lines, in the table's order: arrays
+// as their entries joined by commas, points as "x,y", texts as they are.
+// Cut to `capacity` and terminated; returns the length.
+constexpr int StateTextCapacity = 8192;
+int FormatState(char* text, int capacity);
 
 // Screen values of BaseScreen, PopupScreen and InputPanel.
 enum : int {

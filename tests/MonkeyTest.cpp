@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -173,11 +174,19 @@ bool RandomEvent(std::mt19937& random, std::string* what) {
     }
 }
 
-std::string Layers() {
-    return "BaseScreen " + std::to_string(BaseScreen) + ", PopupScreen " + std::to_string(PopupScreen) +
-           ", InputPanel " + std::to_string(InputPanel) + ", ResultKind " + std::to_string(ResultKind) +
-           ", ReportPage " + std::to_string(ReportPage) + ", screen " + std::to_string(PlatformScreenWidth()) +
-           "x" + std::to_string(PlatformScreenHeight());
+std::string State() {
+    static char text[StateTextCapacity];
+    FormatState(text, StateTextCapacity);
+    return text;
+}
+
+// What an event changed: the state lines that differ, as "Name=before -> after".
+std::string Changes(const std::string& before, const std::string& after) {
+    std::istringstream was(before), is(after);
+    std::string changes, old, now;
+    while (std::getline(was, old) && std::getline(is, now))
+        if (old != now) changes += "\n    " + old + " -> " + now.substr(now.find('=') + 1);
+    return changes;
 }
 
 }  // namespace
@@ -194,7 +203,7 @@ TEST(Monkey, RandomUseKeepsEveryStateInRange) {
         const int share = events / ScreenCount + (s < events % ScreenCount ? 1 : 0);
         std::string what, before;
         for (int step = 0; step < share; ++step) {
-            before = Layers();
+            before = State();
             const bool running = RandomEvent(random, &what);
             ++done;
             ExpectDisplayState(start);
@@ -205,7 +214,8 @@ TEST(Monkey, RandomUseKeepsEveryStateInRange) {
             // The first finding ends the campaign: what follows it proves nothing.
             if (::testing::Test::HasFailure()) {
                 ADD_FAILURE() << "event " << done << " (seed " << seed << "), started on " << w << "x" << h
-                              << ": " << what << "\n  before: " << before << "\n  after:  " << Layers();
+                              << ": " << what << "\n  changed:" << Changes(before, State())
+                              << "\n  before:\n" << before;
                 break;
             }
             if (!running) {

@@ -62,69 +62,10 @@ void PrintMessageBox(const char* text, const char* caption) {
     std::fflush(stdout);
 }
 
-void Print(const char* name, long value) { std::printf("%s=%ld\n", name, value); }
-void Print(const char* name, LayoutPoint p) { std::printf("%s=%d,%d\n", name, p.X, p.Y); }
-void Print(const char* name, const wchar_t* text) { std::printf("%s=%ls\n", name, text); }
-
 void PrintState() {
-    Print("ScreenWidth", ScreenWidth);
-    Print("ScreenHeight", ScreenHeight);
-    Print("DisplayMode", DisplayMode);
-    std::printf("ScaleFactor=%g,%g\n", ScaleFactor[0], ScaleFactor[1]);
-    Print("LayoutShift", LayoutShift);
-    Print("HeightExtra", HeightExtra);
-    Print("BaseScreen", BaseScreen);
-    Print("PopupScreen", PopupScreen);
-    Print("InputPanel", InputPanel);
-    Print("SubPage", SubPage);
-    Print("ResultKind", ResultKind);
-    Print("ScreenReady", ScreenReady);
-    Print("RedrawAll", RedrawAll);
-    Print("PanelOnly", PanelOnly);
-    Print("KeyLatch", KeyLatch);
-    Print("SkipRelease", SkipRelease);
-    Print("WasDeactivated", WasDeactivated);
-    Print("SignIndex", SignIndex);
-    Print("ReportPage", ReportPage);
-    Print("ReportSubpage", ReportSubpage);
-    Print("ProfileReadAll", ProfileReadAll);
-    Print("PopupBand", PopupBand);
-    Print("AbandonTarget", AbandonTarget);
-    std::printf("ReportPageCount=%d,%d,%d,%d\n", ReportPageCount[1], ReportPageCount[2],
-                ReportPageCount[4], ReportPageCount[5]);
-    Print("MarginX", MarginX);
-    Print("ContentOrigin", ContentOrigin);
-    Print("TitlePos", TitlePos);
-    Print("ButtonSlot1", ButtonSlot1);
-    Print("ButtonSlot2", ButtonSlot2);
-    Print("ButtonSlot3", ButtonSlot3);
-    Print("MySignChoice", MySignChoice);
-    Print("LoverSignChoice", LoverSignChoice);
-    Print("PairMySign", PairMySign);
-    Print("PairLoverSign", PairLoverSign);
-    Print("FirstRating", FirstRating);
-    Print("SecondRating", SecondRating);
-    Print("ThirdRating", ThirdRating);
-    Print("FourthRating", FourthRating);
-    Print("DayIndex", DayIndex);
-    Print("MonthIndex", MonthIndex);
-    Print("BirthYear", BirthYear);
-    Print("EntryField", EntryField);
-    Print("DayText", DayText);
-    Print("MonthText", MonthText);
-    Print("YearText", YearText);
-    Print("PressedButton", PressedButton);
-    Print("PanelMessage", PanelMessage ? PanelMessage : L"");
-    Print("PanelTitle", PanelTitle);
-    Print("EditText", EditText);
-    Print("EditSelected", EditSelected);
-    Print("ShiftOn", ShiftOn);
-    Print("KeyboardPage", KeyboardPage);
-    Print("PanelOrigin", PanelOrigin);
-    Print("ScrollOffset", ScrollOffset);
-    Print("MaxScrollOffset", MaxScrollOffset);
-    Print("ScrollActive", ScrollActive);
-    std::printf("\n");
+    static char text[StateTextCapacity];
+    FormatState(text, StateTextCapacity);
+    std::printf("%s\n", text);
     std::fflush(stdout);
 }
 
