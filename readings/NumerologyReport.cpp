@@ -40,27 +40,6 @@ bool Open(TextBuffer& out, wchar_t* buffer, int capacity) {
 
 const wchar_t* const Ordinals[5] = {L"", L"1st", L"2nd", L"3rd", L"4th"};
 
-const wchar_t* const ChallengeIntroductions[5] = {
-    L"",
-    L"About your First Challenge:\r\n\r\nThe duration of the First Challenge usually lasts from "
-    L"birth until approximately the age of 30 to 35.\r\n\r\n",
-    L"About your Second Challenge:\r\n\r\nThe duration of the Second Challenge usually lasts from "
-    L"age 30/35 to around age 55/60.\r\n\r\n",
-    L"About your Third Challenge:\r\n\r\nThe duration of the Third Challenge is felt throughout "
-    L"your life.\r\n\r\n",
-    L"About your Fourth Challenge:\r\n\r\nYour Fourth Challenge is also your final Challenge and "
-    L"starts at age 60/65.\r\n\r\n",
-};
-
-const wchar_t* const LaterPinnacleIntroduction =
-    L"It is possible to repeat a Pinnacle Cycle.\r\n\r\n";
-const wchar_t* const SecondPinnacleIntroduction =
-    L"It is possible to repeat a Pinnacle Cycle. The transition from one Pinnacle to the next is "
-    L"always strongly felt and difficult.\r\n\r\n";
-const wchar_t* const ThirdPeriodIntroduction =
-    L"The Third, or final Cycle, can represent a flowering of our inner being, such that our true "
-    L"nature has finally come to fruition. It is possible to repeat a Period Cycle.\r\n\r\n";
-
 // The sub-pages of each topic 1 … 6.
 const int Subpages[7] = {0, 1, 1, 4, 4, 3, 1};
 
@@ -69,16 +48,6 @@ int PageOf(int topic, int subpage) {
     if (topic < 1 || topic > 6) return 0;
     if (Subpages[topic] == 1) return 1;
     return subpage >= 1 && subpage <= Subpages[topic] ? subpage : 0;
-}
-
-const wchar_t* PinnacleIntroduction(int page) {
-    if (page == 1) return FirstPinnacleIntroduction();
-    return page == 2 ? SecondPinnacleIntroduction : LaterPinnacleIntroduction;
-}
-
-const wchar_t* PeriodIntroduction(int page) {
-    if (page == 1) return FirstPeriodIntroduction();
-    return page == 2 ? SecondPeriodIntroduction() : ThirdPeriodIntroduction;
 }
 
 // A Pinnacle or Period page: "Your 2nd … runs from: ", its ages, the
@@ -111,18 +80,18 @@ int BuildNumerologyText(int topic, int subpage, int day, int month, int year, wc
     if (!page) return out.Length;
     switch (topic) {
     case 1:
-        Put(out, L"Your Life path is the road you are traveling. It reveals the opportunities and "
-                 L"challenges you will face in life:\r\n\r\n");
+        Put(out, LifePathIntroduction());
         Put(out, LifePathReading(LifePath(day, month, year)));
         break;
     case 2:
         Put(out, L"Your Birth Day number is: ");
         PutNumber(out, BirthDayNumber(day, month, year));
-        Put(out, L"\r\n\r\nThe day of birth indicates some special talent you possess:\r\n\r\n");
+        Put(out, L"\r\n\r\n");
+        Put(out, BirthDayIntroduction());
         Put(out, BirthDayReading(BirthDayNumber(day, month, year)));
         break;
     case 3:
-        Put(out, ChallengeIntroductions[page]);
+        Put(out, ChallengeIntroduction(page));
         Put(out, ChallengeReading(Challenge(page, day, month, year)));
         break;
     case 4:
@@ -134,7 +103,7 @@ int BuildNumerologyText(int topic, int subpage, int day, int month, int year, wc
                  PeriodIntroduction(page), PeriodReading(PeriodNumber(page, day, month, year)));
         break;
     case 6:
-        Put(out, L"About the year 2010:\r\n\r\n");
+        Put(out, PersonalYearHeading());
         Put(out, PersonalYearReading(PersonalYear(day, month, year)));
         break;
     }

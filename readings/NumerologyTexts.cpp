@@ -23,6 +23,9 @@ const wchar_t* ChallengeReading(int n) { return Reading("challenge", n, n >= 0 &
 const wchar_t* PinnacleReading(int n) { return Reading("pinnacle", n, IsCycleNumber(n)); }
 const wchar_t* PeriodReading(int n) { return Reading("period", n, IsCycleNumber(n)); }
 const wchar_t* PersonalYearReading(int n) { return Reading("personalyear", n, n >= 1 && n <= 9); }
-const wchar_t* FirstPinnacleIntroduction() { return CatalogueText("numerology/intro-pinnacle-1"); }
-const wchar_t* FirstPeriodIntroduction() { return CatalogueText("numerology/intro-period-1"); }
-const wchar_t* SecondPeriodIntroduction() { return CatalogueText("numerology/intro-period-2"); }
+const wchar_t* LifePathIntroduction() { return CatalogueText("numerology/intro-lifepath"); }
+const wchar_t* BirthDayIntroduction() { return CatalogueText("numerology/intro-birthday"); }
+const wchar_t* ChallengeIntroduction(int page) { return Reading("intro-challenge", page, page >= 1 && page <= 4); }
+const wchar_t* PinnacleIntroduction(int page) { return Reading("intro-pinnacle", page, page >= 1 && page <= 4); }
+const wchar_t* PeriodIntroduction(int page) { return Reading("intro-period", page, page >= 1 && page <= 3); }
+const wchar_t* PersonalYearHeading() { return CatalogueText("numerology/intro-personalyear"); }

@@ -8,6 +8,9 @@
 
 namespace {
 
+// Appended one by one, each with the space the text view adds after it.
+constexpr const char* HelpParagraphs[] = {"help/1", "help/2", "help/3"};
+
 void DrawBorders(DeviceContext* dc) {
     if (DoubleResolution()) {
         for (int i = 0, y = 26; i < (PopupBand - 36) / 15; ++i, y += 15) {
@@ -71,13 +74,7 @@ void DrawAboutPopup(DeviceContext* dc) {
 void DrawHelpPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"Help");
     ClearPageText();
-    AppendPageText(L"Stellarion is used to advice you about matchmaking by sign, your horoscope, "
-                   L"zodiac sign analysis and numerology.");
-    AppendPageText(L"\n\nHOW TO USE IT:\nJust click on the screen and choose the things you want "
-                   L"to see.  Click on the arrows to proceed or go back and on the house icon to "
-                   L"return to the main menu.");
-    AppendPageText(L"In some cases you need to input some text or numbers, there an on screen "
-                   L"keyboard appears allowing you to write the text.");
+    for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
     DrawTextPageFixed(8, dc, 10, 34, 220);
 }
 

@@ -166,7 +166,7 @@ TEST(NumerologyReport, AssembledPagesAndTitles) {
          L"About your Second Challenge:\r\n\r\nThe duration of the Second Challenge usually lasts from "
          L"age 30/35 to around age 55/60.\r\n\r\n", ChallengeReading(3), L"2nd Challenge is: 3"},
         {4, 1, 29, 11, 1925, L"Your 1st Pinnacle Cycle runs from: age 0 - 33.\r\n\r\n" +
-         std::wstring(FirstPinnacleIntroduction()), PinnacleReading(22), L"1st Pinnacle Cycle is: 22"},
+         std::wstring(PinnacleIntroduction(1)), PinnacleReading(22), L"1st Pinnacle Cycle is: 22"},
         {4, 2, 24, 12, 1975,
          L"Your 2nd Pinnacle Cycle runs from: age 32 - 41.\r\n\r\nIt is possible to repeat a Pinnacle "
          L"Cycle. The transition from one Pinnacle to the next is always strongly felt and "
@@ -174,7 +174,7 @@ TEST(NumerologyReport, AssembledPagesAndTitles) {
         {4, 3, 24, 12, 1975, L"Your 3rd Pinnacle Cycle runs from: age 41 - 50.\r\n\r\nIt is "
          L"possible to repeat a Pinnacle Cycle.\r\n\r\n", PinnacleReading(1), L"3rd Pinnacle Cycle is: 1"},
         {5, 2, 24, 1, 2010, L"Your 2nd Period Cycle runs from: age 35 - 62.\r\n\r\n" +
-         std::wstring(SecondPeriodIntroduction()), PeriodReading(6), L"2nd Period Cycle is: 6"},
+         std::wstring(PeriodIntroduction(2)), PeriodReading(6), L"2nd Period Cycle is: 6"},
         {5, 3, 22, 7, 1939,
          L"Your 3rd Period Cycle runs from: age 57 and above.\r\n\r\nThe Third, or final Cycle, can "
          L"represent a flowering of our inner being, such that our true nature has finally come to "

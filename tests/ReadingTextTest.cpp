@@ -293,9 +293,9 @@ TEST_F(ReadingTexts, NumerologyReadingsLeaveRoomForTheirLabels) {
             EXPECT_LT(text.size() + Labels, 1500u);
         }
         const std::wstring pinnacle = PinnacleReading(n);
-        EXPECT_LT(pinnacle.size() + std::wcslen(FirstPinnacleIntroduction()) + 60, 1500u);
-        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(FirstPeriodIntroduction()) + 60, 1500u);
-        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(SecondPeriodIntroduction()) + 60, 1500u);
+        EXPECT_LT(pinnacle.size() + std::wcslen(PinnacleIntroduction(1)) + 60, 1500u);
+        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(PeriodIntroduction(1)) + 60, 1500u);
+        EXPECT_LT(std::wstring(PeriodReading(n)).size() + std::wcslen(PeriodIntroduction(2)) + 60, 1500u);
     }
     for (int day = 1; day <= 31; ++day) Fits(BirthDayReading(day), "day " + std::to_string(day));
     EXPECT_STREQ(BirthDayReading(31), BirthDayReading(13));
@@ -306,11 +306,20 @@ TEST_F(ReadingTexts, NumerologyReadingsLeaveRoomForTheirLabels) {
         Fits(text, "personal year " + std::to_string(n));
         EXPECT_NE(text.find(L"2010"), std::wstring::npos);
     }
-    for (const wchar_t* intro : {FirstPinnacleIntroduction(), FirstPeriodIntroduction(), SecondPeriodIntroduction()}) {
+    const wchar_t* intros[] = {LifePathIntroduction(), BirthDayIntroduction(), PersonalYearHeading(),
+                               PeriodIntroduction(1), PeriodIntroduction(2), PeriodIntroduction(3)};
+    std::vector<const wchar_t*> all(std::begin(intros), std::end(intros));
+    for (int page = 1; page <= 4; ++page) {
+        all.push_back(ChallengeIntroduction(page));
+        all.push_back(PinnacleIntroduction(page));
+    }
+    for (const wchar_t* intro : all) {
         const std::wstring text = intro;
         ASSERT_GT(text.size(), 4u);
         EXPECT_EQ(text.substr(text.size() - 4), L"\r\n\r\n");  // a blank line before the reading
     }
+    EXPECT_STREQ(PinnacleIntroduction(4), PinnacleIntroduction(3));
+    EXPECT_STREQ(PeriodIntroduction(4), L"");
     EXPECT_STREQ(LifePathReading(10), L"");
     EXPECT_STREQ(ChallengeReading(9), L"");
 }
