@@ -6,8 +6,6 @@
 
 #include "platform/Platform.h"
 
-struct DeviceContext;
-
 constexpr Colour UsualKey{255, 204, 255};
 
 // Replaces the toolkit's current font (face Tahoma); the caller selects it.

@@ -17,11 +17,11 @@ enum WindowMessage : int {
     MessageDestroy,
     MessageActivate,        // first: 0 deactivated, 1 or 2 activated
     MessagePaint,
-    MessageSettingChange,
+    MessageSettingChange,   // the device's own; no backend here has settings to change
     MessagePositionChanged,
     MessageKeyDown,         // first: key code (38 up, 40 down)
     MessageKeyUp,
-    MessageCommand,
+    MessageCommand,         // the device's menus; no backend here has any
     MessageMouseMove,       // second: x in the low 16 bits, y in the high 16
     MessageButtonDown,
     MessageButtonUp,

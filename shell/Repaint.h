@@ -2,8 +2,6 @@
 // then update at once (the paint runs before the call returns).
 #pragma once
 
-struct WindowHandle;
-
 // A layout rectangle: shifted by LayoutShift unless a popup is open, scaled.
 void RepaintRect(int left, int top, int right, int bottom);
 // The same, invalidated only: the next paint shows it.

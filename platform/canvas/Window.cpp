@@ -60,6 +60,8 @@ int PlatformScreenHeight() { return Device.Height; }
 // The emulated shell's title bar height.
 int PlatformCaptionHeight() { return 26; }
 
+// The one window needs neither class nor title to be found: a backend finds
+// a running copy its own way.
 bool PlatformCreateWindow(const char*, const char*, WindowProcedure procedure) {
     Device.Procedure = procedure;
     Device.WindowExists = true;
