@@ -13,12 +13,12 @@ import puppeteer from "puppeteer-core";
 const Here = dirname(fileURLToPath(import.meta.url));
 export const Chromium = "/usr/bin/chromium";
 
-// Starts tools/web/Serve.mjs on a free port, cross-origin isolated when
-// asked; resolves to { url, stop, requests } where requests lists every
-// response as { status, bytes, path }.
-export function serve(site, isolated = false) {
+// Starts tools/web/Serve.mjs on a free port with its options ("isolated",
+// "max-age=SECONDS"); resolves to { url, stop, requests } where requests
+// lists every response as { status, bytes, path }.
+export function serve(site, ...options) {
   return new Promise((resolve, reject) => {
-    const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...(isolated ? ["isolated"] : [])],
+    const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...options],
                          { stdio: ["ignore", "pipe", "inherit"] });
     server.on("error", reject);
     const lines = createInterface({ input: server.stdout });
