@@ -1,5 +1,5 @@
 // The simulator as a user drives it: a script in, lines and pictures out.
-#include "platform/TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include "Harness.h"
 
