@@ -8,20 +8,23 @@ on a white ground. The viewBox of each source is the small picture's pixel
 size, so one unit is one pixel at 1x; straight 1-unit outlines sit on .5
 coordinates to stay crisp.
 
-Usage: make.py   (rewrites every *.svg beside this file)
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m illustrations.make
+(rewrites every *.svg beside this file)
 """
 import math
 import os
+from functools import partial
+
+from house import (Document, Gradient, Num, SignGlyph, Star, Write, AIR, CREAM, EARTH, FIRE, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 NAVY = NIGHT_LIGHT
 LIGHT_GOLD = GOLD_LIGHT
+
+# These drawings were laid out at two decimals.
+F = partial(Num, places=2)
 
 HEART_RED = "#E8304B"
 SMILEY_YELLOW = "#FFD43B"
@@ -35,46 +38,19 @@ EMPTY_LINE = "#9AA2C6"
 OUT = {}  # file name -> SVG text
 
 
-def F(value):
-    """Formats a coordinate without a useless fraction."""
-    text = f"{value:.2f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
-
-
 def Svg(name, width, height, body, defs=""):
-    head = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" '
-            f'height="{height}" viewBox="0 0 {width} {height}">\n')
-    if defs:
-        head += "<defs>\n" + defs.strip("\n") + "\n</defs>\n"
-    ground = f'<rect x="0" y="0" width="{width}" height="{height}" fill="{WHITE}"/>\n'
-    OUT[name] = head + ground + body.strip("\n") + "\n</svg>\n"
+    """Keeps a picture for writing, on the white of the report page."""
+    OUT[name] = Document(width, height, body, defs, ground=WHITE)
 
 
-def VGradient(gid, top, bottom):
-    return (f'<linearGradient id="{gid}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/>'
-            f'<stop offset="1" stop-color="{bottom}"/></linearGradient>')
-
-
-def Star4(cx, cy, r, fill=GOLD, waist=0.28):
-    """A four-point star (sparkle) of radius r."""
-    w = r * waist
-    pts = [(cx, cy - r), (cx + w, cy - w), (cx + r, cy), (cx + w, cy + w),
-           (cx, cy + r), (cx - w, cy + w), (cx - r, cy), (cx - w, cy - w)]
-    d = "M" + " L".join(f"{F(x)},{F(y)}" for x, y in pts) + "Z"
-    return f'<path d="{d}" fill="{fill}"/>'
+def Star4(cx, cy, r, fill=GOLD):
+    """A sparkle whose waist crosses each diagonal 0.28 r from the centre."""
+    return Star(cx, cy, r, fill, inner=0.28 * math.sqrt(2), places=2)
 
 
 def Star5(cx, cy, r, fill=GOLD, stroke=None, inner=0.45):
-    """A five-point star of outer radius r, point up."""
-    pts = []
-    for i in range(10):
-        rad = r if i % 2 == 0 else r * inner
-        a = -math.pi / 2 + i * math.pi / 5
-        pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    d = "M" + " L".join(f"{F(x)},{F(y)}" for x, y in pts) + "Z"
-    line = f' stroke="{stroke}" stroke-width="1" stroke-linejoin="round"' if stroke else ""
-    return f'<path d="{d}" fill="{fill}"{line}/>'
+    """A five-point star, point up."""
+    return Star(cx, cy, r, fill, points=5, inner=inner, stroke=stroke, places=2)
 
 
 # ---------------------------------------------------------------------------
@@ -220,7 +196,7 @@ def IconHandshake():
         f'<path d="M40.5,18.5 L36.5,18.5 L36.5,37.5 L40.5,37.5 Z" fill="{WHITE}" {line}/>'
     )
     defs = (f'<clipPath id="badge"><circle cx="{cx}" cy="{cy}" r="{r - 0.5}"/></clipPath>'
-            + VGradient("badgefill", "#DCE8FF", "#9DBCEF"))
+            + Gradient("badgefill", "#DCE8FF", "#9DBCEF"))
     body = (
         f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="url(#badgefill)" {OutlineAttrs()}/>'
         # The hands drawn a little larger than their own 48-unit design,
@@ -507,7 +483,7 @@ def StonePearl():
     nacre = "#F8ECF1"
     shell = "#E3C3B4"
     ridge = "#C99E8E"
-    defs = (VGradient("lid", "#FDF5F8", "#E7D2DE")
+    defs = (Gradient("lid", "#FDF5F8", "#E7D2DE")
             + '<radialGradient id="pearl" cx="0.36" cy="0.32" r="0.75">'
               '<stop offset="0" stop-color="#FFFFFF"/><stop offset="0.45" stop-color="#F6ECEE"/>'
               '<stop offset="0.8" stop-color="#E2CDD6"/><stop offset="1" stop-color="#C7B3C9"/>'
@@ -671,9 +647,7 @@ def StoneOpal():
             colour = colours[(i * 4 + j * 7 + (i * j) % 3) % len(colours)]
             gid = f"flash{i}{j}"
             other = colours[(i * 4 + j * 7 + (i * j) % 3 + 4) % len(colours)]
-            defs += (f'<linearGradient id="{gid}" x1="0" y1="0" x2="1" y2="1">'
-                     f'<stop offset="0" stop-color="{colour}"/>'
-                     f'<stop offset="1" stop-color="{other}"/></linearGradient>')
+            defs += Gradient(gid, colour, other, vector=(0, 0, 1, 1))
             patches += Poly(quad, f"url(#{gid})", 'fill-opacity="0.8"')
     defs += ('<radialGradient id="dome" cx="0.42" cy="0.36" r="0.7">'
              '<stop offset="0.55" stop-color="#FFFFFF" stop-opacity="0"/>'
@@ -753,7 +727,7 @@ assert all(math.hypot(x - 84, y - 71) <= 50 for x, y, _r in SKY_STARS)
 
 
 def NightDisc(gid="sky"):
-    defs = VGradient(gid, NIGHT, NAVY)
+    defs = Gradient(gid, NIGHT, NAVY)
     body = (f'<circle cx="{SKY_CX}" cy="{SKY_CY}" r="{SKY_R}" fill="url(#{gid})" '
             f'stroke="{INK}" stroke-width="1"/>'
             f'<circle cx="{SKY_CX}" cy="{SKY_CY}" r="{SKY_R - 2.5}" fill="none" '
@@ -1490,8 +1464,7 @@ def main():
     MakePlanets()
     MakeSymbols()
     for name in sorted(OUT):
-        with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-            f.write(OUT[name])
+        Write(HERE, name, OUT[name])
     print(f"wrote {len(OUT)} SVG file(s)")
 
 

@@ -15,25 +15,28 @@ Text widths are measured with the Tahoma files that render.py also uses, so a
 label that would be too wide for its cell is narrowed horizontally instead of
 running into its neighbour.
 
-Usage: /usr/bin/python3 resources/pictures/src/pickers/make.py
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m pickers.make
 """
 import math
 import os
+from functools import partial
 from xml.sax.saxutils import escape
 
 from PIL import ImageFont
 
+from house import (Document, Gradient, Num, SignGlyph, Star, Write, AIR, CREAM, EARTH, FIRE, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONT_DIR = "/usr/share/wine/fonts"
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (Num, SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 NAVY = NIGHT
 NAVY2 = NIGHT_LIGHT
 LIGHT_GOLD = GOLD_LIGHT
+
+# This family's sparkles are slimmer than the house default.
+Star4 = partial(Star, inner=0.32)
+Star5 = partial(Star, points=5, inner=0.45)
 
 # Page grounds of the screens these pictures sit on.
 COMPAT_GROUND = "rgb(153,204,255)"
@@ -100,30 +103,6 @@ def Text(x, y, text, size, fill, bold=True, anchor="middle", max_width=None,
     return f'<text x="{Num(x)}" y="{Num(y)}" {attrs}>{escape(text)}</text>'
 
 
-def StarPoints(cx, cy, outer, inner, points, rotate=-90.0):
-    coords = []
-    for i in range(points * 2):
-        r = outer if i % 2 == 0 else inner
-        a = math.radians(rotate + i * 180.0 / points)
-        coords.append(f"{Num(cx + r * math.cos(a))},{Num(cy + r * math.sin(a))}")
-    return " ".join(coords)
-
-
-def Star4(cx, cy, r, fill, stroke=None):
-    """A four-point sparkle."""
-    outline = f' stroke="{stroke}" stroke-width="1" stroke-linejoin="round"' if stroke else ""
-    return (f'<polygon points="{StarPoints(cx, cy, r, r * 0.32, 4)}" '
-            f'fill="{fill}"{outline}/>')
-
-
-def Star5(cx, cy, r, fill, stroke=None, width=1.0):
-    """A five-point star."""
-    outline = (f' stroke="{stroke}" stroke-width="{Num(width)}" stroke-linejoin="round"'
-               if stroke else "")
-    return (f'<polygon points="{StarPoints(cx, cy, r, r * 0.45, 5)}" '
-            f'fill="{fill}"{outline}/>')
-
-
 HEART = ("M0.5 0.97C0.22 0.74 0 0.54 0 0.3C0 0.12 0.14 0 0.29 0C0.39 0 0.46 0.05 0.5 0.14"
          "C0.54 0.05 0.61 0 0.71 0C0.86 0 1 0.12 1 0.3C1 0.54 0.78 0.74 0.5 0.97Z")
 
@@ -146,30 +125,6 @@ def Box(x0, y0, x1, y1, fill, stroke=INK, radius=4.0):
     return (f'<rect x="{Num(x0 + 0.5)}" y="{Num(y0 + 0.5)}" width="{Num(x1 - x0)}" '
             f'height="{Num(y1 - y0)}" rx="{Num(radius)}" fill="{fill}" '
             f'stroke="{stroke}" stroke-width="1"/>')
-
-
-def Gradient(ident, top, bottom):
-    return (f'<linearGradient id="{ident}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-            f'</linearGradient>')
-
-
-def Svg(width, height, body, defs=(), ground=None):
-    """A complete SVG document; ground paints the whole viewBox first."""
-    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-           f'viewBox="0 0 {width} {height}">']
-    if defs:
-        out.append("<defs>" + "".join(defs) + "</defs>")
-    if ground:
-        out.append(f'<rect width="{width}" height="{height}" fill="{ground}"/>')
-    out.extend(body)
-    out.append("</svg>")
-    return "\n".join(out) + "\n"
-
-
-def Write(name, document):
-    with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-        f.write(document)
 
 
 # ---------------------------------------------------------------------------
@@ -213,7 +168,7 @@ def CompatGrid(top, bottom, glyph_colour):
             for day, base in zip((first + "\u2013", last), DATE_BASES):
                 body.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
                                  max_width=x1 - x0 - 2, weight=0.02))
-    return Svg(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
+    return Document(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
 
 
 DATE_INK = "#3A3F5C"
@@ -222,7 +177,7 @@ DATE_INK = "#3A3F5C"
 def CompatRing():
     """The red selection ring framing a grid cell's glyph (32 x 27): drawn in
     the top RING_H rows only, so it never reaches the name under the glyph."""
-    return Svg(32, 27, [
+    return Document(32, 27, [
         f'<rect x="1" y="1" width="30" height="{RING_H - 2}" rx="5" fill="none" '
         'stroke="#D8141E" stroke-width="2"/>',
     ])
@@ -255,7 +210,7 @@ def CompatTitle():
         Text(start, 21.5, "Matchmaker", big, LIGHT_GOLD, anchor="start"),
         Text(start + wide + gap, 21.5, "by Sign", small, CREAM, anchor="start"),
     ]
-    return Svg(213, 41, body, defs, ground=COMPAT_GROUND)
+    return Document(213, 41, body, defs, ground=COMPAT_GROUND)
 
 
 def MatchButton():
@@ -267,7 +222,7 @@ def MatchButton():
         Heart(67, 4, 8, 7, LIGHT_GOLD, stroke=None),
         Text(45, 11.5, "Match", 11, WHITE),
     ]
-    return Svg(90, 15, body, defs, ground=COMPAT_GROUND)
+    return Document(90, 15, body, defs, ground=COMPAT_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -314,7 +269,7 @@ def SignGrid(width, style, ground, tile_top, tile_bottom):
     body = []
     for i, sign in enumerate(SIGNS):
         body.extend(SignCell(CELL_X[i % 4], CELL_Y[i // 4], sign, style))
-    return Svg(width, 218, body, [Gradient("tile", tile_top, tile_bottom)],
+    return Document(width, 218, body, [Gradient("tile", tile_top, tile_bottom)],
                ground=ground)
 
 
@@ -343,7 +298,7 @@ def ForecastTitle():
         Star4(160, 14, 2.5, CREAM),
         Star4(103, 14.5, 2.5, CREAM),
     ]
-    return Svg(220, 46, body, defs, ground=FORECAST_GROUND)
+    return Document(220, 46, body, defs, ground=FORECAST_GROUND)
 
 
 def ProfileTitle():
@@ -368,7 +323,7 @@ def ProfileTitle():
         Star4(60, 7, 3, GOLD),
         Star4(178, 7, 3, GOLD),
     ]
-    return Svg(240, 57, body, defs, ground=PROFILE_GROUND)
+    return Document(240, 57, body, defs, ground=PROFILE_GROUND)
 
 
 # Topic rows: each 18 units high, centred in its tap band.
@@ -453,7 +408,7 @@ def TopicList():
             body.append(f'<path d="M206.5 {top + 5.5}L210.5 {top + 9}L206.5 {top + 12.5}" '
                         f'fill="none" stroke="{TITLE_RED}" stroke-width="1.6" '
                         f'stroke-linecap="round" stroke-linejoin="round"/>')
-    return Svg(220, 230, body, defs, ground=PROFILE_GROUND)
+    return Document(220, 230, body, defs, ground=PROFILE_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -478,7 +433,7 @@ def NumerologyLogo():
     body.append(Star5(111, 78.5, 9, GOLD, stroke=INK))
     body.append(Star4(28, 78.5, 5, GOLD, stroke=INK))
     body.append(Star4(194, 78.5, 5, GOLD, stroke=INK))
-    return Svg(222, 90, body, defs)
+    return Document(222, 90, body, defs)
 
 
 def ChevronPair(x, cy, colour):
@@ -502,7 +457,7 @@ def NextButton():
         Star4(14, 11, 3.5, LIGHT_GOLD),
         Star4(126, 25, 3.5, LIGHT_GOLD),
     ]
-    return Svg(140, 36, body, defs, ground=NUMEROLOGY_GROUND)
+    return Document(140, 36, body, defs, ground=NUMEROLOGY_GROUND)
 
 
 NUMEROLOGY_TOPICS = ["Life Path Number", "Birth Day Number", "Challenge Numbers",
@@ -525,7 +480,7 @@ def NumerologyMenu():
         body.append(f'<path d="M203.5 {top + 9.5}L209.5 {top + 15}L203.5 {top + 20.5}" '
                     f'fill="none" stroke="{TITLE_RED}" stroke-width="2" '
                     f'stroke-linecap="round" stroke-linejoin="round"/>')
-    return Svg(220, 202, body, defs, ground=NUMEROLOGY_GROUND)
+    return Document(220, 202, body, defs, ground=NUMEROLOGY_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -542,7 +497,7 @@ def ExtrasHeading():
         Star4(22, 9, 4, GOLD),
         Star4(198, 9, 4, GOLD),
     ]
-    return Svg(220, 19, body, defs)
+    return Document(220, 19, body, defs)
 
 
 def ExtrasPrompt():
@@ -554,13 +509,13 @@ def ExtrasPrompt():
         Star4(13.5, 13, 5, GOLD, stroke=INK),
         Star4(192.5, 13, 5, GOLD, stroke=INK),
     ]
-    return Svg(206, 26, body, defs)
+    return Document(206, 26, body, defs)
 
 
 def ExtrasTree():
     """The tree button icon, 20 x 20, on the button's pale yellow."""
     green = EARTH
-    return Svg(20, 20, [
+    return Document(20, 20, [
         f'<path d="M8.5 19.5V12.5L6 10M11.5 19.5V12.5L14 9.5" fill="#8A5A2B" '
         f'stroke="{INK}" stroke-width="1" stroke-linejoin="round"/>',
         '<rect x="8" y="11" width="4" height="8.5" fill="#8A5A2B"/>',
@@ -591,7 +546,7 @@ def ExtrasWheel():
                     f'fill="{colour}"/>')
     body.append(f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" stroke="{INK}" stroke-width="1"/>')
     body.append(f'<circle cx="{cx}" cy="{cy}" r="3" fill="{WHITE}" stroke="{INK}" stroke-width="1"/>')
-    return Svg(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
+    return Document(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
 
 
 def ExtrasSeal():
@@ -622,28 +577,28 @@ def ExtrasSeal():
     ]
     for d in strokes:
         body.append(f'<path d="{d}" fill="{ink}"/>')
-    return Svg(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
+    return Document(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
 
 
 def main():
-    Write("compat-title.svg", CompatTitle())
-    Write("compat-grid-me.svg", CompatGrid("#F1FAE2", "#BADF90", "#2F5E16"))
-    Write("compat-grid-lover.svg", CompatGrid("#F1F7FF", "#B3D1F5", "#1C4593"))
-    Write("compat-ring.svg", CompatRing())
-    Write("compat-match.svg", MatchButton())
-    Write("forecast-title.svg", ForecastTitle())
-    Write("forecast-grid.svg", SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY))
-    Write("profile-title.svg", ProfileTitle())
-    Write("profile-grid.svg", SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0"))
-    Write("profile-topics.svg", TopicList())
-    Write("numerology-logo.svg", NumerologyLogo())
-    Write("numerology-next.svg", NextButton())
-    Write("numerology-topics.svg", NumerologyMenu())
-    Write("extras-heading.svg", ExtrasHeading())
-    Write("extras-prompt.svg", ExtrasPrompt())
-    Write("extras-tree.svg", ExtrasTree())
-    Write("extras-wheel.svg", ExtrasWheel())
-    Write("extras-seal.svg", ExtrasSeal())
+    Write(HERE, "compat-title.svg", CompatTitle())
+    Write(HERE, "compat-grid-me.svg", CompatGrid("#F1FAE2", "#BADF90", "#2F5E16"))
+    Write(HERE, "compat-grid-lover.svg", CompatGrid("#F1F7FF", "#B3D1F5", "#1C4593"))
+    Write(HERE, "compat-ring.svg", CompatRing())
+    Write(HERE, "compat-match.svg", MatchButton())
+    Write(HERE, "forecast-title.svg", ForecastTitle())
+    Write(HERE, "forecast-grid.svg", SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY))
+    Write(HERE, "profile-title.svg", ProfileTitle())
+    Write(HERE, "profile-grid.svg", SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0"))
+    Write(HERE, "profile-topics.svg", TopicList())
+    Write(HERE, "numerology-logo.svg", NumerologyLogo())
+    Write(HERE, "numerology-next.svg", NextButton())
+    Write(HERE, "numerology-topics.svg", NumerologyMenu())
+    Write(HERE, "extras-heading.svg", ExtrasHeading())
+    Write(HERE, "extras-prompt.svg", ExtrasPrompt())
+    Write(HERE, "extras-tree.svg", ExtrasTree())
+    Write(HERE, "extras-wheel.svg", ExtrasWheel())
+    Write(HERE, "extras-seal.svg", ExtrasSeal())
 
 
 if __name__ == "__main__":
