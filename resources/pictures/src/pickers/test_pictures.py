@@ -9,12 +9,11 @@
 - The compatibility grids keep the ring's boxes clear of the ink dividers,
   and a plain row between the ring and the sign names.
 
-Run after tools/pictures/render.py:
-    /usr/bin/python3 resources/pictures/src/pickers/check.py
-Prints each failure and exits with status 1 if there is any.
+Run after tools/pictures/render.py, from resources/pictures/src:
+    /usr/bin/python3 -m unittest pickers.test_pictures
 """
 import os
-import sys
+import unittest
 
 from PIL import Image
 
@@ -40,13 +39,6 @@ TOPIC_ROWS = [(0, 19), (22, 39), (42, 61), (64, 81), (84, 101), (104, 123),
               (126, 143), (146, 165), (168, 185), (188, 207), (210, 229)]
 MENU_ROWS = [(34 * n, 34 * n + 29) for n in range(6)]
 
-failures = []
-
-
-def Fail(message):
-    failures.append(message)
-
-
 def ReadManifest():
     rows = {}
     with open(MANIFEST, encoding="utf-8") as f:
@@ -59,16 +51,37 @@ def ReadManifest():
     return rows
 
 
+ROWS = ReadManifest()
+
+
 def Load(pid):
     return Image.open(os.path.join(PICTURES, f"{pid}.png")).convert("RGB")
+
+
+def BothSizes(small):
+    """The small picture's id and its double-size partner's."""
+    return (small, ROWS[small][2])
 
 
 def Inside(value, bands):
     return any(a <= value <= b for a, b in bands)
 
 
-def CheckDrawnWithin(pid, image, ground, columns, rows, scale):
-    """Every pixel that is not ground must fall in some column and row band."""
+# Compatibility grids: ring boxes' x and y offsets, 32 x 27 each.
+RING_X = (3, 44, 84, 125, 165, 204)
+RING_Y = (0, 43)
+INK = (0x1B, 0x1E, 0x36)
+KEY = (255, 204, 255)
+
+
+def RingRows():
+    """Rows of the selection ring picture that it draws in."""
+    ring = Load(344).load()
+    return [y for y in range(27) if any(ring[x, y] != KEY for x in range(32))]
+
+
+def StrayPixel(image, ground, columns, rows, scale):
+    """The first pixel that is not ground outside every column and row band."""
     bands_x = [(int(a * scale), int((b + 1) * scale) - 1) for a, b in columns]
     bands_y = [(int(a * scale), int((b + 1) * scale) - 1) for a, b in rows]
     pixels = image.load()
@@ -76,86 +89,75 @@ def CheckDrawnWithin(pid, image, ground, columns, rows, scale):
     for y in range(height):
         for x in range(width):
             if pixels[x, y] != ground and not (Inside(x, bands_x) and Inside(y, bands_y)):
-                Fail(f"{pid}: drawn pixel at ({x}, {y}) lies outside every tap band")
-                return
+                return (x, y)
+    return None
 
 
-def main():
-    rows = ReadManifest()
-    images = {}
-    for pid, (width, height, _partner) in sorted(rows.items()):
-        path = os.path.join(PICTURES, f"{pid}.png")
-        if not os.path.exists(path):
-            Fail(f"{pid}: not rendered")
-            continue
-        images[pid] = Load(pid)
-        if images[pid].size != (width, height):
-            Fail(f"{pid}: size {images[pid].size}, listed {(width, height)}")
-    if failures:
-        return
+class PickerPicturesTest(unittest.TestCase):
+    def test_every_picture_is_rendered_at_its_listed_size(self):
+        for pid, (width, height, _partner) in sorted(ROWS.items()):
+            with self.subTest(pid=pid):
+                path = os.path.join(PICTURES, f"{pid}.png")
+                self.assertTrue(os.path.exists(path), "not rendered")
+                self.assertEqual(Load(pid).size, (width, height))
 
-    for small, ground in GROUNDS.items():
-        for pid in (small, rows[small][2]):
-            image = images[pid]
-            w, h = image.size
-            for corner in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)):
-                if image.getpixel(corner) != ground:
-                    Fail(f"{pid}: corner {corner} is {image.getpixel(corner)}, "
-                         f"not the page ground {ground}")
+    def test_corners_are_the_page_ground(self):
+        for small, ground in GROUNDS.items():
+            for pid in BothSizes(small):
+                image = Load(pid)
+                w, h = image.size
+                for corner in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)):
+                    with self.subTest(pid=pid, corner=corner):
+                        self.assertEqual(image.getpixel(corner), ground)
 
-    everything = [(0, 10000)]
-    for small, ground, columns, bands in (
-            (345, FORECAST, GRID_COLUMNS, FORECAST_ROWS),
-            (351, PROFILE, GRID_COLUMNS, PROFILE_ROWS),
-            (349, PROFILE, everything, TOPIC_ROWS),
-            (356, NUMEROLOGY, everything, MENU_ROWS)):
-        for pid in (small, rows[small][2]):
-            scale = images[pid].size[0] / images[small].size[0]
-            CheckDrawnWithin(pid, images[pid], ground, columns, bands, scale)
+    def test_drawings_stay_inside_their_tap_bands(self):
+        everything = [(0, 10000)]
+        for small, ground, columns, bands in (
+                (345, FORECAST, GRID_COLUMNS, FORECAST_ROWS),
+                (351, PROFILE, GRID_COLUMNS, PROFILE_ROWS),
+                (349, PROFILE, everything, TOPIC_ROWS),
+                (356, NUMEROLOGY, everything, MENU_ROWS)):
+            for pid in BothSizes(small):
+                with self.subTest(pid=pid):
+                    image = Load(pid)
+                    scale = image.size[0] / ROWS[small][0]
+                    self.assertIsNone(StrayPixel(image, ground, columns, bands, scale))
 
-    # Compatibility grids: the 1-unit dividers fall between the column and
-    # row bands, and no divider crosses a ring box (x offset .. + 31,
-    # y offset .. + 26).
-    ink = (0x1B, 0x1E, 0x36)
-    for pid in (335, 337):
-        pixels = images[pid].load()
-        for x in (40, 80, 121, 161, 200):
-            if pixels[x, 20] != ink:
-                Fail(f"{pid}: no divider at column {x}")
-        if pixels[20, 41] != ink:
-            Fail(f"{pid}: no divider at row 41")
-        for rx in (3, 44, 84, 125, 165, 204):
-            for ry in (0, 43):
-                for y in range(ry, ry + 27):
-                    for x in range(rx, rx + 32):
-                        if pixels[x, y] == ink:
-                            Fail(f"{pid}: divider pixel ({x}, {y}) inside the ring box at ({rx}, {ry})")
-                            break
+    def test_compatibility_dividers_stay_off_the_ring_boxes(self):
+        # The 1-unit dividers fall between the column and row bands, and no
+        # divider crosses a ring box.
+        for pid in (335, 337):
+            pixels = Load(pid).load()
+            with self.subTest(pid=pid):
+                for x in (40, 80, 121, 161, 200):
+                    self.assertEqual(pixels[x, 20], INK, f"no divider at column {x}")
+                self.assertEqual(pixels[20, 41], INK, "no divider at row 41")
+                for rx in RING_X:
+                    for ry in RING_Y:
+                        inked = [(x, y) for y in range(ry, ry + 27) for x in range(rx, rx + 32)
+                                 if pixels[x, y] == INK]
+                        self.assertEqual(inked, [], f"ring box at ({rx}, {ry})")
 
-    # The selection ring is transparent inside and opaque on its edge.
-    key = (255, 204, 255)
-    ring = images[344].load()
-    ring_rows = [y for y in range(27) if any(ring[x, y] != key for x in range(32))]
-    middle = (ring_rows[0] + ring_rows[-1]) // 2
-    if ring[16, middle] != key or ring[0, middle] == key or ring[16, 0] == key:
-        Fail("344: ring is not an opaque edge around a transparent middle")
+    def test_ring_is_an_opaque_edge_round_a_transparent_middle(self):
+        ring = Load(344).load()
+        rows = RingRows()
+        middle = (rows[0] + rows[-1]) // 2
+        self.assertEqual(ring[16, middle], KEY)
+        self.assertNotEqual(ring[0, middle], KEY)
+        self.assertNotEqual(ring[16, 0], KEY)
 
-    # Under the ring, one row of plain tile keeps it off the sign names: the
-    # tiles are shaded top to bottom only, so that row is one flat colour
-    # across the ring's width.
-    for pid in (335, 337):
-        pixels = images[pid].load()
-        for rx in (3, 44, 84, 125, 165, 204):
-            for ry in (0, 43):
-                y = ry + ring_rows[-1] + 1
-                row = {pixels[x, y] for x in range(rx, rx + 32)}
-                if len(row) != 1:
-                    Fail(f"{pid}: the row under the ring at ({rx}, {ry}) is not plain tile")
+    def test_a_plain_tile_row_keeps_the_ring_off_the_names(self):
+        # The tiles are shaded top to bottom only, so the row under the ring
+        # is one flat colour across the ring's width.
+        below = RingRows()[-1] + 1
+        for pid in (335, 337):
+            pixels = Load(pid).load()
+            for rx in RING_X:
+                for ry in RING_Y:
+                    with self.subTest(pid=pid, ring=(rx, ry)):
+                        row = {pixels[x, ry + below] for x in range(rx, rx + 32)}
+                        self.assertEqual(len(row), 1)
 
 
 if __name__ == "__main__":
-    main()
-    for message in failures:
-        print(message)
-    print("ok" if not failures else f"{len(failures)} failure(s)")
-    sys.exit(1 if failures else 0)
+    unittest.main()
