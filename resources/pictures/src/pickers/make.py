@@ -24,6 +24,7 @@ from xml.sax.saxutils import escape
 
 from PIL import ImageFont
 
+from pickers.lettering import Lettering
 from house import (Document, Gradient, Num, SignGlyph, Star, Write, AIR, CREAM, EARTH, FIRE, GOLD,
                    GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
 
@@ -148,14 +149,31 @@ NAME_SIZE, NAME_BASE = 8, 24
 DATE_SIZE, DATE_BASES = 8, (31.5, 39)
 
 
-def CompatGrid(top, bottom, glyph_colour):
-    """Two rows of six signs on tiles separated by 1-unit ink lines."""
+# The 1x tiles' pixel lettering: capital rows of the name and the two date
+# lines below the ring's box and its plain row, the last line ending two
+# rows above the grid's bottom edge.
+PIXEL_TOPS = (17, 26, 33)
+
+
+def PixelLabels(cx, top, tops, sign, name_colour, date_colour):
+    """A sign's name and date range in pixel lettering, centred on cx, the
+    lines' capital rows at top + tops."""
+    name, _element, first, last = sign
+    lines = ((name, name_colour), (first.upper() + "\u2013", date_colour),
+             (last.upper(), date_colour))
+    return [Lettering(text, cx, top + dy, colour) for (text, colour), dy in zip(lines, tops)]
+
+
+def CompatGrid(top, bottom, glyph_colour, pixel_lettering=False):
+    """Two rows of six signs on tiles separated by 1-unit ink lines; the
+    labels in pixel lettering for the 1x picture."""
     body = []
     for row in range(2):
         y0, y1 = COMPAT_ROWS[row]
         ry = RING_Y[row]
         for col in range(6):
-            name, _element, first, last = SIGNS[row * 6 + col]
+            sign = SIGNS[row * 6 + col]
+            name, _element, first, last = sign
             x0, x1 = COMPAT_COLUMNS[col]
             body.append(f'<rect x="{x0}" y="{y0}" width="{x1 - x0 + 1}" '
                         f'height="{y1 - y0 + 1}" fill="url(#tile)"/>')
@@ -163,6 +181,9 @@ def CompatGrid(top, bottom, glyph_colour):
             body.append(SignGlyph(name.lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
                                   glyph_colour, 1.5))
             mid = (x0 + x1 + 1) / 2.0
+            if pixel_lettering:
+                body.extend(PixelLabels(mid, ry, PIXEL_TOPS, sign, INK, DATE_INK))
+                continue
             body.append(Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK,
                              max_width=x1 - x0 - 1))
             for day, base in zip((first + "\u2013", last), DATE_BASES):
@@ -238,7 +259,11 @@ CELL_W = 50
 CELL_H = 68
 
 
-def SignCell(x, y, sign, style):
+# Capital rows of the 1x cells' pixel lettering, from the cell's top.
+CELL_PIXEL_TOPS = (37, 47, 55)
+
+
+def SignCell(x, y, sign, style, pixel_lettering):
     name, element, first, last = sign
     cx = x + CELL_W / 2.0
     out = []
@@ -256,6 +281,8 @@ def SignCell(x, y, sign, style):
                    f'stroke="{INK}" stroke-width="1"/>')
         out.append(SignGlyph(name.lower(), cx, y + 19, 19, WHITE, 2.2))
         name_colour, date_colour = INK, "#5A3E12"
+    if pixel_lettering:
+        return out + PixelLabels(cx, y, CELL_PIXEL_TOPS, sign, name_colour, date_colour)
     out.append(Text(cx, y + 45, name, 10, name_colour, max_width=CELL_W - 6))
     # Both days centred on the cell, the dash hanging after the first.
     out.append(Text(cx, y + 55, first, 9, date_colour, bold=False, weight=0.03))
@@ -265,10 +292,10 @@ def SignCell(x, y, sign, style):
     return out
 
 
-def SignGrid(width, style, ground, tile_top, tile_bottom):
+def SignGrid(width, style, ground, tile_top, tile_bottom, pixel_lettering=False):
     body = []
     for i, sign in enumerate(SIGNS):
-        body.extend(SignCell(CELL_X[i % 4], CELL_Y[i // 4], sign, style))
+        body.extend(SignCell(CELL_X[i % 4], CELL_Y[i // 4], sign, style, pixel_lettering))
     return Document(width, 218, body, [Gradient("tile", tile_top, tile_bottom)],
                ground=ground)
 
@@ -582,14 +609,19 @@ def ExtrasSeal():
 
 def main():
     Write(HERE, "compat-title.svg", CompatTitle())
-    Write(HERE, "compat-grid-me.svg", CompatGrid("#F1FAE2", "#BADF90", "#2F5E16"))
-    Write(HERE, "compat-grid-lover.svg", CompatGrid("#F1F7FF", "#B3D1F5", "#1C4593"))
+    for who, top, bottom, glyph in (("me", "#F1FAE2", "#BADF90", "#2F5E16"),
+                                    ("lover", "#F1F7FF", "#B3D1F5", "#1C4593")):
+        Write(HERE, f"compat-grid-{who}.svg", CompatGrid(top, bottom, glyph))
+        Write(HERE, f"compat-grid-{who}-1x.svg", CompatGrid(top, bottom, glyph, True))
     Write(HERE, "compat-ring.svg", CompatRing())
     Write(HERE, "compat-match.svg", MatchButton())
     Write(HERE, "forecast-title.svg", ForecastTitle())
-    Write(HERE, "forecast-grid.svg", SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY))
+    for suffix, pixels in (("", False), ("-1x", True)):
+        Write(HERE, f"forecast-grid{suffix}.svg",
+              SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY, pixels))
+        Write(HERE, f"profile-grid{suffix}.svg",
+              SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0", pixels))
     Write(HERE, "profile-title.svg", ProfileTitle())
-    Write(HERE, "profile-grid.svg", SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0"))
     Write(HERE, "profile-topics.svg", TopicList())
     Write(HERE, "numerology-logo.svg", NumerologyLogo())
     Write(HERE, "numerology-next.svg", NextButton())

@@ -8,6 +8,9 @@
   rectangle of its cell or row, at both sizes.
 - The compatibility grids keep the ring's boxes clear of the ink dividers,
   and a plain row between the ring and the sign names.
+- The quarter-VGA sign tiles' names and dates keep one clear pixel from
+  every cell border and stand out from their tile at 4.5:1 or more, which
+  also fails a blurred, downscaled lettering.
 
 Run after tools/pictures/render.py, from resources/pictures/src:
     /usr/bin/python3 -m unittest pickers.test_pictures
@@ -93,6 +96,27 @@ def StrayPixel(image, ground, columns, rows, scale):
     return None
 
 
+def Luminance(colour):
+    """Relative luminance of an sRGB colour."""
+    def Linear(c):
+        c /= 255.0
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (Linear(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def Contrast(a, b):
+    light, dark = sorted((Luminance(a), Luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def RowGround(pixels, x0, x1, y):
+    """The tile's own colour in row y: the tiles are shaded top to bottom,
+    so it is the most common colour across the row."""
+    row = [pixels[x, y] for x in range(x0, x1 + 1)]
+    return max(set(row), key=row.count)
+
+
 class PickerPicturesTest(unittest.TestCase):
     def test_every_picture_is_rendered_at_its_listed_size(self):
         for pid, (width, height, _partner) in sorted(ROWS.items()):
@@ -124,19 +148,21 @@ class PickerPicturesTest(unittest.TestCase):
                     self.assertIsNone(StrayPixel(image, ground, columns, bands, scale))
 
     def test_compatibility_dividers_stay_off_the_ring_boxes(self):
-        # The 1-unit dividers fall between the column and row bands, and no
-        # divider crosses a ring box.
+        # The 1-unit dividers are the ink lines across the whole grid; they
+        # fall between the column and row bands, and none crosses a ring box.
         for pid in (335, 337):
-            pixels = Load(pid).load()
+            image = Load(pid)
+            pixels = image.load()
+            width, height = image.size
+            columns = [x for x in range(width) if all(pixels[x, y] == INK for y in range(height))]
+            rows = [y for y in range(height) if all(pixels[x, y] == INK for x in range(width))]
             with self.subTest(pid=pid):
-                for x in (40, 80, 121, 161, 200):
-                    self.assertEqual(pixels[x, 20], INK, f"no divider at column {x}")
-                self.assertEqual(pixels[20, 41], INK, "no divider at row 41")
+                self.assertEqual(columns, [40, 80, 121, 161, 200])
+                self.assertEqual(rows, [41])
                 for rx in RING_X:
-                    for ry in RING_Y:
-                        inked = [(x, y) for y in range(ry, ry + 27) for x in range(rx, rx + 32)
-                                 if pixels[x, y] == INK]
-                        self.assertEqual(inked, [], f"ring box at ({rx}, {ry})")
+                    self.assertEqual([x for x in columns if rx <= x < rx + 32], [])
+                for ry in RING_Y:
+                    self.assertEqual([y for y in rows if ry <= y < ry + 27], [])
 
     def test_ring_is_an_opaque_edge_round_a_transparent_middle(self):
         ring = Load(344).load()
@@ -157,6 +183,46 @@ class PickerPicturesTest(unittest.TestCase):
                     with self.subTest(pid=pid, ring=(rx, ry)):
                         row = {pixels[x, ry + below] for x in range(rx, rx + 32)}
                         self.assertEqual(len(row), 1)
+
+
+class SignLetteringTest(unittest.TestCase):
+    """The 1x tiles' lettering, inside the box (x0, y0)-(x1, y1) of each tile
+    that holds the labels: the columns x0 and x1 and the row y1 touch the
+    cell's border or the picture's edge and must stay plain tile."""
+
+    def CheckLabels(self, pid, boxes):
+        pixels = Load(pid).load()
+        for x0, y0, x1, y1 in boxes:
+            inked = 0
+            for y in range(y0, y1 + 1):
+                ground = RowGround(pixels, x0, x1, y)
+                for x in range(x0, x1 + 1):
+                    colour = pixels[x, y]
+                    if colour == ground:
+                        continue
+                    inked += 1
+                    where = f"{pid}: ({x}, {y}) in the tile at ({x0}, {y0})"
+                    self.assertTrue(x0 < x < x1 and y < y1, f"{where} touches the border")
+                    self.assertGreaterEqual(Contrast(colour, ground), 4.5, f"{where} is faint")
+            self.assertGreater(inked, 100, f"{pid}: no lettering in the tile at ({x0}, {y0})")
+
+    def test_compatibility_tiles(self):
+        below_ring = RingRows()[-1] + 1
+        columns = [(0, 39), (41, 79), (81, 120), (122, 160), (162, 199), (201, 239)]
+        boxes = [(x0, ry + below_ring, x1, bottom)
+                 for ry, bottom in zip(RING_Y, (40, 82)) for x0, x1 in columns]
+        for pid in (335, 337):
+            with self.subTest(pid=pid):
+                self.CheckLabels(pid, boxes)
+
+    def test_forecast_and_profile_tiles(self):
+        # Cells of 50 x 68 with a 1-unit outline and 5-unit corners: the
+        # labels lie under the glyph's disc, above the corners' rows.
+        boxes = [(x + 1, y + 36, x + 48, y + 61)
+                 for y in (1, 76, 150) for x in (0, 60, 120, 182)]
+        for pid in (345, 351):
+            with self.subTest(pid=pid):
+                self.CheckLabels(pid, boxes)
 
 
 if __name__ == "__main__":
