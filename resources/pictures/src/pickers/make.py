@@ -415,6 +415,13 @@ def TopicIcon(index, x, y):
             f'<path d="M{cx} {y + 3}V{y + 12.5}" stroke="{INK}" stroke-width="1"/>']
 
 
+# On the 240 x 240 layouts the list is drawn at (3, 10) and the Back icon at
+# (222, 1) reaches down beside the first row's right end, so that row ends
+# at x 216, two plain columns short of the icon, as the banners leave the
+# icon its corner.
+FIRST_TOPIC_RIGHT = 216
+
+
 def TopicList():
     """Eleven topic rows, 220 x 230, on the profile picker's yellow ground."""
     defs = [Gradient("bar", WHITE, "#FFF0B8"), Gradient("all", NAVY2, NAVY)]
@@ -422,7 +429,8 @@ def TopicList():
     for i, (start, end) in enumerate(TOPIC_BANDS):
         top = start + (end - start - 18) // 2
         last = i == len(TOPICS) - 1
-        body.append(Box(0, top, 219, top + 17, "url(#all)" if last else "url(#bar)",
+        right = FIRST_TOPIC_RIGHT if i == 0 else 219
+        body.append(Box(0, top, right, top + 17, "url(#all)" if last else "url(#bar)",
                         radius=4))
         if last:
             body.append(Box(2, top + 2, 17, top + 15, NAVY2, stroke=None, radius=3))

@@ -147,6 +147,20 @@ class PickerPicturesTest(unittest.TestCase):
                     scale = image.size[0] / ROWS[small][0]
                     self.assertIsNone(StrayPixel(image, ground, columns, bands, scale))
 
+    def test_the_back_icon_keeps_its_corner_on_square_layouts(self):
+        # On the 240 x 240 layouts the Back icon (222, 1)-(238, 17) lies
+        # over the banner's x 210-212 and just right of the topic list's
+        # first row, whose last three columns stay plain for it.
+        for small, x0, x1, rows in ((340, 210, 212, range(1, 18)), (349, 217, 219, range(0, 8))):
+            for pid in BothSizes(small):
+                image = Load(pid)
+                scale = image.size[0] // ROWS[small][0]
+                pixels = image.load()
+                drawn = [(x, y) for y in range(rows.start * scale, rows.stop * scale)
+                         for x in range(x0 * scale, (x1 + 1) * scale) if pixels[x, y] != GROUNDS[small]]
+                with self.subTest(pid=pid):
+                    self.assertEqual(drawn, [])
+
     def test_compatibility_dividers_stay_off_the_ring_boxes(self):
         # The 1-unit dividers are the ink lines across the whole grid; they
         # fall between the column and row bands, and none crosses a ring box.
