@@ -164,6 +164,16 @@ def PixelLabels(cx, top, tops, sign, name_colour, date_colour):
     return [Lettering(text, cx, top + dy, colour) for (text, colour), dy in zip(lines, tops)]
 
 
+def CompatTextLabels(mid, ry, width, sign):
+    """A tile's name and date range in Tahoma, narrowed to the tile's width."""
+    name, _element, first, last = sign
+    labels = [Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK, max_width=width - 1)]
+    for day, base in zip((first + "\u2013", last), DATE_BASES):
+        labels.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
+                           max_width=width - 2, weight=0.02))
+    return labels
+
+
 def CompatGrid(top, bottom, glyph_colour, pixel_lettering=False):
     """Two rows of six signs on tiles separated by 1-unit ink lines; the
     labels in pixel lettering for the 1x picture."""
@@ -173,22 +183,17 @@ def CompatGrid(top, bottom, glyph_colour, pixel_lettering=False):
         ry = RING_Y[row]
         for col in range(6):
             sign = SIGNS[row * 6 + col]
-            name, _element, first, last = sign
             x0, x1 = COMPAT_COLUMNS[col]
             body.append(f'<rect x="{x0}" y="{y0}" width="{x1 - x0 + 1}" '
                         f'height="{y1 - y0 + 1}" fill="url(#tile)"/>')
             cx = RING_X[col] + 16
-            body.append(SignGlyph(name.lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
+            body.append(SignGlyph(sign[0].lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
                                   glyph_colour, 1.5))
             mid = (x0 + x1 + 1) / 2.0
             if pixel_lettering:
                 body.extend(PixelLabels(mid, ry, PIXEL_TOPS, sign, INK, DATE_INK))
-                continue
-            body.append(Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK,
-                             max_width=x1 - x0 - 1))
-            for day, base in zip((first + "\u2013", last), DATE_BASES):
-                body.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
-                                 max_width=x1 - x0 - 2, weight=0.02))
+            else:
+                body.extend(CompatTextLabels(mid, ry, x1 - x0, sign))
     return Document(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
 
 
