@@ -19,6 +19,20 @@ constexpr const char* PicturesKey = "XDG_PICTURES_DIR=\"";
 
 bool WroteWhole(int written, int capacity) { return written > 0 && written < capacity; }
 
+// Reads the next line of `file` (its end of line left out) into `line`,
+// which holds LongestUserDirsLine bytes and the terminator; false at the
+// end of the file. A longer line is read to its end and given as empty.
+bool ReadLine(std::FILE* file, char* line) {
+    int length = 0, c = 0;
+    bool tooLong = false;
+    while ((c = std::getc(file)) != EOF && c != '\n') {
+        if (length == LongestUserDirsLine) tooLong = true;
+        else line[length++] = static_cast<char>(c);
+    }
+    line[tooLong ? 0 : length] = '\0';
+    return c != EOF || length > 0;
+}
+
 // Two saves in one second get a number; past this many, the save fails.
 constexpr int MostNamesPerSecond = 99;
 
@@ -30,14 +44,8 @@ bool PicturesFolder(char* folder, int capacity) {
     const char* home = std::getenv("HOME");
     if (!Absolute(home)) return false;
     const std::string file = ConfigFolder() + "/user-dirs.dirs";
-    bool found = false;
-    if (FILE* dirs = std::fopen(file.c_str(), "re")) {
-        char line[SavedPathCapacity];
-        while (!found && std::fgets(line, sizeof line, dirs))
-            found = PicturesFolderFromLine(line, home, folder, capacity);
-        std::fclose(dirs);
-    }
-    return found || WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
+    return PicturesFolderFromFile(file.c_str(), home, folder, capacity) ||
+           WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
 }
 
 // Creates a new file named for this moment in the folder; its descriptor,
@@ -85,4 +93,14 @@ bool PicturesFolderFromLine(const char* line, const char* home, char* folder, in
     else if (value[0] == '/')
         written = std::snprintf(folder, static_cast<size_t>(capacity), "%.*s", length, value);
     return WroteWhole(written, capacity);
+}
+
+bool PicturesFolderFromFile(const char* path, const char* home, char* folder, int capacity) {
+    std::FILE* dirs = std::fopen(path, "re");
+    if (!dirs) return false;
+    char line[LongestUserDirsLine + 1];
+    bool found = false;
+    while (!found && ReadLine(dirs, line)) found = PicturesFolderFromLine(line, home, folder, capacity);
+    std::fclose(dirs);
+    return found;
 }

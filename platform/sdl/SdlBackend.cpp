@@ -241,7 +241,10 @@ bool BackendFindRunningCopy() {
     return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void BackendBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
+void BackendBringRunningCopyForward() {
+    if (!SingleInstanceRequestForward(InstanceFolder))
+        std::fprintf(stderr, "stellarion: another copy holds the single-instance lock but does not answer\n");
+}
 
 bool BackendWindowCreated() {
     // The window is a plain pixel surface: no GL stack is loaded to probe
