@@ -40,11 +40,9 @@ void BackendSleep(int milliseconds);
 bool BackendFindRunningCopy();
 void BackendBringRunningCopyForward();
 
-// The per-user record store: one binary value under a key path. Returns
-// true on success. A read fails for a value that is absent or not of the
-// size asked for; when it fails because the value could not be read (an
-// I/O error, no permission), a later write of that value fails too rather
-// than replace what may be a good record.
+// The per-user record store behind PlatformOpenSettingsKey,
+// PlatformReadSettingsValue and PlatformWriteSettingsValue (Platform.h says
+// what each must do).
 bool BackendOpenSettingsKey(const char* keyPath);
 bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
                               size_t size);
