@@ -49,7 +49,7 @@ void PutValue(StateText& out, const wchar_t (&text)[N]) {
 template <typename T, size_t N>
 void PutValue(StateText& out, const T (&values)[N]) {
     for (size_t i = 0; i < N; ++i) {
-        if (i > 0) Put(out, ",");
+        if (i > 0) Put(out, "%s", ",");
         PutValue(out, values[i]);
     }
 }
@@ -75,7 +75,7 @@ int FormatState(char* text, int capacity) {
 #define STELLARION_PRINT_STATE(type, name, extent) \
     Put(out, "%s=", #name);                        \
     PutValue(out, name);                           \
-    Put(out, "\n");
+    Put(out, "%s", "\n");
     STELLARION_STATE(STELLARION_PRINT_STATE)
 #undef STELLARION_PRINT_STATE
     return out.Length;
