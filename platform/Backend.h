@@ -7,7 +7,8 @@
 //
 // Input flows one way: a backend turns what the system delivers into the
 // device's messages (PostDeviceMessage) and the program's window procedure
-// decides what they mean. Nothing here calls into the program.
+// decides what they mean. Past starting it (StellarionMain), nothing here
+// calls into the program.
 #pragma once
 
 #include "platform/Platform.h"
