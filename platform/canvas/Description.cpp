@@ -1,7 +1,6 @@
 #include "platform/canvas/Description.h"
 
 #include <cstdlib>
-#include <cwchar>
 
 namespace {
 
@@ -156,11 +155,11 @@ int EscapeTarget() {
     return back >= 0 ? back : TargetWithRole(RoleClose);
 }
 
-int FindTarget(const PixelRect& box, const wchar_t* name) {
+int FindTarget(const PixelRect& box) {
     for (int i = 0; i < DescriptionCount(); ++i) {
         const PixelRect& b = DescriptionAt(i).Box;
         if (IsTarget(i) && b.Left == box.Left && b.Top == box.Top && b.Right == box.Right &&
-            b.Bottom == box.Bottom && std::wcscmp(DescriptionAt(i).Text, name) == 0)
+            b.Bottom == box.Bottom)
             return i;
     }
     return -1;

@@ -43,7 +43,8 @@ int FocusToward(int focus, int dx, int dy);
 int EscapeTarget();
 // The active layer's first target of the role, or -1.
 int TargetWithRole(int role);
-// The target with this box and name, or -1: the same control after a repaint.
-int FindTarget(const PixelRect& box, const wchar_t* name);
+// The active target with this box, or -1: the same control after a repaint
+// (its name may change with it, as a key's with Shift).
+int FindTarget(const PixelRect& box);
 // Where a tap on the target lands: the centre of its box.
 void TargetCentre(int index, int* x, int* y);
