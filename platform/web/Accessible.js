@@ -187,6 +187,13 @@ const StellarionAccessible = (() => {
       });
     },
 
+    // The program ended: nothing is left to describe.
+    end() {
+      root?.remove();
+      root = null;
+      targets = [];
+    },
+
     // items: [kind, layer, role, state, left, top, right, bottom, text] each;
     // width, height: the device screen.
     describe(items, width, height) {

@@ -84,6 +84,8 @@ EM_JS(void, PageDescribe, (const char* json, int width, int height), {
     StellarionAccessible.describe(JSON.parse(UTF8ToString(json)), width, height);
 });
 
+EM_JS(void, PageEndDescription, (), { StellarionAccessible.end(); });
+
 // A JSON string of a wide text, as UTF-8.
 void AppendJsonString(std::string* out, const wchar_t* text) {
     *out += '"';
@@ -254,6 +256,7 @@ int main() {
     PageChosenScreen(&width, &height);
     SetDeviceScreenSize(width, height);
     StellarionMain();
+    PageEndDescription();
     PageEnded(AnotherCopyRunning ? EndedAlreadyOpen : EndedNormally);
     return 0;
 }
