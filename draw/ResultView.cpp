@@ -92,37 +92,37 @@ void Number(DeviceContext* dc, int value, int r, int g, int b, int left, int rig
     DrawTextBox(dc, text, r, g, b, 255, 255, 255, left, 9, right, 23, 0, 0);
 }
 
-// The header box as one line: "Explanation: 2 of 3", "Outcome:", "About Leo:".
-void DescribeHeader(int page, int count) {
-    wchar_t heading[48] = L"";
-    if (count > 9 && ProfileReadAll == 1) std::swprintf(heading, 48, L"Explanation: %d of %d", page, count);
-    else if (count > 9 && SignIndex >= 1 && SignIndex <= SignCount)
-        std::swprintf(heading, 48, L"About %ls:", SignTitleName(SignIndex));
-    else if (count <= 9 && page > count) std::swprintf(heading, 48, L"Outcome:");
-    else if (count <= 9) std::swprintf(heading, 48, L"Explanation: %d of %d", page, count);
+// The header's "Explanation:", page and count are drawn apart; they are
+// described as one line.
+void DescribeExplanation(int page, int count) {
+    wchar_t heading[48];
+    std::swprintf(heading, 48, L"Explanation: %d of %d", page, count);
     PlatformDescribeHeading(heading);
 }
 
 void DrawHeaderText(DeviceContext* dc, int page, int count) {
-    DescribeHeader(page, count);
     if (count > 9 && ProfileReadAll == 1) {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 160, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 160);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 117, 9, 160, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 135, 160);
+        DescribeExplanation(page, count);
     } else if (count > 9) {
         if (SignIndex >= 1 && SignIndex <= SignCount) {
             wchar_t title[32];
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
             DrawTextBox(dc, title, 0, 0, 255, 255, 255, 255, 10, 9, 140, 23, 0, 1);
+            PlatformDescribeHeading(title);
         }
     } else if (page > count) {
         DrawTextBox(dc, L"Outcome:", 0, 0, 0, 255, 255, 255, 15, 9, 200, 23, 1, 0);
+        PlatformDescribeHeading(L"Outcome:");
     } else {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 140, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 140);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 108, 9, 140, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 126, 140);
+        DescribeExplanation(page, count);
     }
 }
 
