@@ -317,6 +317,10 @@ describe("the saved record", () => {
       assert.equal(await refusing.$eval("#screen", (c) => c.hidden), false);
     } finally {
       await refusing.close();
+      // The closed tab's copy gives up the installation's lock a moment
+      // later; the next start must not find it still held.
+      await page.goto(`${server.url}manifest.webmanifest`);
+      await page.waitForFunction(async () => (await navigator.locks.query()).held.length === 0, { timeout: 20000 });
     }
   });
 
