@@ -75,8 +75,23 @@ const StellarionAccessible = (() => {
       if (title) container.setAttribute("aria-label", title.text);
     }
     if (!active) container.inert = true;
+    // Headings first; then the targets in reading order (top to bottom,
+    // left to right), as Tab meets them, each text just before the target
+    // it was published before.
+    const ordered = items.filter((item) => item.kind === Kind.Heading);
+    const targetsInOrder = items.filter((item) => item.kind === Kind.Target)
+      .sort((a, b) => a.box[1] - b.box[1] || a.box[0] - b.box[0]);
+    const before = new Map(targetsInOrder.map((target) => [target, []]));
+    const after = [];
+    items.forEach((item, index) => {
+      if (item.kind !== Kind.Text && item.kind !== Kind.Alert) return;
+      const next = items.slice(index + 1).find((later) => later.kind === Kind.Target);
+      (next ? before.get(next) : after).push(item);
+    });
+    for (const target of targetsInOrder) ordered.push(...before.get(target), target);
+    ordered.push(...after);
     let headings = 0;
-    for (const item of items) {
+    for (const item of ordered) {
       if (item.kind === Kind.Heading) {
         const level = layer === Layer.Page && headings === 0 ? "h1" : "h2";
         const heading = makeText(level, item.text);

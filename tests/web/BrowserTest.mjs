@@ -217,6 +217,12 @@ describe("for everyone", () => {
 
   test("by the keyboard alone: a birth date typed on the keys, and a numerology page read", async () => {
     await open(page, server.url, 480, 700);
+    const first = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press("Tab");
+      first.push(await activeName());
+    }
+    assert.deepEqual(first, ["About", "Help", "Exit", "Matchmaker by Sign"], "Tab goes in reading order");
     await tabTo("Numerology");
     await press("Enter");
     await tabTo("Day 24");
