@@ -78,8 +78,11 @@ void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph
     const int left = x + glyph.Left, top = y + glyph.Top;
     const int fromRow = std::max(top, clip.Top), toRow = std::min(top + glyph.Height, clip.Bottom);
     const int fromColumn = std::max(left, clip.Left), toColumn = std::min(left + glyph.Width, clip.Right);
+    if (fromRow >= toRow || fromColumn >= toColumn) return;
+    static uint8_t unpacked[255 * 255];  // the largest glyph the tables can hold
+    UnpackCoverage(font, glyph, unpacked);
     for (int row = fromRow; row < toRow; ++row) {
-        const uint8_t* coverage = font.Coverage + glyph.Offset + static_cast<size_t>(row - top) * glyph.Width;
+        const uint8_t* coverage = unpacked + static_cast<size_t>(row - top) * glyph.Width;
         uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
         for (int column = fromColumn; column < toColumn; ++column) {
             const unsigned alpha = coverage[column - left];

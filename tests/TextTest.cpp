@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -42,13 +44,24 @@ void LabelCharacters(const std::string& source, std::set<uint32_t>* codes) {
     }
 }
 
+// A glyph's coverage bytes, unpacked once.
+const std::vector<uint8_t>& CoverageOf(const BakedFont& font, const BakedGlyph& glyph) {
+    static std::map<const BakedGlyph*, std::vector<uint8_t>> unpacked;
+    std::vector<uint8_t>& coverage = unpacked[&glyph];
+    if (coverage.empty() && glyph.Width * glyph.Height > 0) {
+        coverage.resize(static_cast<size_t>(glyph.Width) * glyph.Height);
+        UnpackCoverage(font, glyph, coverage.data());
+    }
+    return coverage;
+}
+
 // A row of a glyph's ink (coverage of at least half) in pen-relative columns.
 bool InkSpan(const BakedFont& font, const BakedGlyph& glyph, int row, int* first, int* last) {
     const int y = row - glyph.Top;
     if (y < 0 || y >= glyph.Height) return false;
     *first = 1, *last = 0;
     for (int x = 0; x < glyph.Width; ++x)
-        if (font.Coverage[glyph.Offset + y * glyph.Width + x] >= 128) {
+        if (CoverageOf(font, glyph)[y * glyph.Width + x] >= 128) {
             if (*first > *last) *first = glyph.Left + x;
             *last = glyph.Left + x;
         }
@@ -64,12 +77,13 @@ Weight WeightOf(const BakedFont& font) {
     long ink = 0, runs = 0, glyphs = 0;
     for (uint32_t c = 'a'; c <= 'z'; ++c) {
         const BakedGlyph& glyph = *Find(font, c);
+        const std::vector<uint8_t>& coverage = CoverageOf(font, glyph);
         ++glyphs;
         for (int y = 0; y < glyph.Height; ++y)
             for (int x = 0; x < glyph.Width; ++x) {
-                const int value = font.Coverage[glyph.Offset + y * glyph.Width + x];
+                const int value = coverage[y * glyph.Width + x];
                 ink += value;
-                const bool left = x > 0 && font.Coverage[glyph.Offset + y * glyph.Width + x - 1] >= 128;
+                const bool left = x > 0 && coverage[y * glyph.Width + x - 1] >= 128;
                 runs += value >= 128 && !left;
             }
     }
@@ -183,9 +197,9 @@ TEST(Text, OneLookPerScale) {
     for (int i = 0; i < BakedFontCount; ++i) {
         const BakedFont& font = BakedFonts[i];
         bool partial = false;
-        const BakedGlyph& last = font.Glyphs[font.GlyphCount - 1];
-        for (uint32_t at = 0; at < last.Offset + last.Width * last.Height; ++at)
-            partial = partial || (font.Coverage[at] != 0 && font.Coverage[at] != 255);
+        for (int g = 0; g < font.GlyphCount; ++g)
+            for (const uint8_t value : CoverageOf(font, font.Glyphs[g]))
+                partial = partial || (value != 0 && value != 255);
         EXPECT_EQ(font.Smooth, font.CellHeight > 20) << font.CellHeight;
         EXPECT_EQ(partial, font.Smooth) << font.CellHeight << "/" << font.Weight;
     }

@@ -244,13 +244,65 @@ std::vector<int> Numbers(const std::string& list) {
     return out;
 }
 
-void WriteFont(std::ostream& out, const Font& font, int number) {
-    out << "constexpr uint8_t Coverage" << number << "[] = {";
+std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
+    std::vector<uint8_t> packed((coverage.size() + 7) / 8, 0);
+    for (size_t i = 0; i < coverage.size(); ++i)
+        if (coverage[i]) packed[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
+    return packed;
+}
+
+// A lone clear or full pixel costs less inside a literal run than as a run
+// of its own.
+std::vector<uint8_t> PackRuns(const std::vector<uint8_t>& coverage) {
+    std::vector<uint8_t> packed;
+    size_t literal = 0;  // where the pending literal pixels start
+    const auto flushLiteral = [&](size_t end) {
+        for (; literal < end; literal += RunLongest) {
+            const size_t length = std::min<size_t>(RunLongest, end - literal);
+            packed.push_back(static_cast<uint8_t>(RunLiteral | (length - 1)));
+            packed.insert(packed.end(), coverage.begin() + literal, coverage.begin() + literal + length);
+        }
+    };
+    for (size_t at = 0; at < coverage.size();) {
+        const uint8_t value = coverage[at];
+        size_t end = at;
+        while (end < coverage.size() && coverage[end] == value) ++end;
+        if ((value == 0 || value == 255) && end - at >= 2) {
+            flushLiteral(at);
+            for (size_t from = at; from < end; from += RunLongest) {
+                const size_t length = std::min<size_t>(RunLongest, end - from);
+                packed.push_back(static_cast<uint8_t>((value ? RunFull : RunClear) | (length - 1)));
+            }
+            literal = end;
+        }
+        at = end;
+    }
+    flushLiteral(coverage.size());
+    return packed;
+}
+
+// The packed glyph, checked against the program's own unpacking.
+bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
+    *packed = font.Smooth ? PackRuns(glyph.Coverage) : PackBits(glyph.Coverage);
+    if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
+                                    [](uint8_t v) { return v != 0 && v != 255; }))
+        return Fail("partial coverage in a hard-edged glyph");
+    const BakedFont baked{font.CellHeight, font.Weight, font.Smooth, 0, nullptr, packed->data()};
+    const BakedGlyph at{glyph.Code, 0, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    std::vector<uint8_t> unpacked(glyph.Coverage.size());
+    UnpackCoverage(baked, at, unpacked.data());
+    return unpacked == glyph.Coverage || Fail("packing loses coverage");
+}
+
+bool WriteFont(std::ostream& out, const Font& font, int number) {
+    out << "constexpr uint8_t Packed" << number << "[] = {";
     size_t offset = 0;
     std::vector<size_t> offsets;
     for (const Glyph& glyph : font.Glyphs) {
         offsets.push_back(offset);
-        for (const uint8_t value : glyph.Coverage) {
+        std::vector<uint8_t> packed;
+        if (!Pack(font, glyph, &packed)) return false;
+        for (const uint8_t value : packed) {
             out << (offset == 0 ? "\n" : offset % 32 ? "," : ",\n") << int{value};
             ++offset;
         }
@@ -262,18 +314,20 @@ void WriteFont(std::ostream& out, const Font& font, int number) {
             << g.Width << "," << g.Height << "," << g.Advance << "},\n";
     }
     out << "};\n";
+    return true;
 }
 
 bool WriteSource(const std::string& path, const std::vector<Font>& fonts) {
     std::ostringstream out;
     out << "// Written by tools/fonts/BakeFonts.cpp; do not edit.\n"
            "#include \"platform/BakedFonts.h\"\n\nnamespace {\n";
-    for (size_t i = 0; i < fonts.size(); ++i) WriteFont(out, fonts[i], static_cast<int>(i));
+    for (size_t i = 0; i < fonts.size(); ++i)
+        if (!WriteFont(out, fonts[i], static_cast<int>(i))) return false;
     out << "}  // namespace\n\nextern const BakedFont BakedFonts[] = {\n";
     for (size_t i = 0; i < fonts.size(); ++i)
         out << "  {" << fonts[i].CellHeight << "," << fonts[i].Weight << ","
             << (fonts[i].Smooth ? "true" : "false") << "," << fonts[i].Glyphs.size() << ",Glyphs"
-            << i << ",Coverage" << i << "},\n";
+            << i << ",Packed" << i << "},\n";
     out << "};\nextern const int BakedFontCount = " << fonts.size() << ";\n";
     std::ofstream file(path, std::ios::binary);
     file << out.str();
