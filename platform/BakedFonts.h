@@ -40,6 +40,11 @@ extern const int BakedFontCount;
 constexpr uint8_t RunClear = 0x00, RunFull = 0x40, RunLiteral = 0x80;
 constexpr int RunLongest = 64;
 
+// Bounds the baker keeps to, so that a font unpacks into fixed buffers: its
+// glyphs, and the pixels of all of them together.
+constexpr int BakedGlyphsMost = 256;
+constexpr int BakedCoverageMost = 48 * 1024;
+
 inline void UnpackBits(const uint8_t* in, int count, uint8_t* out) {
     for (int i = 0; i < count; ++i) out[i] = (in[i >> 3] >> (7 - (i & 7))) & 1 ? 255 : 0;
 }

@@ -40,6 +40,39 @@ const BakedFont* Selected(const DeviceContext* dc) {
     return Fonts[dc->Font].Font;
 }
 
+// Drawing reads one coverage byte per pixel: the fonts in use are unpacked
+// once, into a few slots, the one unused longest making room for the next.
+struct UnpackedFont {
+    const BakedFont* Font = nullptr;
+    unsigned LastUse = 0;
+    uint32_t Offsets[BakedGlyphsMost];  // each glyph's first byte in Coverage
+    uint8_t Coverage[BakedCoverageMost];
+};
+
+constexpr int UnpackedSlots = 6;  // more fonts than one paint uses
+UnpackedFont Unpacked[UnpackedSlots];
+unsigned Uses = 0;
+
+const UnpackedFont& UnpackedOf(const BakedFont& font) {
+    UnpackedFont* oldest = &Unpacked[0];
+    for (UnpackedFont& slot : Unpacked) {
+        if (slot.Font == &font) {
+            slot.LastUse = ++Uses;
+            return slot;
+        }
+        if (slot.LastUse < oldest->LastUse) oldest = &slot;
+    }
+    oldest->Font = &font;
+    oldest->LastUse = ++Uses;
+    uint32_t offset = 0;
+    for (int i = 0; i < font.GlyphCount; ++i) {
+        oldest->Offsets[i] = offset;
+        UnpackCoverage(font, font.Glyphs[i], oldest->Coverage + offset);
+        offset += font.Glyphs[i].Width * font.Glyphs[i].Height;
+    }
+    return *oldest;
+}
+
 // Control characters and characters the face lacks draw nothing.
 const BakedGlyph* FindGlyph(const BakedFont& font, wchar_t c) {
     const auto code = static_cast<uint32_t>(c);
@@ -73,16 +106,14 @@ uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
 
 // One glyph's coverage at pen position (x, cell top y): full coverage is
 // the colour itself, partial coverage a blend, none leaves the pixel.
-void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph, int x, int y,
+void DrawGlyph(DeviceContext* dc, const UnpackedFont& font, const BakedGlyph& glyph, int x, int y,
                uint32_t colour, const PixelRect& clip) {
     const int left = x + glyph.Left, top = y + glyph.Top;
     const int fromRow = std::max(top, clip.Top), toRow = std::min(top + glyph.Height, clip.Bottom);
     const int fromColumn = std::max(left, clip.Left), toColumn = std::min(left + glyph.Width, clip.Right);
-    if (fromRow >= toRow || fromColumn >= toColumn) return;
-    static uint8_t unpacked[255 * 255];  // the largest glyph the tables can hold
-    UnpackCoverage(font, glyph, unpacked);
+    const uint8_t* glyphCoverage = font.Coverage + font.Offsets[&glyph - font.Font->Glyphs];
     for (int row = fromRow; row < toRow; ++row) {
-        const uint8_t* coverage = unpacked + static_cast<size_t>(row - top) * glyph.Width;
+        const uint8_t* coverage = glyphCoverage + static_cast<size_t>(row - top) * glyph.Width;
         uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
         for (int column = fromColumn; column < toColumn; ++column) {
             const unsigned alpha = coverage[column - left];
@@ -93,17 +124,17 @@ void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph
 }
 
 // Draws a line of `width` pixels (as measured) with its pen at (x, y).
-void DrawLine(DeviceContext* dc, const BakedFont& font, const wchar_t* begin, const wchar_t* end,
+void DrawLine(DeviceContext* dc, const UnpackedFont& font, const wchar_t* begin, const wchar_t* end,
               int width, int x, int y, const PixelRect& clip) {
     if (!dc->TransparentText) {
         const PixelRect cell{std::max(x, clip.Left), std::max(y, clip.Top),
                              std::min(x + width, clip.Right),
-                             std::min(y + font.CellHeight, clip.Bottom)};
+                             std::min(y + font.Font->CellHeight, clip.Bottom)};
         PlatformFillRect(dc, cell, dc->BackColour);
     }
     const uint32_t colour = PackColour(dc->TextColour);
     for (const wchar_t* p = begin; p != end; ++p) {
-        const BakedGlyph* glyph = FindGlyph(font, *p);
+        const BakedGlyph* glyph = FindGlyph(*font.Font, *p);
         if (!glyph) continue;
         DrawGlyph(dc, font, *glyph, x, y, colour, clip);
         x += glyph->Advance;
@@ -177,6 +208,7 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
     const PixelRect clip{std::max(rect.Left, dc->Clip.Left), std::max(rect.Top, dc->Clip.Top),
                          std::min(rect.Right, dc->Clip.Right), std::min(rect.Bottom, dc->Clip.Bottom)};
     if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) return;
+    const UnpackedFont& unpacked = UnpackedOf(*font);
     const int width = rect.Right - rect.Left;
     int y = rect.Top;
     for (const wchar_t* paragraph = text; y < rect.Bottom;) {
@@ -187,7 +219,7 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
             int lineWidth = 0;
             const wchar_t* lineEnd = LineEnd(*font, line, end, width, &lineWidth);
             const int x = centred ? rect.Left + (width - lineWidth) / 2 : rect.Left;
-            DrawLine(dc, *font, line, lineEnd, lineWidth, x, y, clip);
+            DrawLine(dc, unpacked, line, lineEnd, lineWidth, x, y, clip);
             y += font->CellHeight;
             // Spaces at a break are swallowed by the break.
             line = lineEnd;

@@ -295,6 +295,10 @@ bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
 }
 
 bool WriteFont(std::ostream& out, const Font& font, int number) {
+    size_t pixels = 0;
+    for (const Glyph& glyph : font.Glyphs) pixels += glyph.Coverage.size();
+    if (font.Glyphs.size() > BakedGlyphsMost || pixels > BakedCoverageMost)
+        return Fail("a font too large to unpack");
     out << "constexpr uint8_t Packed" << number << "[] = {";
     size_t offset = 0;
     std::vector<size_t> offsets;
