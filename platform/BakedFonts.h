@@ -21,6 +21,7 @@ constexpr int BakedAsciiCount = 0x7F - 0x20;
 
 struct BakedFont {
     int CellHeight;  // pixels from one line to the next
+    int Baseline;    // pixels from the cell top down to the baseline
     int Weight;      // 400, 700 or 900
     bool Smooth;     // antialiased coverage; hard-edged (0 or 255) otherwise
     int GlyphCount;

@@ -44,7 +44,7 @@ struct Glyph {
 };
 
 struct Font {
-    int CellHeight = 0, Weight = 400;
+    int CellHeight = 0, Baseline = 0, Weight = 400;
     bool Smooth = false;
     std::vector<Glyph> Glyphs;
 };
@@ -213,7 +213,7 @@ bool Bake(FT_Face face, int cellHeight, int weight, bool smooth,
           const std::vector<uint32_t>& codes, Font* font) {
     const Cell cell = CellFor(face, cellHeight);
     if (FT_Set_Pixel_Sizes(face, 0, cell.PixelsPerEm)) return Fail("cannot size the face");
-    *font = {cellHeight, weight, smooth, {}};
+    *font = {cellHeight, cell.Baseline, weight, smooth, {}};
     for (const uint32_t code : codes) {
         Glyph glyph;
         if (Rasterize(face, code, weight, smooth, cell, &glyph)) font->Glyphs.push_back(glyph);
@@ -287,7 +287,7 @@ bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
     if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");
-    const BakedFont baked{font.CellHeight, font.Weight, font.Smooth, 0, nullptr, packed->data()};
+    const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, packed->data()};
     const BakedGlyph at{glyph.Code, 0, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
     std::vector<uint8_t> unpacked(glyph.Coverage.size());
     UnpackCoverage(baked, at, unpacked.data());
@@ -329,7 +329,7 @@ bool WriteSource(const std::string& path, const std::vector<Font>& fonts) {
         if (!WriteFont(out, fonts[i], static_cast<int>(i))) return false;
     out << "}  // namespace\n\nextern const BakedFont BakedFonts[] = {\n";
     for (size_t i = 0; i < fonts.size(); ++i)
-        out << "  {" << fonts[i].CellHeight << "," << fonts[i].Weight << ","
+        out << "  {" << fonts[i].CellHeight << "," << fonts[i].Baseline << "," << fonts[i].Weight << ","
             << (fonts[i].Smooth ? "true" : "false") << "," << fonts[i].Glyphs.size() << ",Glyphs"
             << i << ",Packed" << i << "},\n";
     out << "};\nextern const int BakedFontCount = " << fonts.size() << ";\n";
