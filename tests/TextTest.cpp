@@ -90,6 +90,38 @@ Weight WeightOf(const BakedFont& font) {
     return {ink / 255.0 / glyphs, ink / 255.0 / runs};
 }
 
+// The clear regions a hard-edged glyph's ink closes in on every side, the
+// pixels touching by their edges as a stroke's pixels do. With `openBelow`
+// the bottom counts as closed too: the room under an arch (n, m).
+int EnclosedRegions(const BakedFont& font, const BakedGlyph& glyph, bool openBelow) {
+    const std::vector<uint8_t>& coverage = CoverageOf(font, glyph);
+    // The glyph in a frame of clear pixels, but for the bottom row when open below.
+    const int width = glyph.Width + 2, height = glyph.Height + (openBelow ? 1 : 2);
+    std::vector<int> region(static_cast<size_t>(width) * height, -1);  // -1 unseen, 0 ink
+    for (int y = 0; y < glyph.Height; ++y)
+        for (int x = 0; x < glyph.Width; ++x)
+            if (coverage[y * glyph.Width + x]) region[(y + 1) * width + x + 1] = 0;
+    int regions = 0;
+    for (int start = 0; start < width * height; ++start) {
+        if (region[start] != -1) continue;
+        ++regions;  // the first is the outside, reached from the frame's corner
+        std::vector<int> todo{start};
+        region[start] = regions;
+        while (!todo.empty()) {
+            const int at = todo.back();
+            todo.pop_back();
+            const int x = at % width, y = at / width;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= width || ny >= height || region[ny * width + nx] != -1) continue;
+                region[ny * width + nx] = regions;
+                todo.push_back(ny * width + nx);
+            }
+        }
+    }
+    return regions - 1;
+}
+
 const BakedFont* FontOf(int height, int weight) {
     for (int i = 0; i < BakedFontCount; ++i)
         if (BakedFonts[i].CellHeight == height && BakedFonts[i].Weight == weight) return &BakedFonts[i];
@@ -190,6 +222,20 @@ TEST(Text, BoldIsHeavierAndWider) {
     }
     EXPECT_GE(WeightOf(*FontOf(18, 700)).Stroke, WeightOf(*FontOf(15, 700)).Stroke);
     EXPECT_GE(WeightOf(*FontOf(35, 700)).Stroke, WeightOf(*FontOf(29, 700)).Stroke);
+}
+
+// No weight closes a letter at the hard-edged sizes: the counters of a, e,
+// o and g stay open, and m and n keep clear room under each arch.
+TEST(Text, HeavyWeightsKeepCountersOpen) {
+    for (int i = 0; i < BakedFontCount; ++i) {
+        const BakedFont& font = BakedFonts[i];
+        if (font.Smooth) continue;
+        for (const char c : std::string("aeogmn")) {
+            const int arches = c == 'm' ? 2 : 1;
+            EXPECT_GE(EnclosedRegions(font, *Find(font, c), c == 'm' || c == 'n'), arches)
+                << font.CellHeight << "/" << font.Weight << " " << c;
+        }
+    }
 }
 
 // Small screens draw hard-edged text, double-size screens smooth text.

@@ -70,22 +70,22 @@ Cell CellFor(FT_Face face, int cellHeight) {
 
 // How much heavier a weight is drawn than the face's regular. Hard-edged
 // sizes take whole pixels across, so stems stay even: one more for bold and
-// two for black, a pixel more from 15 pixels per em on, where the face's own
-// stems are no thicker and one pixel would leave the larger bold lighter
-// than the smaller, and none upwards, which would close the gaps over i and
-// j.
-// Smooth sizes take a share of the em (26.6 pixels), across and half as
+// two for black, and none upwards, which would close the gaps over i and j.
+// From 15 pixels per em on, where the face's own stems are no thicker and
+// one pixel would leave the larger bold lighter than the smaller, strokes
+// grow a pixel more inwards only, so that the letters get no wider.
+// Smooth sizes grow by a share of the em (26.6 pixels) across and half as
 // much up: the stroke difference between the regular and bold cuts of such
 // faces.
 struct Strength {
-    FT_Pos Across = 0, Up = 0;
+    FT_Pos Across = 0, Up = 0, Inwards = 0;
 };
 
 Strength StrengthFor(int weight, bool smooth, int ppem) {
     if (weight < 600) return {};
     const bool black = weight >= 800;
-    if (!smooth) return {(black ? 2 : 1) + (ppem >= 15 ? 1 : 0), 0};
-    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.13 : 0.08));
+    if (!smooth) return {black ? 2 : 1, 0, ppem >= 15 ? 1 : 0};
+    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.065 : 0.04));
     return {across, across / 2};
 }
 
@@ -107,19 +107,25 @@ bool HasInk(const FT_Bitmap& bitmap) {
     return std::any_of(bitmap.buffer, bitmap.buffer + bytes, [](unsigned char b) { return b != 0; });
 }
 
-// Hard-edged bold: every ink pixel also inks the `pixels` to its right, so
-// a stem of n pixels becomes n + pixels wide and the glyph grows on its
-// right side only.
-void Thicken(Glyph* glyph, int pixels) {
+// Hard-edged bold: every ink pixel also inks the `outwards` + `inwards`
+// pixels to its right, so a stem of n pixels becomes that much wider, but
+// the glyph grows by `outwards` on its right side only. A gap between two
+// strokes of a row keeps its last pixel clear, so that counters (o, e, a)
+// and the room between stems (n, m) stay open however heavy the weight.
+void Thicken(Glyph* glyph, int outwards, int inwards) {
+    const int pixels = outwards + inwards;
     if (pixels <= 0 || glyph->Width == 0) return;
-    const int width = glyph->Width + pixels;
+    const int width = glyph->Width + outwards;
+    const auto ink = [&](int x, int y) {
+        return x < glyph->Width && glyph->Coverage[static_cast<size_t>(y) * glyph->Width + x] != 0;
+    };
     std::vector<uint8_t> thick(static_cast<size_t>(width) * glyph->Height, 0);
     for (int y = 0; y < glyph->Height; ++y)
-        for (int x = 0; x < glyph->Width; ++x)
-            for (int s = 0; s <= pixels; ++s) {
-                uint8_t& p = thick[static_cast<size_t>(y) * width + x + s];
-                p = std::max(p, glyph->Coverage[static_cast<size_t>(y) * glyph->Width + x]);
-            }
+        for (int x = 0, reach = -1; x < width; ++x) {
+            if (ink(x, y)) reach = x + pixels;
+            const bool lastOfGap = ink(x + 1, y);
+            if (ink(x, y) || (x <= reach && !lastOfGap)) thick[static_cast<size_t>(y) * width + x] = 255;
+        }
     glyph->Width = width;
     glyph->Coverage.swap(thick);
 }
@@ -140,10 +146,9 @@ bool Rasterize(FT_Face face, uint32_t code, int weight, bool smooth, const Cell&
     const bool ink = fromBitmap ? HasInk(slot->bitmap) : slot->outline.n_points > 0;
     const Strength strength = ink ? StrengthFor(weight, smooth, cell.PixelsPerEm) : Strength{};
     if (smooth && strength.Across) {
-        // Each side grows by half the strength; moved back by as much, the
-        // left edge and the baseline stay, and the extra width goes into the
-        // advance.
-        FT_Outline_EmboldenXY(&slot->outline, strength.Across / 2, strength.Up / 2);
+        // Each side moves out by half the strength; moved back by as much,
+        // the left edge and the baseline stay.
+        FT_Outline_EmboldenXY(&slot->outline, strength.Across, strength.Up);
         FT_Outline_Translate(&slot->outline, strength.Across / 2, strength.Up / 2);
     }
     if (!fromBitmap && FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO))
@@ -152,12 +157,15 @@ bool Rasterize(FT_Face face, uint32_t code, int weight, bool smooth, const Cell&
     glyph->Left = slot->bitmap_left;
     glyph->Top = cell.Baseline - slot->bitmap_top;
     CopyBitmap(slot->bitmap, glyph);
+    // The advance grows by the ink's growth at most: the smooth glyph keeps
+    // the face's spacing, the hard-edged one keeps the regular's advance, and
+    // KeepApart adds a pixel wherever two letters would then touch.
     if (smooth) {
         glyph->Advance = static_cast<int>((slot->advance.x + strength.Across + 32) >> 6);
     } else {
         const FT_Pos advance = fromBitmap ? slot->advance.x : (slot->linearHoriAdvance + 512) >> 10;
-        glyph->Advance = static_cast<int>((advance + 32) >> 6) + static_cast<int>(strength.Across);
-        Thicken(glyph, static_cast<int>(strength.Across));
+        glyph->Advance = static_cast<int>((advance + 32) >> 6);
+        Thicken(glyph, static_cast<int>(strength.Across), static_cast<int>(strength.Inwards));
     }
     return true;
 }
@@ -222,6 +230,14 @@ bool Bake(FT_Face face, int cellHeight, int weight, bool smooth,
     }
     KeepApart(*font);
     return true;
+}
+
+// A heavier weight is never narrower than a lighter one of the same size:
+// the smooth sizes round their grown advances and keep their letters apart
+// each on its own, which can leave a black letter a pixel short of the bold.
+void NoNarrowerThan(const Font& lighter, Font* font) {
+    for (size_t i = 0; i < font->Glyphs.size() && i < lighter.Glyphs.size(); ++i)
+        font->Glyphs[i].Advance = std::max(font->Glyphs[i].Advance, lighter.Glyphs[i].Advance);
 }
 
 // Decodes UTF-8 leniently: the files are checked elsewhere.
@@ -447,6 +463,8 @@ int main(int argc, char** argv) {
                 fonts.emplace_back();
                 if (!Bake(face, smooth ? 2 * height - 1 : height, weight, smooth, codes, &fonts.back()))
                     return 1;
+                // The weights come lightest first.
+                if (weight != Numbers(argv[4]).front()) NoNarrowerThan(fonts[fonts.size() - 2], &fonts.back());
             }
     FT_Done_Face(face);
     FT_Done_FreeType(library);
