@@ -5,7 +5,7 @@
 #include "Drive.h"
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
-#include "platform/Headless.h"
+#include "platform/headless/Headless.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
@@ -50,6 +50,18 @@ inline std::string TemporaryFolder() {
     }
     TestFolders.Paths.push_back(name);
     return name;
+}
+
+// `command` as a shell command line run under strace, the system calls
+// that `inject` names failing as it says (strace's form, such as
+// "fsync:error=EIO:when=2") and logged to `trace`: faults no file system
+// gives on demand. An empty trace afterwards means strace cannot run here.
+inline std::string WithFailingCall(const std::string& inject, const std::string& trace,
+                                   const std::string& command) {
+    const std::string call = inject.substr(0, inject.find(':'));
+    // The leak checker cannot run under a tracer.
+    return "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o " + trace + " -e trace=" + call +
+           " -e inject=" + inject + " " + command;
 }
 
 // Starts the program on a w x h screen and runs its first paint.

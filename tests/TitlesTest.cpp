@@ -2,7 +2,7 @@
 // headers, rating labels, menu and panel labels, popup captions and the
 // reading texts' rows keep all their lines inside their boxes, and no title
 // runs under the Back button.
-#include "platform/DrawnTexts.h"
+#include "platform/canvas/DrawnTexts.h"
 #include "readings/NumerologyReport.h"
 #include "readings/Signs.h"
 #include "shell/Navigation.h"

@@ -1,8 +1,8 @@
-#include "platform/Screenshot.h"
+#include "platform/sdl/Screenshot.h"
 
-#include "platform/DesktopOptions.h"
-#include "platform/Files.h"
-#include "platform/Internal.h"
+#include "platform/sdl/DesktopOptions.h"
+#include "platform/posix/Files.h"
+#include "platform/canvas/Device.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,14 +28,8 @@ bool PicturesFolder(char* folder, int capacity) {
     const char* home = std::getenv("HOME");
     if (!Absolute(home)) return false;
     const std::string file = ConfigFolder() + "/user-dirs.dirs";
-    bool found = false;
-    if (FILE* dirs = std::fopen(file.c_str(), "re")) {
-        char line[SavedPathCapacity];
-        while (!found && std::fgets(line, sizeof line, dirs))
-            found = PicturesFolderFromLine(line, home, folder, capacity);
-        std::fclose(dirs);
-    }
-    return found || WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
+    return PicturesFolderFromFile(file.c_str(), home, folder, capacity) ||
+           WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
 }
 
 // Creates a new file named for this moment in the folder; its descriptor,

@@ -2,11 +2,11 @@
 // screen scaled to fit, with mouse and keys translated into the device's
 // messages and the desktop's own habits (typed keys, the wheel, copy and
 // save) turned into what the device already does.
-#include "platform/DesktopOptions.h"
-#include "platform/Internal.h"
-#include "platform/Screenshot.h"
-#include "platform/SingleInstance.h"
-#include "platform/ViewTransform.h"
+#include "platform/sdl/DesktopOptions.h"
+#include "platform/canvas/Device.h"
+#include "platform/sdl/Screenshot.h"
+#include "platform/posix/SingleInstance.h"
+#include "platform/sdl/ViewTransform.h"
 
 #include <SDL.h>
 
@@ -255,7 +255,10 @@ bool PlatformFindRunningCopy(const char*, const char*) {
     return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
+void PlatformBringRunningCopyForward() {
+    if (!SingleInstanceRequestForward(InstanceFolder))
+        std::fprintf(stderr, "stellarion: another copy holds the single-instance lock but does not answer\n");
+}
 
 bool BackendWindowCreated() {
     // The window is a plain pixel surface: no GL stack is loaded to probe
