@@ -10,18 +10,14 @@
 #include "shell/Repaint.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 namespace {
 
-bool Inside(int x, int y, int left, int top, int right, int bottom) {
-    return x >= left && x <= right && y >= top && y <= bottom;
-}
 
 // ---- Result view ---------------------------------------------------------------------
 
-bool OnButton(LayoutPoint button, int x, int y) {
-    return Inside(x, y, button.X, button.Y, button.X + 32, button.Y + 28);
-}
+bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRect(button), x, y); }
 
 void BackToPicker(int picker) {
     ScreenReady = 0;
@@ -196,7 +192,7 @@ void Drag(int, int) {}
 
 void PopupTap(int px, int py) {
     const auto [x, y] = PixelToLayout(px, py, {0, 0});
-    const bool closeBox = Inside(x, y, 212, 0, 232, 19);
+    const bool closeBox = Contains(PopupCloseRect, x, y);
     switch (PopupScreen) {
     case PopupAbout:
         if (!closeBox) return;
