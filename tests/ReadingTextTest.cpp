@@ -114,9 +114,9 @@ TEST_F(ReadingTexts, SignProfiles) {
             EXPECT_EQ(paragraphs[i].rfind(i % 2 ? L"SOLUTION:" : L"PROBLEM:", 0), 0u) << slug;
     }
     // Shared ruling planets: Taurus and Libra, Virgo and Gemini.
-    EXPECT_EQ(ProfileReading(4, 6), ProfileReading(8, 6));
-    EXPECT_EQ(ProfileReading(5, 6), ProfileReading(7, 6));
-    EXPECT_NE(ProfileReading(1, 6), ProfileReading(2, 6));
+    EXPECT_EQ(std::wstring(ProfileReading(4, 6)), ProfileReading(8, 6));
+    EXPECT_EQ(std::wstring(ProfileReading(5, 6)), ProfileReading(7, 6));
+    EXPECT_NE(std::wstring(ProfileReading(1, 6)), ProfileReading(2, 6));
     EXPECT_STREQ(ProfileReading(0, 1), L"");
     EXPECT_STREQ(ProfileReading(1, 11), L"");
 }
