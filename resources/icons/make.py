@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The program's icon: a crescent moon and the house sparkles on the night
 sky of the main menu, in a rounded square. Run with /usr/bin/python3; it
-rewrites stellarion.svg next to it. The build renders the PNG sizes from
-that file."""
+rewrites stellarion.svg next to it, and stellarion-maskable.svg, the same
+icon on a full night-sky square for the installed web app, whose launchers
+cut any shape out of the middle. The build renders the PNG sizes from
+those files."""
 import math
 import os
 import sys
@@ -50,5 +52,21 @@ def Icon():
     return "".join(out)
 
 
-with open(os.path.join(HERE, "stellarion.svg"), "w", encoding="utf-8") as f:
-    f.write(Icon())
+# A maskable icon's launcher keeps at least the circle of 40 % of its size
+# around the centre: the rounded square, shrunk to this share, stays inside.
+MASKABLE_SHARE = 0.68
+
+
+def Maskable():
+    """The icon shrunk onto a full square of the night sky."""
+    icon = Icon()
+    body = icon[icon.index(">") + 1:icon.rindex("</svg>")]
+    offset = Num(SIZE * (1 - MASKABLE_SHARE) / 2)
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
+            f'viewBox="0 0 {SIZE} {SIZE}">\n<rect width="{SIZE}" height="{SIZE}" fill="{NIGHT}"/>\n'
+            f'<g transform="translate({offset} {offset}) scale({MASKABLE_SHARE})">{body}</g>\n</svg>\n')
+
+
+for name, make in (("stellarion.svg", Icon), ("stellarion-maskable.svg", Maskable)):
+    with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
+        f.write(make())
