@@ -242,7 +242,10 @@ bool PlatformFindRunningCopy(const char*, const char*) {
     return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
+void PlatformBringRunningCopyForward() {
+    if (!SingleInstanceRequestForward(InstanceFolder))
+        std::fprintf(stderr, "stellarion: another copy holds the single-instance lock but does not answer\n");
+}
 
 bool BackendWindowCreated() {
     // The window is a plain pixel surface: no GL stack is loaded to probe

@@ -15,6 +15,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -222,6 +223,21 @@ Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     return malformed();
 }
 
+// --config-dir stands in for $XDG_CONFIG_HOME, which the program takes only
+// when it is absolute (as the XDG rules ask): a relative folder is made
+// absolute here, or the record would go to the user's own ~/.config.
+bool UseConfigFolder(const char* folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    if (error) {
+        std::fprintf(stderr, "stellarion-sim: cannot find \"%ls\" from here: %s\n",
+                     Escaped(std::string(folder)).c_str(), error.message().c_str());
+        return false;
+    }
+    setenv("XDG_CONFIG_HOME", absolute.c_str(), 1);
+    return true;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]\n");
     return 2;
@@ -238,8 +254,8 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--screen" && i + 1 < argc) {
             if (!ParseSize(argv[++i], &width, &height)) return Usage();
-        } else if (arg == "--config-dir" && i + 1 < argc) {
-            setenv("XDG_CONFIG_HOME", argv[++i], 1);
+        } else if (arg == "--config-dir" && i + 1 < argc && argv[i + 1][0]) {
+            if (!UseConfigFolder(argv[++i])) return 2;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Usage();
         } else if (script.empty()) {
