@@ -44,13 +44,18 @@ if(count LESS 10)
   message(FATAL_ERROR "found only ${count} screens in ${PAGES}/Page.js")
 endif()
 
+# The service worker stores every file but the first frames: a visit
+# fetches only its own screen's, and an installed page started offline has
+# the program at hand at once instead. The version covers them all.
 set(files index.html Page.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
-    icon-maskable-512.png ${frames})
+    icon-maskable-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")
-foreach(name IN LISTS files)
+foreach(name IN LISTS files frames)
   file(SHA256 ${SITE}/${name} hash)
   string(APPEND hashes "${hash}")
+endforeach()
+foreach(name IN LISTS files)
   string(APPEND STELLARION_SITE_FILES ", \"${name}\"")
 endforeach()
 string(SHA256 STELLARION_SITE_VERSION "${hashes}")

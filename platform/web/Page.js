@@ -44,6 +44,7 @@ const StellarionPage = (() => {
   let pointer = null;       // the one pointer in contact, as a stylus
   let active = true;
   let firstFrame = null;    // ms after navigation of the first full present
+  let firstPicture = null;  // ms after navigation of the screen's first showing
   let releaseInstance = null;
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
@@ -335,6 +336,8 @@ const StellarionPage = (() => {
     // wait for the user.
     isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
     firstFrameTime: () => firstFrame,
+    // For measures: when the screen was first shown (the pre-rendered frame).
+    firstPictureTime: () => firstPicture,
     // For measures: the milliseconds that count full paints of the current
     // page take, each from the message that a screen of the same size turned
     // up (as after a rotation) until the program waits again.
@@ -370,6 +373,7 @@ const StellarionPage = (() => {
     const shown = () => {
       image.style.visibility = "visible";
       canvas.style.visibility = "visible";
+      firstPicture = performance.now();
     };
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
     if (!prerendered) return Promise.resolve(shown());
