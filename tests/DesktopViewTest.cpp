@@ -290,8 +290,9 @@ TEST(DesktopView, SharpScalingBlendsOnlyTheSeams) {
         // Wherever the window pixel lies wholly inside one device pixel,
         // it has that pixel's colour.
         const double left = x * 480.0 / 1170, right = (x + 1) * 480.0 / 1170;
-        if (std::floor(left) == std::floor(right - 1e-9))
+        if (std::floor(left) == std::floor(right - 1e-9)) {
             EXPECT_EQ(row[x], device[static_cast<size_t>(left)]) << x;
+        }
     }
     EXPECT_LE(blended, 479);
     EXPECT_GE(blended, 100);  // the seams are smoothed, not cut unevenly

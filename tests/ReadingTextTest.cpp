@@ -479,7 +479,7 @@ TEST(CatalogueTexts, OneQuoteStyleAndOneSpellingThroughout) {
     std::map<std::wstring, std::string> usedIn;  // spelling -> the first key using it
     for (int i = 0; i < CatalogueSize; ++i) {
         const std::string key = CatalogueEntries[i].Key;
-        const std::wstring text = CatalogueEntries[i].Text;
+        const std::wstring text = CatalogueText(CatalogueEntries[i].Key);
         for (const wchar_t curly : {L'\u2018', L'\u2019', L'\u201C', L'\u201D'}) {
             const size_t at = text.find(curly);
             EXPECT_EQ(at, std::wstring::npos)
