@@ -32,15 +32,17 @@ size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-// Readings with a curly apostrophe (three bytes) and a degree sign (two):
-// each comes out as the one wide character it is, and every line break as
-// CR LF.
+// Readings with a degree sign, a superscript two and an accented letter
+// (two bytes each): each comes out as the one wide character it is, and
+// every line break as CR LF.
 TEST(Catalogue, NonAsciiCharactersAndLineBreaksComeOutWhole) {
     const struct {
         const char* Key;
         std::string Bytes;
         wchar_t Character;
-    } cases[] = {{"compatibility/libra-libra-1", "\xE2\x80\x99", L'\u2019'}, {"profile/planet/pluto", "\xC2\xB0", L'\u00B0'}};
+    } cases[] = {{"profile/planet/pluto", "\xC2\xB0", L'\u00B0'},
+                 {"profile/planet/neptune", "\xC2\xB2", L'\u00B2'},
+                 {"profile/famous/aries", "\xC3\xA9", L'\u00E9'}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Key);
         std::string file = FileBytes(std::string(c.Key) + ".txt");
