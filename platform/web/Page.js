@@ -38,6 +38,7 @@ const StellarionPage = (() => {
   const enlargedContext = enlarged.getContext("2d", { alpha: false });
   let view = null;          // fitView's placement of the screen, in physical pixels
   let live = false;         // the program has shown a frame of its own
+  let drawn = false;        // the device's pixels hold a picture to show
   const queue = [];
   let wake = null;          // resolves the program's wait for an event
   let idleWaiters = [];     // measures waiting for the program to wait again
@@ -152,7 +153,7 @@ const StellarionPage = (() => {
     if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
     // Setting a canvas's size clears it: drawn again from the device's pixels.
     [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
-    showFrame(0, 0, frame.width, frame.height);
+    if (drawn) showFrame(0, 0, frame.width, frame.height);
   }
 
   function devicePoint(event) {
@@ -275,6 +276,7 @@ const StellarionPage = (() => {
     // rgba: the painted rectangle's pixels, as the canvas stores them.
     present(rgba, left, top, width, height) {
       frameContext.putImageData(new ImageData(rgba, width, height), left, top);
+      drawn = true;
       showFrame(left, top, width, height);
       if (!live) {
         live = true;
@@ -381,6 +383,7 @@ const StellarionPage = (() => {
     return image.decode().then(() => {
       if (live) return;
       frameContext.drawImage(image, 0, 0);
+      drawn = true;
       showFrame(0, 0, frame.width, frame.height);
     }).catch(() => {}).then(shown);
   }
