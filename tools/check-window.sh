@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks the desktop program in a real window under a virtual X server:
 # clicks land on what is drawn after resizing, maximising and shrinking the
-# window, Ctrl+C copies the reading on screen, and Ctrl+S saves the screen
-# in the pictures folder and says so in the title for a few seconds.
+# window, Tab shows a focus ring and Enter taps what it rings, Ctrl+C copies
+# the reading on screen, and Ctrl+S saves the screen in the pictures folder
+# and says so in the title for a few seconds.
 #
 #   tools/check-window.sh [PROGRAM]      (default build/stellarion)
 #
@@ -89,6 +90,29 @@ sleep 0.5
 geometry
 [ "$WIDTH" -eq 480 ] && [ "$HEIGHT" -eq 640 ] || fail "zoom 2 gave ${WIDTH}x$HEIGHT"
 
+# The colour of window pixel ($1, $2) as R,G,B.
+window_pixel() {
+  import -window "$window" "$work/window.png"
+  /usr/bin/python3 -c 'import sys; from PIL import Image
+print("%d,%d,%d" % Image.open(sys.argv[1]).convert("RGB").getpixel((int(sys.argv[2]), int(sys.argv[3]))))' \
+    "$work/window.png" "$1" "$2"
+}
+
+# The keyboard: the first Tab rings the first control in reading order, the
+# About icon (device 183, 2 to 200, 19: window 366, 4 to 402, 40 at zoom
+# 2), in yellow just outside it; Tabs to the fourth, Matchmaker by Sign, and
+# Enter opens the compatibility picker (its sky blue at device 230, 75);
+# Escape taps its Back.
+xdotool mousemove --window "$window" 10 600 key Tab
+sleep 0.3
+[ "$(window_pixel 364 20)" = 255,212,0 ] || fail "Tab showed no focus ring round About ($(window_pixel 364 20))"
+xdotool key Tab Tab Tab Return
+sleep 0.5
+[ "$(window_pixel 461 151)" = 153,204,255 ] || fail "four Tabs and Enter did not open the compatibility picker"
+xdotool key Escape
+sleep 0.5
+[ "$(window_pixel 461 151)" != 153,204,255 ] || fail "Escape did not leave the compatibility picker"
+
 # Ctrl+S: a 240 x 320 PNG in ~/Pictures, named in the title, which returns.
 xdotool mousemove --window "$window" 10 10 key ctrl+s
 sleep 0.5
@@ -130,4 +154,4 @@ geometry
 kill "$pid"
 wait "$pid" || fail "the program did not end cleanly"
 pid=""
-echo "check-window: resize, maximise, taps, Ctrl+C and Ctrl+S all work"
+echo "check-window: resize, maximise, taps, the focus ring, Ctrl+C and Ctrl+S all work"
