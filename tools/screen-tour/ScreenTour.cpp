@@ -129,6 +129,21 @@ void Profile() {
     ShootPages("profile", 1, 10);
 }
 
+// Every sign's famous people, read in sequence to the last page, where the
+// longest titles meet the Back button of the short layouts.
+void FamousPeople() {
+    OpenSection(3);
+    for (int sign = 1; sign <= 12; ++sign) {
+        const int cell = sign - 1;
+        Tap(ContentOrigin.X + 10 + 60 * (cell % 4), ContentOrigin.Y + 10 + 76 * (cell / 4));
+        Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);  // Show Everything!
+        for (int page = 2; page <= 10; ++page) Next();
+        Shot("famous-" + std::to_string(sign));
+        Tap(BackButton.X + 5, BackButton.Y + 5);  // to the topics
+        Tap(2 * MarginX + 230, 8);                // their close box: to the signs
+    }
+}
+
 void Numerology() {
     OpenSection(4);
     Shot("birth-date");
@@ -165,7 +180,8 @@ void Extras() {
     }
 }
 
-void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras};
+void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras,
+                           FamousPeople};
 
 // One walk, in the child process it runs in; reports the shot count so far
 // (under 256) as its exit status, so that the numbering runs on.
