@@ -17,6 +17,7 @@ if [ -n "$missing" ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
 fi
-# The browser tests' driver, at the version the lock file names.
-[ -d "$here/web/node_modules/puppeteer-core" ] ||
+# The browser tests' driver and the measures' Lighthouse, at the versions
+# the lock file names.
+[ -d "$here/web/node_modules/puppeteer-core" ] && [ -d "$here/web/node_modules/lighthouse" ] ||
   (cd "$here/web" && npm ci --no-audit --no-fund --loglevel=error)

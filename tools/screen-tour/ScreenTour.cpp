@@ -17,8 +17,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -195,6 +197,20 @@ int RunWalk() {
     return std::fclose(Script) == 0 ? ShotNumber : 255;
 }
 
+// The program's state lives in globals that only a new process starts
+// afresh, so each walk runs in a child of its own.
+int RunWalks() {
+    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
+        const int shots = RunInChild(RunWalk);
+        if (shots < 0 || shots == 255) {
+            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
+            return 2;
+        }
+        ShotNumber = shots;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,15 +221,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     Folder = argv[2];
-    // The program's state lives in globals that only a new process starts
-    // afresh, so each walk runs in a child of its own.
-    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
-        const int shots = RunInChild(RunWalk);
-        if (shots < 0 || shots == 255) {
-            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
-            return 2;
-        }
-        ShotNumber = shots;
+    std::error_code error;
+    std::filesystem::create_directories(Folder, error);
+    if (error) {
+        std::fprintf(stderr, "stellarion-tour: cannot make %s: %s\n", Folder.c_str(), error.message().c_str());
+        return 2;
     }
-    return 0;
+    // A saved record would change what the walks show: every walk starts from
+    // an empty settings folder of its own, never the user's.
+    char settings[] = "/tmp/stellarion-tour-XXXXXX";
+    if (!mkdtemp(settings) || setenv("XDG_CONFIG_HOME", settings, 1) != 0) {
+        std::fprintf(stderr, "stellarion-tour: no settings folder of its own\n");
+        return 2;
+    }
+    const int status = RunWalks();
+    std::filesystem::remove_all(settings, error);
+    return status;
 }
