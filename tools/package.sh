@@ -4,7 +4,7 @@
 # the binary.
 set -eu
 cd "$(dirname "$0")/.."
-tools/setup.sh
+tools/setup.sh package
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DSTELLARION_TESTS=OFF -DSTELLARION_BENCH=OFF >/dev/null
 cmake --build build-package --target stellarion stellarion_manual
