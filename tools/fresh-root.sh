@@ -65,7 +65,7 @@ note() { echo "fresh-root: $*"; }
 # window is shown; then the window is closed.
 until_window() {
   start=$(date +%s)
-  as_newcomer "DISPLAY=$display $1" >"$work/$2.log" 2>&1 &
+  as_newcomer "export DISPLAY=$display; $1" >"$work/$2.log" 2>&1 &
   runner=$!
   until window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Stellarion$' 2>/dev/null); do
     kill -0 "$runner" 2>/dev/null || { tail -n 30 "$work/$2.log" >&2; note "$2: no window"; exit 1; }
