@@ -49,6 +49,7 @@ mount -t tmpfs shm "$root/dev/shm"
 chroot "$root" useradd --create-home --shell /bin/bash newcomer
 echo 'newcomer ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/newcomer"
 
+rm -f "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 server=$!
 until [ -s "$work/display" ]; do sleep 0.1; done
