@@ -28,15 +28,23 @@ done
 [ "$1" != test ] || command -v npm >/dev/null || missing="$missing npm"
 
 # apt-get's own output goes to a log, shown only when it fails. Another
-# apt-get or dpkg holding the lock is waited for rather than failed on.
+# apt-get or dpkg holding a lock is waited for, up to ten minutes, rather
+# than failed on: apt-get waits for dpkg's lock itself, and `update` is
+# tried again while the lock of the package lists is taken.
 apt() {
   log=$(mktemp)
-  if ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get -q -y -o DPkg::Lock::Timeout=600 \
-       -o Dpkg::Use-Pty=0 "$@" >"$log" 2>&1; then
+  deadline=$(($(date +%s) + 600))
+  until $sudo env DEBIAN_FRONTEND=noninteractive apt-get -q -y -o DPkg::Lock::Timeout=600 \
+        -o Dpkg::Use-Pty=0 "$@" >"$log" 2>&1; do
+    if grep -q 'Could not get lock' "$log" && [ "$(date +%s)" -lt "$deadline" ]; then
+      echo "setup: waiting for another package manager to finish"
+      sleep 10
+      continue
+    fi
     tail -n 30 "$log" >&2
     rm -f "$log"
     exit 1
-  fi
+  done
   rm -f "$log"
 }
 
