@@ -3,7 +3,7 @@
 //   build/bench/stellarion_bench --benchmark_format=json
 #include "tests/Drive.h"
 #include "draw/TextView.h"
-#include "platform/Headless.h"
+#include "platform/headless/Headless.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "shell/Navigation.h"

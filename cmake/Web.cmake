@@ -1,7 +1,7 @@
 # The browser build: the program compiled to WebAssembly with the web
 # backend, and the page around it gathered in site/ with its manifest, icons
 # and service worker. tools/web/build.sh runs it.
-target_sources(stellarion_core PRIVATE platform/WebSettingsStore.cpp)
+target_sources(stellarion_core PRIVATE platform/web/WebSettingsStore.cpp)
 # Every current browser runs 128-bit vector code; the pixel loops use it
 # (the shared code was set up before this file, the backend comes after).
 add_compile_options(-msimd128)
@@ -18,7 +18,7 @@ set(StellarionWebLinkOptions
   # pages decode, so the start-up does not stop to grow the memory.
   -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0)
 
-add_executable(stellarion platform/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
+add_executable(stellarion platform/web/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
 target_link_libraries(stellarion PRIVATE stellarion_core)
 target_link_options(stellarion PRIVATE ${StellarionWebLinkOptions})
 

@@ -1,6 +1,6 @@
 #include "draw/Primitives.h"
 
-#include "platform/DrawnTexts.h"
+#include "platform/canvas/DrawnTexts.h"
 #include "shell/State.h"
 
 namespace {

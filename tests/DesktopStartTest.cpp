@@ -1,7 +1,7 @@
 // The real desktop program's start against a bad environment: it must run
 // on the default screen or end cleanly, never crash or linger.
-#include "platform/SingleInstance.h"
-#include "platform/TestSupport.h"
+#include "platform/posix/SingleInstance.h"
+#include "tests/TestSupport.h"
 
 #include "Harness.h"
 

@@ -1,8 +1,8 @@
 // The desktop window's view of the device screen: the environment it starts
 // from, the fit to any window, and pointer positions mapped back to device
 // pixels.
-#include "platform/DesktopOptions.h"
-#include "platform/ViewTransform.h"
+#include "platform/sdl/DesktopOptions.h"
+#include "platform/sdl/ViewTransform.h"
 
 #include <gtest/gtest.h>
 

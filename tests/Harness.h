@@ -5,7 +5,7 @@
 #include "Drive.h"
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
-#include "platform/Headless.h"
+#include "platform/headless/Headless.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/State.h"

@@ -12,10 +12,13 @@
 #include "Harness.h"
 #include "TextChecks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
 #include <iomanip>
 #include <iterator>
+#include <map>
+#include <set>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -374,6 +377,130 @@ TEST_F(ReadingTexts, TreesColoursAndChineseSigns) {
         EXPECT_EQ(last.rfind(L"The most compatible match for " + article + animals[animal] + L" is the ", 0), 0u)
             << std::string(last.begin(), last.end());
     }
+}
+
+namespace {
+
+// The animals in ChineseReading's order, as the texts name them.
+const wchar_t* const ChineseAnimals[ChineseSignCount] = {L"dog", L"pig", L"rat", L"ox",
+                                                          L"tiger", L"rabbit", L"dragon", L"snake",
+                                                          L"horse", L"goat", L"monkey", L"rooster"};
+
+// The animals a sentence names, other than `self`.
+std::set<int> AnimalsNamed(const std::wstring& sentence, int self) {
+    std::set<int> named;
+    for (const std::wstring& word : textcheck::PlainWords(sentence))
+        for (int animal = 0; animal < ChineseSignCount; ++animal)
+            if (animal != self && textcheck::WithoutPossessive(word) == ChineseAnimals[animal]) named.insert(animal);
+    return named;
+}
+
+// The sentences of a text (split after . ! or ?) that contain `phrase`.
+std::vector<std::wstring> SentencesWith(const std::wstring& text, const std::wstring& phrase) {
+    std::vector<std::wstring> found;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of(L".!?", start);
+        const std::wstring sentence = text.substr(start, end == std::wstring::npos ? end : end - start + 1);
+        if (sentence.find(phrase) != std::wstring::npos) found.push_back(sentence);
+        if (end == std::wstring::npos) break;
+        start = end + 1;
+    }
+    return found;
+}
+
+}  // namespace
+
+// Best matches go both ways. Counting the cycle from the Rat, each animal's
+// most compatible signs (the closing sentence) are the other two of its
+// group of four (Rat, Dragon, Monkey; Ox, Snake, Rooster; Tiger, Horse, Dog;
+// Rabbit, Goat, Pig), and its secret friend is the one whose place adds up
+// with its own to 1 or 13 (Rat and Ox, Tiger and Pig ... Horse and Goat);
+// both pages of a pair name each other.
+TEST(ChineseTexts, BestMatchesAndSecretFriendsAreMutual) {
+    const auto fromRat = [](int animal) { return (animal + 10) % 12; };
+    std::set<int> matches[ChineseSignCount], friends[ChineseSignCount];
+    for (int animal = 0; animal < ChineseSignCount; ++animal) {
+        SCOPED_TRACE(textcheck::Narrow(ChineseAnimals[animal]));
+        const std::wstring two = ChineseReading(animal, 2);
+        matches[animal] = AnimalsNamed(two.substr(two.rfind(L'\n') + 1), animal);
+        const auto friendly = SentencesWith(std::wstring(ChineseReading(animal, 1)) + two, L"secret friend");
+        ASSERT_EQ(friendly.size(), 1u);
+        friends[animal] = AnimalsNamed(friendly[0], animal);
+        ASSERT_EQ(matches[animal].size(), 2u);
+        ASSERT_EQ(friends[animal].size(), 1u);
+        for (const int match : matches[animal]) EXPECT_EQ(fromRat(match) % 4, fromRat(animal) % 4);
+        EXPECT_EQ((fromRat(*friends[animal].begin()) + fromRat(animal)) % 12, 1);
+    }
+    for (int animal = 0; animal < ChineseSignCount; ++animal) {
+        for (const int match : matches[animal])
+            EXPECT_TRUE(matches[match].count(animal)) << textcheck::Narrow(ChineseAnimals[animal])
+                                                      << " names " << textcheck::Narrow(ChineseAnimals[match])
+                                                      << " as a best match, but not the other way";
+        for (const int other : friends[animal])
+            EXPECT_TRUE(friends[other].count(animal)) << textcheck::Narrow(ChineseAnimals[animal])
+                                                      << " names " << textcheck::Narrow(ChineseAnimals[other])
+                                                      << " as its secret friend, but not the other way";
+    }
+    EXPECT_EQ(std::wstring(ChineseReading(4, 2)).substr(std::wstring(ChineseReading(4, 2)).rfind(L'\n') + 1),
+              L"The most compatible match for a Tiger is the Horse or the Dog.");
+}
+
+// The readings are written in 2010: every year they name is one of the
+// animal's own, and a later one is only ever "the next".
+TEST(ChineseTexts, YearsAreTheAnimalsOwnAndSeenFrom2010) {
+    for (int animal = 0; animal < ChineseSignCount; ++animal) {
+        const std::wstring text = std::wstring(ChineseReading(animal, 1)) + ChineseReading(animal, 2);
+        const std::vector<std::wstring> words = textcheck::PlainWords(text);
+        int years = 0;
+        for (size_t i = 0; i < words.size(); ++i) {
+            if (words[i].size() != 4 || !std::all_of(words[i].begin(), words[i].end(), ::iswdigit)) continue;
+            const int year = std::stoi(words[i]);
+            ++years;
+            EXPECT_EQ((year - 1910) % 12, animal) << textcheck::Narrow(ChineseAnimals[animal]) << ": " << year;
+            if (year > 2010) {
+                EXPECT_TRUE(i >= 3 && words[i - 3] == L"the" && words[i - 2] == L"next" && words[i - 1] == L"is")
+                    << textcheck::Narrow(ChineseAnimals[animal]) << " calls " << year << " more than the next";
+            }
+        }
+        EXPECT_GE(years, 5) << textcheck::Narrow(ChineseAnimals[animal]);
+    }
+}
+
+// The catalogue writes the same thing the same way everywhere: straight
+// quotes and apostrophes (double quotes for quotations, so an apostrophe
+// never opens a word), and one spelling of each word known to come in two.
+TEST(CatalogueTexts, OneQuoteStyleAndOneSpellingThroughout) {
+    // One word spelled two ways (open, hyphenated or closed); a plural counts
+    // as the same spelling.
+    const std::pair<const wchar_t*, const wchar_t*> variants[] = {
+        {L"hard-working", L"hardworking"}, {L"easygoing", L"easy-going"},
+        {L"open-handed", L"openhanded"}, {L"soul mate", L"soulmate"}};
+    std::map<std::wstring, std::string> usedIn;  // spelling -> the first key using it
+    for (int i = 0; i < CatalogueSize; ++i) {
+        const std::string key = CatalogueEntries[i].Key;
+        const std::wstring text = CatalogueEntries[i].Text;
+        for (const wchar_t curly : {L'\u2018', L'\u2019', L'\u201C', L'\u201D'}) {
+            const size_t at = text.find(curly);
+            EXPECT_EQ(at, std::wstring::npos)
+                << key << " has a typographic quote: \"" << textcheck::Narrow(text.substr(at > 30 ? at - 30 : 0, 60)) << "\"";
+        }
+        for (size_t at = text.find(L'\''); at != std::wstring::npos; at = text.find(L'\'', at + 1))
+            EXPECT_TRUE(at > 0 && std::iswalnum(text[at - 1]))
+                << key << " quotes with an apostrophe: \"" << textcheck::Narrow(text.substr(at, 30)) << "\"";
+        std::wstring plain = L" ";
+        for (const std::wstring& word : textcheck::PlainWords(text)) plain += word + L" ";
+        for (const auto& pair : variants)
+            for (const std::wstring spelling : {pair.first, pair.second})
+                if (plain.find(L" " + spelling + L" ") != std::wstring::npos ||
+                    plain.find(L" " + spelling + L"s ") != std::wstring::npos)
+                    usedIn.emplace(spelling, key);
+    }
+    for (const auto& [one, other] : variants)
+        EXPECT_FALSE(usedIn.count(one) && usedIn.count(other))
+            << "\"" << textcheck::Narrow(one) << "\" (" << usedIn[one] << ") and \"" << textcheck::Narrow(other)
+            << "\" (" << usedIn[other] << ") are both used";
+    EXPECT_TRUE(usedIn.count(L"hard-working") && usedIn.count(L"soul mate"));
 }
 
 // People are "they" or "you", never "it": no reading makes "it" the subject

@@ -1,4 +1,4 @@
-#include "platform/TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include "Harness.h"
 

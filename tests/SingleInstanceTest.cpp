@@ -1,7 +1,7 @@
 // A second start of the real program hands off to the running copy; the
 // rule's folder, lock and socket are private to the user.
-#include "platform/SingleInstance.h"
-#include "platform/TestSupport.h"
+#include "platform/posix/SingleInstance.h"
+#include "tests/TestSupport.h"
 
 #include "Harness.h"
 

@@ -1,6 +1,6 @@
 // The baked text faces: nothing read from font files, a glyph for every
 // character the program shows, and bold that reads as bold.
-#include "platform/BakedFonts.h"
+#include "platform/canvas/BakedFonts.h"
 #include "resources/Catalogue.h"
 
 #include "Harness.h"

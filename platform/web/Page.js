@@ -1,4 +1,4 @@
-// The page around the program (platform/WebBackend.cpp): it chooses the
+// The page around the program (platform/web/WebBackend.cpp): it chooses the
 // emulated screen, shows the framebuffer in the canvas, queues pointer, key,
 // focus and rotation events for the program, shows its message boxes and
 // the page it ends on, keeps one running copy per installation and

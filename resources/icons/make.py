@@ -1,54 +1,39 @@
 #!/usr/bin/python3
 """The program's icon: a crescent moon and the house sparkles on the night
-sky of the main menu, in a rounded square. Run with /usr/bin/python3; it
-rewrites stellarion.svg next to it. The build renders the PNG sizes from
-that file."""
-import math
+sky of the main menu, in a rounded square. The build renders the PNG sizes
+from the stellarion.svg this rewrites next to it.
+
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 resources/icons/make.py
+"""
 import os
-import sys
+
+from house import Document, Gradient, Star, Write, CREAM, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, WHITE
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(os.path.dirname(HERE), "pictures", "src"))
-from house import CREAM, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, WHITE, Num  # noqa: E402
 
 SIZE = 256
 
 
 def Sparkle(cx, cy, outer, fill):
-    """The four-pointed star every picture family uses."""
-    inner = outer * 0.34
-    parts = []
-    for i in range(8):
-        radius = outer if i % 2 == 0 else inner
-        angle = math.pi * i / 4 - math.pi / 2
-        parts.append(("M" if i == 0 else "L") +
-                     f"{Num(cx + radius * math.cos(angle))} {Num(cy + radius * math.sin(angle))}")
-    return f'<path d="{"".join(parts)}Z" fill="{fill}"/>\n'
+    """The main menu's four-pointed star."""
+    return Star(cx, cy, outer, fill, inner=0.34)
 
 
 def Icon():
-    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
-           f'viewBox="0 0 {SIZE} {SIZE}">\n<defs>\n']
-    out.append(f'<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
-               f'<stop offset="0" stop-color="{NIGHT}"/>'
-               f'<stop offset="1" stop-color="{NIGHT_LIGHT}"/></linearGradient>\n')
-    out.append(f'<linearGradient id="gold" x1="0" y1="0" x2="0" y2="1">'
-               f'<stop offset="0" stop-color="{GOLD_LIGHT}"/>'
-               f'<stop offset="1" stop-color="{GOLD}"/></linearGradient>\n')
-    # The crescent is a disc with an offset disc cut out of it.
-    out.append('<mask id="cut" maskUnits="userSpaceOnUse" x="0" y="0" width="256" height="256">'
-               '<rect width="256" height="256" fill="#fff"/>'
-               '<circle cx="142" cy="104" r="62" fill="#000"/></mask>\n</defs>\n')
-    out.append(f'<rect x="10" y="10" width="236" height="236" rx="46" fill="url(#sky)" '
-               f'stroke="{INK}" stroke-width="6"/>\n')
-    out.append('<circle cx="112" cy="138" r="76" fill="url(#gold)" mask="url(#cut)"/>\n')
-    out.append(Sparkle(184, 82, 40, WHITE))
-    out.append(Sparkle(184, 82, 20, GOLD_LIGHT))
-    out.append(Sparkle(196, 184, 18, GOLD))
-    out.append(Sparkle(62, 58, 12, CREAM))
-    out.append('</svg>\n')
-    return "".join(out)
+    defs = [Gradient("sky", NIGHT, NIGHT_LIGHT), Gradient("gold", GOLD_LIGHT, GOLD),
+            # The crescent is a disc with an offset disc cut out of it.
+            '<mask id="cut" maskUnits="userSpaceOnUse" x="0" y="0" width="256" height="256">'
+            '<rect width="256" height="256" fill="#fff"/>'
+            '<circle cx="142" cy="104" r="62" fill="#000"/></mask>']
+    body = [f'<rect x="10" y="10" width="236" height="236" rx="46" fill="url(#sky)" '
+            f'stroke="{INK}" stroke-width="6"/>',
+            '<circle cx="112" cy="138" r="76" fill="url(#gold)" mask="url(#cut)"/>',
+            Sparkle(184, 82, 40, WHITE),
+            Sparkle(184, 82, 20, GOLD_LIGHT),
+            Sparkle(196, 184, 18, GOLD),
+            Sparkle(62, 58, 12, CREAM)]
+    return Document(SIZE, SIZE, body, defs)
 
 
-with open(os.path.join(HERE, "stellarion.svg"), "w", encoding="utf-8") as f:
-    f.write(Icon())
+if __name__ == "__main__":
+    Write(HERE, "stellarion.svg", Icon())

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     std::ostringstream file;
     file << "// Written by the build from resources/pictures; edit the picture sources instead.\n"
-            "#include \"platform/Internal.h\"\n\nnamespace {\n";
+            "#include \"platform/canvas/Device.h\"\n\nnamespace {\n";
     for (const auto& [id, bytes] : pictures) {
         file << "const unsigned char Picture" << id << "[] =\n";
         WriteBytes(file, bytes);

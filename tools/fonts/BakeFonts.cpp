@@ -13,7 +13,7 @@
 //
 // The sheet mode draws sample lines of the baked weights next to other bold
 // faces at every height, for choosing the bold by eye.
-#include "platform/BakedFonts.h"
+#include "platform/canvas/BakedFonts.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -267,7 +267,7 @@ void WriteFont(std::ostream& out, const Font& font, int number) {
 bool WriteSource(const std::string& path, const std::vector<Font>& fonts) {
     std::ostringstream out;
     out << "// Written by tools/fonts/BakeFonts.cpp; do not edit.\n"
-           "#include \"platform/BakedFonts.h\"\n\nnamespace {\n";
+           "#include \"platform/canvas/BakedFonts.h\"\n\nnamespace {\n";
     for (size_t i = 0; i < fonts.size(); ++i) WriteFont(out, fonts[i], static_cast<int>(i));
     out << "}  // namespace\n\nextern const BakedFont BakedFonts[] = {\n";
     for (size_t i = 0; i < fonts.size(); ++i)

@@ -6,8 +6,8 @@
 // that a walk can be replayed.
 //
 //   stellarion-tour WxH OUTDIR
-#include "platform/Headless.h"
-#include "platform/TestSupport.h"
+#include "platform/headless/Headless.h"
+#include "tests/TestSupport.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "screens/Panels.h"

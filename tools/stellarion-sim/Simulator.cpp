@@ -7,8 +7,8 @@
 // key up | key down | screen W H | deactivate | activate | shot FILE | state |
 // text | page. Lines starting with # and empty lines are ignored.
 #include "draw/TextView.h"
-#include "platform/DrawnTexts.h"
-#include "platform/Headless.h"
+#include "platform/canvas/DrawnTexts.h"
+#include "platform/headless/Headless.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
 

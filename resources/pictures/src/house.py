@@ -1,5 +1,12 @@
-"""The house palette every picture family draws with (imported by the
-families' make.py generators)."""
+"""What every picture family draws with: the house palette, number
+formatting, stars, gradients, the sign glyphs and whole SVG documents.
+
+The families' generators import it as a top-level module, so they run with
+resources/pictures/src on the module path:
+    PYTHONPATH=resources/pictures/src /usr/bin/python3 -m pickers.make
+"""
+import math
+import os
 
 NIGHT = "#141A3C"        # night navy: skies, dark grounds
 NIGHT_LIGHT = "#243068"  # the lighter navy of gradients
@@ -16,10 +23,85 @@ AIR = "#3B8FD8"
 WATER = "#2A5BAF"
 
 
-def Num(v):
-    """Formats a coordinate without trailing zeros."""
-    text = f"{v:.3f}".rstrip("0").rstrip(".")
+def Num(value, places=3):
+    """Formats a coordinate to places decimals, without trailing zeros.
+
+    The report illustrations and the main menu were laid out at two
+    decimals; their renderings depend on it, so they keep passing 2."""
+    text = f"{value:.{places}f}".rstrip("0").rstrip(".")
     return "0" if text == "-0" else text
+
+
+def Points(points, places=3):
+    """A polygon's points attribute."""
+    return " ".join(f"{Num(x, places)},{Num(y, places)}" for x, y in points)
+
+
+def StarPoints(cx, cy, outer, inner, points=4):
+    """Corners of a star of the given radii, its first point straight up."""
+    corners = []
+    for i in range(points * 2):
+        r = outer if i % 2 == 0 else inner
+        angle = math.pi * i / points
+        corners.append((cx + r * math.sin(angle), cy - r * math.cos(angle)))
+    return corners
+
+
+def Star(cx, cy, outer, fill, points=4, inner=0.4, stroke=None, width=1.0, places=3):
+    """A star (four points: a sparkle), inner being the waist's share of the
+    outer radius; outlined when stroke is given."""
+    outline = (f' stroke="{stroke}" stroke-width="{Num(width)}" stroke-linejoin="round"'
+               if stroke else "")
+    corners = StarPoints(cx, cy, outer, outer * inner, points)
+    return f'<polygon points="{Points(corners, places)}" fill="{fill}"{outline}/>'
+
+
+# Directions of gradients, as x1 y1 x2 y2 over the painted shape's box.
+DOWN = (0, 0, 0, 1)
+ACROSS = (0, 0, 1, 0)
+
+
+def Gradient(ident, *stops, vector=DOWN, absolute=False):
+    """A linear gradient along vector: over the painted shape's box, or in
+    the drawing's own units when absolute (so that separate shapes share
+    one continuous gradient). Stops are colours spread evenly from 0 to 1,
+    or (offset, colour) and (offset, colour, opacity) tuples."""
+    units = ' gradientUnits="userSpaceOnUse"' if absolute else ""
+    x1, y1, x2, y2 = (Num(v) for v in vector)
+    out = [f'<linearGradient id="{ident}"{units} x1="{x1}" y1="{y1}" x2="{x2}" y2="{y2}">']
+    for i, stop in enumerate(stops):
+        if isinstance(stop, str):
+            stop = (i / (len(stops) - 1), stop)
+        offset, colour = stop[:2]
+        opacity = f' stop-opacity="{Num(stop[2])}"' if len(stop) > 2 else ""
+        out.append(f'<stop offset="{Num(offset)}" stop-color="{colour}"{opacity}/>')
+    return "".join(out) + "</linearGradient>\n"
+
+
+def Document(width, height, body, defs="", view_box=None, ground=None):
+    """A whole SVG document, width x height pixels, showing view_box (the
+    same size from the origin unless given); ground paints the view first.
+    body and defs are markup or sequences of markup."""
+    if not isinstance(body, str):
+        body = "\n".join(body)
+    if not isinstance(defs, str):
+        defs = "".join(defs)
+    box = view_box or f"0 0 {width} {height}"
+    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+           f'viewBox="{box}">\n']
+    if defs:
+        out.append(f"<defs>\n{defs.strip()}\n</defs>\n")
+    if ground:
+        x, y, w, h = box.split()
+        out.append(f'<rect x="{x}" y="{y}" width="{w}" height="{h}" fill="{ground}"/>\n')
+    out.append(body.rstrip("\n") + "\n</svg>\n")
+    return "".join(out)
+
+
+def Write(folder, name, document):
+    """Writes one SVG source into its family's folder."""
+    with open(os.path.join(folder, name), "w", encoding="utf-8") as f:
+        f.write(document)
 
 
 # The classic sign symbols, drawn as strokes in a 24 x 24 box.

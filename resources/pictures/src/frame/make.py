@@ -11,81 +11,27 @@ pixel at quarter-VGA size and 2 pixels in the double-size partner, which
 tools/pictures/render.py renders from the same file. One-unit outlines sit
 on half-unit coordinates so that the small rendering stays crisp.
 
-Usage: resources/pictures/src/frame/make.py   (rewrites the SVGs beside it)
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m frame.make
+(rewrites the SVGs beside it)
 """
-import math
 import os
+from functools import partial
+
+from house import (ACROSS, DOWN, Document, Gradient, Num, Points, Star, Write, CREAM, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, WHITE)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 NAVY_DARK = NIGHT
 NAVY = NIGHT_LIGHT
+
+Star5 = partial(Star, points=5, inner=0.45)
 
 # Colours the program itself paints next to these pictures.
 HEADER_GREY = "#777777"      # RGB(119, 119, 119), strip under the header box line
 PANEL_GROUND = "#505762"     # RGB(80, 87, 98), message and confirmation panel
 
 FONT = 'font-family="Tahoma" font-weight="bold"'
-
-
-def Num(value):
-    """Formats a coordinate without trailing zeros."""
-    text = f"{value:.3f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
-
-
-def Points(points):
-    return " ".join(f"{Num(x)},{Num(y)}" for x, y in points)
-
-
-def Svg(width, height, body, defs="", origin=(0, 0)):
-    """A whole document whose viewBox is the small picture's pixel size."""
-    ox, oy = origin
-    head = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" '
-            f'height="{height}" viewBox="{Num(ox)} {Num(oy)} {width} {height}">\n')
-    if defs:
-        head += f"<defs>\n{defs}</defs>\n"
-    return head + body + "</svg>\n"
-
-
-def VerticalGradient(name, top, bottom, y1=None, y2=None):
-    """A two-stop top-to-bottom gradient; absolute when y1, y2 are given."""
-    if y1 is None:
-        span = 'x1="0" y1="0" x2="0" y2="1"'
-    else:
-        span = (f'gradientUnits="userSpaceOnUse" x1="0" y1="{Num(y1)}" '
-                f'x2="0" y2="{Num(y2)}"')
-    return (f'<linearGradient id="{name}" {span}>'
-            f'<stop offset="0" stop-color="{top}"/>'
-            f'<stop offset="1" stop-color="{bottom}"/></linearGradient>\n')
-
-
-def StarPoints(cx, cy, radius, points=4, inner=0.4, turn=0.0):
-    """Corner points of a star with its first point straight up."""
-    corners = []
-    for i in range(points * 2):
-        r = radius if i % 2 == 0 else radius * inner
-        angle = math.pi * i / points + turn
-        corners.append((cx + r * math.sin(angle), cy - r * math.cos(angle)))
-    return corners
-
-
-def Star(cx, cy, radius, fill, points=4, inner=None, stroke=None):
-    if inner is None:
-        inner = 0.4 if points == 4 else 0.45
-    extra = f' stroke="{stroke}" stroke-width="1" stroke-linejoin="round"' if stroke else ""
-    return (f'<polygon points="{Points(StarPoints(cx, cy, radius, points, inner))}" '
-            f'fill="{fill}"{extra}/>\n')
-
-
-def Write(name, text):
-    with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-        f.write(text)
 
 
 # ---------------------------------------------------------------------------
@@ -99,7 +45,7 @@ BAND_SKY_BOTTOM = 28
 
 
 def BandSky(width, height):
-    defs = VerticalGradient("sky", NAVY_DARK, NAVY, 0, BAND_SKY_BOTTOM)
+    defs = Gradient("sky", NAVY_DARK, NAVY, vector=(0, 0, 0, BAND_SKY_BOTTOM), absolute=True)
     body = f'<rect x="0" y="0" width="{width}" height="{height}" fill="url(#sky)"/>\n'
     return defs, body
 
@@ -110,11 +56,11 @@ def TitleBand():
     # (which reaches x 167 at most).
     body += Star(181.5, 9.5, 3.5, GOLD_LIGHT)
     body += Star(197.5, 19.5, 2.5, GOLD)
-    body += Star(213.5, 10.5, 5, GOLD, points=5)
+    body += Star5(213.5, 10.5, 5, GOLD)
     body += Star(230.5, 20.5, 2.5, GOLD_LIGHT)
     body += f'<rect x="171" y="18" width="1" height="1" fill="{GOLD_LIGHT}"/>\n'
     body += f'<rect x="224" y="4" width="1" height="1" fill="{GOLD_LIGHT}"/>\n'
-    return Svg(240, 30, body, defs)
+    return Document(240, 30, body, defs)
 
 
 def TitleBandEnd():
@@ -122,10 +68,10 @@ def TitleBandEnd():
     body += Star(12.5, 14.5, 2.5, GOLD)
     body += Star(33.5, 8.5, 3.5, GOLD_LIGHT)
     body += Star(52.5, 18.5, 2.5, GOLD_LIGHT)
-    body += Star(68.5, 9.5, 4, GOLD, points=5)
+    body += Star5(68.5, 9.5, 4, GOLD)
     body += f'<rect x="23" y="21" width="1" height="1" fill="{GOLD_LIGHT}"/>\n'
     body += f'<rect x="61" y="4" width="1" height="1" fill="{GOLD_LIGHT}"/>\n'
-    return Svg(80, 28, body, defs)
+    return Document(80, 28, body, defs)
 
 
 def HeaderEdge(left):
@@ -135,12 +81,8 @@ def HeaderEdge(left):
     of the box from x 8 to the right edge.
     """
     # Hard-stop gradient: the two grey rows under the black top line, then white.
-    defs = ('<linearGradient id="face" gradientUnits="userSpaceOnUse" '
-            'x1="0" y1="0" x2="0" y2="30">'
-            f'<stop offset="0" stop-color="{HEADER_GREY}"/>'
-            f'<stop offset="0.1" stop-color="{HEADER_GREY}"/>'
-            f'<stop offset="0.1" stop-color="{WHITE}"/>'
-            f'<stop offset="1" stop-color="{WHITE}"/></linearGradient>\n')
+    defs = Gradient("face", (0, HEADER_GREY), (0.1, HEADER_GREY), (0.1, WHITE), (1, WHITE),
+                    vector=(0, 0, 0, 30), absolute=True)
     if left:
         outer = "M0,30 V3.5 A3.5,3.5 0 0 1 3.5,0 H4 V30 Z"
         inner = "M1,30 V3 A2,2 0 0 1 3,1 H4 V30 Z"
@@ -149,7 +91,7 @@ def HeaderEdge(left):
         inner = "M3,30 V3 A2,2 0 0 0 1,1 H0 V30 Z"
     body = (f'<path d="{outer}" fill="#000000"/>\n'
             f'<path d="{inner}" fill="url(#face)"/>\n')
-    return Svg(4, 30, body, defs)
+    return Document(4, 30, body, defs)
 
 
 # ---------------------------------------------------------------------------
@@ -168,24 +110,16 @@ def FillerOrnament(cx, cy, vertical):
     if vertical:
         body += f'<rect x="{Num(cx - 1)}" y="{Num(cy - 150)}" width="2" height="130" fill="url(#ruleA)"/>\n'
         body += f'<rect x="{Num(cx - 1)}" y="{Num(cy + 20)}" width="2" height="130" fill="url(#ruleB)"/>\n'
-        defs = ('<linearGradient id="ruleA" x1="0" y1="0" x2="0" y2="1">'
-                f'<stop offset="0" stop-color="{rule}" stop-opacity="0"/>'
-                f'<stop offset="1" stop-color="{rule}"/></linearGradient>\n'
-                '<linearGradient id="ruleB" x1="0" y1="0" x2="0" y2="1">'
-                f'<stop offset="0" stop-color="{rule}"/>'
-                f'<stop offset="1" stop-color="{rule}" stop-opacity="0"/></linearGradient>\n')
         small = [(cx, cy - 32), (cx, cy + 32)]
     else:
         body += f'<rect x="{Num(cx - 150)}" y="{Num(cy - 1)}" width="130" height="2" fill="url(#ruleA)"/>\n'
         body += f'<rect x="{Num(cx + 20)}" y="{Num(cy - 1)}" width="130" height="2" fill="url(#ruleB)"/>\n'
-        defs = ('<linearGradient id="ruleA" x1="0" y1="0" x2="1" y2="0">'
-                f'<stop offset="0" stop-color="{rule}" stop-opacity="0"/>'
-                f'<stop offset="1" stop-color="{rule}"/></linearGradient>\n'
-                '<linearGradient id="ruleB" x1="0" y1="0" x2="1" y2="0">'
-                f'<stop offset="0" stop-color="{rule}"/>'
-                f'<stop offset="1" stop-color="{rule}" stop-opacity="0"/></linearGradient>\n')
         small = [(cx - 32, cy), (cx + 32, cy)]
-    body += Star(cx, cy, 12, GOLD, points=5, stroke="#C99A2E")
+    # Both rules fade out away from the star.
+    direction = DOWN if vertical else ACROSS
+    defs = (Gradient("ruleA", (0, rule, 0), (1, rule), vector=direction)
+            + Gradient("ruleB", (0, rule), (1, rule, 0), vector=direction))
+    body += Star5(cx, cy, 12, GOLD, stroke="#C99A2E")
     for x, y in small:
         body += Star(x, y, 6, GOLD_LIGHT)
     return defs, body
@@ -195,10 +129,10 @@ def FillerAcross(page_below):
     """466 (above the page) and 467 (below it), 480 x 80."""
     # The ground lightens towards the page so the white page runs into it.
     top, bottom = (FILLER_GROUND, WHITE) if page_below else (WHITE, FILLER_GROUND)
-    defs = VerticalGradient("ground", top, bottom)
+    defs = Gradient("ground", top, bottom)
     body = '<rect x="0" y="0" width="480" height="80" fill="url(#ground)"/>\n'
     more_defs, ornament = FillerOrnament(240, 40, vertical=False)
-    return Svg(480, 80, body + ornament, defs + more_defs)
+    return Document(480, 80, body + ornament, defs + more_defs)
 
 
 def FillerSide(page_right):
@@ -208,25 +142,19 @@ def FillerSide(page_right):
     0-55, layout rows 0-27), the black line (56-57) and the grey strip
     (58-61) that the program draws under the band.
     """
-    if page_right:
-        ground = ('<linearGradient id="ground" x1="0" y1="0" x2="1" y2="0">'
-                  f'<stop offset="0" stop-color="{FILLER_GROUND}"/>'
-                  f'<stop offset="1" stop-color="{WHITE}"/></linearGradient>\n')
-    else:
-        ground = ('<linearGradient id="ground" x1="0" y1="0" x2="1" y2="0">'
-                  f'<stop offset="0" stop-color="{WHITE}"/>'
-                  f'<stop offset="1" stop-color="{FILLER_GROUND}"/></linearGradient>\n')
-    defs = ground + VerticalGradient("sky", NAVY_DARK, NAVY, 0, 56)
+    left, right = (FILLER_GROUND, WHITE) if page_right else (WHITE, FILLER_GROUND)
+    ground = Gradient("ground", left, right, vector=ACROSS)
+    defs = ground + Gradient("sky", NAVY_DARK, NAVY, vector=(0, 0, 0, 56), absolute=True)
     body = ('<rect x="0" y="0" width="80" height="480" fill="url(#ground)"/>\n'
             '<rect x="0" y="0" width="80" height="56" fill="url(#sky)"/>\n'
             '<rect x="0" y="56" width="80" height="2" fill="#000000"/>\n'
             f'<rect x="0" y="58" width="80" height="4" fill="{HEADER_GREY}"/>\n')
     if page_right:
-        body += Star(22, 20, 6, GOLD_LIGHT) + Star(52, 36, 8, GOLD, points=5)
+        body += Star(22, 20, 6, GOLD_LIGHT) + Star5(52, 36, 8, GOLD)
     else:
-        body += Star(28, 34, 8, GOLD, points=5) + Star(58, 18, 6, GOLD_LIGHT)
+        body += Star5(28, 34, 8, GOLD) + Star(58, 18, 6, GOLD_LIGHT)
     more_defs, ornament = FillerOrnament(40, 270, vertical=True)
-    return Svg(80, 480, body + ornament, defs + more_defs)
+    return Document(80, 480, body + ornament, defs + more_defs)
 
 
 # ---------------------------------------------------------------------------
@@ -241,14 +169,14 @@ def ScrollArrow(up):
     else:
         points = [(7, 7.5), (14.5, 0), (-0.5, 0)]
     body = f'<polygon points="{Points(points)}" fill="{INK}"/>\n'
-    return Svg(14, 7, body)
+    return Document(14, 7, body)
 
 
 # ---------------------------------------------------------------------------
 # Navigation buttons: cream-to-gold rounded tiles with a navy glyph. They sit
 # on the grey bottom bar, on the pastel extras page and on the title band.
 
-TILE_DEFS = VerticalGradient("tile", CREAM, GOLD_LIGHT)
+TILE_DEFS = Gradient("tile", CREAM, GOLD_LIGHT)
 
 
 def Tile(width, height, radius=4, left=0):
@@ -311,7 +239,7 @@ def NavButton(kind, height):
                  + '</g>\n')
     else:
         body += HouseGlyph(width, height)
-    return Svg(width, height, body, TILE_DEFS)
+    return Document(width, height, body, TILE_DEFS)
 
 
 def SmallBack():
@@ -321,7 +249,7 @@ def SmallBack():
     body += (f'<path d="M7,6 H10 A3,3 0 0 1 10,12 H5" fill="none" '
              f'stroke="{NAVY}" stroke-width="2"/>\n')
     body += f'<polygon points="{Points([(2, 6), (8, 1.5), (8, 10.5)])}" fill="{NAVY}"/>\n'
-    return Svg(17, 17, body, TILE_DEFS)
+    return Document(17, 17, body, TILE_DEFS)
 
 
 # ---------------------------------------------------------------------------
@@ -330,11 +258,11 @@ def SmallBack():
 
 def PanelButton(pressed):
     if pressed:
-        defs = VerticalGradient("face", NAVY_DARK, "#2B3A7C")
+        defs = Gradient("face", NAVY_DARK, "#2B3A7C")
         rim = "#0E1230"
         star = GOLD
     else:
-        defs = VerticalGradient("face", "#4A5DB0", NAVY)
+        defs = Gradient("face", "#4A5DB0", NAVY)
         rim = "#6F82CF"
         star = GOLD_LIGHT
     body = f'<rect x="0" y="0" width="210" height="31" fill="{PANEL_GROUND}"/>\n'
@@ -344,9 +272,9 @@ def PanelButton(pressed):
     # along the top when pushed in.
     body += f'<rect x="4" y="1" width="202" height="1" fill="{rim}"/>\n'
     shift = 1 if pressed else 0
-    body += Star(17.5, 15.5 + shift, 5, star, points=5)
-    body += Star(192.5, 15.5 + shift, 5, star, points=5)
-    return Svg(210, 31, body, defs)
+    body += Star5(17.5, 15.5 + shift, 5, star)
+    body += Star5(192.5, 15.5 + shift, 5, star)
+    return Document(210, 31, body, defs)
 
 
 # ---------------------------------------------------------------------------
@@ -356,7 +284,7 @@ CAPTION_GROUND = ("#F6F7FC", "#DCE1F1")
 
 
 def KeyboardBar(selected):
-    defs = VerticalGradient("bar", *CAPTION_GROUND)
+    defs = Gradient("bar", *CAPTION_GROUND)
     body = '<rect x="0" y="0" width="240" height="60" fill="url(#bar)"/>\n'
     body += f'<rect x="0" y="0" width="240" height="1" fill="{INK}"/>\n'
     body += f'<rect x="0" y="1" width="240" height="2" fill="{GOLD}"/>\n'
@@ -370,7 +298,7 @@ def KeyboardBar(selected):
         body += ('<rect x="8.5" y="21.5" width="223" height="34" rx="3" '
                  f'fill="{WHITE}" stroke="{INK}" stroke-width="1"/>\n')
         body += ('<rect x="10" y="23" width="220" height="1" fill="#C9CFE6"/>\n')
-    return Svg(240, 60, body, defs)
+    return Document(240, 60, body, defs)
 
 
 # Key tiles: (x0, x1, y0, y1, label, style), pixel bounds inclusive, each one
@@ -414,9 +342,9 @@ def BottomRow(switch_label):
             (181, 238, y0, y1, "return", "function")]
 
 
-KEY_DEFS = (VerticalGradient("charkey", WHITE, CREAM)
-            + VerticalGradient("fnkey", "#E3E7F4", "#B9C2E0")
-            + VerticalGradient("litkey", GOLD_LIGHT, GOLD))
+KEY_DEFS = (Gradient("charkey", WHITE, CREAM)
+            + Gradient("fnkey", "#E3E7F4", "#B9C2E0")
+            + Gradient("litkey", GOLD_LIGHT, GOLD))
 
 
 def KeyGlyph(kind, cx, cy, lit):
@@ -476,7 +404,8 @@ def KeyArea(keys, shift_lit=False, origin=(0, 0), size=(240, 162)):
     body += f'<rect x="0" y="0" width="240" height="1" fill="{INK}"/>\n'
     for key in keys:
         body += KeyTile(key, lit=shift_lit and key[4] == "shift")
-    return Svg(size[0], size[1], body, KEY_DEFS, origin)
+    width, height = size
+    return Document(width, height, body, KEY_DEFS, view_box=f"{origin[0]} {origin[1]} {width} {height}")
 
 
 # The lit Shift key is copied to key-area (0, 86), 33 x 37: the same drawing
@@ -513,7 +442,7 @@ def main():
                                           origin=SHIFT_WINDOW[0], size=SHIFT_WINDOW[1]),
     }
     for name, text in files.items():
-        Write(name, text)
+        Write(HERE, name, text)
     print(f"wrote {len(files)} SVG files to {HERE}")
 
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Checks the rendered frame pictures against the places the program puts them.
 
-Run after tools/pictures/render.py: resources/pictures/src/frame/test_pictures.py
+Run after tools/pictures/render.py, from resources/pictures/src:
+    /usr/bin/python3 -m unittest frame.test_pictures
 Works on the PNGs, so it also catches what the renderer's anti-aliasing and
 key hardening do to the drawings.
 """

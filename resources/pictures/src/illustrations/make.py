@@ -8,20 +8,23 @@ on a white ground. The viewBox of each source is the small picture's pixel
 size, so one unit is one pixel at 1x; straight 1-unit outlines sit on .5
 coordinates to stay crisp.
 
-Usage: make.py   (rewrites every *.svg beside this file)
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m illustrations.make
+(rewrites every *.svg beside this file)
 """
 import math
 import os
+from functools import partial
+
+from house import (Document, Gradient, Num, SignGlyph, Star, Write, AIR, CREAM, EARTH, FIRE, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 NAVY = NIGHT_LIGHT
 LIGHT_GOLD = GOLD_LIGHT
+
+# These drawings were laid out at two decimals.
+F = partial(Num, places=2)
 
 HEART_RED = "#E8304B"
 SMILEY_YELLOW = "#FFD43B"
@@ -35,46 +38,19 @@ EMPTY_LINE = "#9AA2C6"
 OUT = {}  # file name -> SVG text
 
 
-def F(value):
-    """Formats a coordinate without a useless fraction."""
-    text = f"{value:.2f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
-
-
 def Svg(name, width, height, body, defs=""):
-    head = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" '
-            f'height="{height}" viewBox="0 0 {width} {height}">\n')
-    if defs:
-        head += "<defs>\n" + defs.strip("\n") + "\n</defs>\n"
-    ground = f'<rect x="0" y="0" width="{width}" height="{height}" fill="{WHITE}"/>\n'
-    OUT[name] = head + ground + body.strip("\n") + "\n</svg>\n"
+    """Keeps a picture for writing, on the white of the report page."""
+    OUT[name] = Document(width, height, body, defs, ground=WHITE)
 
 
-def VGradient(gid, top, bottom):
-    return (f'<linearGradient id="{gid}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/>'
-            f'<stop offset="1" stop-color="{bottom}"/></linearGradient>')
-
-
-def Star4(cx, cy, r, fill=GOLD, waist=0.28):
-    """A four-point star (sparkle) of radius r."""
-    w = r * waist
-    pts = [(cx, cy - r), (cx + w, cy - w), (cx + r, cy), (cx + w, cy + w),
-           (cx, cy + r), (cx - w, cy + w), (cx - r, cy), (cx - w, cy - w)]
-    d = "M" + " L".join(f"{F(x)},{F(y)}" for x, y in pts) + "Z"
-    return f'<path d="{d}" fill="{fill}"/>'
+def Star4(cx, cy, r, fill=GOLD):
+    """A sparkle whose waist crosses each diagonal 0.28 r from the centre."""
+    return Star(cx, cy, r, fill, inner=0.28 * math.sqrt(2), places=2)
 
 
 def Star5(cx, cy, r, fill=GOLD, stroke=None, inner=0.45):
-    """A five-point star of outer radius r, point up."""
-    pts = []
-    for i in range(10):
-        rad = r if i % 2 == 0 else r * inner
-        a = -math.pi / 2 + i * math.pi / 5
-        pts.append((cx + rad * math.cos(a), cy + rad * math.sin(a)))
-    d = "M" + " L".join(f"{F(x)},{F(y)}" for x, y in pts) + "Z"
-    line = f' stroke="{stroke}" stroke-width="1" stroke-linejoin="round"' if stroke else ""
-    return f'<path d="{d}" fill="{fill}"{line}/>'
+    """A five-point star, point up."""
+    return Star(cx, cy, r, fill, points=5, inner=inner, stroke=stroke, places=2)
 
 
 # ---------------------------------------------------------------------------
@@ -112,16 +88,18 @@ def HandShape(fill, line):
             f'stroke-width="0.9" stroke-linecap="round"/>')
 
 
-HEART_PATH = ("M9,21 C6.5,18.6 1.5,14.8 1.5,10 C1.5,7 3.6,5 6,5"
-              " C7.4,5 8.4,5.8 9,6.9 C9.6,5.8 10.6,5 12,5"
-              " C14.4,5 16.5,7 16.5,10 C16.5,14.8 11.5,18.6 9,21 Z")
+# The heart keeps the picture's two right columns clear: the tenth heart of
+# a row ends at x 232, well inside a 240-wide page.
+HEART_PATH = ("M8,21 C5.8,18.6 1.5,14.8 1.5,10 C1.5,7 3.3,5 5.4,5"
+              " C6.6,5 7.5,5.8 8,6.9 C8.5,5.8 9.4,5 10.6,5"
+              " C12.7,5 14.5,7 14.5,10 C14.5,14.8 10.2,18.6 8,21 Z")
 
 
 def HeartShape(fill, line):
     body = (f'<path d="{HEART_PATH}" fill="{fill}" stroke="{line}" '
             f'stroke-width="1" stroke-linejoin="round"/>')
     if line == INK:
-        body += ('<path d="M4.2,10.2 C4.2,8.6 5,7.6 6.2,7.4" fill="none" '
+        body += ('<path d="M3.9,10.2 C3.9,8.6 4.6,7.6 5.6,7.4" fill="none" '
                  f'stroke="{WHITE}" stroke-width="1.2" stroke-linecap="round"/>')
     return body
 
@@ -138,13 +116,20 @@ def SmileyDetail(colour):
             f'stroke="{colour}" stroke-width="1.3" stroke-linecap="round"/>')
 
 
-def ChartShape(fill, line):
-    # Three bars rising left to right, one clear column between them.
-    bars = ""
-    for x, top in ((2, 14), (7, 9), (12, 4)):
-        bars += (f'<rect x="{x + 0.5}" y="{top + 0.5}" width="3" height="{20 - top}" '
-                 f'fill="{fill}" stroke="{line}" stroke-width="1"/>')
-    return bars
+def CoinsShape(fill, line):
+    # Three coins stacked, each a rim band under its face, the top one
+    # shifted left so the pile reads as loose coins; every edge on a .5
+    # row so each coin's rim is a crisp line at 1x.
+    side = "#D69A2A" if line == INK else WHITE
+    coins = ""
+    for cx, top in ((9, 16.5), (9, 12.5), (8, 8.5)):
+        left, right = cx - 6.5, cx + 6.5
+        coins += (f'<path d="M{F(left)},{F(top + 2)} V{F(top + 4)} A6.5,2 0 0 0 {F(right)},'
+                  f'{F(top + 4)} V{F(top + 2)} Z" fill="{side}" stroke="{line}" '
+                  f'stroke-width="1" stroke-linejoin="round"/>'
+                  f'<ellipse cx="{F(cx)}" cy="{F(top + 2)}" rx="6.5" ry="2" fill="{fill}" '
+                  f'stroke="{line}" stroke-width="1"/>')
+    return coins
 
 
 def CloverLeaf(cx, cy, angle, size):
@@ -170,14 +155,16 @@ def Clover(cx, cy, size, fill, line, stem_to, width=1):
 
 
 def CloverShape(fill, line):
-    return Clover(9, 11.5, 7.2, fill, line, "Q10.5,17.5 13.5,22")
+    # Small enough to leave two clear columns between neighbours, so a row
+    # of full clovers stays ten clovers instead of one hedge.
+    return Clover(8.5, 11.5, 5.6, fill, line, "Q9.5,16.5 12,21")
 
 
 def MakeRatings():
     RatingPair("hand", HandShape, THUMB_GOLD)
     RatingPair("heart", HeartShape, HEART_RED)
     RatingPair("smiley", SmileyShape, SMILEY_YELLOW, SmileyDetail)
-    RatingPair("chart", ChartShape, GOLD)
+    RatingPair("coins", CoinsShape, GOLD)
     RatingPair("clover", CloverShape, CLOVER_GREEN)
 
 
@@ -195,39 +182,38 @@ def OutlineAttrs(width=1):
 
 def IconHandshake():
     # Two hands clasped on a round badge as wide as the heart and the smiley
-    # beside it; the sleeves end at the badge's rim instead of the picture's
-    # edges.
-    line = OutlineAttrs(1.1)
+    # beside it, seen from the side: a navy and a red sleeve come in from the
+    # rim, each ending in a white cuff; the left hand's four fingers lie as
+    # separate bars over the right hand, whose thumb crosses above them.
+    # Edges sit on half units so that every outline is one crisp pixel at 1x.
+    line = OutlineAttrs()
     cx, cy, r = 24, 27.5, 20
+    fingers = "".join(
+        f'<rect x="19.5" y="{top}" width="{right - 19.5}" height="3" rx="1.5" '
+        f'fill="{SKIN}" {line}/>'
+        for top, right in ((24.5, 32.5), (27.5, 32), (30.5, 31), (33.5, 29)))
     hands = (
-        # Sleeves coming in from both sides.
-        f'<path d="M-2,19.5 L7.5,19.5 L7.5,36.5 L-2,36.5 Z" fill="{NAVY}" {line}/>'
-        f'<path d="M50,19.5 L40.5,19.5 L40.5,36.5 L50,36.5 Z" fill="{TITLE_RED}" {line}/>'
-        # The right hand, palm under the left one.
-        f'<path d="M36.5,21 C32,19.5 28,19 24,20 L17,23.5 C15,24.8 16,27.5 18.5,26.8'
-        f' L24,25 L36.5,33 Z" fill="{SKIN_SHADE}" {line}/>'
-        # The left hand in front, its fingers curled round the right palm.
-        f'<path d="M11.5,21.5 C15,22 18,24 21,24.5 L30,24.5 C33.5,24.5 35,26 35,28'
-        f' C35,29 34,29.6 33,29.6 L35,30.8 C36,31.5 35.5,33.5 34,33.5 L31.5,33.3'
-        f' C32.5,34.5 31.5,36.5 30,36.3 L27,36 C27.5,37.2 26.5,38.6 25,38.4 L20,37.5'
-        f' C16,37 13.5,36 11.5,35.5 Z" fill="{SKIN}" {line}/>'
-        f'<path d="M26,28 L33,29.6 M24.5,31.6 L31.5,33.3 M22,34.5 L27,36" fill="none" {line}/>'
-        # The right thumb over the back of the left hand.
-        f'<path d="M29,21 C25,22.5 21.5,24.5 19,26.5 C17.5,27.8 19,29.8 20.8,28.8'
-        f' C24,27 27.5,25.5 31,24.5" fill="{SKIN_SHADE}" {line}/>'
-        # White shirt cuffs.
-        f'<path d="M7.5,18.5 L11.5,18.5 L11.5,37.5 L7.5,37.5 Z" fill="{WHITE}" {line}/>'
-        f'<path d="M40.5,18.5 L36.5,18.5 L36.5,37.5 L40.5,37.5 Z" fill="{WHITE}" {line}/>'
+        # Sleeves widening towards the rim, as forearms seen from the side.
+        f'<path d="M12.5,21.5 L1.5,18.5 L1.5,39.5 L12.5,35.5 Z" fill="{NAVY}" {line}/>'
+        f'<path d="M35.5,21.5 L46.5,18.5 L46.5,39.5 L35.5,35.5 Z" fill="{TITLE_RED}" {line}/>'
+        # The right hand behind, from its cuff to under the left fingers.
+        f'<path d="M34.5,22.5 L24.5,22.5 L24.5,34.5 L31.5,35.5 L34.5,34.5 Z" '
+        f'fill="{SKIN_SHADE}" {line}/>'
+        # The left hand's back, then its fingers.
+        f'<path d="M14.5,22.5 L22.5,23.5 L22.5,36.5 L14.5,35.5 Z" fill="{SKIN}" {line}/>'
+        + fingers +
+        # The right thumb across the top of the left hand.
+        f'<path d="M33.5,21.5 L20.5,21.5 C18.5,21.5 18.5,24.5 20.5,24.5 L33.5,24.5 Z" '
+        f'fill="{SKIN_SHADE}" {line}/>'
+        f'<rect x="12.5" y="20.5" width="3" height="16" fill="{WHITE}" {line}/>'
+        f'<rect x="32.5" y="20.5" width="3" height="16" fill="{WHITE}" {line}/>'
     )
     defs = (f'<clipPath id="badge"><circle cx="{cx}" cy="{cy}" r="{r - 0.5}"/></clipPath>'
-            + VGradient("badgefill", "#DCE8FF", "#9DBCEF"))
+            + Gradient("badgefill", "#DCE8FF", "#9DBCEF"))
     body = (
-        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="url(#badgefill)" {OutlineAttrs()}/>'
-        # The hands drawn a little larger than their own 48-unit design,
-        # about the badge's centre, and kept inside its rim.
-        f'<g clip-path="url(#badge)"><g transform="translate({cx},{cy}) scale(1.12) '
-        f'translate(-24,-28)">{hands}</g></g>'
-        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" {OutlineAttrs()}/>'
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="url(#badgefill)" {line}/>'
+        f'<g clip-path="url(#badge)">{hands}</g>'
+        f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" {line}/>'
         + Star4(42, 6.5, 4.5) + Star4(6, 9, 3)
     )
     Svg("icon-handshake.svg", 48, 50, body, defs)
@@ -507,7 +493,7 @@ def StonePearl():
     nacre = "#F8ECF1"
     shell = "#E3C3B4"
     ridge = "#C99E8E"
-    defs = (VGradient("lid", "#FDF5F8", "#E7D2DE")
+    defs = (Gradient("lid", "#FDF5F8", "#E7D2DE")
             + '<radialGradient id="pearl" cx="0.36" cy="0.32" r="0.75">'
               '<stop offset="0" stop-color="#FFFFFF"/><stop offset="0.45" stop-color="#F6ECEE"/>'
               '<stop offset="0.8" stop-color="#E2CDD6"/><stop offset="1" stop-color="#C7B3C9"/>'
@@ -671,9 +657,7 @@ def StoneOpal():
             colour = colours[(i * 4 + j * 7 + (i * j) % 3) % len(colours)]
             gid = f"flash{i}{j}"
             other = colours[(i * 4 + j * 7 + (i * j) % 3 + 4) % len(colours)]
-            defs += (f'<linearGradient id="{gid}" x1="0" y1="0" x2="1" y2="1">'
-                     f'<stop offset="0" stop-color="{colour}"/>'
-                     f'<stop offset="1" stop-color="{other}"/></linearGradient>')
+            defs += Gradient(gid, colour, other, vector=(0, 0, 1, 1))
             patches += Poly(quad, f"url(#{gid})", 'fill-opacity="0.8"')
     defs += ('<radialGradient id="dome" cx="0.42" cy="0.36" r="0.7">'
              '<stop offset="0.55" stop-color="#FFFFFF" stop-opacity="0"/>'
@@ -753,7 +737,7 @@ assert all(math.hypot(x - 84, y - 71) <= 50 for x, y, _r in SKY_STARS)
 
 
 def NightDisc(gid="sky"):
-    defs = VGradient(gid, NIGHT, NAVY)
+    defs = Gradient(gid, NIGHT, NAVY)
     body = (f'<circle cx="{SKY_CX}" cy="{SKY_CY}" r="{SKY_R}" fill="url(#{gid})" '
             f'stroke="{INK}" stroke-width="1"/>'
             f'<circle cx="{SKY_CX}" cy="{SKY_CY}" r="{SKY_R - 2.5}" fill="none" '
@@ -1490,8 +1474,7 @@ def main():
     MakePlanets()
     MakeSymbols()
     for name in sorted(OUT):
-        with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-            f.write(OUT[name])
+        Write(HERE, name, OUT[name])
     print(f"wrote {len(OUT)} SVG file(s)")
 
 

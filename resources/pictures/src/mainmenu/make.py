@@ -5,20 +5,22 @@ The main menu background, its title band, the menu list, the side bars and
 corner pieces of the landscape and square layouts, the screen-edge fillers,
 the three corner icons, the popup frame and the maker's logo share one
 palette, one star shape and one set of zodiac glyphs, so they are generated
-here from common parts. Run with /usr/bin/python3; it rewrites the *.svg
-files next to it. Coordinates are layout units (1x pixels).
+here from common parts. Coordinates are layout units (1x pixels).
+
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m mainmenu.make
+(rewrites the *.svg files next to it)
 """
 import math
 import os
 import random
+from functools import partial
+
+import house
+from house import (Document, Gradient, Num, SignGlyph, Write, AIR, CREAM, EARTH, FIRE, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 RED = TITLE_RED
 
 # Colours the program fills next to the side bars on 320 x 320 screens.
@@ -35,39 +37,14 @@ BEZEL_EDGE = "#7A5214"
 FONT = 'font-family="Tahoma"'
 
 
-def Fmt(value):
-    text = f"{value:.2f}".rstrip("0").rstrip(".")
-    return "0" if text == "-0" else text
+# These drawings were laid out at two decimals.
+Fmt = partial(Num, places=2)
 
 
-def Svg(width, height, body, view_box=None):
-    box = view_box or f"0 0 {width} {height}"
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" '
-            f'height="{height}" viewBox="{box}">\n{body}</svg>\n')
-
-
-def Write(name, text):
-    with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-        f.write(text)
-
-
-def StarPath(cx, cy, outer, points=4, inner_ratio=None):
-    """A pointed star; 4 points by default (the recurring sparkle)."""
-    if inner_ratio is None:
-        inner_ratio = 0.34 if points == 4 else 0.45
-    inner = outer * inner_ratio
-    parts = []
-    for i in range(points * 2):
-        radius = outer if i % 2 == 0 else inner
-        angle = math.pi * i / points - math.pi / 2
-        x = cx + radius * math.cos(angle)
-        y = cy + radius * math.sin(angle)
-        parts.append(("M" if i == 0 else "L") + f"{Fmt(x)} {Fmt(y)}")
-    return "".join(parts) + "Z"
-
-
-def Star(cx, cy, outer, fill, points=4, extra=""):
-    return f'<path d="{StarPath(cx, cy, outer, points)}" fill="{fill}"{extra}/>\n'
+def Star(cx, cy, outer, fill, points=4):
+    """The menu's stars: sparkles with a 0.34 waist, five-point stars with 0.45."""
+    inner = 0.34 if points == 4 else 0.45
+    return house.Star(cx, cy, outer, fill, points, inner, places=2) + "\n"
 
 
 def Pixel(x, y, fill, size=1):
@@ -96,9 +73,7 @@ def Crescent(cx, cy, radius, fill, cut_dx, cut_dy, cut_radius, ident):
 # ---------------------------------------------------------------------------
 # Main menu background (330 / 331) and its title band (329).
 
-SKY_GRADIENT = (f'<linearGradient id="sky" gradientUnits="userSpaceOnUse" x1="0" y1="0" '
-                f'x2="0" y2="320"><stop offset="0" stop-color="{NIGHT}"/>'
-                f'<stop offset="1" stop-color="{NIGHT_LIGHT}"/></linearGradient>\n')
+SKY_GRADIENT = Gradient("sky", NIGHT, NIGHT_LIGHT, vector=(0, 0, 0, 320), absolute=True)
 
 # Areas of the background that stay plain sky: the menu list (portrait
 # y 225..305, landscape and square y 208..288), the corner icons (portrait
@@ -139,13 +114,9 @@ def SkyDust(seed, count, width, height, calm=None):
 def TitleArt():
     """The logotype "Stellarion" with its orbit and star, band y 72..126."""
     out = []
-    out.append(f'<linearGradient id="titlegold" gradientUnits="userSpaceOnUse" x1="0" y1="80" '
-               f'x2="0" y2="108"><stop offset="0" stop-color="{GOLD_LIGHT}"/>'
-               f'<stop offset="1" stop-color="{GOLD}"/></linearGradient>\n')
-    out.append('<linearGradient id="orbit" gradientUnits="userSpaceOnUse" x1="22" y1="0" '
-               'x2="218" y2="0"><stop offset="0" stop-color="#F2C14E" stop-opacity="0"/>'
-               '<stop offset="0.5" stop-color="#F2C14E"/>'
-               '<stop offset="1" stop-color="#FFE08A"/></linearGradient>\n')
+    out.append(Gradient("titlegold", GOLD_LIGHT, GOLD, vector=(0, 80, 0, 108), absolute=True))
+    out.append(Gradient("orbit", (0, GOLD, 0), (0.5, GOLD), (1, GOLD_LIGHT),
+                        vector=(22, 0, 218, 0), absolute=True))
     # Orbit under the word: an ellipse arc rising to the right to a star.
     out.append('<path d="M26 118.5C70 125 150 124 206 109" fill="none" stroke="url(#orbit)" '
                'stroke-width="1.6" stroke-linecap="round"/>\n')
@@ -202,7 +173,7 @@ def Background(view_box=None, width=240, height=320):
             '<rect x="0" y="0" width="240" height="320" fill="url(#sky)"/>\n',
             SkyDust(330, 120, 240, 320, calm=lambda x, y: IsCalm(x, y, 2)),
             TopSky(), MidSky(), TitleArt()]
-    return Svg(width, height, "".join(body), view_box)
+    return Document(width, height, "".join(body), view_box=view_box)
 
 
 # ---------------------------------------------------------------------------
@@ -263,9 +234,7 @@ def RowIcon(index, top):
 
 def MenuList():
     out = ["<defs>\n",
-           f'<linearGradient id="plate" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="#33449A"/><stop offset="1" stop-color="{NIGHT}"/>'
-           f'</linearGradient>\n',
+           Gradient("plate", "#33449A", NIGHT),
            "</defs>\n"]
     for index, label in enumerate(LABELS):
         top = 16 * index
@@ -277,7 +246,7 @@ def MenuList():
         out.append(f'<path d="M166.5 {top + 5.5}L170 {top + 9}L166.5 {top + 12.5}" fill="none" '
                    f'stroke="{GOLD}" stroke-width="1.4" stroke-linecap="round" '
                    f'stroke-linejoin="round"/>\n')
-    return Svg(176, 80, "".join(out))
+    return Document(176, 80, "".join(out))
 
 
 # ---------------------------------------------------------------------------
@@ -291,17 +260,13 @@ def IconTile(symbol, fill_top, fill_bottom, ident):
     the button: a gold bezel with a dark gold edge reads as a plate on the
     sky and as a set-in button on the bars, where a dark ground would show
     as a black square."""
-    out = [f'<defs><linearGradient id="{ident}" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="{fill_top}"/><stop offset="1" stop-color="{fill_bottom}"/>'
-           f'</linearGradient>'
-           f'<linearGradient id="{ident}bezel" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="{GOLD_LIGHT}"/><stop offset="1" stop-color="{BEZEL_DEEP}"/>'
-           f'</linearGradient></defs>\n',
+    out = ["<defs>", Gradient(ident, fill_top, fill_bottom),
+           Gradient(f"{ident}bezel", GOLD_LIGHT, BEZEL_DEEP), "</defs>\n",
            f'<rect x="0.5" y="0.5" width="16" height="16" fill="url(#{ident}bezel)" '
            f'stroke="{BEZEL_EDGE}" stroke-width="1"/>\n',
            f'<rect x="2.5" y="2.5" width="12" height="12" rx="2.5" fill="url(#{ident})" '
            f'stroke="{INK}" stroke-width="1"/>\n', symbol]
-    return Svg(17, 17, "".join(out))
+    return Document(17, 17, "".join(out))
 
 
 def ExitIcon():
@@ -327,12 +292,6 @@ def InfoIcon():
 # ---------------------------------------------------------------------------
 # Side bars (438 left, 437 right), corner pieces (441, 440), fillers.
 
-def BarGradient(ident, top_colour, bottom_colour, y0=0, y1=240):
-    return (f'<linearGradient id="{ident}" gradientUnits="userSpaceOnUse" x1="0" y1="{y0}" '
-            f'x2="0" y2="{y1}"><stop offset="0" stop-color="{top_colour}"/>'
-            f'<stop offset="1" stop-color="{bottom_colour}"/></linearGradient>\n')
-
-
 def Medallion(name, accent, cx, cy):
     return (f'<circle cx="{cx}" cy="{cy}" r="11.5" fill="{NIGHT_LIGHT}" stroke="{INK}" '
             f'stroke-width="1"/>\n'
@@ -346,7 +305,7 @@ MEDALLION_Y = [76, 105, 134, 163, 192, 221]
 def SideBar(left_side):
     signs = SIGNS[:6] if left_side else SIGNS[6:]
     top, bottom = (TEAL_DEEP, TEAL) if left_side else (SAND_DEEP, SAND)
-    out = ["<defs>\n", BarGradient("bar", top, bottom), "</defs>\n",
+    out = ["<defs>\n", Gradient("bar", top, bottom, vector=(0, 0, 0, 240), absolute=True), "</defs>\n",
            '<rect x="0" y="0" width="40" height="240" fill="url(#bar)"/>\n']
     cx = 20 if left_side else 20.5
     for (name, accent), cy in zip(signs, MEDALLION_Y):
@@ -359,7 +318,7 @@ def SideBar(left_side):
         out.append(f'<circle cx="{cx}" cy="29" r="10" fill="none" stroke="{GOLD}" '
                    f'stroke-width="1"/>\n')
         out.append(Star(cx, 29.6, 7.5, GOLD_LIGHT, points=5))
-    return Svg(40, 240, "".join(out))
+    return Document(40, 240, "".join(out))
 
 
 def CornerPiece(left_side):
@@ -379,7 +338,7 @@ def CornerPiece(left_side):
         out.append(Crescent(19, 25, 11, CREAM, 5.5, -4, 9.5, "capmoon"))
         out.append(Star(29, 38, 2.6, CREAM))
     # The right cap stays plain: the three icons cover its x 23..40, y 2..57.
-    return Svg(width, height, "".join(out))
+    return Document(width, height, "".join(out))
 
 
 def TallFiller(top):
@@ -396,19 +355,19 @@ def TallFiller(top):
     for x, y, size in ([(40, 16, 3), (132, 10, 2.5), (206, 24, 3)] if top else
                        [(24, 20, 3), (110, 28, 2.5), (190, 14, 3)]):
         out.append(Star(x, y, size, GOLD_LIGHT))
-    return Svg(480, 80, "".join(out), "0 0 240 40")
+    return Document(480, 80, "".join(out), view_box="0 0 240 40")
 
 
 def WideFiller(left_side):
     """464 left of the left bar / 465 right of the right bar, 40 x 240 units."""
     top, bottom = (TEAL_DEEP, TEAL) if left_side else (SAND_DEEP, SAND)
     star = CREAM if left_side else "#B98A2A"
-    out = ["<defs>\n", BarGradient("bar", top, bottom), "</defs>\n",
+    out = ["<defs>\n", Gradient("bar", top, bottom, vector=(0, 0, 0, 240), absolute=True), "</defs>\n",
            '<rect x="0" y="0" width="40" height="240" fill="url(#bar)"/>\n']
     for cy, size in zip(MEDALLION_Y, (3, 2, 3, 2, 3, 2)):
         out.append(Star(20, cy, size, star))
     out.append(Star(20, 30, 3, star))
-    return Svg(80, 480, "".join(out), "0 0 40 240")
+    return Document(80, 480, "".join(out), view_box="0 0 40 240")
 
 
 # ---------------------------------------------------------------------------
@@ -418,12 +377,8 @@ def WideFiller(left_side):
 
 def PopupTitle():
     out = ["<defs>\n",
-           f'<linearGradient id="titlebar" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="#33449A"/><stop offset="1" stop-color="{NIGHT}"/>'
-           f'</linearGradient>\n',
-           f'<linearGradient id="closefill" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="#C0281C"/><stop offset="1" stop-color="{RED}"/>'
-           f'</linearGradient>\n', "</defs>\n",
+           Gradient("titlebar", "#33449A", NIGHT),
+           Gradient("closefill", "#C0281C", RED), "</defs>\n",
            f'<rect x="0" y="0" width="240" height="26" fill="{INK}"/>\n',
            '<rect x="1" y="1" width="238" height="25" fill="url(#titlebar)"/>\n',
            f'<rect x="3" y="25" width="234" height="1" fill="{GOLD}"/>\n',
@@ -433,7 +388,7 @@ def PopupTitle():
            f'stroke="{GOLD}" stroke-width="1"/>\n',
            f'<path d="M218.5 8.5L225.5 15.5M225.5 8.5L218.5 15.5" stroke="{WHITE}" '
            f'stroke-width="2" stroke-linecap="round"/>\n']
-    return Svg(240, 26, "".join(out))
+    return Document(240, 26, "".join(out))
 
 
 def PopupSide(left_side):
@@ -442,7 +397,7 @@ def PopupSide(left_side):
         columns.reverse()
     out = [f'<rect x="{x}" y="0" width="1" height="30" fill="{colour}"/>\n'
            for x, colour in enumerate(columns)]
-    return Svg(4, 30, "".join(out))
+    return Document(4, 30, "".join(out))
 
 
 def PopupBottom():
@@ -450,7 +405,7 @@ def PopupBottom():
            f'<rect x="1" y="0" width="238" height="9" fill="{NIGHT_LIGHT}"/>\n',
            f'<rect x="3" y="0" width="234" height="1" fill="{GOLD}"/>\n',
            Star(120, 5, 3.5, GOLD_LIGHT), Star(108, 5, 2, GOLD), Star(132, 5, 2, GOLD)]
-    return Svg(240, 10, "".join(out))
+    return Document(240, 10, "".join(out))
 
 
 # ---------------------------------------------------------------------------
@@ -459,9 +414,7 @@ def PopupBottom():
 
 def MakerLogo():
     out = ["<defs>\n",
-           f'<linearGradient id="mark" x1="0" y1="0" x2="0" y2="1">'
-           f'<stop offset="0" stop-color="{TEAL}"/><stop offset="1" stop-color="{TEAL_DEEP}"/>'
-           f'</linearGradient>\n', "</defs>\n",
+           Gradient("mark", TEAL, TEAL_DEEP), "</defs>\n",
            '<rect x="0" y="0" width="103" height="29" fill="#FFFFFF"/>\n',
            # The mark: a teal drop-cornered tile with a white T and a gold spark.
            f'<path d="M2.5 10.5A6 6 0 0 1 8.5 4.5H23.5V20.5A6 6 0 0 1 17.5 26.5H2.5Z" '
@@ -472,31 +425,31 @@ def MakerLogo():
            f'<tspan fill="{NIGHT_LIGHT}" stroke="{NIGHT_LIGHT}" stroke-width="0.5">Tessa</tspan>'
            f'<tspan fill="{TEAL_DEEP}" stroke="{TEAL_DEEP}" stroke-width="0.5">line</tspan>'
            f'</text>\n']
-    return Svg(103, 29, "".join(out))
+    return Document(103, 29, "".join(out))
 
 
 # ---------------------------------------------------------------------------
 
 def main():
-    Write("background.svg", Background())
-    Write("title.svg", Background(view_box="0 72 240 54", width=240, height=54))
-    Write("menulist.svg", MenuList())
-    Write("icon-exit.svg", ExitIcon())
-    Write("icon-help.svg", HelpIcon())
-    Write("icon-info.svg", InfoIcon())
-    Write("sidebar-left.svg", SideBar(True))
-    Write("sidebar-right.svg", SideBar(False))
-    Write("corner-left.svg", CornerPiece(True))
-    Write("corner-right.svg", CornerPiece(False))
-    Write("filler-top.svg", TallFiller(True))
-    Write("filler-bottom.svg", TallFiller(False))
-    Write("filler-left.svg", WideFiller(True))
-    Write("filler-right.svg", WideFiller(False))
-    Write("popup-title.svg", PopupTitle())
-    Write("popup-left.svg", PopupSide(True))
-    Write("popup-right.svg", PopupSide(False))
-    Write("popup-bottom.svg", PopupBottom())
-    Write("logo.svg", MakerLogo())
+    Write(HERE, "background.svg", Background())
+    Write(HERE, "title.svg", Background(view_box="0 72 240 54", width=240, height=54))
+    Write(HERE, "menulist.svg", MenuList())
+    Write(HERE, "icon-exit.svg", ExitIcon())
+    Write(HERE, "icon-help.svg", HelpIcon())
+    Write(HERE, "icon-info.svg", InfoIcon())
+    Write(HERE, "sidebar-left.svg", SideBar(True))
+    Write(HERE, "sidebar-right.svg", SideBar(False))
+    Write(HERE, "corner-left.svg", CornerPiece(True))
+    Write(HERE, "corner-right.svg", CornerPiece(False))
+    Write(HERE, "filler-top.svg", TallFiller(True))
+    Write(HERE, "filler-bottom.svg", TallFiller(False))
+    Write(HERE, "filler-left.svg", WideFiller(True))
+    Write(HERE, "filler-right.svg", WideFiller(False))
+    Write(HERE, "popup-title.svg", PopupTitle())
+    Write(HERE, "popup-left.svg", PopupSide(True))
+    Write(HERE, "popup-right.svg", PopupSide(False))
+    Write(HERE, "popup-bottom.svg", PopupBottom())
+    Write(HERE, "logo.svg", MakerLogo())
 
 
 if __name__ == "__main__":

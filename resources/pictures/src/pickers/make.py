@@ -15,25 +15,29 @@ Text widths are measured with the Tahoma files that render.py also uses, so a
 label that would be too wide for its cell is narrowed horizontally instead of
 running into its neighbour.
 
-Usage: /usr/bin/python3 resources/pictures/src/pickers/make.py
+Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 -m pickers.make
 """
 import math
 import os
+from functools import partial
 from xml.sax.saxutils import escape
 
 from PIL import ImageFont
 
+from pickers.lettering import Lettering
+from house import (Document, Gradient, Num, SignGlyph, Star, Write, AIR, CREAM, EARTH, FIRE, GOLD,
+                   GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT, TITLE_RED, WATER, WHITE)
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONT_DIR = "/usr/share/wine/fonts"
 
-# House palette.
-import sys
-sys.path.insert(0, os.path.dirname(HERE))
-from house import (Num, SignGlyph, AIR, CREAM, EARTH, FIRE, GOLD, GOLD_LIGHT, INK, NIGHT, NIGHT_LIGHT,  # noqa: E402
-                   TITLE_RED, WATER, WHITE)
 NAVY = NIGHT
 NAVY2 = NIGHT_LIGHT
 LIGHT_GOLD = GOLD_LIGHT
+
+# This family's sparkles are slimmer than the house default.
+Star4 = partial(Star, inner=0.32)
+Star5 = partial(Star, points=5, inner=0.45)
 
 # Page grounds of the screens these pictures sit on.
 COMPAT_GROUND = "rgb(153,204,255)"
@@ -100,30 +104,6 @@ def Text(x, y, text, size, fill, bold=True, anchor="middle", max_width=None,
     return f'<text x="{Num(x)}" y="{Num(y)}" {attrs}>{escape(text)}</text>'
 
 
-def StarPoints(cx, cy, outer, inner, points, rotate=-90.0):
-    coords = []
-    for i in range(points * 2):
-        r = outer if i % 2 == 0 else inner
-        a = math.radians(rotate + i * 180.0 / points)
-        coords.append(f"{Num(cx + r * math.cos(a))},{Num(cy + r * math.sin(a))}")
-    return " ".join(coords)
-
-
-def Star4(cx, cy, r, fill, stroke=None):
-    """A four-point sparkle."""
-    outline = f' stroke="{stroke}" stroke-width="1" stroke-linejoin="round"' if stroke else ""
-    return (f'<polygon points="{StarPoints(cx, cy, r, r * 0.32, 4)}" '
-            f'fill="{fill}"{outline}/>')
-
-
-def Star5(cx, cy, r, fill, stroke=None, width=1.0):
-    """A five-point star."""
-    outline = (f' stroke="{stroke}" stroke-width="{Num(width)}" stroke-linejoin="round"'
-               if stroke else "")
-    return (f'<polygon points="{StarPoints(cx, cy, r, r * 0.45, 5)}" '
-            f'fill="{fill}"{outline}/>')
-
-
 HEART = ("M0.5 0.97C0.22 0.74 0 0.54 0 0.3C0 0.12 0.14 0 0.29 0C0.39 0 0.46 0.05 0.5 0.14"
          "C0.54 0.05 0.61 0 0.71 0C0.86 0 1 0.12 1 0.3C1 0.54 0.78 0.74 0.5 0.97Z")
 
@@ -148,30 +128,6 @@ def Box(x0, y0, x1, y1, fill, stroke=INK, radius=4.0):
             f'stroke="{stroke}" stroke-width="1"/>')
 
 
-def Gradient(ident, top, bottom):
-    return (f'<linearGradient id="{ident}" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
-            f'</linearGradient>')
-
-
-def Svg(width, height, body, defs=(), ground=None):
-    """A complete SVG document; ground paints the whole viewBox first."""
-    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-           f'viewBox="0 0 {width} {height}">']
-    if defs:
-        out.append("<defs>" + "".join(defs) + "</defs>")
-    if ground:
-        out.append(f'<rect width="{width}" height="{height}" fill="{ground}"/>')
-    out.extend(body)
-    out.append("</svg>")
-    return "\n".join(out) + "\n"
-
-
-def Write(name, document):
-    with open(os.path.join(HERE, name), "w", encoding="utf-8") as f:
-        f.write(document)
-
-
 # ---------------------------------------------------------------------------
 # Compatibility picker
 # ---------------------------------------------------------------------------
@@ -193,27 +149,52 @@ NAME_SIZE, NAME_BASE = 8, 24
 DATE_SIZE, DATE_BASES = 8, (31.5, 39)
 
 
-def CompatGrid(top, bottom, glyph_colour):
-    """Two rows of six signs on tiles separated by 1-unit ink lines."""
+# The 1x tiles' pixel lettering: capital rows of the name and the two date
+# lines below the ring's box and its plain row, the last line ending two
+# rows above the grid's bottom edge.
+PIXEL_TOPS = (17, 26, 33)
+
+
+def PixelLabels(cx, top, tops, sign, name_colour, date_colour):
+    """A sign's name and date range in pixel lettering, centred on cx, the
+    lines' capital rows at top + tops."""
+    name, _element, first, last = sign
+    lines = ((name, name_colour), (first.upper() + "\u2013", date_colour),
+             (last.upper(), date_colour))
+    return [Lettering(text, cx, top + dy, colour) for (text, colour), dy in zip(lines, tops)]
+
+
+def CompatTextLabels(mid, ry, width, sign):
+    """A tile's name and date range in Tahoma, narrowed to the tile's width."""
+    name, _element, first, last = sign
+    labels = [Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK, max_width=width - 1)]
+    for day, base in zip((first + "\u2013", last), DATE_BASES):
+        labels.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
+                           max_width=width - 2, weight=0.02))
+    return labels
+
+
+def CompatGrid(top, bottom, glyph_colour, pixel_lettering=False):
+    """Two rows of six signs on tiles separated by 1-unit ink lines; the
+    labels in pixel lettering for the 1x picture."""
     body = []
     for row in range(2):
         y0, y1 = COMPAT_ROWS[row]
         ry = RING_Y[row]
         for col in range(6):
-            name, _element, first, last = SIGNS[row * 6 + col]
+            sign = SIGNS[row * 6 + col]
             x0, x1 = COMPAT_COLUMNS[col]
             body.append(f'<rect x="{x0}" y="{y0}" width="{x1 - x0 + 1}" '
                         f'height="{y1 - y0 + 1}" fill="url(#tile)"/>')
             cx = RING_X[col] + 16
-            body.append(SignGlyph(name.lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
+            body.append(SignGlyph(sign[0].lower(), cx, ry + RING_H / 2.0, GLYPH_SIZE,
                                   glyph_colour, 1.5))
             mid = (x0 + x1 + 1) / 2.0
-            body.append(Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK,
-                             max_width=x1 - x0 - 1))
-            for day, base in zip((first + "\u2013", last), DATE_BASES):
-                body.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
-                                 max_width=x1 - x0 - 2, weight=0.02))
-    return Svg(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
+            if pixel_lettering:
+                body.extend(PixelLabels(mid, ry, PIXEL_TOPS, sign, INK, DATE_INK))
+            else:
+                body.extend(CompatTextLabels(mid, ry, x1 - x0, sign))
+    return Document(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
 
 
 DATE_INK = "#3A3F5C"
@@ -222,7 +203,7 @@ DATE_INK = "#3A3F5C"
 def CompatRing():
     """The red selection ring framing a grid cell's glyph (32 x 27): drawn in
     the top RING_H rows only, so it never reaches the name under the glyph."""
-    return Svg(32, 27, [
+    return Document(32, 27, [
         f'<rect x="1" y="1" width="30" height="{RING_H - 2}" rx="5" fill="none" '
         'stroke="#D8141E" stroke-width="2"/>',
     ])
@@ -255,7 +236,7 @@ def CompatTitle():
         Text(start, 21.5, "Matchmaker", big, LIGHT_GOLD, anchor="start"),
         Text(start + wide + gap, 21.5, "by Sign", small, CREAM, anchor="start"),
     ]
-    return Svg(213, 41, body, defs, ground=COMPAT_GROUND)
+    return Document(213, 41, body, defs, ground=COMPAT_GROUND)
 
 
 def MatchButton():
@@ -267,7 +248,7 @@ def MatchButton():
         Heart(67, 4, 8, 7, LIGHT_GOLD, stroke=None),
         Text(45, 11.5, "Match", 11, WHITE),
     ]
-    return Svg(90, 15, body, defs, ground=COMPAT_GROUND)
+    return Document(90, 15, body, defs, ground=COMPAT_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -283,7 +264,11 @@ CELL_W = 50
 CELL_H = 68
 
 
-def SignCell(x, y, sign, style):
+# Capital rows of the 1x cells' pixel lettering, from the cell's top.
+CELL_PIXEL_TOPS = (37, 47, 55)
+
+
+def SignCell(x, y, sign, style, pixel_lettering):
     name, element, first, last = sign
     cx = x + CELL_W / 2.0
     out = []
@@ -301,6 +286,8 @@ def SignCell(x, y, sign, style):
                    f'stroke="{INK}" stroke-width="1"/>')
         out.append(SignGlyph(name.lower(), cx, y + 19, 19, WHITE, 2.2))
         name_colour, date_colour = INK, "#5A3E12"
+    if pixel_lettering:
+        return out + PixelLabels(cx, y, CELL_PIXEL_TOPS, sign, name_colour, date_colour)
     out.append(Text(cx, y + 45, name, 10, name_colour, max_width=CELL_W - 6))
     # Both days centred on the cell, the dash hanging after the first.
     out.append(Text(cx, y + 55, first, 9, date_colour, bold=False, weight=0.03))
@@ -310,11 +297,11 @@ def SignCell(x, y, sign, style):
     return out
 
 
-def SignGrid(width, style, ground, tile_top, tile_bottom):
+def SignGrid(width, style, ground, tile_top, tile_bottom, pixel_lettering=False):
     body = []
     for i, sign in enumerate(SIGNS):
-        body.extend(SignCell(CELL_X[i % 4], CELL_Y[i // 4], sign, style))
-    return Svg(width, 218, body, [Gradient("tile", tile_top, tile_bottom)],
+        body.extend(SignCell(CELL_X[i % 4], CELL_Y[i // 4], sign, style, pixel_lettering))
+    return Document(width, 218, body, [Gradient("tile", tile_top, tile_bottom)],
                ground=ground)
 
 
@@ -343,7 +330,7 @@ def ForecastTitle():
         Star4(160, 14, 2.5, CREAM),
         Star4(103, 14.5, 2.5, CREAM),
     ]
-    return Svg(220, 46, body, defs, ground=FORECAST_GROUND)
+    return Document(220, 46, body, defs, ground=FORECAST_GROUND)
 
 
 def ProfileTitle():
@@ -368,7 +355,7 @@ def ProfileTitle():
         Star4(60, 7, 3, GOLD),
         Star4(178, 7, 3, GOLD),
     ]
-    return Svg(240, 57, body, defs, ground=PROFILE_GROUND)
+    return Document(240, 57, body, defs, ground=PROFILE_GROUND)
 
 
 # Topic rows: each 18 units high, centred in its tap band.
@@ -433,6 +420,13 @@ def TopicIcon(index, x, y):
             f'<path d="M{cx} {y + 3}V{y + 12.5}" stroke="{INK}" stroke-width="1"/>']
 
 
+# On the 240 x 240 layouts the list is drawn at (3, 10) and the Back icon at
+# (222, 1) reaches down beside the first row's right end, so that row ends
+# at x 216, two plain columns short of the icon, as the banners leave the
+# icon its corner.
+FIRST_TOPIC_RIGHT = 216
+
+
 def TopicList():
     """Eleven topic rows, 220 x 230, on the profile picker's yellow ground."""
     defs = [Gradient("bar", WHITE, "#FFF0B8"), Gradient("all", NAVY2, NAVY)]
@@ -440,7 +434,8 @@ def TopicList():
     for i, (start, end) in enumerate(TOPIC_BANDS):
         top = start + (end - start - 18) // 2
         last = i == len(TOPICS) - 1
-        body.append(Box(0, top, 219, top + 17, "url(#all)" if last else "url(#bar)",
+        right = FIRST_TOPIC_RIGHT if i == 0 else 219
+        body.append(Box(0, top, right, top + 17, "url(#all)" if last else "url(#bar)",
                         radius=4))
         if last:
             body.append(Box(2, top + 2, 17, top + 15, NAVY2, stroke=None, radius=3))
@@ -453,7 +448,7 @@ def TopicList():
             body.append(f'<path d="M206.5 {top + 5.5}L210.5 {top + 9}L206.5 {top + 12.5}" '
                         f'fill="none" stroke="{TITLE_RED}" stroke-width="1.6" '
                         f'stroke-linecap="round" stroke-linejoin="round"/>')
-    return Svg(220, 230, body, defs, ground=PROFILE_GROUND)
+    return Document(220, 230, body, defs, ground=PROFILE_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -478,7 +473,7 @@ def NumerologyLogo():
     body.append(Star5(111, 78.5, 9, GOLD, stroke=INK))
     body.append(Star4(28, 78.5, 5, GOLD, stroke=INK))
     body.append(Star4(194, 78.5, 5, GOLD, stroke=INK))
-    return Svg(222, 90, body, defs)
+    return Document(222, 90, body, defs)
 
 
 def ChevronPair(x, cy, colour):
@@ -502,7 +497,7 @@ def NextButton():
         Star4(14, 11, 3.5, LIGHT_GOLD),
         Star4(126, 25, 3.5, LIGHT_GOLD),
     ]
-    return Svg(140, 36, body, defs, ground=NUMEROLOGY_GROUND)
+    return Document(140, 36, body, defs, ground=NUMEROLOGY_GROUND)
 
 
 NUMEROLOGY_TOPICS = ["Life Path Number", "Birth Day Number", "Challenge Numbers",
@@ -525,7 +520,7 @@ def NumerologyMenu():
         body.append(f'<path d="M203.5 {top + 9.5}L209.5 {top + 15}L203.5 {top + 20.5}" '
                     f'fill="none" stroke="{TITLE_RED}" stroke-width="2" '
                     f'stroke-linecap="round" stroke-linejoin="round"/>')
-    return Svg(220, 202, body, defs, ground=NUMEROLOGY_GROUND)
+    return Document(220, 202, body, defs, ground=NUMEROLOGY_GROUND)
 
 
 # ---------------------------------------------------------------------------
@@ -542,7 +537,7 @@ def ExtrasHeading():
         Star4(22, 9, 4, GOLD),
         Star4(198, 9, 4, GOLD),
     ]
-    return Svg(220, 19, body, defs)
+    return Document(220, 19, body, defs)
 
 
 def ExtrasPrompt():
@@ -554,13 +549,13 @@ def ExtrasPrompt():
         Star4(13.5, 13, 5, GOLD, stroke=INK),
         Star4(192.5, 13, 5, GOLD, stroke=INK),
     ]
-    return Svg(206, 26, body, defs)
+    return Document(206, 26, body, defs)
 
 
 def ExtrasTree():
     """The tree button icon, 20 x 20, on the button's pale yellow."""
     green = EARTH
-    return Svg(20, 20, [
+    return Document(20, 20, [
         f'<path d="M8.5 19.5V12.5L6 10M11.5 19.5V12.5L14 9.5" fill="#8A5A2B" '
         f'stroke="{INK}" stroke-width="1" stroke-linejoin="round"/>',
         '<rect x="8" y="11" width="4" height="8.5" fill="#8A5A2B"/>',
@@ -591,7 +586,7 @@ def ExtrasWheel():
                     f'fill="{colour}"/>')
     body.append(f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" stroke="{INK}" stroke-width="1"/>')
     body.append(f'<circle cx="{cx}" cy="{cy}" r="3" fill="{WHITE}" stroke="{INK}" stroke-width="1"/>')
-    return Svg(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
+    return Document(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
 
 
 def ExtrasSeal():
@@ -622,28 +617,33 @@ def ExtrasSeal():
     ]
     for d in strokes:
         body.append(f'<path d="{d}" fill="{ink}"/>')
-    return Svg(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
+    return Document(20, 20, body, ground=EXTRAS_BUTTON_GROUND)
 
 
 def main():
-    Write("compat-title.svg", CompatTitle())
-    Write("compat-grid-me.svg", CompatGrid("#F1FAE2", "#BADF90", "#2F5E16"))
-    Write("compat-grid-lover.svg", CompatGrid("#F1F7FF", "#B3D1F5", "#1C4593"))
-    Write("compat-ring.svg", CompatRing())
-    Write("compat-match.svg", MatchButton())
-    Write("forecast-title.svg", ForecastTitle())
-    Write("forecast-grid.svg", SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY))
-    Write("profile-title.svg", ProfileTitle())
-    Write("profile-grid.svg", SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0"))
-    Write("profile-topics.svg", TopicList())
-    Write("numerology-logo.svg", NumerologyLogo())
-    Write("numerology-next.svg", NextButton())
-    Write("numerology-topics.svg", NumerologyMenu())
-    Write("extras-heading.svg", ExtrasHeading())
-    Write("extras-prompt.svg", ExtrasPrompt())
-    Write("extras-tree.svg", ExtrasTree())
-    Write("extras-wheel.svg", ExtrasWheel())
-    Write("extras-seal.svg", ExtrasSeal())
+    Write(HERE, "compat-title.svg", CompatTitle())
+    for who, top, bottom, glyph in (("me", "#F1FAE2", "#BADF90", "#2F5E16"),
+                                    ("lover", "#F1F7FF", "#B3D1F5", "#1C4593")):
+        Write(HERE, f"compat-grid-{who}.svg", CompatGrid(top, bottom, glyph))
+        Write(HERE, f"compat-grid-{who}-1x.svg", CompatGrid(top, bottom, glyph, True))
+    Write(HERE, "compat-ring.svg", CompatRing())
+    Write(HERE, "compat-match.svg", MatchButton())
+    Write(HERE, "forecast-title.svg", ForecastTitle())
+    for suffix, pixels in (("", False), ("-1x", True)):
+        Write(HERE, f"forecast-grid{suffix}.svg",
+              SignGrid(232, "forecast", FORECAST_GROUND, "#33448A", NAVY, pixels))
+        Write(HERE, f"profile-grid{suffix}.svg",
+              SignGrid(240, "profile", PROFILE_GROUND, WHITE, "#FFE9B0", pixels))
+    Write(HERE, "profile-title.svg", ProfileTitle())
+    Write(HERE, "profile-topics.svg", TopicList())
+    Write(HERE, "numerology-logo.svg", NumerologyLogo())
+    Write(HERE, "numerology-next.svg", NextButton())
+    Write(HERE, "numerology-topics.svg", NumerologyMenu())
+    Write(HERE, "extras-heading.svg", ExtrasHeading())
+    Write(HERE, "extras-prompt.svg", ExtrasPrompt())
+    Write(HERE, "extras-tree.svg", ExtrasTree())
+    Write(HERE, "extras-wheel.svg", ExtrasWheel())
+    Write(HERE, "extras-seal.svg", ExtrasSeal())
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-#include "platform/DesktopOptions.h"
+#include "platform/sdl/DesktopOptions.h"
 
 #include <cstdio>
 #include <cstring>

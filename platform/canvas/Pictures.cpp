@@ -1,6 +1,6 @@
 // The compiled-in pictures: PNG data linked into the binary, decoded on first
 // use and kept decoded, then copied plain, keyed or stretched.
-#include "platform/Internal.h"
+#include "platform/canvas/Device.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC

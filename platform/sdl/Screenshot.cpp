@@ -1,8 +1,8 @@
-#include "platform/Screenshot.h"
+#include "platform/sdl/Screenshot.h"
 
-#include "platform/DesktopOptions.h"
-#include "platform/Files.h"
-#include "platform/Internal.h"
+#include "platform/sdl/DesktopOptions.h"
+#include "platform/posix/Files.h"
+#include "platform/canvas/Device.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/DrawnTexts.h"
+#include "platform/canvas/DrawnTexts.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // Everything comes from the glyph tables the build bakes (BakedFonts.h): a
 // text's width is the sum of its characters' advances, without kerning, so
 // a word measures the same alone and inside a line.
-#include "platform/BakedFonts.h"
-#include "platform/Internal.h"
+#include "platform/canvas/BakedFonts.h"
+#include "platform/canvas/Device.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Solid fills, pen lines and rounded rectangles on the framebuffer, always
 // clipped to the area being painted.
-#include "platform/Internal.h"
+#include "platform/canvas/Device.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 // renamed over it), so a crash never leaves a partial value behind and two
 // copies saving at once both succeed. No file is opened through a symlink,
 // and nothing but a regular file is ever opened for reading.
-#include "platform/Files.h"
+#include "platform/posix/Files.h"
 #include "platform/Platform.h"
 
 #include <dirent.h>

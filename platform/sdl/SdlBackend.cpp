@@ -2,11 +2,11 @@
 // screen scaled to fit, with mouse and keys translated into the device's
 // messages and the desktop's own habits (typed keys, the wheel, copy and
 // save) turned into what the device already does.
-#include "platform/DesktopOptions.h"
-#include "platform/Internal.h"
-#include "platform/Screenshot.h"
-#include "platform/SingleInstance.h"
-#include "platform/ViewTransform.h"
+#include "platform/sdl/DesktopOptions.h"
+#include "platform/canvas/Device.h"
+#include "platform/sdl/Screenshot.h"
+#include "platform/posix/SingleInstance.h"
+#include "platform/sdl/ViewTransform.h"
 
 #include <SDL.h>
 

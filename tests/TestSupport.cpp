@@ -1,4 +1,4 @@
-#include "platform/TestSupport.h"
+#include "tests/TestSupport.h"
 
 #include <grp.h>
 #include <sys/socket.h>

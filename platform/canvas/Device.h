@@ -74,7 +74,11 @@ constexpr int ReadingCapacity = 4096;  // wide characters: more than the text vi
 constexpr int ReadingUtf8Capacity = 4 * ReadingCapacity + 1;
 int ReadingOnScreenUtf8(char* text, int capacity);
 
-// Writes the device screen as a PNG file; false when it cannot.
+// The device screen as PNG data (canvas/Png.cpp); false when it cannot be
+// encoded.
+bool EncodeDeviceScreenPng(std::vector<unsigned char>* bytes);
+// Writes the device screen as a PNG file (posix/DevicePng.cpp); false when
+// it cannot.
 bool SaveDeviceScreenPng(const char* path);
 // The same into a file already open for writing; closes it.
 bool WriteDeviceScreenPng(int fd);

@@ -1,8 +1,8 @@
 // The headless backend: the same window, paint path and drawing code as the
 // desktop one, painting into memory only.
-#include "platform/Headless.h"
-#include "platform/Files.h"
-#include "platform/Internal.h"
+#include "platform/headless/Headless.h"
+#include "platform/posix/Files.h"
+#include "platform/canvas/Device.h"
 
 namespace {
 MessageBoxHook BoxHook = nullptr;

@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "platform/posix/SingleInstance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -3,7 +3,7 @@
 // message has been handled and painted, so that each question to the
 // program sees the screen the earlier taps left (a digit typed after a
 // page switch finds the digits page up).
-#include "platform/Internal.h"
+#include "platform/canvas/Device.h"
 
 namespace {
 

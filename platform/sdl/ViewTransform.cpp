@@ -1,4 +1,4 @@
-#include "platform/ViewTransform.h"
+#include "platform/sdl/ViewTransform.h"
 
 #include <algorithm>
 #include <cmath>

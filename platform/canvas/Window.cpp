@@ -1,8 +1,8 @@
 // The emulated device window shared by both backends: one window covering the
 // screen, a persistent framebuffer, an invalid area and a message queue.
-#include "platform/Internal.h"
+#include "platform/canvas/Device.h"
 
-#include "platform/DrawnTexts.h"
+#include "platform/canvas/DrawnTexts.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "platform/Files.h"
+#include "platform/posix/Files.h"
 
 #include <cstdlib>
 

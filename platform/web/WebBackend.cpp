@@ -4,7 +4,7 @@
 // device's messages; waits and the message box suspend the program until
 // the page resumes it (the compiler's asynchronous mode), so the message
 // loop stays the blocking loop of every other backend.
-#include "platform/Internal.h"
+#include "platform/canvas/Device.h"
 
 #include <emscripten.h>
 #include <wasm_simd128.h>
