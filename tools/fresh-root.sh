@@ -48,6 +48,13 @@ mount -t devpts devpts "$root/dev/pts"
 mount -t tmpfs shm "$root/dev/shm"
 chroot "$root" useradd --create-home --shell /bin/bash newcomer
 echo 'newcomer ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/newcomer"
+# Where this machine's node trusts more certificate authorities (a network
+# that inspects TLS brings its own), the newcomer's npm trusts them too.
+extra_ca=""
+if [ -n "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f "$NODE_EXTRA_CA_CERTS" ]; then
+  cp "$NODE_EXTRA_CA_CERTS" "$root/etc/ssl/extra-authorities.pem"
+  extra_ca="export NODE_EXTRA_CA_CERTS=/etc/ssl/extra-authorities.pem;"
+fi
 
 rm -f "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -57,7 +64,7 @@ display=":$(cat "$work/display")"
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 
-as_newcomer() { chroot "$root" su - newcomer -c "$*"; }
+as_newcomer() { chroot "$root" su - newcomer -c "$extra_ca $*"; }
 packages() { chroot "$root" dpkg-query -W -f='${db:Status-Abbrev}\n' | grep -c '^ii'; }
 disk() { du -sxm "$root" | cut -f1; }
 note() { echo "fresh-root: $*"; }
