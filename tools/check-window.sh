@@ -44,9 +44,9 @@ until_true() {
 }
 
 display_ready() { [ -s "$work/display" ]; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
 server=$!
-until_true 60 display_ready || fail "the virtual X server did not start"
+until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
 export DISPLAY=":$(cat "$work/display")"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"

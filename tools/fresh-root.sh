@@ -61,7 +61,7 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 server=$!
 until [ -s "$work/display" ]; do sleep 0.1; done
 display=":$(cat "$work/display")"
-mkdir -p "$root/tmp/.X11-unix"
+install -d -m 1777 "$root/tmp/.X11-unix"  # as X makes it, for the tests' own servers later
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 
 as_newcomer() { chroot "$root" su - newcomer -c "$extra_ca $*"; }
