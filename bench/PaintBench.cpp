@@ -1,8 +1,10 @@
 // Paint speed held against the cost of copying one frame: a full paint of
-// every kind of page and popup, and one scroll step of a report.
+// every kind of page and popup, and one scroll step of a report; and what
+// describing the screen beside its pixels adds to a paint.
 //   build/bench/stellarion_bench --benchmark_format=json
 #include "tests/Drive.h"
 #include "draw/TextView.h"
+#include "platform/canvas/Description.h"
 #include "platform/headless/Headless.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
@@ -13,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -167,6 +170,47 @@ void ScrollStep(benchmark::State& state, Screen screen) {
     }
 }
 
+// The processor time this thread has used, in microseconds: on a machine
+// shared with other work it counts the paint alone.
+double ThreadMicroseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return 1e6 * static_cast<double>(now.tv_sec) + 1e-3 * static_cast<double>(now.tv_nsec);
+}
+
+// Every page painted in turn with its description and without, the two
+// alternating so that both meet the same machine; the counters are the
+// microseconds of processor time of all pages' paints each way and the
+// percentage the description adds.
+void DescriptionCost(benchmark::State& state, Screen screen) {
+    constexpr int PaintsEachWay = 20;
+    double with = 0, without = 0;
+    for (auto _ : state) {
+        for (const Page& page : Pages) {
+            Start(screen);
+            page.Setup();
+            int code = 0;
+            // The first paint decodes the page's pictures: left out.
+            PlatformInvalidateWindow();
+            HeadlessRunPending(&code);
+            for (int i = 0; i < 2 * PaintsEachWay; ++i) {
+                const bool describing = i % 2 == 0;
+                KeepDescription(describing);
+                ScreenReady = 0;
+                RedrawAll = 1;
+                PlatformInvalidateWindow();
+                const double start = ThreadMicroseconds();
+                HeadlessRunPending(&code);
+                (describing ? with : without) += ThreadMicroseconds() - start;
+            }
+        }
+    }
+    KeepDescription(true);
+    state.counters["DescribedUs"] = with / state.iterations();
+    state.counters["UndescribedUs"] = without / state.iterations();
+    state.counters["ExtraPercent"] = without > 0 ? 100.0 * (with - without) / without : 0;
+}
+
 std::string SizeName(Screen screen) {
     return std::to_string(screen.Width) + "x" + std::to_string(screen.Height);
 }
@@ -184,6 +228,11 @@ const bool Registered = [] {
             ("ScrollStep/" + SizeName(screen)).c_str(),
             [screen](benchmark::State& state) { ScrollStep(state, screen); })
             ->Unit(benchmark::kMicrosecond);
+    for (Screen screen : Screens)
+        benchmark::RegisterBenchmark(
+            ("DescriptionCost/" + SizeName(screen)).c_str(),
+            [screen](benchmark::State& state) { DescriptionCost(state, screen); })
+            ->Unit(benchmark::kMillisecond)->Iterations(3);
     return true;
 }();
 

@@ -57,6 +57,8 @@ function(StellarionFonts face heights weights output)
   endif()
   file(GLOB_RECURSE texts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/texts/*.txt)
   list(FILTER texts EXCLUDE REGEX "/resources/texts/words/")
+  # The controls' names are spoken by assistive technology, never drawn.
+  list(FILTER texts EXCLUDE REGEX "/resources/texts/names/")
   file(GLOB labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
        ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp)
   add_custom_command(OUTPUT ${output}

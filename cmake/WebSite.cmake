@@ -4,7 +4,7 @@
 # version that changes with any of them.
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DRSVG=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
-foreach(page index.html Page.js manifest.webmanifest)
+foreach(page index.html Page.js Accessible.js manifest.webmanifest)
   file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
 endforeach()
 foreach(part js wasm)
@@ -18,7 +18,7 @@ foreach(size 192 512)
   endif()
 endforeach()
 
-set(files index.html Page.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png)
+set(files index.html Page.js Accessible.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")
 foreach(name IN LISTS files)

@@ -3,6 +3,7 @@
 #include "draw/Primitives.h"
 #include "readings/Signs.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 #include <cwchar>
 
@@ -91,25 +92,37 @@ void Number(DeviceContext* dc, int value, int r, int g, int b, int left, int rig
     DrawTextBox(dc, text, r, g, b, 255, 255, 255, left, 9, right, 23, 0, 0);
 }
 
+// The header's "Explanation:", page and count are drawn apart; they are
+// described as one line.
+void DescribeExplanation(int page, int count) {
+    wchar_t heading[48];
+    std::swprintf(heading, 48, L"Explanation: %d of %d", page, count);
+    PlatformDescribeHeading(heading);
+}
+
 void DrawHeaderText(DeviceContext* dc, int page, int count) {
     if (count > 9 && ProfileReadAll == 1) {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 160, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 160);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 117, 9, 160, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 135, 160);
+        DescribeExplanation(page, count);
     } else if (count > 9) {
         if (SignIndex >= 1 && SignIndex <= SignCount) {
             wchar_t title[32];
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
             DrawTextBox(dc, title, 0, 0, 255, 255, 255, 255, 10, 9, 140, 23, 0, 1);
+            PlatformDescribeHeading(title);
         }
     } else if (page > count) {
         DrawTextBox(dc, L"Outcome:", 0, 0, 0, 255, 255, 255, 15, 9, 200, 23, 1, 0);
+        PlatformDescribeHeading(L"Outcome:");
     } else {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 140, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 140);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 108, 9, 140, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 126, 140);
+        DescribeExplanation(page, count);
     }
 }
 
@@ -125,6 +138,8 @@ void DrawBar(DeviceContext* dc) {
 // on the others, double size on the double-resolution modes.
 enum Button { Previous, Next, Back };
 constexpr int ButtonIds[3][4] = {{382, 380, 383, 381}, {390, 388, 379, 389}, {386, 384, 387, 385}};
+constexpr int ButtonRoles[3] = {RolePrevious, RoleNext, RoleBack};
+constexpr const char* ButtonNames[3] = {"previous-page", "next-page", "back"};
 
 void DrawButton(DeviceContext* dc, Button button, LayoutPoint at) {
     const bool flat = DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
@@ -132,12 +147,14 @@ void DrawButton(DeviceContext* dc, Button button, LayoutPoint at) {
     const int width = DoubleResolution() ? 64 : 32;
     const int height = (flat ? 18 : 28) * (DoubleResolution() ? 2 : 1);
     DrawKeyedBitmap(dc, ButtonIds[button][variant], width, height, at.X, at.Y, 255, 204, 255);
+    DescribeTarget(CornerButtonRect(at), ButtonRoles[button], ControlName(ButtonNames[button]));
 }
 
 void DrawBackAtTopRight(DeviceContext* dc) {
     BackButton = WideLayout() ? LayoutPoint{286, 0} : LayoutPoint{206, 0};
     if (DoubleResolution()) DrawKeyedBitmap(dc, 387, 64, 56, BackButton.X, 0, 255, 204, 255);
     else DrawKeyedBitmap(dc, 386, 32, 28, BackButton.X, 0, 255, 204, 255);
+    DescribeTarget(CornerButtonRect(BackButton), RoleBack, ControlName("back"));
 }
 
 // A page with Previous while there is one before, Next while there is one

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 #include <cwchar>
 
@@ -21,12 +22,29 @@ void RepaintView() {
                 ViewRect.Y + ViewRect.Height);
 }
 
+// The areas of the scroll arrows that a tap steps: around the arrow
+// pictures at the view's right edge. Up is tested first, so where a short
+// view's areas overlap, down begins below up.
+LayoutRect UpArrowRect() {
+    const int ax = ViewRect.X + ViewRect.Width - 11;
+    return {ax - 13, ViewRect.Y - 12, ax + 27, ViewRect.Y + 27};
+}
+
+LayoutRect DownArrowRect() {
+    const int ax = ViewRect.X + ViewRect.Width - 11, dy = ViewRect.Y + ViewRect.Height - 5;
+    const int top = dy - 20 > UpArrowRect().Bottom ? dy - 20 : UpArrowRect().Bottom + 1;
+    return {ax - 13, top, ax + 27, dy + 19};
+}
+
 // Up acts whenever the view is below its top, down whenever it is above its
 // last position.
 void Step(int delta) {
-    const bool moves = delta < 0 ? ScrollOffset > 0 : ScrollOffset < MaxScrollOffset;
+    const bool moves = delta < 0 ? ScrollOffset > 0 : delta > 0 && ScrollOffset < MaxScrollOffset;
     if (!moves) return;
     ScrollOffset += delta;
+    // A step of a whole page stops at either end.
+    if (ScrollOffset < 0) ScrollOffset = 0;
+    if (ScrollOffset > MaxScrollOffset) ScrollOffset = MaxScrollOffset;
     RepaintView();
 }
 
@@ -34,20 +52,22 @@ void Step(int delta) {
 
 void ScrollTap(int x, int y) {
     if (!ScrollActive) return;
-    const int ax = ViewRect.X + ViewRect.Width - 11;
-    if (x < ax - 13 || x > ax + 27) return;
-    if (y >= ViewRect.Y - 12 && y <= ViewRect.Y + 27) {
-        Step(-1);
-        return;
-    }
-    const int dy = ViewRect.Y + ViewRect.Height - 5;
-    if (y >= dy - 20 && y <= dy + 19) Step(+1);
+    if (Contains(UpArrowRect(), x, y)) Step(-1);
+    else if (Contains(DownArrowRect(), x, y)) Step(+1);
 }
 
 void ScrollKey(int keyCode) {
     if (!ScrollActive) return;
-    if (keyCode == KeyCodeUp) Step(-1);
-    if (keyCode == KeyCodeDown) Step(+1);
+    const int rows = ViewRect.Height / 20;
+    switch (keyCode) {
+    case KeyCodeUp: Step(-1); break;
+    case KeyCodeDown: Step(+1); break;
+    case KeyCodePageUp: Step(-rows); break;
+    case KeyCodePageDown: Step(+rows); break;
+    case KeyCodeHome: Step(-ScrollOffset); break;
+    case KeyCodeEnd: Step(MaxScrollOffset - ScrollOffset); break;
+    default: break;
+    }
 }
 
 void ResetScroll() { ScrollStarted = 0; }
@@ -276,6 +296,22 @@ int LaidOutText(wchar_t* text, int capacity) {
 
 namespace {
 
+// The whole text laid out, visible or scrolled away, one paragraph at a
+// time.
+void DescribeReading() {
+    static wchar_t text[PageTextCapacity + LineSlots];
+    LaidOutText(text, PageTextCapacity + LineSlots);
+    for (wchar_t* paragraph = text; *paragraph;) {
+        wchar_t* end = paragraph;
+        while (*end && *end != L'\n') ++end;
+        const bool last = *end == 0;
+        *end = 0;
+        PlatformDescribeText(paragraph);
+        if (last) break;
+        paragraph = end + 1;
+    }
+}
+
 void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     ViewRect = {x, y, width, 20 * rows};
     LineCount = 0;
@@ -286,8 +322,14 @@ void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     const int available = DoubleResolution() ? 2 * (width - 20) : width - 20;
     LineCount = LayOutView(paint.Dc, available);
     if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
+    DescribeReading();
     DrawScrollBar(paint, rows);
     DrawThumb(paint, rows);
+    if (ScrollActive) {
+        const auto describe = paint.Fixed ? DescribeTargetFixed : DescribeTarget;
+        describe(UpArrowRect(), RoleScrollUp, ControlName("scroll-up"), StateNone);
+        describe(DownArrowRect(), RoleScrollDown, ControlName("scroll-down"), StateNone);
+    }
     for (int i = 1; i <= rows; ++i) {
         paint.Rule(x, y + 20 * i - 2, x + width - 14, y + 20 * i - 2);
         const int line = ScrollOffset + i;

@@ -27,6 +27,11 @@ enum WindowMessage : int {
 
 constexpr int KeyCodeUp = 38;
 constexpr int KeyCodeDown = 40;
+// A text view a page at a time, or to its start or end.
+constexpr int KeyCodePageUp = 33;
+constexpr int KeyCodePageDown = 34;
+constexpr int KeyCodeEnd = 35;
+constexpr int KeyCodeHome = 36;
 
 using WindowProcedure = long (*)(int message, long first, long second);
 
@@ -124,6 +129,31 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
                       bool centred);
 // Width in pixels of the text in the font selected into dc.
 int PlatformTextWidth(DeviceContext* dc, const wchar_t* text);
+
+// ---- Description of the screen ----------------------------------------------------
+// Beside its pixels every paint describes what it draws, for assistive
+// technology and the keyboard: each layer (the page, the popup over it, the
+// entry panel over both) publishes its headings, its texts and its tap
+// targets. A layer's painter starts its layer afresh and fills it; the
+// backends read the description (platform/canvas/Description.h) and never
+// call back into the program.
+enum DescribedLayer : int { LayerPage = 0, LayerPopup = 1, LayerPanel = 2 };
+enum DescribedRole : int {
+    RoleButton = 1, RoleBack, RoleClose, RolePrevious, RoleNext, RoleScrollUp, RoleScrollDown,
+    RoleKey, RoleChoice,
+};
+// A target's selected or pressed state, where it has one.
+enum DescribedState : int { StateNone = 0, StateOff = 1, StateOn = 2 };
+
+// Empties the layer and makes it the one the calls below fill.
+void PlatformDescribeLayer(int layer);
+void PlatformDescribeHeading(const wchar_t* text);
+// A paragraph of text; an alert is a message that asks for attention.
+void PlatformDescribeText(const wchar_t* text);
+void PlatformDescribeAlert(const wchar_t* text);
+// A tap target: the device pixels a tap answers (right and bottom
+// exclusive), what it does and its name.
+void PlatformDescribeTarget(const PixelRect& box, int role, const wchar_t* name, int state);
 
 // ---- Other services --------------------------------------------------------------
 

@@ -13,13 +13,14 @@ void DrawNumerologyReport(DeviceContext* dc) {
     const int day = DayIndex + 1, month = MonthIndex + 1, year = BirthYear;
     wchar_t text[PageTextCapacity];
     BuildNumerologyText(topic, subpage, day, month, year, text, PageTextCapacity);
+    wchar_t title[64];
+    NumerologyTitle(topic, subpage, day, month, year, title, 64);
+    PlatformDescribeHeading(title);
     ClearPageText();
     AppendPageText(text);
     const int xs = WideLayout() ? 40 : 0;
     DrawTextPage(ShortLayout() ? 8 : 10, dc, 10, 67, 2 * (xs + 110));
     // The title goes in the body font the text view leaves selected.
-    wchar_t title[64];
-    NumerologyTitle(topic, subpage, day, month, year, title, 64);
     DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
     DrawReportNav(dc, count == 1 ? 1 : subpage, count);
 }

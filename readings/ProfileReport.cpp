@@ -53,6 +53,7 @@ constexpr const wchar_t* PictureLabels[10] = {
 
 void DrawTitle(DeviceContext* dc, const wchar_t* title) {
     DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
+    PlatformDescribeHeading(title);
 }
 
 // Shows a reading in the text view; a lead-in goes in front of it as part
@@ -87,6 +88,21 @@ void DrawSwatch(DeviceContext* dc, const SignPictures& sign) {
     DrawTextBox(dc, sign.ColourWord, 255, 255, 255, 0, 0, 0, 90, 95, 232, 115, 1, 1);
 }
 
+// The label and the word of a picture page as one line: "Your Ruling
+// planet: MARS" (Virgo's colour page names both halves).
+void DescribePicturePage(int page, const SignPictures& sign, const wchar_t* word) {
+    wchar_t line[64];
+    int length = 0;
+    for (const wchar_t* c = PictureLabels[page]; *c && length < 40; ++c) {
+        if (*c == L'\r') continue;
+        line[length++] = *c == L'\n' ? L' ' : *c;
+    }
+    line[length] = 0;
+    const wchar_t* shown = word ? word : SignIndex == 5 ? L"GREEN and DARK BROWN" : sign.ColourWord;
+    std::swprintf(line + length, 64 - length, L" %ls", shown);
+    PlatformDescribeText(line);
+}
+
 // Pages 6 … 9: a label, a picture or colour swatch, the sign's word, a
 // short text below.
 void DrawPicturePage(DeviceContext* dc, FontHandle previous, int page, int rows) {
@@ -104,6 +120,7 @@ void DrawPicturePage(DeviceContext* dc, FontHandle previous, int page, int rows)
     default: break;
     }
     if (word) DrawTextBox(dc, word, 142, 4, 4, 255, 255, 255, 25, 130, 130, 150, 1, 0);
+    DescribePicturePage(page, sign, word);
     DrawText(dc, nullptr, ProfileText(page), rows - 6, 190);
 }
 

@@ -33,6 +33,11 @@ void DrawRow(DeviceContext* dc, const Row& row) {
     if (row.Rating >= 1 && row.Rating <= 10)
         std::swprintf(line, 48, L"%ls(%d out of 10)", row.Label, row.Rating);
     DrawTextBox(dc, line, 255, 0, 0, 255, 255, 255, 55, row.Top, 240, row.Bottom, 1, 0);
+    // Spoken as words: "Relationship: 9 out of 10".
+    if (row.Rating >= 1 && row.Rating <= 10) {
+        std::swprintf(line, 48, L"%ls%d out of 10", row.Label, row.Rating);
+        PlatformDescribeText(line);
+    }
     for (int i = 0; i < 10; ++i) DrawSymbol(dc, row.Pictures, false, 55 + 18 * i, row.SymbolY);
     for (int i = 0; i < row.Rating && i < 10; ++i)
         DrawSymbol(dc, row.Pictures, true, 55 + 18 * i, row.SymbolY);

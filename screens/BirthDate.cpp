@@ -9,6 +9,9 @@
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
+
+#include <cstdio>
 
 #include <cwchar>
 
@@ -46,6 +49,23 @@ constexpr TopicStepLayout TopicLayouts[8] = {
 const DateStepLayout& DateLayout() { return DateLayouts[DisplayMode]; }
 const TopicStepLayout& TopicLayout() { return TopicLayouts[DisplayMode]; }
 
+LayoutRect NextRect() {
+    const LayoutPoint next = DateLayout().Next;
+    return {next.X, next.Y, next.X + 140, next.Y + 35};
+}
+
+// Topic row n of the menu: rows are 34 units apart, the first 30 high and
+// the others 32, so the strips between them select nothing.
+LayoutRect TopicRect(int n) {
+    const LayoutPoint menu = TopicLayout().Menu;
+    const int top = menu.Y + 34 * (n - 1);
+    return {menu.X, top, menu.X + 220, top + (n == 1 ? 29 : 31)};
+}
+
+constexpr const char* DateBoxNames[4] = {"", "day", "month", "year"};
+
+LayoutRect DateBoxRect(int x, int top, int box) { return {x + BoxLeft[box], top, x + BoxRight[box], top + 20}; }
+
 void FillPage(DeviceContext* dc, int r, int g, int b) {
     const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
     if (DisplayMode == 7) FillBox(dc, r, g, b, 0, 0, 320, 320);
@@ -69,9 +89,11 @@ void DrawDateStep(DeviceContext* dc) {
     else
         DrawTextBox(dc, L"Please input your birth date:", 142, 4, 4, 0, 0, 0, xs, 150 - s, xs + 240,
                     170 - s, 1, 1);
+    PlatformDescribeText(L"Please input your birth date:");
     DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
     if (DoubleResolution()) DrawBitmap(dc, 486, 280, 72, layout.Next.X, layout.Next.Y);
     else DrawBitmap(dc, 357, 140, 36, layout.Next.X, layout.Next.Y);
+    DescribeTarget(NextRect(), RoleButton, ControlName("next"));
     DrawSmallBackIcon(dc);
     const BirthDateAnchors anchors = BirthDateLayout();
     DrawDateBoxes(dc, anchors.DateRow.X, anchors.DateRow.Y);
@@ -91,25 +113,23 @@ void DrawTopicStep(DeviceContext* dc) {
     }
     if (DoubleResolution()) DrawBitmap(dc, 485, 440, 404, layout.Menu.X, layout.Menu.Y);
     else DrawBitmap(dc, 356, 220, 202, layout.Menu.X, layout.Menu.Y);
+    for (int n = 1; n <= 6; ++n) {
+        char key[16];
+        std::snprintf(key, sizeof key, "numerology-%d", n);
+        DescribeTarget(TopicRect(n), RoleButton, ControlName(key));
+    }
     DrawSmallBackIcon(dc);
 }
 
-// Topic row n of the menu, or 0: rows are 34 units apart, the first 30
-// high and the others 32, so the strips between them select nothing.
+// The topic row under a tap, or 0.
 int TopicAt(int x, int y) {
-    const LayoutPoint menu = TopicLayout().Menu;
-    if (x < menu.X || x > menu.X + 220) return 0;
-    for (int n = 1; n <= 6; ++n) {
-        const int top = menu.Y + 34 * (n - 1);
-        if (y >= top && y <= top + (n == 1 ? 29 : 31)) return n;
-    }
+    for (int n = 1; n <= 6; ++n)
+        if (Contains(TopicRect(n), x, y)) return n;
     return 0;
 }
 
 void DateStepTap(int x, int y) {
-    const DateStepLayout& layout = DateLayout();
-    const LayoutPoint next = layout.Next;
-    if (x >= next.X && x <= next.X + 140 && y >= next.Y && y <= next.Y + 35) {
+    if (Contains(NextRect(), x, y)) {
         ParseBirthDate();
         SubPage = 6;
         ScreenReady = 0;
@@ -188,12 +208,16 @@ void DrawDateBoxes(DeviceContext* dc, int x, int top) {
         DrawTextBox(dc, texts[EntryField], 255, 255, 255, 0, 0, 255, x + BoxLeft[EntryField], top,
                     x + BoxRight[EntryField], top + 20, 0, 0);
     PlatformSelectFont(dc, previous);
+    for (int box = 1; box <= 3; ++box) {
+        wchar_t name[48];
+        std::swprintf(name, 48, L"%ls %ls", ControlName(DateBoxNames[box]), texts[box]);
+        DescribeTarget(DateBoxRect(x, top, box), RoleChoice, name, Selected(box == EntryField));
+    }
 }
 
 int DateBoxAt(int x, int top, int tapX, int tapY) {
-    if (tapY < top || tapY > top + 20) return 0;
     for (int box = 1; box <= 3; ++box)
-        if (tapX >= x + BoxLeft[box] && tapX <= x + BoxRight[box]) return box;
+        if (Contains(DateBoxRect(x, top, box), tapX, tapY)) return box;
     return 0;
 }
 
@@ -211,6 +235,7 @@ void DrawBirthDatePage(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     MarginX = WideLayout() ? 40 : 0;
     FillPage(dc, 255, 153, 255);
+    PlatformDescribeHeading(ControlName("section-4"));
     DefaultBirthDate();
     if (SubPage == 6) DrawTopicStep(dc);
     else DrawDateStep(dc);

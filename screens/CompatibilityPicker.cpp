@@ -5,6 +5,7 @@
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 namespace {
 
@@ -56,23 +57,34 @@ void DrawHighlight(DeviceContext* dc, bool mine, int sign) {
 void DrawLabel(DeviceContext* dc, const wchar_t* text, LayoutPoint grid, const PickerLayout& layout) {
     DrawTextBox(dc, text, 142, 4, 4, 0, 0, 0, grid.X + 5, grid.Y + layout.LabelTop, grid.X + 240,
                 grid.Y + layout.LabelBottom, 1, 0);
+    PlatformDescribeText(text);
 }
 
-// Column 1 … 6 of a grid for an offset x − gx, or 0.
-int GridColumn(int dx) {
+// Sign k's cell of a grid: six columns, each up to its right end from the
+// grid's left; the top row (signs 1 … 6) down to 40 and the bottom row
+// (7 … 12) to 83 from the grid's top.
+LayoutRect GridCellRect(LayoutPoint grid, int sign) {
     constexpr int ends[6] = {40, 80, 121, 161, 200, 240};
-    if (dx < 0) return 0;
-    for (int column = 0; column < 6; ++column)
-        if (dx <= ends[column]) return column + 1;
-    return 0;
+    const int column = (sign - 1) % 6, top = sign <= 6 ? 0 : 41, bottom = sign <= 6 ? 40 : 83;
+    const int left = column == 0 ? 0 : ends[column - 1] + 1;
+    return {grid.X + left, grid.Y + top, grid.X + ends[column], grid.Y + bottom};
 }
 
 bool GridTap(LayoutPoint grid, int x, int y, int* choice) {
-    const int column = GridColumn(x - grid.X), dy = y - grid.Y;
-    if (column == 0 || dy < 0 || dy > 83) return false;
-    *choice = dy <= 40 ? column : column + 6;
-    InvalidateLayoutRect(grid.X, grid.Y, grid.X + 240, grid.Y + 83);
-    return true;
+    for (int sign = 1; sign <= 12; ++sign) {
+        if (!Contains(GridCellRect(grid, sign), x, y)) continue;
+        *choice = sign;
+        InvalidateLayoutRect(grid.X, grid.Y, grid.X + 240, grid.Y + 83);
+        return true;
+    }
+    return false;
+}
+
+LayoutRect MatchRect() { return {ButtonSlot1.X, ButtonSlot1.Y, ButtonSlot1.X + 90, ButtonSlot1.Y + 15}; }
+
+void DescribeGrid(LayoutPoint grid, int choice) {
+    for (int sign = 1; sign <= 12; ++sign)
+        DescribeTarget(GridCellRect(grid, sign), RoleChoice, SignChoiceName(sign), Selected(sign == choice));
 }
 
 }  // namespace
@@ -83,6 +95,7 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     const PickerLayout& layout = Layouts[DisplayMode];
+    PlatformDescribeHeading(ControlName("section-1"));
     MyRow = layout.MyGrid;
     LoverRow = layout.LoverGrid;
     ButtonSlot1 = layout.Match;
@@ -92,10 +105,13 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     else DrawBitmap(dc, 340, 213, 41, layout.Title.X, layout.Title.Y);
     DrawLabel(dc, L"I am:", MyRow, layout);
     DrawGrid(dc, true, MyRow);
+    DescribeGrid(MyRow, MySignChoice);
     DrawLabel(dc, L"My lover is: (Or someone close to you)", LoverRow, layout);
     DrawGrid(dc, false, LoverRow);
+    DescribeGrid(LoverRow, LoverSignChoice);
     if (DoubleResolution()) DrawBitmap(dc, 341, 180, 30, ButtonSlot1.X, ButtonSlot1.Y);
     else DrawBitmap(dc, 342, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
+    DescribeTarget(MatchRect(), RoleButton, ControlName("match"));
     DrawSmallBackIcon(dc);
     if (MySignChoice > 0) DrawHighlight(dc, true, MySignChoice);
     if (LoverSignChoice > 0) DrawHighlight(dc, false, LoverSignChoice);
@@ -109,8 +125,7 @@ void CompatibilityPickerTap(int x, int y) {
         ScreenReady = 0;
         BaseScreen = ScreenMainMenu;
         RepaintAll();
-    } else if (x >= ButtonSlot1.X && x <= ButtonSlot1.X + 90 && y >= ButtonSlot1.Y &&
-               y <= ButtonSlot1.Y + 15) {
+    } else if (Contains(MatchRect(), x, y)) {
         ScreenReady = 0;
         OpenReport(KindCompatibility);
     }

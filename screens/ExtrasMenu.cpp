@@ -6,6 +6,7 @@
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 namespace {
 
@@ -36,6 +37,19 @@ constexpr ExtrasButton Buttons[3] = {
     {88, 455, 456, 110, L"Your birthday color codes."},
     {156, 453, 454, 178, L" Find your Chinese Sign."},
 };
+
+LayoutRect ButtonRect(int kind) {
+    const int left = MarginX + Buttons[kind - 1].Left, top = 190 - 2 * Lift();
+    return {left, top, left + 64, top + 70};
+}
+
+void DescribeButtons() {
+    for (int kind = 1; kind <= 3; ++kind) {
+        const wchar_t* caption = Buttons[kind - 1].Caption;
+        while (*caption == L' ') ++caption;
+        DescribeTarget(ButtonRect(kind), RoleButton, caption);
+    }
+}
 
 void DrawButtons(DeviceContext* dc) {
     const int top = 190 - 2 * Lift();
@@ -80,16 +94,18 @@ void DrawExtrasMenu(DeviceContext* dc) {
         DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, MarginX + 20, 110 - lift, MarginX + 220, 160 - lift, 5);
         DrawButtons(dc);
     }
+    PlatformDescribeHeading(ControlName("section-5"));
     DefaultBirthDate();
     DrawDateBoxes(dc, MarginX, 126 - lift);
+    DescribeButtons();
+    DescribeTarget(CornerButtonRect(ButtonSlot1), RoleBack, ControlName("home"));
 }
 
 void ExtrasMenuTap(int x, int y) {
-    const int lift = Lift(), top = 190 - 2 * lift;
+    const int lift = Lift();
     bool handled = false;
     for (int kind = 1; kind <= 3 && !handled; ++kind) {
-        const int left = MarginX + Buttons[kind - 1].Left;
-        if (x >= left && x <= left + 64 && y >= top && y <= top + 70) {
+        if (Contains(ButtonRect(kind), x, y)) {
             OpenResult(kind);
             handled = true;
         }
@@ -97,7 +113,7 @@ void ExtrasMenuTap(int x, int y) {
     if (!handled)
         if (const int box = DateBoxAt(MarginX, 126 - lift, x, y)) SelectDateBox(box, MarginX, 126 - lift);
     // The house button is tested after every tap; its area lies apart.
-    if (x >= ButtonSlot1.X && x <= ButtonSlot1.X + 32 && y >= ButtonSlot1.Y && y <= ButtonSlot1.Y + 28) {
+    if (Contains(CornerButtonRect(ButtonSlot1), x, y)) {
         ScreenReady = 0;
         BaseScreen = ScreenMainMenu;
         RepaintAll();

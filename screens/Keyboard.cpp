@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -59,12 +60,60 @@ constexpr KeyRow Pages[2][4] = {
     {{7, 41, DigitRow1, 10}, {47, 81, DigitRow2, 10}, {88, 121, DigitRow3, 6}, {128, 162, BottomRow, 3}},
 };
 
-const Key* KeyAt(int x, int y) {
-    for (const KeyRow& row : Pages[KeyboardPage == 1 ? 1 : 0]) {
-        if (y < row.Top || y > row.Bottom) continue;
-        for (int i = 0; i < row.Count; ++i)
-            if (x >= row.Keys[i].Left && x <= row.Keys[i].Right) return &row.Keys[i];
+// A key's rectangle in layout units.
+LayoutRect KeyRect(const KeyRow& row, const Key& key) {
+    const int x = PanelOrigin.X, y = PanelOrigin.Y + 60;
+    return {x + key.Left, y + row.Top, x + key.Right, y + row.Bottom};
+}
+
+LayoutRect ReturnRect() { return KeyRect(Pages[0][3], BottomRow[2]); }
+LayoutRect EditFieldRect() { return {PanelOrigin.X + 8, PanelOrigin.Y + 21, PanelOrigin.X + 232, PanelOrigin.Y + 55}; }
+
+// The symbols' spoken names; letters and digits are named by themselves.
+constexpr struct {
+    wchar_t Character;
+    const char* Name;
+} SymbolNames[] = {
+    {L'-', "key-hyphen"}, {L'~', "key-tilde"}, {L':', "key-colon"}, {L';', "key-semicolon"},
+    {L'(', "key-open-parenthesis"}, {L')', "key-close-parenthesis"}, {L'$', "key-dollar"},
+    {L'#', "key-hash"}, {L'@', "key-at"}, {L'*', "key-asterisk"}, {L'.', "key-full-stop"},
+    {L',', "key-comma"}, {L'?', "key-question-mark"}, {L'!', "key-exclamation-mark"},
+    {L'\'', "key-apostrophe"},
+};
+
+void DescribeKey(const KeyRow& row, const Key& key, int page) {
+    wchar_t own[2] = {};
+    const wchar_t* name = own;
+    int state = StateNone;
+    switch (key.Kind) {
+    case Character:
+        own[0] = page == 0 && ShiftOn ? static_cast<wchar_t>(std::towupper(key.Character)) : key.Character;
+        for (const auto& symbol : SymbolNames)
+            if (symbol.Character == key.Character) name = ControlName(symbol.Name);
+        break;
+    case Shift: name = ControlName("key-shift"); state = Selected(ShiftOn); break;
+    case Backspace: name = ControlName("key-backspace"); break;
+    case PageSwitch: name = ControlName(page == 0 ? "key-digits" : "key-letters"); break;
+    case Space: name = ControlName("key-space"); break;
+    case Return: name = ControlName("key-return"); break;
     }
+    DescribeTarget(KeyRect(row, key), RoleKey, name, state);
+}
+
+void DescribeKeyboard() {
+    PlatformDescribeHeading(PanelTitle);
+    wchar_t field[48];
+    std::swprintf(field, 48, L"%ls %ls", ControlName("edit-field"), EditText);
+    DescribeTarget(EditFieldRect(), RoleButton, field, Selected(EditSelected));
+    const int page = KeyboardPage == 1 ? 1 : 0;
+    for (const KeyRow& row : Pages[page])
+        for (int i = 0; i < row.Count; ++i) DescribeKey(row, row.Keys[i], page);
+}
+
+const Key* KeyAt(int x, int y) {
+    for (const KeyRow& row : Pages[KeyboardPage == 1 ? 1 : 0])
+        for (int i = 0; i < row.Count; ++i)
+            if (Contains(KeyRect(row, row.Keys[i]), x, y)) return &row.Keys[i];
     return nullptr;
 }
 
@@ -240,13 +289,11 @@ void OpenKeyboard(const wchar_t* title) {
 }
 
 void KeyboardTap(int x, int y) {
-    const int px = x - PanelOrigin.X, py = y - PanelOrigin.Y;
-    const int kx = px, ky = py - 60;
-    if (kx >= 180 && kx <= 240 && ky >= 128 && ky <= 162) {
+    if (Contains(ReturnRect(), x, y)) {
         CommitEntry();
         return;
     }
-    if (px >= 8 && px <= 232 && py >= 21 && py <= 55) {
+    if (Contains(EditFieldRect(), x, y)) {
         EditSelected = !EditSelected;
         RepaintTopBar();
     } else if (EditSelected) {
@@ -255,7 +302,7 @@ void KeyboardTap(int x, int y) {
         EditSelected = false;
         RepaintTopBar();
     }
-    if (const Key* key = KeyAt(kx, ky)) PressKey(*key);
+    if (const Key* key = KeyAt(x, y)) PressKey(*key);
 }
 
 void CommitEntry() {
@@ -301,4 +348,5 @@ void DrawKeyboardPanel(DeviceContext* dc) {
     else
         DrawTextBox(dc, EditText, 255, 0, 0, 0, 0, 0, x + 18, y + 27, x + 220, y + 55, 1, 0);
     PlatformSelectFont(dc, previous);
+    DescribeKeyboard();
 }

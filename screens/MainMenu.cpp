@@ -6,6 +6,9 @@
 #include "shell/Repaint.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -126,8 +129,27 @@ void DrawIcons(DeviceContext* dc) {
     }
 }
 
-bool InIcon(LayoutPoint icon, int x, int y) {
-    return x >= icon.X && x <= icon.X + 17 && y >= icon.Y && y <= icon.Y + 17;
+LayoutRect IconRect(LayoutPoint icon) { return {icon.X, icon.Y, icon.X + 17, icon.Y + 17}; }
+
+// The list's five rows (the sections), each down to its bottom, from the
+// list's top; the list is 177 units wide.
+constexpr int RowBottoms[5] = {17, 32, 48, 64, 80};
+
+LayoutRect RowRect(int row) {
+    const int x = ContentOrigin.X, y = ContentOrigin.Y;
+    return {x, y + (row == 1 ? 0 : RowBottoms[row - 2] + 1), x + 176, y + RowBottoms[row - 1]};
+}
+
+void DescribeMenu() {
+    PlatformDescribeHeading(ControlName("main-menu"));
+    for (int row = 1; row <= 5; ++row) {
+        char key[16];
+        std::snprintf(key, sizeof key, "section-%d", row);
+        DescribeTarget(RowRect(row), RoleButton, ControlName(key));
+    }
+    DescribeTarget(IconRect(ButtonSlot3), RoleButton, ControlName("about"));
+    DescribeTarget(IconRect(ButtonSlot2), RoleButton, ControlName("help"));
+    DescribeTarget(IconRect(ButtonSlot1), RoleButton, ControlName("exit"));
 }
 
 void EnterSection(int subPage, int baseScreen) {
@@ -163,24 +185,21 @@ void DrawMainMenu(DeviceContext* dc) {
     PublishPositions();
     DrawPicture(dc);
     DrawIcons(dc);
+    DescribeMenu();
 }
 
 void MainMenuTap(int x, int y) {
     if (PopupScreen != 0) return;
-    const int dx = x - ContentOrigin.X, dy = y - ContentOrigin.Y;
-    if (dx >= 0 && dx <= 176 && dy >= 0 && dy <= 80) {
-        if (dy <= 17) EnterSection(1, ScreenCompatibilityPicker);
-        else if (dy <= 32) EnterSection(2, ScreenForecastPicker);
-        else if (dy <= 48) EnterSection(3, ScreenProfilePicker);
-        else if (dy <= 64) EnterSection(5, ScreenBirthDate);
-        else EnterSection(SubPage, ScreenExtras);
-        return;
-    }
-    if (InIcon(ButtonSlot3, x, y)) {
+    if (Contains(RowRect(1), x, y)) EnterSection(1, ScreenCompatibilityPicker);
+    else if (Contains(RowRect(2), x, y)) EnterSection(2, ScreenForecastPicker);
+    else if (Contains(RowRect(3), x, y)) EnterSection(3, ScreenProfilePicker);
+    else if (Contains(RowRect(4), x, y)) EnterSection(5, ScreenBirthDate);
+    else if (Contains(RowRect(5), x, y)) EnterSection(SubPage, ScreenExtras);
+    else if (Contains(IconRect(ButtonSlot3), x, y)) {
         OpenPopup(PopupAbout);
-    } else if (InIcon(ButtonSlot2, x, y)) {
+    } else if (Contains(IconRect(ButtonSlot2), x, y)) {
         OpenPopup(PopupHelp);
-    } else if (InIcon(ButtonSlot1, x, y)) {
+    } else if (Contains(IconRect(ButtonSlot1), x, y)) {
         SaveSettings();
         PlatformPostQuit(0);
     }

@@ -6,15 +6,19 @@
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 namespace {
 
 constexpr int ButtonWidth = 210, ButtonHeight = 31, SecondButtonOffset = 34;
 
-bool InButton(const PanelGeometry& panel, int button, int x, int y) {
+LayoutRect ButtonRect(const PanelGeometry& panel, int button) {
     const int top = panel.ButtonY + (button == 2 ? SecondButtonOffset : 0);
-    return x >= panel.ButtonX && x <= panel.ButtonX + ButtonWidth && y >= top &&
-           y <= top + ButtonHeight;
+    return {panel.ButtonX, top, panel.ButtonX + ButtonWidth, top + ButtonHeight};
+}
+
+bool InButton(const PanelGeometry& panel, int button, int x, int y) {
+    return Contains(ButtonRect(panel, button), x, y);
 }
 
 int ButtonAt(const PanelGeometry& panel, int x, int y) {
@@ -122,6 +126,8 @@ void DrawMessagePanel(DeviceContext* dc) {
     DrawCentred(dc, PanelMessage ? PanelMessage : L"", 15, panel.TextWidth, by - 43, by - 20);
     DrawCentred(dc, L"ok", 18, panel.TextWidth, by + 5, by + 25);
     PlatformSelectFont(dc, previous);
+    PlatformDescribeAlert(PanelMessage ? PanelMessage : L"");
+    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"ok", Selected(PressedButton == 1));
 }
 
 void DrawConfirmPanel(DeviceContext* dc) {
@@ -135,4 +141,7 @@ void DrawConfirmPanel(DeviceContext* dc) {
     DrawCentred(dc, L"yes", 18, panel.TextWidth, by + 5, by + 25);
     DrawCentred(dc, L"no", 18, panel.TextWidth, by + 39, by + 59);
     PlatformSelectFont(dc, previous);
+    PlatformDescribeAlert(PanelMessage ? PanelMessage : L"");
+    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"yes", Selected(PressedButton == 1));
+    DescribeTarget(ButtonRect(panel, 2), RoleButton, L"no", Selected(PressedButton == 2));
 }

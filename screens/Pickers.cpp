@@ -6,7 +6,9 @@
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -76,46 +78,65 @@ void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictu
     const int x0 = ContentOrigin.X, y0 = ContentOrigin.Y;
     DrawTextBox(dc, title, 142, 4, 4, 0, 0, 0, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240,
                 y0, 1, layout.Centred ? 1 : 0);
+    PlatformDescribeHeading(title);
     DrawPair(dc, pictures.Grid, pictures.GridLarge, ContentOrigin);
     DrawSmallBackIcon(dc);
     PlatformSelectFont(dc, previous);
 }
 
-// ---- Taps -------------------------------------------------------------------------
-
-int CellColumn(int x) {
-    const int dx = x - ContentOrigin.X;
-    constexpr int starts[4] = {0, 60, 120, 182};
-    for (int column = 0; column < 4; ++column)
-        if (dx >= starts[column] && dx <= starts[column] + 50) return column + 1;
-    return 0;
-}
+// ---- Targets ----------------------------------------------------------------------
 
 // Rows of the sign grids, [top, bottom) from the grid's origin, tested in
 // order. The forecast grid has 4-unit gaps between its rows; the profile
 // grid's overlapping bands, tested one after the other, leave none.
-constexpr int ForecastRows[3][2] = {{0, 70}, {74, 146}, {150, 218}};
-constexpr int ProfileRows[3][2] = {{0, 70}, {37, 146}, {75, 218}};
+using GridRows = int[3][2];
+constexpr GridRows ForecastRows = {{0, 70}, {74, 146}, {150, 218}};
+constexpr GridRows ProfileRows = {{0, 70}, {37, 146}, {75, 218}};
 
-int SignCell(const int (&rows)[3][2], int x, int y) {
-    const int column = CellColumn(x), dy = y - ContentOrigin.Y;
-    if (column == 0) return 0;
-    for (int row = 0; row < 3; ++row)
-        if (dy >= rows[row][0] && dy < rows[row][1]) return 4 * row + column;
+// Sign cell 4 (row − 1) + column: its columns are 51 units wide. A row
+// begins where the one tested before it ends, when they overlap.
+LayoutRect SignCellRect(const GridRows& rows, int sign) {
+    constexpr int starts[4] = {0, 60, 120, 182};
+    const int row = (sign - 1) / 4, column = (sign - 1) % 4;
+    const int top = row > 0 && rows[row][0] < rows[row - 1][1] ? rows[row - 1][1] : rows[row][0];
+    const int x = ContentOrigin.X + starts[column], y = ContentOrigin.Y;
+    return {x, y + top, x + 50, y + rows[row][1] - 1};
+}
+
+int SignCell(const GridRows& rows, int x, int y) {
+    for (int sign = 1; sign <= SignCount; ++sign)
+        if (Contains(SignCellRect(rows, sign), x, y)) return sign;
     return 0;
 }
 
-// Topic rows of the profile topic list, [top, bottom) from the list's origin.
+void DescribeSignCells(const GridRows& rows) {
+    for (int sign = 1; sign <= SignCount; ++sign)
+        DescribeTarget(SignCellRect(rows, sign), RoleChoice, SignChoiceName(sign));
+}
+
+// Topic rows of the profile topic list, [top, bottom) from the list's origin;
+// the last reads every topic in sequence.
 constexpr int TopicRows[11][2] = {{0, 20},    {22, 40},   {42, 62},   {64, 82},
                                   {84, 102},  {104, 124}, {126, 144}, {146, 166},
                                   {168, 186}, {188, 208}, {210, 230}};
 
+LayoutRect TopicRect(int topic) {
+    const int x = ContentOrigin.X, y = ContentOrigin.Y;
+    return {x, y + TopicRows[topic - 1][0], x + 220, y + TopicRows[topic - 1][1] - 1};
+}
+
 int TopicAt(int x, int y) {
-    const int dx = x - ContentOrigin.X, dy = y - ContentOrigin.Y;
-    if (dx < 0 || dx > 220) return 0;
-    for (int topic = 0; topic < 11; ++topic)
-        if (dy >= TopicRows[topic][0] && dy < TopicRows[topic][1]) return topic + 1;
+    for (int topic = 1; topic <= 11; ++topic)
+        if (Contains(TopicRect(topic), x, y)) return topic;
     return 0;
+}
+
+void DescribeTopics() {
+    for (int topic = 1; topic <= 11; ++topic) {
+        char key[16];
+        std::snprintf(key, sizeof key, "topic-%d", topic);
+        DescribeTarget(TopicRect(topic), RoleButton, ControlName(key));
+    }
 }
 
 }  // namespace
@@ -124,16 +145,16 @@ void DrawSmallBackIcon(DeviceContext* dc) {
     const int x = 222 + 2 * MarginX;
     if (DoubleResolution()) DrawKeyedBitmap(dc, 333, 34, 34, x, 1, 255, 204, 255);
     else DrawKeyedBitmap(dc, 334, 17, 17, x, 1, 255, 204, 255);
+    DescribeTarget(CloseBoxRect(), RoleBack, ControlName("back"));
 }
 
-bool InCloseBox(int x, int y) {
-    return x >= 2 * MarginX + 222 && x <= 2 * MarginX + 240 && y >= 0 && y <= 17;
-}
+bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 
 void DrawForecastPicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     DrawPicker(dc, ForecastLayouts[DisplayMode], {{346, 220, 46}, {348, 440, 91}, {345, 232, 218}, {347, 464, 436}}, 206, 255,
                49, L"Click your sign and learn about 2010:");
+    DescribeSignCells(ForecastRows);
 }
 
 void DrawProfilePicker(DeviceContext* dc) {
@@ -141,12 +162,14 @@ void DrawProfilePicker(DeviceContext* dc) {
     if (SubPage == 3) {
         DrawPicker(dc, GridLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {351, 240, 218}, {352, 480, 436}}, 255, 255,
                    153, L"Click your sign and learn about you:");
+        DescribeSignCells(ProfileRows);
     } else if (SubPage == 4) {
         wchar_t title[32] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount)
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
         DrawPicker(dc, TopicLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {349, 220, 230}, {482, 440, 460}}, 255, 255,
                    153, title);
+        DescribeTopics();
     }
 }
 

@@ -5,6 +5,9 @@
 #include "readings/Extras.h"
 #include "resources/Catalogue.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
+
+#include <cwchar>
 
 namespace {
 
@@ -48,6 +51,8 @@ void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
     const FontHandle previous = UseFont(dc, 15, 900);
     DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
     PlatformSelectFont(dc, previous);
+    PlatformDescribeHeading(caption);
+    DescribeTargetFixed(PopupCloseRect, RoleClose, ControlName("close"));
 }
 
 void DrawAboutPopup(DeviceContext* dc) {
@@ -56,6 +61,7 @@ void DrawAboutPopup(DeviceContext* dc) {
     else DrawBitmapFixed(dc, 165, 103, 29, 66, 80);
     const FontHandle previous = UseFont(dc, 18, 700);
     DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
+    PlatformDescribeText(L"Stellarion 1.9");
     UseFont(dc, 15, 400);
     DrawTextBoxFixed(dc, L"by", 0, 0, 0, 255, 255, 255, 0, 66, 240, 86, 1, 1);
     UseFont(dc, 15, 700);
@@ -64,6 +70,9 @@ void DrawAboutPopup(DeviceContext* dc) {
         const int top = 127 + 15 * line;
         DrawTextBoxFixed(dc, L"Support:", 50, 0, 150, 255, 255, 255, 32, top, 240, top + 20, 1, 0);
         DrawTextBoxFixed(dc, addresses[line], 0, 0, 0, 255, 255, 255, 92, top, 240, top + 20, 1, 0);
+        wchar_t support[96];
+        std::swprintf(support, 96, L"Support: %ls", addresses[line]);
+        PlatformDescribeText(support);
     }
     PlatformSelectFont(dc, previous);
 }

@@ -9,20 +9,15 @@
 #include "shell/Repaint.h"
 #include "shell/Shell.h"
 #include "shell/State.h"
+#include "shell/Targets.h"
 
 namespace {
 
 int Halved(int v) { return DoubleResolution() ? v / 2 : v; }
 
-bool Inside(int x, int y, int left, int top, int right, int bottom) {
-    return x >= left && x <= right && y >= top && y <= bottom;
-}
-
 // ---- Result view ---------------------------------------------------------------------
 
-bool OnButton(LayoutPoint button, int x, int y) {
-    return Inside(x, y, button.X, button.Y, button.X + 32, button.Y + 28);
-}
+bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRect(button), x, y); }
 
 void BackToPicker(int picker) {
     ScreenReady = 0;
@@ -200,7 +195,7 @@ void Drag(int, int) {}
 void PopupTap(int x, int y) {
     x = Halved(x);
     y = Halved(y);
-    const bool closeBox = Inside(x, y, 212, 0, 232, 19);
+    const bool closeBox = Contains(PopupCloseRect, x, y);
     switch (PopupScreen) {
     case PopupAbout:
         if (!closeBox) return;

@@ -47,11 +47,18 @@ void DrawPanel(DeviceContext* dc) {
 void Paint() {
     DeviceContext* dc = PlatformBeginPaint();
     RefreshClassification();
+    // Each layer drawn describes itself afresh; a closed one is described
+    // as empty.
     if (PanelOnly == 0) {
-        if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) DrawPage(dc);
+        if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) {
+            PlatformDescribeLayer(LayerPage);
+            DrawPage(dc);
+        }
         RedrawAll = 0;
+        PlatformDescribeLayer(LayerPopup);
         DrawPopup(dc);
     }
+    PlatformDescribeLayer(LayerPanel);
     if (InputPanel > 0) {
         DrawPanel(dc);
         PanelOnly = 0;
@@ -92,6 +99,16 @@ int PointY(long second) { return static_cast<int>((second >> 16) & 0xFFFF); }
 
 bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == 0; }
 
+// Up and down step a popup's text; the page keys move a popup's text or a
+// report's, when no entry panel is open.
+void ScrollKeyDown(int code) {
+    if (code == KeyCodeUp || code == KeyCodeDown) {
+        if (PopupScreen > 0) ScrollKey(code);
+        return;
+    }
+    if (InputPanel == 0 && (PopupScreen > 0 || BaseScreen == ScreenResult)) ScrollKey(code);
+}
+
 }  // namespace
 
 long WindowProcedureMain(int message, long first, long second) {
@@ -105,7 +122,7 @@ long WindowProcedureMain(int message, long first, long second) {
     case MessageKeyDown:
         if (KeyLatch == 0) {
             KeyLatch = 1;
-            if (PopupScreen > 0) ScrollKey(static_cast<int>(first));
+            ScrollKeyDown(static_cast<int>(first));
         }
         return 0;
     case MessageKeyUp: KeyLatch = 0; return 0;

@@ -20,11 +20,15 @@ struct Outcome {
 };
 
 // Starts the program with `environment` and kills it after two seconds if
-// it is still running then.
-Outcome StartDesktop(const std::string& folder, const std::string& environment) {
+// it is still running then; with `inject`, under strace with those system
+// calls failing (see WithFailingCall; the trace goes to folder/trace).
+Outcome StartDesktop(const std::string& folder, const std::string& environment,
+                     const std::string& inject = "") {
     const std::string errors = folder + "/stderr";
+    std::string program = std::string("timeout -s KILL 2 ") + STELLARION_APP;
+    if (!inject.empty()) program = WithFailingCall(inject, folder + "/trace", program);
     const std::string command = "XDG_RUNTIME_DIR=" + folder + " XDG_CONFIG_HOME=" + folder + " " +
-                                environment + " timeout -s KILL 2 " + STELLARION_APP + " 2>" + errors;
+                                environment + " " + program + " 2>" + errors;
     const int status = std::system(command.c_str());
     std::ifstream file(errors);
     return {CommandExitStatus(status),
@@ -71,4 +75,29 @@ TEST(DesktopStart, NoDisplayEndsAtOnceAndMakesNothing) {
     EXPECT_EQ(left, std::vector<std::string>{"stderr"});
     int listener = -1;
     EXPECT_TRUE(SingleInstanceClaim(folder, &listener));
+}
+
+// A lock or socket that fails for another reason than a running copy is
+// said on standard error, and the program runs without the one-copy rule
+// instead of ending in silence as if a copy were running.
+TEST(DesktopStart, ALockOrSocketThatFailsIsSaidAndTheProgramRunsAlone) {
+    constexpr const char* Display = "SDL_VIDEODRIVER=dummy STELLARION_SCREEN=240x320";
+    // A private folder whose socket address would not fit.
+    const std::string folder = TemporaryFolder(), deep = folder + "/" + std::string(90, 'd');
+    std::filesystem::create_directory(deep);
+    std::filesystem::permissions(deep, std::filesystem::perms::owner_all);
+    Outcome run = StartDesktop(folder, Display + std::string(" XDG_RUNTIME_DIR=") + deep);
+    EXPECT_EQ(run.Status, 137) << run.Errors;  // running until killed
+    EXPECT_NE(run.Errors.find("single-instance socket cannot be opened (File name too long); "
+                              "a second start will open a second window"),
+              std::string::npos)
+        << run.Errors;
+
+    const std::string other = TemporaryFolder();
+    run = StartDesktop(other, Display, "flock:error=ENOLCK");
+    std::ifstream trace(other + "/trace");
+    if (trace.peek() == std::ifstream::traits_type::eof()) GTEST_SKIP() << "the program cannot run under strace here";
+    EXPECT_EQ(run.Status, 137) << run.Errors;
+    EXPECT_NE(run.Errors.find("single-instance lock cannot be taken (No locks available)"), std::string::npos)
+        << run.Errors;
 }

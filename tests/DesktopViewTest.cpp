@@ -4,7 +4,9 @@
 #include "platform/sdl/DesktopOptions.h"
 #include "platform/sdl/ViewTransform.h"
 
-#include <gtest/gtest.h>
+#include "Harness.h"
+
+#include <fstream>
 
 #include <cstdint>
 #include <random>
@@ -54,6 +56,31 @@ TEST(DesktopOptions, PicturesFolderFromTheUserDirsFile) {
     // A folder longer than the buffer is refused, not cut short.
     EXPECT_FALSE(PicturesFolderFromLine("XDG_PICTURES_DIR=\"$HOME/a-very-long-folder-name-indeed\"",
                                         "/home/someone-with-a-long-name", folder, 40));
+}
+
+// The user-dirs file line by line, whatever a line's length: the tail of a
+// long comment is never read as a line of its own.
+TEST(DesktopOptions, PicturesFolderFromTheWholeLinesOfTheFile) {
+    const std::string file = TemporaryFolder() + "/user-dirs.dirs";
+    const auto folderIn = [&](const std::string& contents) {
+        std::ofstream(file) << contents;
+        char folder[LongestUserDirsLine] = "";
+        return PicturesFolderFromFile(file.c_str(), "/home/ada", folder, sizeof folder) ? std::string(folder)
+                                                                                       : "none";
+    };
+    const std::string planted = "XDG_PICTURES_DIR=\"/tmp/planted\"\n";
+    for (const size_t length : {1023u, 2046u, 4095u, 4096u, 100000u}) {
+        const std::string comment = "# " + std::string(length - 2, 'x');
+        EXPECT_EQ(folderIn(comment + planted), "none") << length;
+        EXPECT_EQ(folderIn(comment + planted + "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n"), "/home/ada/Bilder") << length;
+    }
+    // Lines up to the bound are read, the last one without its line end too.
+    const std::string padding(LongestUserDirsLine - std::strlen("XDG_PICTURES_DIR=\"/srv\""), '/');
+    EXPECT_EQ(folderIn("XDG_MUSIC_DIR=\"$HOME/Music\"\nXDG_PICTURES_DIR=\"/srv" + padding + "\""),
+              "/srv" + padding);
+    EXPECT_EQ(folderIn("XDG_PICTURES_DIR=\"/srv" + padding + "x\""), "none");
+    EXPECT_EQ(folderIn(""), "none");
+    EXPECT_FALSE(PicturesFolderFromFile((file + ".missing").c_str(), "/home/ada", nullptr, 0));
 }
 
 namespace {

@@ -52,6 +52,18 @@ inline std::string TemporaryFolder() {
     return name;
 }
 
+// `command` as a shell command line run under strace, the system calls
+// that `inject` names failing as it says (strace's form, such as
+// "fsync:error=EIO:when=2") and logged to `trace`: faults no file system
+// gives on demand. An empty trace afterwards means strace cannot run here.
+inline std::string WithFailingCall(const std::string& inject, const std::string& trace,
+                                   const std::string& command) {
+    const std::string call = inject.substr(0, inject.find(':'));
+    // The leak checker cannot run under a tracer.
+    return "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o " + trace + " -e trace=" + call +
+           " -e inject=" + inject + " " + command;
+}
+
 // Starts the program on a w x h screen and runs its first paint.
 inline bool StartProgram(int w, int h, const std::string& config = TemporaryFolder()) {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);

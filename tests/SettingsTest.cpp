@@ -153,8 +153,11 @@ TEST(SavedRecord, TemporaryCopyIsOursAloneAndStaleOnesGo) {
     fs::create_symlink(victim, folder + "/GameValues.new");
     fs::create_symlink(victim, folder + "/GameValues.new." + std::to_string(CurrentProcessId()));
     WriteFile(folder + "/GameValues.new.999999999", "left by a killed copy");
+    WriteFile(folder + "/GameValues.old.999999998", "kept by a killed copy");
+    fs::create_symlink(victim, folder + "/GameValues.old." + std::to_string(CurrentProcessId()));
     WriteFile(folder + "/GameValues.new.1", "a running process's");
     WriteFile(folder + "/GameValues.newer", "not ours");
+    WriteFile(folder + "/GameValues.old", "not ours either");
     ASSERT_TRUE(ExitThroughMenu());
     EXPECT_TRUE(MessageBoxes.empty());
     EXPECT_EQ(ReadFile(victim), "keep");
@@ -162,7 +165,36 @@ TEST(SavedRecord, TemporaryCopyIsOursAloneAndStaleOnesGo) {
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder)) left.push_back(entry.path().filename());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"GameValues", "GameValues.new.1", "GameValues.newer"}));
+    EXPECT_EQ(left, (std::vector<std::string>{"GameValues", "GameValues.new.1", "GameValues.newer",
+                                              "GameValues.old"}));
+}
+
+// A rename is lasting only once its folder is flushed. A save whose flush
+// fails is a failed save: it says so, and the record a later start finds is
+// the one from before, or none when there was none.
+TEST(SavedRecord, FolderThatCannotBeFlushedFailsTheSaveAndKeepsTheOldRecord) {
+    const std::string config = TemporaryFolder(), trace = config + "/trace";
+    std::ofstream(config + "/exit") << "tap 221 2\n";
+    // The first flush is the new copy's own, the second the folder's.
+    const auto exitFailingTheFolderFlush = [&] {
+        const std::string command = WithFailingCall(
+            "fsync:error=EIO:when=2", trace,
+            std::string(STELLARION_SIM) + " --config-dir " + config + " " + config + "/exit >" + config + "/out");
+        EXPECT_EQ(CommandExitStatus(std::system(command.c_str())), 0);
+        return ReadFile(config + "/out");
+    };
+    std::string out = exitFailingTheFolderFlush();
+    if (ReadFile(trace).empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
+    EXPECT_EQ(out, "messagebox: : Cannot read values\nquit 0\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(RecordPath(config))));
+
+    WriteFile(RecordPath(config), DistinctRecord());
+    out = exitFailingTheFolderFlush();
+    EXPECT_EQ(out, "messagebox: : Cannot read values\nquit 0\n");
+    EXPECT_EQ(ReadFile(RecordPath(config)), DistinctRecord());
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(KeyFolder(config))) left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<std::string>{"GameValues"});
 }
 
 TEST(SavedRecord, TwoCopiesSavingAtOnceBothSucceed) {

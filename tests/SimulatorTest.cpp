@@ -1,8 +1,11 @@
 // The simulator as a user drives it: a script in, lines and pictures out.
+#include "tests/TestSupport.h"
+
 #include "Harness.h"
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -95,4 +98,20 @@ TEST(Simulator, MessagesNeverEchoControlCharacters) {
     EXPECT_NE(r.Output.find("line 1: cannot understand \"tap 1 \\x1B[2J\\x07\""), std::string::npos)
         << r.Output;
     EXPECT_EQ(r.Output.find('\x1b'), std::string::npos);
+}
+
+// The program rightly ignores a relative $XDG_CONFIG_HOME; a relative
+// --config-dir is taken from where the simulator runs, never left for the
+// program to drop in favour of the user's own ~/.config.
+TEST(Simulator, RelativeConfigFolderIsTakenFromWhereItRuns) {
+    const std::string here = TemporaryFolder(), home = TemporaryFolder();
+    std::ofstream(here + "/exit") << "tap 221 2\n";
+    const std::string command = "cd " + here + " && env -u XDG_CONFIG_HOME HOME=" + home + " " +
+                                STELLARION_SIM + " --config-dir relative exit >out 2>&1";
+    EXPECT_EQ(CommandExitStatus(std::system(command.c_str())), 0);
+    std::ifstream out(here + "/out");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(out), {}), "quit 0\n");
+    std::error_code missing;
+    EXPECT_EQ(std::filesystem::file_size(here + "/relative/Tessaline/Corvanta/Stellarion/GameValues", missing), 40u);
+    EXPECT_TRUE(std::filesystem::is_empty(home));
 }

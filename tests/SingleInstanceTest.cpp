@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -111,4 +113,35 @@ TEST(SingleInstance, IdleConnectionsNeverHoldUpTheWindow) {
     EXPECT_TRUE(SingleInstanceTakeRequest(listener));
     for (const int fd : idle) CloseConnection(fd);
     EXPECT_FALSE(SingleInstanceTakeRequest(listener));
+}
+
+// A copy holding the lock with no socket to answer on would turn every
+// later start away: without its socket it leaves the lock too.
+TEST(SingleInstance, WithoutItsSocketACopyLeavesTheLockFree) {
+    // A private folder whose socket address would not fit.
+    const std::string folder = TemporaryFolder() + "/" + std::string(90, 'd');
+    fs::create_directory(folder);
+    fs::permissions(folder, fs::perms::owner_all);
+    int first = 0, second = 0;
+    EXPECT_TRUE(SingleInstanceClaim(folder, &first));
+    EXPECT_EQ(first, -1);
+    EXPECT_TRUE(SingleInstanceClaim(folder, &second));
+    EXPECT_EQ(second, -1);
+}
+
+// A running copy that holds the lock but does not take the request: the
+// second start says so rather than end without a word.
+TEST(SingleInstance, ARunningCopyThatDoesNotAnswerIsSaid) {
+    const std::string folder = TemporaryFolder();
+    int listener = -1;
+    ASSERT_TRUE(SingleInstanceClaim(folder, &listener));
+    CloseConnection(listener);
+    const std::string command = "XDG_RUNTIME_DIR=" + folder + " XDG_CONFIG_HOME=" + folder +
+                                " SDL_VIDEODRIVER=dummy STELLARION_SCREEN=240x320 timeout 20 " +
+                                STELLARION_APP + " 2>" + folder + "/stderr";
+    EXPECT_EQ(CommandExitStatus(std::system(command.c_str())), 0);
+    std::ifstream errors(folder + "/stderr");
+    const std::string said{std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>()};
+    EXPECT_NE(said.find("another copy holds the single-instance lock but does not answer"), std::string::npos)
+        << said;
 }

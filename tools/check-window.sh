@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks the desktop program in a real window under a virtual X server:
 # clicks land on what is drawn after resizing, maximising and shrinking the
-# window, Ctrl+C copies the reading on screen, and Ctrl+S saves the screen
-# in the pictures folder and says so in the title for a few seconds.
+# window, Tab shows a focus ring and Enter taps what it rings, Ctrl+C copies
+# the reading on screen, and Ctrl+S saves the screen in the pictures folder
+# and says so in the title for a few seconds.
 #
 #   tools/check-window.sh [PROGRAM]      (default build/stellarion)
 #
@@ -141,6 +142,28 @@ STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 start
 wait_for_window "zoom 2"
 until_true 30 sized 480 640 || fail "zoom 2 gave ${WIDTH}x$HEIGHT"
 
+# The colour of window pixel ($1, $2) as R,G,B.
+window_pixel() {
+  import -window "$window" "$work/window.png"
+  /usr/bin/python3 -c 'import sys; from PIL import Image
+print("%d,%d,%d" % Image.open(sys.argv[1]).convert("RGB").getpixel((int(sys.argv[2]), int(sys.argv[3]))))' \
+    "$work/window.png" "$1" "$2"
+}
+
+# The keyboard: the first Tab rings the first control in reading order, the
+# About icon (device 183, 2 to 200, 19: window 366, 4 to 402, 40 at zoom
+# 2), in yellow just outside it; Tabs to the fourth, Matchmaker by Sign, and
+# Enter opens the compatibility picker (its sky blue at device 230, 75);
+# Escape taps its Back.
+pixel_is() { [ "$(window_pixel "$1" "$2")" = "$3" ]; }
+pixel_is_not() { ! pixel_is "$@"; }
+xdotool mousemove --window "$window" 10 600 key Tab
+until_true 30 pixel_is 364 20 255,212,0 || fail "Tab showed no focus ring round About ($(window_pixel 364 20))"
+xdotool key Tab Tab Tab Return
+until_true 30 pixel_is 461 151 153,204,255 || fail "four Tabs and Enter did not open the compatibility picker"
+xdotool key Escape
+until_true 30 pixel_is_not 461 151 153,204,255 || fail "Escape did not leave the compatibility picker"
+
 # Ctrl+S: a 240 x 320 PNG in ~/Pictures, named in the title, which returns.
 xdotool mousemove --window "$window" 10 10 key ctrl+s
 until_true 30 saved_picture || fail "Ctrl+S saved nothing"
@@ -174,4 +197,4 @@ STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 start
 wait_for_window "4096 x 480 at zoom 8"
 until_true 30 fits || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
 stop
-echo "check-window: resize, maximise, taps, Ctrl+C and Ctrl+S all work"
+echo "check-window: resize, maximise, taps, the focus ring, Ctrl+C and Ctrl+S all work"

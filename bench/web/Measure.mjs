@@ -133,7 +133,7 @@ try {
   const cold = median(visits.map((v) => v.cold)), warm = median(visits.map((v) => v.warm));
   const desktop = median(await desktopFirstFrame());
   // Fine timers for the paint, which lasts a fraction of a millisecond.
-  const isolated = await serve(site, true);
+  const isolated = await serve(site, "isolated");
   const web = await browserPaint(isolated).finally(() => isolated.stop());
   const desk = nativePaint();
   const mb = bytes / 1e6;

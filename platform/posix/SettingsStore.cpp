@@ -1,9 +1,11 @@
 // The per-user settings store: a key path becomes a folder under the user's
 // configuration directory and a value becomes a file in it. A value is
 // replaced atomically (a temporary file no other save uses, flushed, then
-// renamed over it), so a crash never leaves a partial value behind and two
-// copies saving at once both succeed. No file is opened through a symlink,
-// and nothing but a regular file is ever opened for reading.
+// renamed over it) and durably (the folder flushed after the rename), so a
+// crash never leaves a partial value behind, a power cut never undoes a
+// save that succeeded, and two copies saving at once both succeed. No file
+// is opened through a symlink, and nothing but a regular file is ever
+// opened for reading.
 #include "platform/posix/Files.h"
 #include "platform/Platform.h"
 
@@ -95,27 +97,39 @@ Reading ReadValue(const std::string& file, void* buffer, size_t size) {
 // record at exit.
 std::string UnreadableFile;
 
-// Temporary copies are "<value>.new.<process id>": unique among running
-// copies, and a stale one (its process gone, after a kill) can be told from
-// one being written.
-std::string TemporaryName(const char* valueName, long process) {
-    return std::string(valueName) + ".new." + std::to_string(process);
+// Temporary copies are "<value>.new.<process id>" (the record being
+// written) and "<value>.old.<process id>" (the record it replaces, kept
+// until the new one is safely in place): unique among running copies, and
+// a stale one (its process gone, after a kill) can be told from one in use.
+constexpr const char* NewCopy = ".new";
+constexpr const char* OldCopy = ".old";
+constexpr size_t CopyKindLength = 4;
+
+std::string TemporaryName(const char* valueName, const char* kind, long process) {
+    return std::string(valueName) + kind + "." + std::to_string(process);
+}
+
+// The process id in ".<digits>", 0 when `suffix` is not that.
+long ProcessSuffix(const char* suffix) {
+    if (*suffix != '.' || suffix[1] == 0) return 0;
+    long process = 0;
+    for (const char* p = suffix + 1; *p; ++p) {
+        if (*p < '0' || *p > '9' || process > 99999999) return 0;
+        process = process * 10 + (*p - '0');
+    }
+    return process;
 }
 
 // The process that wrote a temporary copy of the value, 0 when the name is
 // not one of ours; -1 for the fixed name earlier versions used.
 long TemporaryWriter(const char* name, const char* valueName) {
-    const std::string prefix = std::string(valueName) + ".new";
-    if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) return 0;
-    const char* rest = name + prefix.size();
-    if (*rest == 0) return -1;
-    if (*rest != '.' || rest[1] == 0) return 0;
-    long process = 0;
-    for (const char* p = rest + 1; *p; ++p) {
-        if (*p < '0' || *p > '9' || process > 99999999) return 0;
-        process = process * 10 + (*p - '0');
-    }
-    return process;
+    const size_t length = std::strlen(valueName);
+    if (std::strncmp(name, valueName, length) != 0) return 0;
+    const char* kind = name + length;
+    if (std::strcmp(kind, NewCopy) == 0) return -1;
+    for (const char* known : {NewCopy, OldCopy})
+        if (std::strncmp(kind, known, CopyKindLength) == 0) return ProcessSuffix(kind + CopyKindLength);
+    return 0;
 }
 
 // Removes the temporary copies this user's earlier runs left behind (a
@@ -146,6 +160,41 @@ int CreateTemporary(const std::string& path) {
     return fd;
 }
 
+// Flushes the folder's entries, so that a rename in it survives a power
+// cut. A file system that cannot flush a folder at all says EINVAL; its
+// renames are then as lasting as it can make them, which is no failure.
+bool SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    close(fd);
+    return synced;
+}
+
+// Renames the new copy over the record and flushes the folder. Until the
+// flush is done the old record is kept under a second name; when the flush
+// fails the save has failed, and the old record goes back in its place (or
+// the new one goes, when there was none), so that what a later start finds
+// is what the user was told. A file system without hard links keeps no
+// second name, and then the new record stays.
+bool ReplaceDurably(const std::string& folder, const std::string& temporary,
+                    const std::string& file, const std::string& old) {
+    unlink(old.c_str());  // a stale or planted entry, never linked through
+    const bool kept = link(file.c_str(), old.c_str()) == 0;
+    const bool none = !kept && errno == ENOENT;
+    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
+        if (kept) unlink(old.c_str());
+        return false;
+    }
+    if (SyncFolder(folder)) {
+        if (kept) unlink(old.c_str());
+        return true;
+    }
+    if (kept) std::rename(old.c_str(), file.c_str());
+    else if (none) unlink(file.c_str());
+    return false;
+}
+
 }  // namespace
 
 bool PlatformOpenSettingsKey(const char* keyPath) {
@@ -172,12 +221,13 @@ bool PlatformWriteSettingsValue(const char* keyPath, const char* valueName,
     const std::string file = folder + "/" + valueName;
     if (file == UnreadableFile || !MakeFolders(folder)) return false;
     RemoveStaleTemporaries(folder, valueName);
-    const std::string temporary = folder + "/" + TemporaryName(valueName, getpid());
+    const std::string temporary = folder + "/" + TemporaryName(valueName, NewCopy, getpid());
     const int fd = CreateTemporary(temporary);
     if (fd < 0) return false;
     const bool written = WriteAll(fd, buffer, size) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
-    if (written && closed && std::rename(temporary.c_str(), file.c_str()) == 0) return true;
+    const std::string old = folder + "/" + TemporaryName(valueName, OldCopy, getpid());
+    if (written && closed && ReplaceDurably(folder, temporary, file, old)) return true;
     unlink(temporary.c_str());
     return false;
 }

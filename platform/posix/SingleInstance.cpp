@@ -40,6 +40,32 @@ void NoSingleInstance(const char* why) {
     std::fprintf(stderr, "stellarion: %s; a second start will open a second window\n", why);
 }
 
+// The same when the lock or the socket fails for another reason than a
+// running copy: a start that took it for one would end without a word.
+void NoSingleInstance(const char* what, int error) {
+    const std::string why = std::string(what) + " (" + std::strerror(error) + ")";
+    NoSingleInstance(why.c_str());
+}
+
+// A socket listening for later copies' requests, or -1.
+int Listen(const std::string& folder) {
+    sockaddr_un address{};
+    if (!SocketAddress(folder, &address)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    unlink(address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(fd, 4) != 0) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
 std::string FallbackFolder() {
     const char* temporary = std::getenv("TMPDIR");
     const std::string base = temporary && temporary[0] == '/' ? temporary : "/tmp";
@@ -104,7 +130,8 @@ bool SingleInstanceClaim(const std::string& folder, int* listener) {
     *listener = -1;
     if (folder.empty()) return true;  // no private folder: run as the only copy
     const std::string lockPath = folder + "/stellarion.lock";
-    // The lock is held for the whole run: the descriptor is never closed.
+    // The lock is held for the whole run: the descriptor is closed only
+    // when there is no socket to go with it.
     const int lock = open(lockPath.c_str(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     struct stat info {};
@@ -114,20 +141,19 @@ bool SingleInstanceClaim(const std::string& folder, int* listener) {
         return true;
     }
     if (flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         close(lock);
-        return false;
-    }
-    sockaddr_un address{};
-    if (!SocketAddress(folder, &address)) return true;
-    unlink(address.sun_path);
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return true;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(fd, 4) != 0) {
-        close(fd);
+        if (error == EWOULDBLOCK) return false;  // held: a copy is running
+        NoSingleInstance("the single-instance lock cannot be taken", error);
         return true;
     }
-    *listener = fd;
+    *listener = Listen(folder);
+    if (*listener < 0) {
+        // A copy holding the lock with no one to answer would turn every
+        // later start away in silence: the lock goes too.
+        NoSingleInstance("the single-instance socket cannot be opened", errno);
+        close(lock);
+    }
     return true;
 }
 

@@ -23,6 +23,20 @@ bool ReadNumber(const char** text, char end, int largest, int* value) {
     return true;
 }
 
+// Reads the next line of `file` (its end of line left out) into `line`,
+// which holds LongestUserDirsLine bytes and the terminator; false at the
+// end of the file. A longer line is read to its end and given as empty.
+bool ReadLine(std::FILE* file, char* line) {
+    int length = 0, c = 0;
+    bool tooLong = false;
+    while ((c = std::getc(file)) != EOF && c != '\n') {
+        if (length == LongestUserDirsLine) tooLong = true;
+        else line[length++] = static_cast<char>(c);
+    }
+    line[tooLong ? 0 : length] = '\0';
+    return c != EOF || length > 0;
+}
+
 }  // namespace
 
 bool WroteWhole(int written, int capacity) { return written > 0 && written < capacity; }
@@ -54,4 +68,14 @@ bool PicturesFolderFromLine(const char* line, const char* home, char* folder, in
     else if (value[0] == '/')
         written = std::snprintf(folder, static_cast<size_t>(capacity), "%.*s", length, value);
     return WroteWhole(written, capacity);
+}
+
+bool PicturesFolderFromFile(const char* path, const char* home, char* folder, int capacity) {
+    std::FILE* dirs = std::fopen(path, "re");
+    if (!dirs) return false;
+    char line[LongestUserDirsLine + 1];
+    bool found = false;
+    while (!found && ReadLine(dirs, line)) found = PicturesFolderFromLine(line, home, folder, capacity);
+    std::fclose(dirs);
+    return found;
 }

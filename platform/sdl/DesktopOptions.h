@@ -23,3 +23,9 @@ bool WroteWhole(int written, int capacity);
 // (XDG_PICTURES_DIR="$HOME/..." or an absolute path), with $HOME replaced by
 // `home`; false when the line names no pictures folder or it does not fit.
 bool PicturesFolderFromLine(const char* line, const char* home, char* folder, int capacity);
+// The same from the user-dirs file at `path`, read line by line: a line
+// longer than LongestUserDirsLine bytes is skipped whole, so that no part
+// of it can pass for a line of its own. False when the file names no
+// pictures folder that fits, or cannot be read.
+constexpr int LongestUserDirsLine = 4096;
+bool PicturesFolderFromFile(const char* path, const char* home, char* folder, int capacity);

@@ -28,14 +28,8 @@ bool PicturesFolder(char* folder, int capacity) {
     const char* home = std::getenv("HOME");
     if (!Absolute(home)) return false;
     const std::string file = ConfigFolder() + "/user-dirs.dirs";
-    bool found = false;
-    if (FILE* dirs = std::fopen(file.c_str(), "re")) {
-        char line[SavedPathCapacity];
-        while (!found && std::fgets(line, sizeof line, dirs))
-            found = PicturesFolderFromLine(line, home, folder, capacity);
-        std::fclose(dirs);
-    }
-    return found || WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
+    return PicturesFolderFromFile(file.c_str(), home, folder, capacity) ||
+           WroteWhole(std::snprintf(folder, static_cast<size_t>(capacity), "%s/Pictures", home), capacity);
 }
 
 // Creates a new file named for this moment in the folder; its descriptor,

@@ -3,6 +3,7 @@
 // messages and the desktop's own habits (typed keys, the wheel, copy and
 // save) turned into what the device already does.
 #include "platform/sdl/DesktopOptions.h"
+#include "platform/canvas/Description.h"
 #include "platform/canvas/Device.h"
 #include "platform/sdl/Screenshot.h"
 #include "platform/posix/SingleInstance.h"
@@ -96,13 +97,118 @@ void PaintArea(SDL_Surface* surface, const ViewTransform& view, const PixelRect&
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
+// ---- Keyboard focus ---------------------------------------------------------------
+// Tab moves a focus over the described targets of the screen; the ring that
+// shows it is drawn into the window over the device image, never into the
+// device's framebuffer, so the device's pixels stay as they are.
+int Focus = -1;                   // an item of the description, or -1
+PixelRect FocusBox{};             // the focused target's box: the same control after a repaint
+unsigned FocusVersion = 0;        // the description the focus was found in
+PixelRect RingArea{};             // window pixels the ring covers; empty when none is drawn
+constexpr int RingWidth = 3;
+constexpr SDL_Color RingColour{255, 212, 0, 255}, RingEdge{0, 0, 0, 255};
+
+bool Empty(const PixelRect& r) { return r.Left >= r.Right || r.Top >= r.Bottom; }
+
+void Fill(SDL_Surface* surface, const PixelRect& r, SDL_Color colour) {
+    SDL_Rect rect{r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
+    SDL_FillRect(surface, &rect, SDL_MapRGB(surface->format, colour.r, colour.g, colour.b));
+}
+
+// A frame of `width` pixels just inside the rectangle.
+void Frame(SDL_Surface* surface, const PixelRect& r, int width, SDL_Color colour) {
+    Fill(surface, {r.Left, r.Top, r.Right, r.Top + width}, colour);
+    Fill(surface, {r.Left, r.Bottom - width, r.Right, r.Bottom}, colour);
+    Fill(surface, {r.Left, r.Top, r.Left + width, r.Bottom}, colour);
+    Fill(surface, {r.Right - width, r.Top, r.Right, r.Bottom}, colour);
+}
+
+void UpdateWindowArea(const PixelRect& area) {
+    const SDL_Rect changed{area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top};
+    SDL_UpdateWindowSurfaceRects(Window, &changed, 1);
+}
+
+// Draws the ring round the focused target (a yellow frame with a black edge
+// inside, seen on any picture), and notes where it went.
+void DrawRing(SDL_Surface* surface, const ViewTransform& view) {
+    RingArea = {};
+    if (Focus < 0) return;
+    const PixelRect target = DeviceToWindow(view, FocusBox);
+    const PixelRect outer{std::max(0, target.Left - RingWidth), std::max(0, target.Top - RingWidth),
+                          std::min(surface->w, target.Right + RingWidth),
+                          std::min(surface->h, target.Bottom + RingWidth)};
+    if (Empty(outer)) return;
+    Frame(surface, outer, RingWidth, RingColour);
+    Frame(surface, {outer.Left + RingWidth, outer.Top + RingWidth, outer.Right - RingWidth,
+                    outer.Bottom - RingWidth}, 1, RingEdge);
+    RingArea = outer;
+}
+
 void PresentWholeWindow() {
     SDL_Surface* surface = WindowSurface();
     if (!surface) return;
-    PaintArea(surface, CurrentView(surface), {0, 0, surface->w, surface->h});
+    const ViewTransform view = CurrentView(surface);
+    PaintArea(surface, view, {0, 0, surface->w, surface->h});
+    DrawRing(surface, view);
     SDL_UpdateWindowSurface(Window);
     WholeWindowStale = false;
 }
+
+// Moves the ring: the device image comes back where it was, the ring goes
+// where the focus is.
+void ShowFocus(int focus) {
+    Focus = focus;
+    FocusBox = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
+    FocusVersion = DescriptionVersion();
+    SDL_Surface* surface = WindowSurface();
+    if (!surface) return;
+    const ViewTransform view = CurrentView(surface);
+    const PixelRect old = RingArea;
+    if (!Empty(old)) PaintArea(surface, view, old);
+    DrawRing(surface, view);
+    if (!Empty(old)) UpdateWindowArea(old);
+    if (!Empty(RingArea)) UpdateWindowArea(RingArea);
+}
+
+// After the program painted a new description, the focus stays on the same
+// control where there is one, and is dropped otherwise.
+void FollowDescription() {
+    if (FocusVersion == DescriptionVersion()) return;
+    ShowFocus(Focus >= 0 ? FindTarget(FocusBox) : -1);
+}
+
+void TapAt(int target) {
+    int x = 0, y = 0;
+    TargetCentre(target, &x, &y);
+    PostPlatformMessage(MessageButtonDown, 1, PackPoint(x, y));
+    PostPlatformMessage(MessageButtonUp, 0, PackPoint(x, y));
+}
+
+// A key the focus uses; false when it is the program's.
+bool FocusKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode code = key.keysym.sym;
+    const bool grid = Focus >= 0 && (DescriptionAt(Focus).Role == RoleChoice || DescriptionAt(Focus).Role == RoleKey);
+    switch (code) {
+    case SDLK_TAB: ShowFocus(FocusStep(Focus, (key.keysym.mod & KMOD_SHIFT) ? -1 : +1)); return true;
+    case SDLK_ESCAPE:
+        if (const int back = EscapeTarget(); back >= 0) TapAt(back);
+        return true;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE:
+        if (Focus < 0) return false;
+        TapAt(Focus);
+        return true;
+    case SDLK_LEFT: if (grid) ShowFocus(FocusToward(Focus, -1, 0)); return grid;
+    case SDLK_RIGHT: if (grid) ShowFocus(FocusToward(Focus, 1, 0)); return grid;
+    case SDLK_UP: if (grid) ShowFocus(FocusToward(Focus, 0, -1)); return grid;
+    case SDLK_DOWN: if (grid) ShowFocus(FocusToward(Focus, 0, 1)); return grid;
+    default: return false;
+    }
+}
+
+// Space taken by the focus is not also typed.
+bool SwallowSpace = false;
 
 // The window's pixels per reported pointer point (above 1 where the
 // desktop scales the window itself).
@@ -162,8 +268,27 @@ void CopyReading() {
     if (ReadingOnScreenUtf8(text, sizeof text) > 0) SDL_SetClipboardText(text);
 }
 
+// The keys that move a text view a page at a time or to an end.
+int PageKeyCode(SDL_Keycode key) {
+    switch (key) {
+    case SDLK_PAGEUP: return KeyCodePageUp;
+    case SDLK_PAGEDOWN: return KeyCodePageDown;
+    case SDLK_HOME: return KeyCodeHome;
+    case SDLK_END: return KeyCodeEnd;
+    default: return 0;
+    }
+}
+
 void TranslateKeyDown(const SDL_KeyboardEvent& key) {
     const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
+    if (!control && FocusKey(key)) {
+        SwallowSpace = key.keysym.sym == SDLK_SPACE;
+        return;
+    }
+    if (const int code = PageKeyCode(key.keysym.sym)) {
+        PostPlatformMessage(MessageKeyDown, code, 0);
+        return;
+    }
     switch (key.keysym.sym) {
     case SDLK_r: if (control && !key.repeat) Rotate(); break;
     case SDLK_c: if (control && !key.repeat) CopyReading(); break;
@@ -178,6 +303,7 @@ void TranslateKeyDown(const SDL_KeyboardEvent& key) {
 }
 
 void TranslateKeyUp(const SDL_KeyboardEvent& key) {
+    if (const int code = PageKeyCode(key.keysym.sym)) PostPlatformMessage(MessageKeyUp, code, 0);
     if (key.keysym.sym == SDLK_UP) PostPlatformMessage(MessageKeyUp, KeyCodeUp, 0);
     if (key.keysym.sym == SDLK_DOWN) PostPlatformMessage(MessageKeyUp, KeyCodeDown, 0);
 }
@@ -187,6 +313,10 @@ void TranslateKeyUp(const SDL_KeyboardEvent& key) {
 void TranslateText(const char* text) {
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         if (*p >= 0x80 && *p < 0xC0) continue;  // inside a sequence
+        if (*p == ' ' && SwallowSpace) {
+            SwallowSpace = false;
+            continue;
+        }
         QueueTypedCharacter(*p < 0x80 ? static_cast<wchar_t>(*p) : L'\uFFFD');
     }
 }
@@ -283,7 +413,10 @@ bool PlatformFindRunningCopy(const char*, const char*) {
     return !SingleInstanceClaim(InstanceFolder, &Listener);
 }
 
-void PlatformBringRunningCopyForward() { SingleInstanceRequestForward(InstanceFolder); }
+void PlatformBringRunningCopyForward() {
+    if (!SingleInstanceRequestForward(InstanceFolder))
+        std::fprintf(stderr, "stellarion: another copy holds the single-instance lock but does not answer\n");
+}
 
 bool BackendWindowCreated() {
     WindowFailed = true;
@@ -318,13 +451,16 @@ void BackendPresent(const PixelRect& painted) {
     const PixelRect area = DeviceToWindow(view, painted);
     if (area.Left >= area.Right || area.Top >= area.Bottom) return;
     PaintArea(surface, view, area);
-    const SDL_Rect changed{area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top};
-    SDL_UpdateWindowSurfaceRects(Window, &changed, 1);
+    // The paint may have covered the ring: it is drawn again on top.
+    DrawRing(surface, view);
+    UpdateWindowArea(area);
+    if (!Empty(RingArea)) UpdateWindowArea(RingArea);
 }
 
 void BackendWaitForInput() {
     // One event at a time, so that taps made of typed keys keep their place
     // among the clicks.
+    FollowDescription();
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)

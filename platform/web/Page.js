@@ -237,6 +237,17 @@ const StellarionPage = (() => {
         showEnded("Stellarion has ended", "Start again");
     },
 
+    // A tap at a device pixel, and a key's press and release: what the
+    // described controls (Accessible.js) do when activated.
+    tap(x, y) {
+      post(Event.Press, x, y);
+      post(Event.Release, x, y);
+    },
+    key(code) {
+      post(Event.KeyDown, code);
+      post(Event.KeyUp, code);
+    },
+
     // For tests and measures: true while the program has nothing to do but
     // wait for the user.
     isIdle: () => waitingForUser || (wake !== null && queue.length === 0),

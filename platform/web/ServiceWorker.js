@@ -7,8 +7,14 @@ const Version = "@STELLARION_SITE_VERSION@";
 const Files = [@STELLARION_SITE_FILES@];
 const CacheName = `stellarion-${Version}`;
 
+// Each file is asked of the server, never taken from the browser's HTTP
+// cache: on a host that lets files be cached for a while, that cache still
+// holds the previous release, which would otherwise fill the new cache and
+// be served from then on. "no-cache" revalidates, so an unchanged file
+// costs a few bytes.
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CacheName).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));
+  const requests = Files.map((file) => new Request(file, { cache: "no-cache" }));
+  event.waitUntil(caches.open(CacheName).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {

@@ -4,11 +4,14 @@
 // device's messages; waits and the message box suspend the program until
 // the page resumes it (the compiler's asynchronous mode), so the message
 // loop stays the blocking loop of every other backend.
+#include "platform/canvas/Description.h"
 #include "platform/canvas/Device.h"
 
 #include <emscripten.h>
 #include <wasm_simd128.h>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 int StellarionMain();
@@ -76,6 +79,64 @@ EM_ASYNC_JS(int, PageClaimInstance, (), { return await StellarionPage.claimInsta
 EM_JS(void, PageRequestForward, (), { StellarionPage.requestForward(); });
 
 EM_JS(void, PageEnded, (int ending), { StellarionPage.ended(ending); });
+
+EM_JS(void, PageDescribe, (const char* json, int width, int height), {
+    StellarionAccessible.describe(JSON.parse(UTF8ToString(json)), width, height);
+});
+
+EM_JS(void, PageEndDescription, (), { StellarionAccessible.end(); });
+
+// A JSON string of a wide text, as UTF-8.
+void AppendJsonString(std::string* out, const wchar_t* text) {
+    *out += '"';
+    for (; *text; ++text) {
+        const uint32_t c = static_cast<uint32_t>(*text);
+        if (c == '"' || c == '\\') {
+            *out += '\\';
+            *out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+            *out += escaped;
+        } else if (c < 0x80) {
+            *out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            *out += static_cast<char>(0xC0 | (c >> 6));
+            *out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *out += static_cast<char>(0xE0 | (c >> 12));
+            *out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *out += static_cast<char>(0xF0 | (c >> 18));
+            *out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    *out += '"';
+}
+
+// Hands the description to the page once the program has painted all an
+// event asked for, when it changed.
+void PublishDescription() {
+    static unsigned published = ~0u;
+    if (DescriptionVersion() == published) return;
+    published = DescriptionVersion();
+    std::string json = "[";
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        const DescribedItem& item = DescriptionAt(i);
+        char numbers[96];
+        std::snprintf(numbers, sizeof numbers, "%s[%d,%d,%d,%d,%d,%d,%d,%d,", i ? "," : "", item.Kind,
+                      item.Layer, item.Role, item.State, item.Box.Left, item.Box.Top, item.Box.Right,
+                      item.Box.Bottom);
+        json += numbers;
+        AppendJsonString(&json, item.Text);
+        json += ']';
+    }
+    json += ']';
+    PageDescribe(json.c_str(), Device.Width, Device.Height);
+}
 
 void ComeForward() {
     // Browsers do not let a page raise its tab: the page notifies instead,
@@ -173,6 +234,7 @@ void BackendPresent(const PixelRect& rect) {
 
 void BackendWaitForInput() {
     int event[3];
+    PublishDescription();
     if (!PageTakeEvent(event)) {
         PageWaitForEvent();
         if (!PageTakeEvent(event)) return;
@@ -194,6 +256,7 @@ int main() {
     PageChosenScreen(&width, &height);
     SetDeviceScreenSize(width, height);
     StellarionMain();
+    PageEndDescription();
     PageEnded(AnotherCopyRunning ? EndedAlreadyOpen : EndedNormally);
     return 0;
 }

@@ -1,16 +1,20 @@
 // The browser build in headless chromium: the same tap scripts as the
 // simulator give the same pixels on four screens; the screen follows the
-// viewport; the page starts offline once loaded; the saved record, the
-// message boxes, the end page and the one-copy rule behave as on the desktop.
+// viewport; the page starts offline once loaded, and a new release reaches
+// it; the saved record, the message boxes, the end page and the one-copy
+// rule behave as on the desktop; the described document over the canvas
+// serves a screen reader and the keyboard, and axe-core finds nothing to
+// report.
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { compareCanvas, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
 import { placeOf, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
+import { axeViolations } from "../../bench/web/Accessibility.mjs";
 
 const [site, simulator] = process.argv.slice(2);
 const RecordItem = "Software\\Tessaline\\Corvanta\\Stellarion\\GameValues";
@@ -114,6 +118,138 @@ describe("the page", () => {
   });
 });
 
+describe("for everyone", () => {
+  const Texts = new URL("../../resources/texts/", import.meta.url);
+  const firstParagraph = (key) => readFileSync(new URL(`${key}.txt`, Texts), "utf8").split("\n")[0].trim();
+  const button = (name) => page.locator(`::-p-aria([name="${name}"][role="button"])`);
+  // Every text the accessibility tree holds, as a screen reader meets it.
+  async function spoken() {
+    const texts = [];
+    const walk = (node) => {
+      if (node.name) texts.push(`${node.role}: ${node.name}`);
+      for (const child of node.children || []) walk(child);
+    };
+    walk(await page.accessibility.snapshot({ interestingOnly: false }));
+    return texts;
+  }
+  // What the alerts say.
+  async function alerts() {
+    const said = [];
+    const text = (node) => [node.role === "StaticText" ? node.name : "", ...(node.children || []).map(text)].join("");
+    const walk = (node) => {
+      if (node.role === "alert") said.push(text(node));
+      else for (const child of node.children || []) walk(child);
+    };
+    walk(await page.accessibility.snapshot({ interestingOnly: false }));
+    return said;
+  }
+  const activeName = () => page.evaluate(() => document.activeElement?.getAttribute("aria-label") || "");
+  // Tab until the control of that name has the focus.
+  async function tabTo(name) {
+    for (let i = 0; i < 80 && (await activeName()) !== name; ++i) await page.keyboard.press("Tab");
+    assert.equal(await activeName(), name, `Tab reaches ${name}`);
+  }
+  const press = async (key) => {
+    await page.keyboard.press(key);
+    await waitIdle(page);
+  };
+
+  test("axe-core finds nothing on a menu, a report, a popup and the keyboard", async () => {
+    await open(page, server.url, 480, 700);
+    assert.deepEqual(await axeViolations(page), [], "main menu");
+    await button("Help").click();
+    await waitIdle(page);
+    assert.deepEqual(await axeViolations(page), [], "Help");
+    await button("Close").click();
+    await button("Matchmaker by Sign").click();
+    await waitIdle(page);
+    await button("Match").click();
+    await waitIdle(page);
+    assert.deepEqual(await axeViolations(page), [], "report");
+    await button("Back").click();
+    await waitIdle(page);
+    assert.deepEqual(await axeViolations(page), [], "abandon question");
+    await open(page, server.url, 480, 700);
+    await button("Numerology").click();
+    await waitIdle(page);
+    await button("Day 24").click();
+    await waitIdle(page);
+    assert.deepEqual(await axeViolations(page), [], "keyboard");
+  });
+
+  test("the buttons lie over what the canvas draws for them", async () => {
+    await open(page, server.url, 480, 700);
+    const [canvas, about] = await page.evaluate(() => [document.getElementById("screen"),
+      document.querySelector('[aria-label="About"]')].map((e) => e.getBoundingClientRect().toJSON()));
+    const scale = canvas.width / 480;
+    // The information icon: layout (183, 2), 18 units square, doubled.
+    assert.ok(Math.abs(about.left - (canvas.left + 366 * scale)) < 1 && Math.abs(about.width - 36 * scale) < 1,
+              JSON.stringify({ canvas, about }));
+  });
+
+  test("by the named buttons alone: a report to read, and Help as a dialog", async () => {
+    await open(page, server.url, 480, 700);
+    assert.ok((await spoken()).includes("heading: Stellarion"));
+    await button("Matchmaker by Sign").click();
+    await waitIdle(page);
+    await button("Match").click();
+    await waitIdle(page);
+    const report = await spoken();
+    assert.ok(report.includes("heading: Explanation: 1 of 3"), report.join("\n"));
+    assert.ok(report.some((t) => t === `StaticText: ${firstParagraph("compatibility/aries-aries-1")}`), "the reading is there");
+    assert.ok(report.some((t) => /^StaticText: Relationship: \d+ out of 10$/.test(t)), "the rating in words");
+    // The browser's Back leaves the report as its Back does: the question.
+    await page.goBack();
+    await waitIdle(page);
+    assert.deepEqual(await alerts(), ["Abandon to the previous screen?"]);
+    await button("yes").click();
+    await button("Back").click();
+    await waitIdle(page);
+    await button("Help").click();
+    await waitIdle(page);
+    const help = await page.$eval("dialog[open]", (d) => [d.getAttribute("aria-label"), d.textContent]);
+    assert.equal(help[0], "Help");
+    assert.match(help[1], /HOW TO USE IT:/);
+    await page.goBack();
+    await waitIdle(page);
+    assert.equal(await page.$("#described dialog"), null, "Back closed Help");
+  });
+
+  test("by the keyboard alone: a birth date typed on the keys, and a numerology page read", async () => {
+    await open(page, server.url, 480, 700);
+    const first = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press("Tab");
+      first.push(await activeName());
+    }
+    assert.deepEqual(first, ["About", "Help", "Exit", "Matchmaker by Sign"], "Tab goes in reading order");
+    await tabTo("Numerology");
+    await press("Enter");
+    await tabTo("Day 24");
+    await press("Enter");  // the selected box: the keyboard opens
+    await tabTo("Backspace");
+    await press("Enter");
+    await press("Enter");
+    await tabTo("Digits and symbols");
+    await press(" ");
+    await tabTo("7");
+    await press("ArrowRight");  // the keys are a grid
+    assert.equal(await activeName(), "8");
+    await press("Enter");
+    await tabTo("Return");
+    await press("Enter");
+    await tabTo("Next");
+    await press("Enter");
+    await tabTo("Life Path Number");
+    await press("Enter");
+    const page1 = await spoken();
+    assert.ok(page1.some((t) => t.startsWith("StaticText: Birthday: 8/1/2010")), page1.join("\n"));
+    assert.ok(page1.some((t) => t.startsWith("heading: Your Life Path is:")));
+    await press("Escape");  // Back to the topics
+    assert.ok((await spoken()).includes("button: Personal Year Cycle"));
+  });
+});
+
 describe("the screen", () => {
   test("follows the viewport's shape", async () => {
     for (const [viewport, chosen] of [[[390, 844], [240, 320]], [[700, 700], [480, 480]], [[1280, 720], [640, 480]]]) {
@@ -188,6 +324,10 @@ describe("the saved record", () => {
       assert.equal(await refusing.$eval("#screen", (c) => c.hidden), false);
     } finally {
       await refusing.close();
+      // The closed tab's copy gives up the installation's lock a moment
+      // later; the next start must not find it still held.
+      await page.goto(`${server.url}manifest.webmanifest`);
+      await page.waitForFunction(async () => (await navigator.locks.query()).held.length === 0, { timeout: 20000 });
     }
   });
 
@@ -247,6 +387,42 @@ describe("offline", () => {
       await expectSame(expected, "offline start");
     } finally {
       await page.setOfflineMode(false);
+    }
+  });
+});
+
+describe("a new release", () => {
+  // A copy of the site served as many static hosts serve files, cacheable
+  // for ten minutes, then rebuilt in place: another page and a service
+  // worker of another version, as a build stamps it.
+  test("reaches the installed page on a host that lets files be cached, and the old cache goes", async () => {
+    const copy = mkdtempSync(join(tmpdir(), "stellarion-release-"));
+    cpSync(site, copy, { recursive: true });
+    const host = await serve(copy, "max-age=600");
+    const installed = await chromium.browser.newPage();
+    try {
+      await open(installed, host.url, 240, 320);
+      await installed.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+      const worker = join(copy, "ServiceWorker.js"), index = join(copy, "index.html");
+      const version = /const Version = "([^"]+)"/.exec(readFileSync(worker, "utf8"))[1];
+      writeFileSync(worker, readFileSync(worker, "utf8").replace(version, `${version}-rebuilt`));
+      writeFileSync(index, readFileSync(index, "utf8").replace("<head>", '<head>\n<meta name="release" content="rebuilt">'));
+
+      // The first reload is still the installed release; it finds the new
+      // service worker, which takes over once it has the new files.
+      await installed.reload({ waitUntil: "load" });
+      const cacheNames = () => installed.evaluate(() => caches.keys());
+      const rebuiltCache = `stellarion-${version}-rebuilt`;
+      await installed.waitForFunction(async (name) => (await caches.keys()).join() === name,
+                                      { timeout: 30000, polling: 100 }, rebuiltCache);
+      await installed.reload({ waitUntil: "load" });
+      assert.equal(await installed.$eval('meta[name="release"]', (m) => m.content).catch(() => "the old release"),
+                   "rebuilt");
+      assert.deepEqual(await cacheNames(), [rebuiltCache]);
+    } finally {
+      await installed.close();
+      host.stop();
+      rmSync(copy, { recursive: true, force: true });
     }
   });
 });

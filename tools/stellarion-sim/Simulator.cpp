@@ -4,9 +4,11 @@
 //   stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]
 //
 // Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
-// key up | key down | screen W H | deactivate | activate | shot FILE | state |
-// text | page. Lines starting with # and empty lines are ignored.
+// key up | key down | key pageup | key pagedown | key home | key end |
+// screen W H | deactivate | activate | shot FILE | state | text | page |
+// describe. Lines starting with # and empty lines are ignored.
 #include "draw/TextView.h"
+#include "platform/canvas/Description.h"
 #include "platform/canvas/DrawnTexts.h"
 #include "platform/headless/Headless.h"
 #include "shell/Shell.h"
@@ -15,6 +17,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -150,6 +153,27 @@ void PrintPage() {
     std::fflush(stdout);
 }
 
+// The description of the screen beside its pixels, one item a line: its
+// layer (page, popup, panel), its kind and, for a tap target, its box in
+// device pixels (x,y,w,h), its role and its state where it has one.
+void PrintDescription() {
+    constexpr const char* Layers[] = {"page", "popup", "panel"};
+    constexpr const char* Kinds[] = {"", "heading", "text", "alert", "target"};
+    constexpr const char* Roles[] = {"",     "button",    "back",        "close", "previous",
+                                     "next", "scroll-up", "scroll-down", "key",   "choice"};
+    constexpr const char* States[] = {"", " off", " on"};
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        const DescribedItem& item = DescriptionAt(i);
+        std::printf("%s %s ", Layers[item.Layer], Kinds[item.Kind]);
+        if (item.Kind == ItemTarget)
+            std::printf("%d,%d,%d,%d %s ", item.Box.Left, item.Box.Top, item.Box.Right - item.Box.Left,
+                        item.Box.Bottom - item.Box.Top, Roles[item.Role]);
+        std::printf("\"%ls\"%s\n", Escaped(item.Text).c_str(), item.Kind == ItemTarget ? States[item.State] : "");
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 bool ParseSize(const std::string& text, int* width, int* height) {
     char x = 0;
     std::istringstream in(text);
@@ -189,8 +213,13 @@ Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     if (verb == "key") {
         std::string which;
         in >> which;
-        if (in >> extra || (which != "up" && which != "down")) return malformed();
-        const long code = which == "up" ? KeyCodeUp : KeyCodeDown;
+        constexpr std::pair<const char*, int> Keys[] = {{"up", KeyCodeUp},         {"down", KeyCodeDown},
+                                                        {"pageup", KeyCodePageUp}, {"pagedown", KeyCodePageDown},
+                                                        {"home", KeyCodeHome},     {"end", KeyCodeEnd}};
+        long code = 0;
+        for (const auto& [name, value] : Keys)
+            if (which == name) code = value;
+        if (in >> extra || code == 0) return malformed();
         if (post(MessageKeyDown, code, 0) == Outcome::Quit) return Outcome::Quit;
         return post(MessageKeyUp, code, 0);
     }
@@ -213,13 +242,29 @@ Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     }
     using Printer = void (*)();
     for (const auto& [name, print] : {std::pair<const char*, Printer>{"state", PrintState},
-                                      {"text", PrintTexts}, {"page", PrintPage}}) {
+                                      {"text", PrintTexts}, {"page", PrintPage},
+                                      {"describe", PrintDescription}}) {
         if (verb != name) continue;
         if (in >> extra) return malformed();
         print();
         return Outcome::Go;
     }
     return malformed();
+}
+
+// --config-dir stands in for $XDG_CONFIG_HOME, which the program takes only
+// when it is absolute (as the XDG rules ask): a relative folder is made
+// absolute here, or the record would go to the user's own ~/.config.
+bool UseConfigFolder(const char* folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    if (error) {
+        std::fprintf(stderr, "stellarion-sim: cannot find \"%ls\" from here: %s\n",
+                     Escaped(std::string(folder)).c_str(), error.message().c_str());
+        return false;
+    }
+    setenv("XDG_CONFIG_HOME", absolute.c_str(), 1);
+    return true;
 }
 
 int Usage() {
@@ -238,8 +283,8 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--screen" && i + 1 < argc) {
             if (!ParseSize(argv[++i], &width, &height)) return Usage();
-        } else if (arg == "--config-dir" && i + 1 < argc) {
-            setenv("XDG_CONFIG_HOME", argv[++i], 1);
+        } else if (arg == "--config-dir" && i + 1 < argc && argv[i + 1][0]) {
+            if (!UseConfigFolder(argv[++i])) return 2;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Usage();
         } else if (script.empty()) {

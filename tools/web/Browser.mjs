@@ -13,12 +13,12 @@ import puppeteer from "puppeteer-core";
 const Here = dirname(fileURLToPath(import.meta.url));
 export const Chromium = "/usr/bin/chromium";
 
-// Starts tools/web/Serve.mjs on a free port, cross-origin isolated when
-// asked; resolves to { url, stop, requests } where requests lists every
-// response as { status, bytes, path }.
-export function serve(site, isolated = false) {
+// Starts tools/web/Serve.mjs on a free port with its options ("isolated",
+// "max-age=SECONDS"); resolves to { url, stop, requests } where requests
+// lists every response as { status, bytes, path }.
+export function serve(site, ...options) {
   return new Promise((resolve, reject) => {
-    const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...(isolated ? ["isolated"] : [])],
+    const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...options],
                          { stdio: ["ignore", "pipe", "inherit"] });
     server.on("error", reject);
     const lines = createInterface({ input: server.stdout });
@@ -121,15 +121,17 @@ export function compareCanvas(page, pngFile) {
   }, png);
 }
 
-// Runs the simulator on a script; resolves to its output.
+// Runs the simulator on a script, with a settings folder of its own so that
+// the user's record is never read or written; resolves to its output.
 export function simulate(simulator, screen, script) {
+  const config = mkdtempSync(join(tmpdir(), "stellarion-config-"));
   return new Promise((resolve, reject) => {
-    const sim = spawn(simulator, ["--screen", screen], { stdio: ["pipe", "pipe", "inherit"] });
+    const sim = spawn(simulator, ["--screen", screen, "--config-dir", config], { stdio: ["pipe", "pipe", "inherit"] });
     let output = "";
     sim.stdout.setEncoding("utf8");
     sim.stdout.on("data", (chunk) => { output += chunk; });
     sim.on("error", reject);
     sim.on("close", (code) => (code === 0 ? resolve(output) : reject(new Error(`simulator exited ${code}`))));
     sim.stdin.end(script);
-  });
+  }).finally(() => rmSync(config, { recursive: true, force: true }));
 }

@@ -2,17 +2,20 @@
 // browser accepts it, each file revalidated on every load so that a new
 // build is seen at once and a cached one costs a few bytes.
 //
-//   node tools/web/Serve.mjs SITE_FOLDER [PORT] [isolated]   (port 0: any free port)
+//   node tools/web/Serve.mjs SITE_FOLDER [PORT] [isolated] [max-age=SECONDS]
+//   (port 0: any free port)
 //
 // "isolated" serves the page cross-origin isolated, which gives it
 // fine-grained timers for measures (and costs a navigation a new process).
+// "max-age=SECONDS" lets the browser keep each file that long without
+// asking, as many static hosts do, instead of revalidating it.
 //
 // Prints "serving http://127.0.0.1:PORT/" once it listens, then one line
 // per request: the status, the bytes of the body sent and the path.
 import { createHash } from "node:crypto";
-import { readdir, readFile } from "node:fs/promises";
+import { readdir, readFile, stat } from "node:fs/promises";
 import { createServer } from "node:http";
-import { extname, join, normalize, sep } from "node:path";
+import { extname, join, normalize, resolve, sep } from "node:path";
 import { gzipSync } from "node:zlib";
 
 const Types = {
@@ -23,26 +26,45 @@ const Types = {
   ".png": "image/png",
 };
 
-const [site, portText = "8080", isolation] = process.argv.slice(2);
-const Isolated = isolation === "isolated";
-if (!site) {
-  console.error("usage: node Serve.mjs SITE_FOLDER [PORT] [isolated]");
+const [site, portText = "8080", ...options] = process.argv.slice(2);
+const Isolated = options.includes("isolated");
+const MaxAge = options.map((option) => /^max-age=(\d+)$/.exec(option)?.[1]).find(Boolean);
+if (!site || options.some((option) => option !== "isolated" && !/^max-age=\d+$/.test(option))) {
+  console.error("usage: node Serve.mjs SITE_FOLDER [PORT] [isolated] [max-age=SECONDS]");
   process.exit(2);
 }
-const root = normalize(site) + sep;
-// Read once per server: a rebuilt site needs a restarted server.
+// The folder as one absolute path ending in a single separator, however it
+// was given (with a trailing slash or without, relative or not), so that
+// every file inside it starts with it.
+const root = join(resolve(site), sep);
+// Read again only when the file changed on disk, so that a rebuilt site is
+// served at once while the compressed program is made once per build.
 const files = new Map();
 
 async function load(path) {
-  if (files.has(path)) return files.get(path);
+  const { mtimeMs, size } = await stat(path);
+  const known = files.get(path);
+  if (known && known.mtimeMs === mtimeMs && known.body.length === size) return known;
   const body = await readFile(path);
   const entry = {
     body,
+    mtimeMs,
     gzip: gzipSync(body, { level: 9 }),
     tag: `"${createHash("sha256").update(body).digest("hex").slice(0, 16)}"`,
   };
   files.set(path, entry);
   return entry;
+}
+
+// Whether an Accept-Encoding header accepts gzip: named, or covered by "*",
+// with a weight above 0 ("gzip;q=0" refuses it).
+function acceptsGzip(header = "") {
+  const weights = new Map(header.split(",").map((part) => {
+    const [coding, ...parameters] = part.split(";").map((text) => text.trim().toLowerCase());
+    const q = parameters.map((parameter) => /^q=([\d.]+)$/.exec(parameter)?.[1]).find(Boolean);
+    return [coding, q === undefined ? 1 : Number(q)];
+  }));
+  return (weights.get("gzip") ?? weights.get("*") ?? 0) > 0;
 }
 
 function reply(response, status, headers, body, path) {
@@ -80,7 +102,8 @@ const server = createServer(async (request, response) => {
     reply(response, 404, {}, undefined, request.url);
     return;
   }
-  const headers = { "Content-Type": type, "Cache-Control": "no-cache", ETag: file.tag, Vary: "Accept-Encoding" };
+  const caching = MaxAge ? `max-age=${MaxAge}` : "no-cache";
+  const headers = { "Content-Type": type, "Cache-Control": caching, ETag: file.tag, Vary: "Accept-Encoding" };
   if (Isolated) {
     headers["Cross-Origin-Opener-Policy"] = "same-origin";
     headers["Cross-Origin-Embedder-Policy"] = "require-corp";
@@ -89,7 +112,7 @@ const server = createServer(async (request, response) => {
     reply(response, 304, headers, undefined, request.url);
     return;
   }
-  const compressed = /\bgzip\b/.test(request.headers["accept-encoding"] || "");
+  const compressed = acceptsGzip(request.headers["accept-encoding"]);
   if (compressed) headers["Content-Encoding"] = "gzip";
   const body = compressed ? file.gzip : file.body;
   headers["Content-Length"] = body.length;

@@ -1,0 +1,172 @@
+#include "platform/canvas/Description.h"
+
+#include <cstdlib>
+
+namespace {
+
+// A page publishes a few dozen targets and its reading (at most the text
+// view's 2 059 characters); the keyboard some forty keys.
+constexpr int ItemSlots = 128;
+constexpr int PoolCapacity = 8192;
+constexpr int LayerCount = 3;
+
+struct LayerRecord {
+    DescribedItem Items[ItemSlots];
+    int Count;
+    wchar_t Pool[PoolCapacity];
+    int PoolUsed;
+};
+
+bool Keeping = true;
+unsigned Version;
+LayerRecord Layers[LayerCount];
+int Current = LayerPage;
+
+void Add(int kind, int role, int state, const PixelRect& box, const wchar_t* text) {
+    if (!Keeping) return;
+    LayerRecord& layer = Layers[Current];
+    if (!text || layer.Count >= ItemSlots || layer.PoolUsed >= PoolCapacity - 1) return;
+    wchar_t* copy = layer.Pool + layer.PoolUsed;
+    int length = 0;
+    while (text[length] && layer.PoolUsed + length < PoolCapacity - 1) {
+        copy[length] = text[length];
+        ++length;
+    }
+    copy[length] = 0;
+    layer.PoolUsed += length + 1;
+    layer.Items[layer.Count++] = {kind, Current, role, state, box, copy};
+    ++Version;
+}
+
+bool IsTarget(int index) {
+    return index >= 0 && index < DescriptionCount() && DescriptionAt(index).Kind == ItemTarget &&
+           DescriptionAt(index).Layer == ActiveLayer();
+}
+
+int CentreX(const PixelRect& r) { return (r.Left + r.Right) / 2; }
+int CentreY(const PixelRect& r) { return (r.Top + r.Bottom) / 2; }
+
+// Reading order: rows first, then columns.
+bool ReadsBefore(const PixelRect& a, const PixelRect& b) {
+    return a.Top != b.Top ? a.Top < b.Top : a.Left < b.Left;
+}
+
+}  // namespace
+
+void KeepDescription(bool keep) { Keeping = keep; }
+
+unsigned DescriptionVersion() { return Version; }
+
+void PlatformDescribeLayer(int layer) {
+    if (!Keeping || layer < 0 || layer >= LayerCount) return;
+    Current = layer;
+    if (Layers[layer].Count > 0) ++Version;
+    Layers[layer].Count = 0;
+    Layers[layer].PoolUsed = 0;
+}
+
+void PlatformDescribeHeading(const wchar_t* text) {
+    if (text && *text) Add(ItemHeading, 0, StateNone, {}, text);
+}
+void PlatformDescribeText(const wchar_t* text) {
+    if (text && *text) Add(ItemText, 0, StateNone, {}, text);
+}
+void PlatformDescribeAlert(const wchar_t* text) { Add(ItemAlert, 0, StateNone, {}, text); }
+
+void PlatformDescribeTarget(const PixelRect& box, int role, const wchar_t* name, int state) {
+    if (box.Left < box.Right && box.Top < box.Bottom) Add(ItemTarget, role, state, box, name);
+}
+
+int DescriptionCount() {
+    int count = 0;
+    for (const LayerRecord& layer : Layers) count += layer.Count;
+    return count;
+}
+
+const DescribedItem& DescriptionAt(int index) {
+    for (const LayerRecord& layer : Layers) {
+        if (index < layer.Count) return layer.Items[index];
+        index -= layer.Count;
+    }
+    static const DescribedItem none{};
+    return none;
+}
+
+int ActiveLayer() {
+    for (int layer = LayerCount - 1; layer > 0; --layer)
+        if (Layers[layer].Count > 0) return layer;
+    return LayerPage;
+}
+
+int TargetsInReadingOrder(int* indices, int capacity) {
+    int count = 0;
+    for (int i = 0; i < DescriptionCount() && count < capacity; ++i) {
+        if (!IsTarget(i)) continue;
+        // Insertion into the sorted run: a layer has a few dozen targets.
+        int at = count++;
+        while (at > 0 && ReadsBefore(DescriptionAt(i).Box, DescriptionAt(indices[at - 1]).Box)) {
+            indices[at] = indices[at - 1];
+            --at;
+        }
+        indices[at] = i;
+    }
+    return count;
+}
+
+int FocusStep(int focus, int step) {
+    int order[ItemSlots];
+    const int count = TargetsInReadingOrder(order, ItemSlots);
+    if (count == 0) return -1;
+    for (int i = 0; i < count; ++i)
+        if (order[i] == focus) return order[(i + step + count) % count];
+    return step > 0 ? order[0] : order[count - 1];
+}
+
+int FocusToward(int focus, int dx, int dy) {
+    if (!IsTarget(focus)) return focus;
+    const DescribedItem& from = DescriptionAt(focus);
+    const int x = CentreX(from.Box), y = CentreY(from.Box);
+    int best = focus;
+    long bestCost = 0;
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        if (i == focus || !IsTarget(i) || DescriptionAt(i).Role != from.Role) continue;
+        const PixelRect& box = DescriptionAt(i).Box;
+        const long along = dx != 0 ? dx * (CentreX(box) - x) : dy * (CentreY(box) - y);
+        const long across = dx != 0 ? std::labs(CentreY(box) - y) : std::labs(CentreX(box) - x);
+        if (along <= 0) continue;
+        // Staying in the row (or column) counts far more than the distance.
+        const long cost = along + 4 * across;
+        if (best == focus || cost < bestCost) {
+            best = i;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
+int TargetWithRole(int role) {
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (IsTarget(i) && DescriptionAt(i).Role == role) return i;
+    return -1;
+}
+
+int EscapeTarget() {
+    const int back = TargetWithRole(RoleBack);
+    return back >= 0 ? back : TargetWithRole(RoleClose);
+}
+
+int FindTarget(const PixelRect& box) {
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        const PixelRect& b = DescriptionAt(i).Box;
+        if (IsTarget(i) && b.Left == box.Left && b.Top == box.Top && b.Right == box.Right &&
+            b.Bottom == box.Bottom)
+            return i;
+    }
+    return -1;
+}
+
+void TargetCentre(int index, int* x, int* y) {
+    const PixelRect& box = DescriptionAt(index).Box;
+    *x = CentreX(box);
+    *y = CentreY(box);
+}
