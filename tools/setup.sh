@@ -57,6 +57,10 @@ if [ -n "$missing" ]; then
   echo "setup: installed"
 fi
 
-# The browser tests' driver, at the version the lock file names.
-[ "$1" != test ] || [ -d "$here/web/node_modules/puppeteer-core" ] ||
-  (cd "$here/web" && npm ci --no-audit --no-fund --loglevel=error)
+# The browser tests' modules, at the versions the lock file names; again
+# when the lock file has changed since (npm keeps its own copy of it there).
+web=$here/web
+if [ "$1" = test ] && { [ ! -f "$web/node_modules/.package-lock.json" ] ||
+                        [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; }; then
+  (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
+fi
