@@ -48,32 +48,6 @@ void LongestCompatibility() {
     Report(KindCompatibility, 1, 1);
 }
 
-void BirthDate(int subPage) {
-    BaseScreen = ScreenBirthDate;
-    SubPage = subPage;
-    DefaultBirthDate();
-    ParseBirthDate();
-}
-
-void Numerology(int topic, int subpage) {
-    BirthDate(6);
-    Report(KindNumerology, 6, topic);
-    ReportSubpage = subpage;
-}
-
-void Keyboard(int page) {
-    BirthDate(5);
-    EntryField = 1;
-    OpenKeyboard(L"Day");
-    KeyboardPage = page;
-}
-
-void MessagePanel(const wchar_t* message) {
-    BirthDate(5);
-    InputPanel = PanelMessageBox;
-    PanelMessage = message;
-}
-
 struct Page {
     const char* Name;
     void (*Setup)();
@@ -85,8 +59,8 @@ const Page Pages[] = {
     {"ForecastPicker", [] { BaseScreen = SubPage = ScreenForecastPicker; }},
     {"SignPicker", [] { BaseScreen = SubPage = ScreenProfilePicker; }},
     {"TopicList", [] { BaseScreen = ScreenProfilePicker; SubPage = 4; SignIndex = 2; }},
-    {"BirthDate", [] { BirthDate(5); }},
-    {"TopicMenu", [] { BirthDate(6); }},
+    {"BirthDate", [] { ShowBirthDate(5); }},
+    {"TopicMenu", [] { ShowBirthDate(6); }},
     {"ExtrasMenu", [] { BaseScreen = ScreenExtras; DefaultBirthDate(); }},
     {"CompatibilityLongest", [] { LongestCompatibility(); }},
     {"CompatibilityClosing", [] { LongestCompatibility(); ReportPage = 4; }},
@@ -96,14 +70,14 @@ const Page Pages[] = {
     {"ProfileTopic", [] { SignIndex = 2; Report(KindProfile, 4, 1); }},
     {"ProfileFamous", [] { SignIndex = 2; Report(KindProfile, 4, 10); }},
     {"ProfileReadAll", [] { SignIndex = 2; Report(KindProfile, 4, 6); ProfileReadAll = 1; }},
-    {"NumerologyLifePath", [] { Numerology(1, 1); }},
-    {"NumerologyChallenge", [] { Numerology(3, 2); }},
-    {"NumerologyPinnacle", [] { Numerology(4, 3); }},
-    {"NumerologyPeriod", [] { Numerology(5, 1); }},
-    {"NumerologyPersonalYear", [] { Numerology(6, 1); }},
-    {"KeyboardLetters", [] { Keyboard(0); }},
-    {"KeyboardDigits", [] { Keyboard(1); }},
-    {"MessagePanel", [] { MessagePanel(L"Write from 1 to 31."); }},
+    {"NumerologyLifePath", [] { ShowNumerology(1, 1); }},
+    {"NumerologyChallenge", [] { ShowNumerology(3, 2); }},
+    {"NumerologyPinnacle", [] { ShowNumerology(4, 3); }},
+    {"NumerologyPeriod", [] { ShowNumerology(5, 1); }},
+    {"NumerologyPersonalYear", [] { ShowNumerology(6, 1); }},
+    {"KeyboardLetters", [] { ShowKeyboard(L"Day", 0); }},
+    {"KeyboardDigits", [] { ShowKeyboard(L"Day", 1); }},
+    {"MessagePanel", [] { ShowMessagePanel(L"Write from 1 to 31."); }},
     {"ConfirmPanel", [] { LongestCompatibility(); AskAbandon(KindCompatibility); }},
     {"About", [] { OpenPopup(PopupAbout); }},
     {"Help", [] { OpenPopup(PopupHelp); }},

@@ -38,8 +38,7 @@ void Text(DeviceContext* dc, LayoutPoint shift, const wchar_t* text, int r, int 
     PlatformSetBackground(dc, transparent == 1, MakeColour(backR, backG, backB));
     if (transparent == 0) Fill(dc, shift, backR, backG, backB, left, top, right, bottom);
     const PixelRect box = DeviceRect(shift, left, top, right, bottom);
-    PlatformDrawText(dc, text, box, format == 1);
-    RecordDrawnText(text, box, MakeColour(r, g, b));
+    RecordDrawnText(text, box, MakeColour(r, g, b), PlatformDrawText(dc, text, box, format == 1));
 }
 
 void Line(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int x1, int y1, int x2,

@@ -123,10 +123,18 @@ void PlatformDeleteFont(FontHandle font);
 FontHandle PlatformSelectFont(DeviceContext* dc, FontHandle font);
 void PlatformSetTextColour(DeviceContext* dc, Colour colour);
 void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour);
+// What drawing a text made: the pixels its glyphs covered (clipped; empty
+// when none), how many lines it wrapped into, and how many of them showed
+// whole, their letters no wider than the rectangle and down to the baseline
+// inside it.
+struct TextInk {
+    PixelRect Ink;
+    int Lines, LinesShown;
+};
 // Draws text (wide, terminated) into the rectangle with word breaking; the
 // text is left aligned, or centred when `centred`. Clipped to the rectangle.
-void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
-                      bool centred);
+TextInk PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
+                         bool centred);
 // Width in pixels of the text in the font selected into dc.
 int PlatformTextWidth(DeviceContext* dc, const wchar_t* text);
 

@@ -7,6 +7,7 @@
 #include "readings/Signs.h"
 #include "shell/State.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -51,7 +52,19 @@ constexpr const wchar_t* PictureLabels[10] = {
     L"", L"", L"", L"", L"", L"", L"Your\r\nRuling\r\nplanet:", L"Your\r\nsymbol\r\nis the:",
     L"Your\r\ncolor\r\nof\r\nchoice:", L"Your\r\nstarstone\r\nis the:"};
 
+// The page title, in the page-title font where it fits the room it has:
+// its box, or up to the Back button where that stands beside it (reading
+// in sequence on the 240-unit-high layouts). A title too long for that
+// steps down to a smaller size of the same weight rather than lose its
+// end under the button or wrap onto a line the box cannot show.
 void DrawTitle(DeviceContext* dc, const wchar_t* title) {
+    const bool backBeside = BackButton.Y < 59 && BackButton.Y + 28 > 39;
+    const int room = ((backBeside ? std::min(BackButton.X, 240) : 240) - 10) * (DoubleResolution() ? 2 : 1);
+    for (const int smaller : {17, 15}) {
+        if (PlatformTextWidth(dc, title) <= room) break;
+        SetTextFont(L"Tahoma", smaller, 900);
+        PlatformSelectFont(dc, CurrentFont());
+    }
     DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
     PlatformDescribeHeading(title);
 }

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -42,13 +44,24 @@ void LabelCharacters(const std::string& source, std::set<uint32_t>* codes) {
     }
 }
 
+// A glyph's coverage bytes, unpacked once.
+const std::vector<uint8_t>& CoverageOf(const BakedFont& font, const BakedGlyph& glyph) {
+    static std::map<const BakedGlyph*, std::vector<uint8_t>> unpacked;
+    std::vector<uint8_t>& coverage = unpacked[&glyph];
+    if (coverage.empty() && glyph.Width * glyph.Height > 0) {
+        coverage.resize(static_cast<size_t>(glyph.Width) * glyph.Height);
+        UnpackCoverage(font, glyph, coverage.data());
+    }
+    return coverage;
+}
+
 // A row of a glyph's ink (coverage of at least half) in pen-relative columns.
 bool InkSpan(const BakedFont& font, const BakedGlyph& glyph, int row, int* first, int* last) {
     const int y = row - glyph.Top;
     if (y < 0 || y >= glyph.Height) return false;
     *first = 1, *last = 0;
     for (int x = 0; x < glyph.Width; ++x)
-        if (font.Coverage[glyph.Offset + y * glyph.Width + x] >= 128) {
+        if (CoverageOf(font, glyph)[y * glyph.Width + x] >= 128) {
             if (*first > *last) *first = glyph.Left + x;
             *last = glyph.Left + x;
         }
@@ -64,16 +77,49 @@ Weight WeightOf(const BakedFont& font) {
     long ink = 0, runs = 0, glyphs = 0;
     for (uint32_t c = 'a'; c <= 'z'; ++c) {
         const BakedGlyph& glyph = *Find(font, c);
+        const std::vector<uint8_t>& coverage = CoverageOf(font, glyph);
         ++glyphs;
         for (int y = 0; y < glyph.Height; ++y)
             for (int x = 0; x < glyph.Width; ++x) {
-                const int value = font.Coverage[glyph.Offset + y * glyph.Width + x];
+                const int value = coverage[y * glyph.Width + x];
                 ink += value;
-                const bool left = x > 0 && font.Coverage[glyph.Offset + y * glyph.Width + x - 1] >= 128;
+                const bool left = x > 0 && coverage[y * glyph.Width + x - 1] >= 128;
                 runs += value >= 128 && !left;
             }
     }
     return {ink / 255.0 / glyphs, ink / 255.0 / runs};
+}
+
+// The clear regions a hard-edged glyph's ink closes in on every side, the
+// pixels touching by their edges as a stroke's pixels do. With `openBelow`
+// the bottom counts as closed too: the room under an arch (n, m).
+int EnclosedRegions(const BakedFont& font, const BakedGlyph& glyph, bool openBelow) {
+    const std::vector<uint8_t>& coverage = CoverageOf(font, glyph);
+    // The glyph in a frame of clear pixels, but for the bottom row when open below.
+    const int width = glyph.Width + 2, height = glyph.Height + (openBelow ? 1 : 2);
+    std::vector<int> region(static_cast<size_t>(width) * height, -1);  // -1 unseen, 0 ink
+    for (int y = 0; y < glyph.Height; ++y)
+        for (int x = 0; x < glyph.Width; ++x)
+            if (coverage[y * glyph.Width + x]) region[(y + 1) * width + x + 1] = 0;
+    int regions = 0;
+    for (int start = 0; start < width * height; ++start) {
+        if (region[start] != -1) continue;
+        ++regions;  // the first is the outside, reached from the frame's corner
+        std::vector<int> todo{start};
+        region[start] = regions;
+        while (!todo.empty()) {
+            const int at = todo.back();
+            todo.pop_back();
+            const int x = at % width, y = at / width;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= width || ny >= height || region[ny * width + nx] != -1) continue;
+                region[ny * width + nx] = regions;
+                todo.push_back(ny * width + nx);
+            }
+        }
+    }
+    return regions - 1;
 }
 
 const BakedFont* FontOf(int height, int weight) {
@@ -178,14 +224,28 @@ TEST(Text, BoldIsHeavierAndWider) {
     EXPECT_GE(WeightOf(*FontOf(35, 700)).Stroke, WeightOf(*FontOf(29, 700)).Stroke);
 }
 
+// No weight closes a letter at the hard-edged sizes: the counters of a, e,
+// o and g stay open, and m and n keep clear room under each arch.
+TEST(Text, HeavyWeightsKeepCountersOpen) {
+    for (int i = 0; i < BakedFontCount; ++i) {
+        const BakedFont& font = BakedFonts[i];
+        if (font.Smooth) continue;
+        for (const char c : std::string("aeogmn")) {
+            const int arches = c == 'm' ? 2 : 1;
+            EXPECT_GE(EnclosedRegions(font, *Find(font, c), c == 'm' || c == 'n'), arches)
+                << font.CellHeight << "/" << font.Weight << " " << c;
+        }
+    }
+}
+
 // Small screens draw hard-edged text, double-size screens smooth text.
 TEST(Text, OneLookPerScale) {
     for (int i = 0; i < BakedFontCount; ++i) {
         const BakedFont& font = BakedFonts[i];
         bool partial = false;
-        const BakedGlyph& last = font.Glyphs[font.GlyphCount - 1];
-        for (uint32_t at = 0; at < last.Offset + last.Width * last.Height; ++at)
-            partial = partial || (font.Coverage[at] != 0 && font.Coverage[at] != 255);
+        for (int g = 0; g < font.GlyphCount; ++g)
+            for (const uint8_t value : CoverageOf(font, font.Glyphs[g]))
+                partial = partial || (value != 0 && value != 255);
         EXPECT_EQ(font.Smooth, font.CellHeight > 20) << font.CellHeight;
         EXPECT_EQ(partial, font.Smooth) << font.CellHeight << "/" << font.Weight;
     }

@@ -21,7 +21,7 @@ void ForgetDrawnTexts() {
     PoolUsed = 0;
 }
 
-void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink) {
+void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink, const TextInk& drawn) {
     // An empty text draws nothing; one that finds no room is left out.
     if (!Keeping || !text || !*text || TextCount >= TextSlots || PoolUsed >= PoolCapacity - 1) return;
     wchar_t* copy = Pool + PoolUsed;
@@ -32,7 +32,7 @@ void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink) {
     }
     copy[length] = 0;
     PoolUsed += length + 1;
-    Texts[TextCount++] = {box, ink, copy};
+    Texts[TextCount++] = {box, ink, copy, drawn};
 }
 
 int DrawnTextCount() { return TextCount; }

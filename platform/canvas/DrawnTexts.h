@@ -9,6 +9,7 @@ struct DrawnText {
     PixelRect Box;         // device pixels, right and bottom exclusive
     Colour Ink;
     const wchar_t* Text;   // terminated; valid until the next paint begins
+    TextInk Drawn;         // its ink and lines
 };
 
 // Off unless a tool asks for it: the program itself never reads the record.
@@ -16,7 +17,7 @@ void KeepDrawnTexts(bool keep);
 // Every paint starts a new record.
 void ForgetDrawnTexts();
 // Called by the drawing layer for each text it draws into a box.
-void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink);
+void RecordDrawnText(const wchar_t* text, const PixelRect& box, Colour ink, const TextInk& drawn);
 int DrawnTextCount();
 // index 0 … DrawnTextCount() − 1, in the order the texts were drawn.
 const DrawnText& DrawnTextAt(int index);

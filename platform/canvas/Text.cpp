@@ -40,6 +40,39 @@ const BakedFont* Selected(const DeviceContext* dc) {
     return Fonts[dc->Font].Font;
 }
 
+// Drawing reads one coverage byte per pixel: the fonts in use are unpacked
+// once, into a few slots, the one unused longest making room for the next.
+struct UnpackedFont {
+    const BakedFont* Font = nullptr;
+    unsigned LastUse = 0;
+    uint32_t Offsets[BakedGlyphsMost];  // each glyph's first byte in Coverage
+    uint8_t Coverage[BakedCoverageMost];
+};
+
+constexpr int UnpackedSlots = 6;  // more fonts than one paint uses
+UnpackedFont Unpacked[UnpackedSlots];
+unsigned Uses = 0;
+
+const UnpackedFont& UnpackedOf(const BakedFont& font) {
+    UnpackedFont* oldest = &Unpacked[0];
+    for (UnpackedFont& slot : Unpacked) {
+        if (slot.Font == &font) {
+            slot.LastUse = ++Uses;
+            return slot;
+        }
+        if (slot.LastUse < oldest->LastUse) oldest = &slot;
+    }
+    oldest->Font = &font;
+    oldest->LastUse = ++Uses;
+    uint32_t offset = 0;
+    for (int i = 0; i < font.GlyphCount; ++i) {
+        oldest->Offsets[i] = offset;
+        UnpackCoverage(font, font.Glyphs[i], oldest->Coverage + offset);
+        offset += font.Glyphs[i].Width * font.Glyphs[i].Height;
+    }
+    return *oldest;
+}
+
 // Control characters and characters the face lacks draw nothing.
 const BakedGlyph* FindGlyph(const BakedFont& font, wchar_t c) {
     const auto code = static_cast<uint32_t>(c);
@@ -71,15 +104,26 @@ uint32_t Blend(uint32_t under, uint32_t over, unsigned alpha) {
     return mix(16) | mix(8) | mix(0);
 }
 
+// The smallest rectangle holding both; an empty one holds nothing.
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    if (a.Left >= a.Right || a.Top >= a.Bottom) return b;
+    if (b.Left >= b.Right || b.Top >= b.Bottom) return a;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
 // One glyph's coverage at pen position (x, cell top y): full coverage is
-// the colour itself, partial coverage a blend, none leaves the pixel.
-void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph, int x, int y,
-               uint32_t colour, const PixelRect& clip) {
+// the colour itself, partial coverage a blend, none leaves the pixel. The
+// pixels it may have covered join *ink.
+void DrawGlyph(DeviceContext* dc, const UnpackedFont& font, const BakedGlyph& glyph, int x, int y,
+               uint32_t colour, const PixelRect& clip, PixelRect* ink) {
     const int left = x + glyph.Left, top = y + glyph.Top;
     const int fromRow = std::max(top, clip.Top), toRow = std::min(top + glyph.Height, clip.Bottom);
     const int fromColumn = std::max(left, clip.Left), toColumn = std::min(left + glyph.Width, clip.Right);
+    *ink = Union(*ink, {fromColumn, fromRow, toColumn, toRow});
+    const uint8_t* glyphCoverage = font.Coverage + font.Offsets[&glyph - font.Font->Glyphs];
     for (int row = fromRow; row < toRow; ++row) {
-        const uint8_t* coverage = font.Coverage + glyph.Offset + static_cast<size_t>(row - top) * glyph.Width;
+        const uint8_t* coverage = glyphCoverage + static_cast<size_t>(row - top) * glyph.Width;
         uint32_t* target = dc->Pixels + static_cast<size_t>(row) * dc->Width;
         for (int column = fromColumn; column < toColumn; ++column) {
             const unsigned alpha = coverage[column - left];
@@ -90,19 +134,19 @@ void DrawGlyph(DeviceContext* dc, const BakedFont& font, const BakedGlyph& glyph
 }
 
 // Draws a line of `width` pixels (as measured) with its pen at (x, y).
-void DrawLine(DeviceContext* dc, const BakedFont& font, const wchar_t* begin, const wchar_t* end,
-              int width, int x, int y, const PixelRect& clip) {
+void DrawLine(DeviceContext* dc, const UnpackedFont& font, const wchar_t* begin, const wchar_t* end,
+              int width, int x, int y, const PixelRect& clip, PixelRect* ink) {
     if (!dc->TransparentText) {
         const PixelRect cell{std::max(x, clip.Left), std::max(y, clip.Top),
                              std::min(x + width, clip.Right),
-                             std::min(y + font.CellHeight, clip.Bottom)};
+                             std::min(y + font.Font->CellHeight, clip.Bottom)};
         PlatformFillRect(dc, cell, dc->BackColour);
     }
     const uint32_t colour = PackColour(dc->TextColour);
     for (const wchar_t* p = begin; p != end; ++p) {
-        const BakedGlyph* glyph = FindGlyph(font, *p);
+        const BakedGlyph* glyph = FindGlyph(*font.Font, *p);
         if (!glyph) continue;
-        DrawGlyph(dc, font, *glyph, x, y, colour, clip);
+        DrawGlyph(dc, font, *glyph, x, y, colour, clip, ink);
         x += glyph->Advance;
     }
 }
@@ -167,16 +211,20 @@ void PlatformSetBackground(DeviceContext* dc, bool transparent, Colour colour) {
     dc->BackColour = colour;
 }
 
-void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
-                      bool centred) {
+// Lines below the rectangle are laid out but not drawn, so that the
+// caller learns what did not fit.
+TextInk PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& rect,
+                         bool centred) {
+    TextInk made{{0, 0, 0, 0}, 0, 0};
     const BakedFont* font = Selected(dc);
-    if (!font) return;
+    if (!font) return made;
     const PixelRect clip{std::max(rect.Left, dc->Clip.Left), std::max(rect.Top, dc->Clip.Top),
                          std::min(rect.Right, dc->Clip.Right), std::min(rect.Bottom, dc->Clip.Bottom)};
-    if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) return;
+    const bool visible = clip.Left < clip.Right && clip.Top < clip.Bottom;
+    const UnpackedFont& unpacked = UnpackedOf(*font);
     const int width = rect.Right - rect.Left;
     int y = rect.Top;
-    for (const wchar_t* paragraph = text; y < rect.Bottom;) {
+    for (const wchar_t* paragraph = text;;) {
         const wchar_t* end = paragraph;
         while (*end && !IsBreak(*end)) ++end;
         const wchar_t* line = paragraph;
@@ -184,15 +232,21 @@ void PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect& r
             int lineWidth = 0;
             const wchar_t* lineEnd = LineEnd(*font, line, end, width, &lineWidth);
             const int x = centred ? rect.Left + (width - lineWidth) / 2 : rect.Left;
-            DrawLine(dc, *font, line, lineEnd, lineWidth, x, y, clip);
+            if (visible && y < rect.Bottom)
+                DrawLine(dc, unpacked, line, lineEnd, lineWidth, x, y, clip, &made.Ink);
+            ++made.Lines;
+            // A line shows when it is no wider than the box and its
+            // letters reach the baseline inside it.
+            if (lineWidth <= width && y + font->Baseline <= rect.Bottom) ++made.LinesShown;
             y += font->CellHeight;
             // Spaces at a break are swallowed by the break.
             line = lineEnd;
             while (line < end && *line == L' ') ++line;
-        } while (line < end && y < rect.Bottom);
+        } while (line < end);
         if (!*end) break;
         paragraph = end + ((end[0] == L'\r' && end[1] == L'\n') ? 2 : 1);
     }
+    return made;
 }
 
 int PlatformTextWidth(DeviceContext* dc, const wchar_t* text) {

@@ -44,7 +44,7 @@ struct Glyph {
 };
 
 struct Font {
-    int CellHeight = 0, Weight = 400;
+    int CellHeight = 0, Baseline = 0, Weight = 400;
     bool Smooth = false;
     std::vector<Glyph> Glyphs;
 };
@@ -70,22 +70,22 @@ Cell CellFor(FT_Face face, int cellHeight) {
 
 // How much heavier a weight is drawn than the face's regular. Hard-edged
 // sizes take whole pixels across, so stems stay even: one more for bold and
-// two for black, a pixel more from 15 pixels per em on, where the face's own
-// stems are no thicker and one pixel would leave the larger bold lighter
-// than the smaller, and none upwards, which would close the gaps over i and
-// j.
-// Smooth sizes take a share of the em (26.6 pixels), across and half as
+// two for black, and none upwards, which would close the gaps over i and j.
+// From 15 pixels per em on, where the face's own stems are no thicker and
+// one pixel would leave the larger bold lighter than the smaller, strokes
+// grow a pixel more inwards only, so that the letters get no wider.
+// Smooth sizes grow by a share of the em (26.6 pixels) across and half as
 // much up: the stroke difference between the regular and bold cuts of such
 // faces.
 struct Strength {
-    FT_Pos Across = 0, Up = 0;
+    FT_Pos Across = 0, Up = 0, Inwards = 0;
 };
 
 Strength StrengthFor(int weight, bool smooth, int ppem) {
     if (weight < 600) return {};
     const bool black = weight >= 800;
-    if (!smooth) return {(black ? 2 : 1) + (ppem >= 15 ? 1 : 0), 0};
-    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.13 : 0.08));
+    if (!smooth) return {black ? 2 : 1, 0, ppem >= 15 ? 1 : 0};
+    const FT_Pos across = std::lround(ppem * 64 * (black ? 0.065 : 0.04));
     return {across, across / 2};
 }
 
@@ -107,19 +107,25 @@ bool HasInk(const FT_Bitmap& bitmap) {
     return std::any_of(bitmap.buffer, bitmap.buffer + bytes, [](unsigned char b) { return b != 0; });
 }
 
-// Hard-edged bold: every ink pixel also inks the `pixels` to its right, so
-// a stem of n pixels becomes n + pixels wide and the glyph grows on its
-// right side only.
-void Thicken(Glyph* glyph, int pixels) {
+// Hard-edged bold: every ink pixel also inks the `outwards` + `inwards`
+// pixels to its right, so a stem of n pixels becomes that much wider, but
+// the glyph grows by `outwards` on its right side only. A gap between two
+// strokes of a row keeps its last pixel clear, so that counters (o, e, a)
+// and the room between stems (n, m) stay open however heavy the weight.
+void Thicken(Glyph* glyph, int outwards, int inwards) {
+    const int pixels = outwards + inwards;
     if (pixels <= 0 || glyph->Width == 0) return;
-    const int width = glyph->Width + pixels;
+    const int width = glyph->Width + outwards;
+    const auto ink = [&](int x, int y) {
+        return x < glyph->Width && glyph->Coverage[static_cast<size_t>(y) * glyph->Width + x] != 0;
+    };
     std::vector<uint8_t> thick(static_cast<size_t>(width) * glyph->Height, 0);
     for (int y = 0; y < glyph->Height; ++y)
-        for (int x = 0; x < glyph->Width; ++x)
-            for (int s = 0; s <= pixels; ++s) {
-                uint8_t& p = thick[static_cast<size_t>(y) * width + x + s];
-                p = std::max(p, glyph->Coverage[static_cast<size_t>(y) * glyph->Width + x]);
-            }
+        for (int x = 0, reach = -1; x < width; ++x) {
+            if (ink(x, y)) reach = x + pixels;
+            const bool lastOfGap = ink(x + 1, y);
+            if (ink(x, y) || (x <= reach && !lastOfGap)) thick[static_cast<size_t>(y) * width + x] = 255;
+        }
     glyph->Width = width;
     glyph->Coverage.swap(thick);
 }
@@ -140,10 +146,9 @@ bool Rasterize(FT_Face face, uint32_t code, int weight, bool smooth, const Cell&
     const bool ink = fromBitmap ? HasInk(slot->bitmap) : slot->outline.n_points > 0;
     const Strength strength = ink ? StrengthFor(weight, smooth, cell.PixelsPerEm) : Strength{};
     if (smooth && strength.Across) {
-        // Each side grows by half the strength; moved back by as much, the
-        // left edge and the baseline stay, and the extra width goes into the
-        // advance.
-        FT_Outline_EmboldenXY(&slot->outline, strength.Across / 2, strength.Up / 2);
+        // Each side moves out by half the strength; moved back by as much,
+        // the left edge and the baseline stay.
+        FT_Outline_EmboldenXY(&slot->outline, strength.Across, strength.Up);
         FT_Outline_Translate(&slot->outline, strength.Across / 2, strength.Up / 2);
     }
     if (!fromBitmap && FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO))
@@ -152,12 +157,15 @@ bool Rasterize(FT_Face face, uint32_t code, int weight, bool smooth, const Cell&
     glyph->Left = slot->bitmap_left;
     glyph->Top = cell.Baseline - slot->bitmap_top;
     CopyBitmap(slot->bitmap, glyph);
+    // The advance grows by the ink's growth at most: the smooth glyph keeps
+    // the face's spacing, the hard-edged one keeps the regular's advance, and
+    // KeepApart adds a pixel wherever two letters would then touch.
     if (smooth) {
         glyph->Advance = static_cast<int>((slot->advance.x + strength.Across + 32) >> 6);
     } else {
         const FT_Pos advance = fromBitmap ? slot->advance.x : (slot->linearHoriAdvance + 512) >> 10;
-        glyph->Advance = static_cast<int>((advance + 32) >> 6) + static_cast<int>(strength.Across);
-        Thicken(glyph, static_cast<int>(strength.Across));
+        glyph->Advance = static_cast<int>((advance + 32) >> 6);
+        Thicken(glyph, static_cast<int>(strength.Across), static_cast<int>(strength.Inwards));
     }
     return true;
 }
@@ -213,7 +221,7 @@ bool Bake(FT_Face face, int cellHeight, int weight, bool smooth,
           const std::vector<uint32_t>& codes, Font* font) {
     const Cell cell = CellFor(face, cellHeight);
     if (FT_Set_Pixel_Sizes(face, 0, cell.PixelsPerEm)) return Fail("cannot size the face");
-    *font = {cellHeight, weight, smooth, {}};
+    *font = {cellHeight, cell.Baseline, weight, smooth, {}};
     for (const uint32_t code : codes) {
         Glyph glyph;
         if (Rasterize(face, code, weight, smooth, cell, &glyph)) font->Glyphs.push_back(glyph);
@@ -222,6 +230,14 @@ bool Bake(FT_Face face, int cellHeight, int weight, bool smooth,
     }
     KeepApart(*font);
     return true;
+}
+
+// A heavier weight is never narrower than a lighter one of the same size:
+// the smooth sizes round their grown advances and keep their letters apart
+// each on its own, which can leave a black letter a pixel short of the bold.
+void NoNarrowerThan(const Font& lighter, Font* font) {
+    for (size_t i = 0; i < font->Glyphs.size() && i < lighter.Glyphs.size(); ++i)
+        font->Glyphs[i].Advance = std::max(font->Glyphs[i].Advance, lighter.Glyphs[i].Advance);
 }
 
 // Decodes UTF-8 leniently: the files are checked elsewhere.
@@ -244,13 +260,69 @@ std::vector<int> Numbers(const std::string& list) {
     return out;
 }
 
-void WriteFont(std::ostream& out, const Font& font, int number) {
-    out << "constexpr uint8_t Coverage" << number << "[] = {";
+std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
+    std::vector<uint8_t> packed((coverage.size() + 7) / 8, 0);
+    for (size_t i = 0; i < coverage.size(); ++i)
+        if (coverage[i]) packed[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
+    return packed;
+}
+
+// A lone clear or full pixel costs less inside a literal run than as a run
+// of its own.
+std::vector<uint8_t> PackRuns(const std::vector<uint8_t>& coverage) {
+    std::vector<uint8_t> packed;
+    size_t literal = 0;  // where the pending literal pixels start
+    const auto flushLiteral = [&](size_t end) {
+        for (; literal < end; literal += RunLongest) {
+            const size_t length = std::min<size_t>(RunLongest, end - literal);
+            packed.push_back(static_cast<uint8_t>(RunLiteral | (length - 1)));
+            packed.insert(packed.end(), coverage.begin() + literal, coverage.begin() + literal + length);
+        }
+    };
+    for (size_t at = 0; at < coverage.size();) {
+        const uint8_t value = coverage[at];
+        size_t end = at;
+        while (end < coverage.size() && coverage[end] == value) ++end;
+        if ((value == 0 || value == 255) && end - at >= 2) {
+            flushLiteral(at);
+            for (size_t from = at; from < end; from += RunLongest) {
+                const size_t length = std::min<size_t>(RunLongest, end - from);
+                packed.push_back(static_cast<uint8_t>((value ? RunFull : RunClear) | (length - 1)));
+            }
+            literal = end;
+        }
+        at = end;
+    }
+    flushLiteral(coverage.size());
+    return packed;
+}
+
+// The packed glyph, checked against the program's own unpacking.
+bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
+    *packed = font.Smooth ? PackRuns(glyph.Coverage) : PackBits(glyph.Coverage);
+    if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
+                                    [](uint8_t v) { return v != 0 && v != 255; }))
+        return Fail("partial coverage in a hard-edged glyph");
+    const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, packed->data()};
+    const BakedGlyph at{glyph.Code, 0, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    std::vector<uint8_t> unpacked(glyph.Coverage.size());
+    UnpackCoverage(baked, at, unpacked.data());
+    return unpacked == glyph.Coverage || Fail("packing loses coverage");
+}
+
+bool WriteFont(std::ostream& out, const Font& font, int number) {
+    size_t pixels = 0;
+    for (const Glyph& glyph : font.Glyphs) pixels += glyph.Coverage.size();
+    if (font.Glyphs.size() > BakedGlyphsMost || pixels > BakedCoverageMost)
+        return Fail("a font too large to unpack");
+    out << "constexpr uint8_t Packed" << number << "[] = {";
     size_t offset = 0;
     std::vector<size_t> offsets;
     for (const Glyph& glyph : font.Glyphs) {
         offsets.push_back(offset);
-        for (const uint8_t value : glyph.Coverage) {
+        std::vector<uint8_t> packed;
+        if (!Pack(font, glyph, &packed)) return false;
+        for (const uint8_t value : packed) {
             out << (offset == 0 ? "\n" : offset % 32 ? "," : ",\n") << int{value};
             ++offset;
         }
@@ -262,18 +334,20 @@ void WriteFont(std::ostream& out, const Font& font, int number) {
             << g.Width << "," << g.Height << "," << g.Advance << "},\n";
     }
     out << "};\n";
+    return true;
 }
 
 bool WriteSource(const std::string& path, const std::vector<Font>& fonts) {
     std::ostringstream out;
     out << "// Written by tools/fonts/BakeFonts.cpp; do not edit.\n"
            "#include \"platform/canvas/BakedFonts.h\"\n\nnamespace {\n";
-    for (size_t i = 0; i < fonts.size(); ++i) WriteFont(out, fonts[i], static_cast<int>(i));
+    for (size_t i = 0; i < fonts.size(); ++i)
+        if (!WriteFont(out, fonts[i], static_cast<int>(i))) return false;
     out << "}  // namespace\n\nextern const BakedFont BakedFonts[] = {\n";
     for (size_t i = 0; i < fonts.size(); ++i)
-        out << "  {" << fonts[i].CellHeight << "," << fonts[i].Weight << ","
+        out << "  {" << fonts[i].CellHeight << "," << fonts[i].Baseline << "," << fonts[i].Weight << ","
             << (fonts[i].Smooth ? "true" : "false") << "," << fonts[i].Glyphs.size() << ",Glyphs"
-            << i << ",Coverage" << i << "},\n";
+            << i << ",Packed" << i << "},\n";
     out << "};\nextern const int BakedFontCount = " << fonts.size() << ";\n";
     std::ofstream file(path, std::ios::binary);
     file << out.str();
@@ -389,6 +463,8 @@ int main(int argc, char** argv) {
                 fonts.emplace_back();
                 if (!Bake(face, smooth ? 2 * height - 1 : height, weight, smooth, codes, &fonts.back()))
                     return 1;
+                // The weights come lightest first.
+                if (weight != Numbers(argv[4]).front()) NoNarrowerThan(fonts[fonts.size() - 2], &fonts.back());
             }
     FT_Done_Face(face);
     FT_Done_FreeType(library);

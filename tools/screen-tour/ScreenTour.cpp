@@ -16,8 +16,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -129,6 +131,21 @@ void Profile() {
     ShootPages("profile", 1, 10);
 }
 
+// Every sign's famous people, read in sequence to the last page, where the
+// longest titles meet the Back button of the short layouts.
+void FamousPeople() {
+    OpenSection(3);
+    for (int sign = 1; sign <= 12; ++sign) {
+        const int cell = sign - 1;
+        Tap(ContentOrigin.X + 10 + 60 * (cell % 4), ContentOrigin.Y + 10 + 76 * (cell / 4));
+        Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);  // Show Everything!
+        for (int page = 2; page <= 10; ++page) Next();
+        Shot("famous-" + std::to_string(sign));
+        Tap(BackButton.X + 5, BackButton.Y + 5);  // to the topics
+        Tap(2 * MarginX + 230, 8);                // their close box: to the signs
+    }
+}
+
 void Numerology() {
     OpenSection(4);
     Shot("birth-date");
@@ -165,7 +182,8 @@ void Extras() {
     }
 }
 
-void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras};
+void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras,
+                           FamousPeople};
 
 // One walk, in the child process it runs in; reports the shot count so far
 // (under 256) as its exit status, so that the numbering runs on.
@@ -173,6 +191,20 @@ int RunWalk() {
     if (!Start()) return 255;
     Walks[WalkNumber - 1]();
     return std::fclose(Script) == 0 ? ShotNumber : 255;
+}
+
+// The program's state lives in globals that only a new process starts
+// afresh, so each walk runs in a child of its own.
+int RunWalks() {
+    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
+        const int shots = RunInChild(RunWalk);
+        if (shots < 0 || shots == 255) {
+            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
+            return 2;
+        }
+        ShotNumber = shots;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -185,15 +217,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     Folder = argv[2];
-    // The program's state lives in globals that only a new process starts
-    // afresh, so each walk runs in a child of its own.
-    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
-        const int shots = RunInChild(RunWalk);
-        if (shots < 0 || shots == 255) {
-            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
-            return 2;
-        }
-        ShotNumber = shots;
+    std::error_code error;
+    std::filesystem::create_directories(Folder, error);
+    if (error) {
+        std::fprintf(stderr, "stellarion-tour: cannot make %s: %s\n", Folder.c_str(), error.message().c_str());
+        return 2;
     }
-    return 0;
+    // A saved record would change what the walks show: every walk starts from
+    // an empty settings folder of its own, never the user's.
+    char settings[] = "/tmp/stellarion-tour-XXXXXX";
+    if (!mkdtemp(settings) || setenv("XDG_CONFIG_HOME", settings, 1) != 0) {
+        std::fprintf(stderr, "stellarion-tour: no settings folder of its own\n");
+        return 2;
+    }
+    const int status = RunWalks();
+    std::filesystem::remove_all(settings, error);
+    return status;
 }
