@@ -31,9 +31,12 @@ function(StellarionPictures folder output)
 endfunction()
 
 # Compiles the reading texts (resources/texts/<catalogue>/*.txt) into a C++
-# source of wide-string literals with the line endings each catalogue needs.
+# source of UTF-8 string literals with the line endings each catalogue needs.
 function(StellarionTexts folder output)
   StellarionHostTool(embed-texts ${CMAKE_SOURCE_DIR}/tools/embed-texts/EmbedTexts.cpp)
+  if(TARGET embed-texts)
+    target_include_directories(embed-texts PRIVATE ${CMAKE_SOURCE_DIR})
+  endif()
   file(GLOB_RECURSE texts CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*/*.txt)
   list(FILTER texts EXCLUDE REGEX "^words/")
   list(TRANSFORM texts PREPEND ${folder}/ OUTPUT_VARIABLE paths)

@@ -1,8 +1,11 @@
 # Gathers the web page in SITE: the page's files from PAGES, the compiled
 # program (PROGRAM.js and PROGRAM.wasm), the manifest's icons rendered from
-# ICON with RSVG, and the service worker with the list of every file and a
-# version that changes with any of them.
-#   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DRSVG=... -P WebSite.cmake
+# ICON and MASKABLE_ICON with RSVG, the main menu of every screen the page
+# chooses from shot by the native SIMULATOR (first-WxH.png), and the service
+# worker with the list of every file and a version that changes with any of
+# them.
+#   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
+#         -DSIMULATOR=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
 foreach(page index.html Page.js Accessible.js manifest.webmanifest)
   file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
@@ -10,20 +13,49 @@ endforeach()
 foreach(part js wasm)
   file(COPY_FILE ${PROGRAM}.${part} ${SITE}/stellarion.${part} ONLY_IF_DIFFERENT)
 endforeach()
-foreach(size 192 512)
-  execute_process(COMMAND ${RSVG} -w ${size} -h ${size} ${ICON} -o ${SITE}/icon-${size}.png
-                  RESULT_VARIABLE failed)
+function(RenderIcon svg size png)
+  execute_process(COMMAND ${RSVG} -w ${size} -h ${size} ${svg} -o ${SITE}/${png} RESULT_VARIABLE failed)
   if(failed)
-    message(FATAL_ERROR "cannot render the ${size} pixel icon from ${ICON}")
+    message(FATAL_ERROR "cannot render the ${size} pixel icon from ${svg}")
   endif()
-endforeach()
+endfunction()
+RenderIcon(${ICON} 192 icon-192.png)
+RenderIcon(${ICON} 512 icon-512.png)
+RenderIcon(${MASKABLE_ICON} 512 icon-maskable-512.png)
 
-set(files index.html Page.js Accessible.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png)
+# The screens are the ones Page.js lists in its DoubleScreens and
+# SingleScreens; the program's first frame is the main menu.
+file(STRINGS ${PAGES}/Page.js lists REGEX "const (Double|Single)Screens = ")
+string(REGEX MATCHALL "[0-9]+, [0-9]+" screens "${lists}")
+set(frames "")
+foreach(screen IN LISTS screens)
+  string(REPLACE ", " "x" screen "${screen}")
+  file(WRITE ${SITE}/first-frame.sim "shot ${SITE}/first-${screen}.png\n")
+  execute_process(COMMAND ${SIMULATOR} --screen ${screen} ${SITE}/first-frame.sim
+                  RESULT_VARIABLE failed OUTPUT_QUIET)
+  if(failed)
+    message(FATAL_ERROR "cannot shoot the first frame of ${screen}")
+  endif()
+  list(APPEND frames first-${screen}.png)
+endforeach()
+file(REMOVE ${SITE}/first-frame.sim)
+list(LENGTH frames count)
+if(count LESS 10)
+  message(FATAL_ERROR "found only ${count} screens in ${PAGES}/Page.js")
+endif()
+
+# The service worker stores every file but the first frames: a visit
+# fetches only its own screen's, and an installed page started offline has
+# the program at hand at once instead. The version covers them all.
+set(files index.html Page.js Accessible.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
+    icon-maskable-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")
-foreach(name IN LISTS files)
+foreach(name IN LISTS files frames)
   file(SHA256 ${SITE}/${name} hash)
   string(APPEND hashes "${hash}")
+endforeach()
+foreach(name IN LISTS files)
   string(APPEND STELLARION_SITE_FILES ", \"${name}\"")
 endforeach()
 string(SHA256 STELLARION_SITE_VERSION "${hashes}")

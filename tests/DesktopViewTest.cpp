@@ -8,8 +8,12 @@
 
 #include <fstream>
 
+#include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 TEST(DesktopOptions, ScreenSizesAreWholeNumbersOrNothing) {
@@ -130,6 +134,31 @@ TEST(DesktopView, UsesWholeFactorsWhenTheyNearlyFill) {
     EXPECT_EQ(v.Left, 555);
 }
 
+// The cases the web page's fitView is checked against as well.
+TEST(DesktopView, FitsTheSharedCases) {
+    std::ifstream cases(STELLARION_SOURCE "/tests/view-fit-cases.txt");
+    ASSERT_TRUE(cases);
+    int count = 0;
+    for (std::string line; std::getline(cases, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream in(line);
+        int dw, dh, ww, wh;
+        ViewTransform e{};
+        ASSERT_TRUE(in >> dw >> dh >> ww >> wh >> e.Left >> e.Top >> e.Width >> e.Height >> e.Factor >> e.Upscale)
+            << line;
+        const ViewTransform v = FitView(dw, dh, ww, wh);
+        SCOPED_TRACE(line);
+        EXPECT_EQ(v.Left, e.Left);
+        EXPECT_EQ(v.Top, e.Top);
+        EXPECT_EQ(v.Width, e.Width);
+        EXPECT_EQ(v.Height, e.Height);
+        EXPECT_EQ(v.Factor, e.Factor);
+        EXPECT_EQ(v.Upscale, e.Upscale);
+        ++count;
+    }
+    EXPECT_GE(count, 10);
+}
+
 // The pixel drawn nearest to a device pixel's centre maps back to that
 // device pixel, at every scale, so a click on anything drawn hits it.
 TEST(DesktopView, ClicksOnWhatIsDrawnHitIt) {
@@ -241,6 +270,41 @@ TEST(DesktopView, SmoothScalingStaysWithinTheNeighbouringColours) {
         EXPECT_EQ(p >> 16, (p >> 8) & 0xFF);
         EXPECT_EQ(p >> 16, p & 0xFF);
     }
+}
+
+// Sharp scaling blends only across the seams between device pixels: in a
+// row of alternating black and white pixels at 2.4375 window pixels each,
+// at most one window pixel per seam is grey, where plain bilinear scaling
+// would blur most of them.
+TEST(DesktopView, SharpScalingBlendsOnlyTheSeams) {
+    std::vector<uint32_t> device(480 * 800);
+    for (size_t i = 0; i < device.size(); ++i) device[i] = (i % 480) % 2 ? 0xFFFFFF : 0;
+    const ViewTransform v = FitView(480, 800, 1170, 2532);
+    ASSERT_EQ(v.Factor, 0);
+    ASSERT_EQ(v.Upscale, 3);
+    const auto window = Painted(v, device);
+    const uint32_t* row = &window[static_cast<size_t>(v.Top + 100) * 1170];
+    int blended = 0;
+    for (int x = 0; x < 1170; ++x) {
+        if (row[x] != 0 && row[x] != 0xFFFFFF) ++blended;
+        // Wherever the window pixel lies wholly inside one device pixel,
+        // it has that pixel's colour.
+        const double left = x * 480.0 / 1170, right = (x + 1) * 480.0 / 1170;
+        if (std::floor(left) == std::floor(right - 1e-9)) {
+            EXPECT_EQ(row[x], device[static_cast<size_t>(left)]) << x;
+        }
+    }
+    EXPECT_LE(blended, 479);
+    EXPECT_GE(blended, 100);  // the seams are smoothed, not cut unevenly
+}
+
+TEST(DesktopView, StartsSmallScreensAtAWholeFactorFillingThreeQuartersOfTheHeight) {
+    EXPECT_EQ(StartZoom(240, 320, 1920, 1080), 2);
+    EXPECT_EQ(StartZoom(240, 320, 3840, 2160), 5);
+    EXPECT_EQ(StartZoom(240, 240, 1366, 768), 2);
+    EXPECT_EQ(StartZoom(480, 640, 1920, 1080), 1);
+    EXPECT_EQ(StartZoom(800, 480, 1024, 768), 1);   // too wide for 2x
+    EXPECT_EQ(StartZoom(4096, 480, 1920, 1080), 1);  // larger than the display: 1, shrunk later
 }
 
 // Redrawing only the window pixels of a painted device rectangle must give

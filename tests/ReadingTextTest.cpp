@@ -117,9 +117,9 @@ TEST_F(ReadingTexts, SignProfiles) {
             EXPECT_EQ(paragraphs[i].rfind(i % 2 ? L"SOLUTION:" : L"PROBLEM:", 0), 0u) << slug;
     }
     // Shared ruling planets: Taurus and Libra, Virgo and Gemini.
-    EXPECT_EQ(ProfileReading(4, 6), ProfileReading(8, 6));
-    EXPECT_EQ(ProfileReading(5, 6), ProfileReading(7, 6));
-    EXPECT_NE(ProfileReading(1, 6), ProfileReading(2, 6));
+    EXPECT_EQ(std::wstring(ProfileReading(4, 6)), ProfileReading(8, 6));
+    EXPECT_EQ(std::wstring(ProfileReading(5, 6)), ProfileReading(7, 6));
+    EXPECT_NE(std::wstring(ProfileReading(1, 6)), ProfileReading(2, 6));
     EXPECT_STREQ(ProfileReading(0, 1), L"");
     EXPECT_STREQ(ProfileReading(1, 11), L"");
 }
@@ -479,7 +479,7 @@ TEST(CatalogueTexts, OneQuoteStyleAndOneSpellingThroughout) {
     std::map<std::wstring, std::string> usedIn;  // spelling -> the first key using it
     for (int i = 0; i < CatalogueSize; ++i) {
         const std::string key = CatalogueEntries[i].Key;
-        const std::wstring text = CatalogueEntries[i].Text;
+        const std::wstring text = CatalogueText(CatalogueEntries[i].Key);
         for (const wchar_t curly : {L'\u2018', L'\u2019', L'\u201C', L'\u201D'}) {
             const size_t at = text.find(curly);
             EXPECT_EQ(at, std::wstring::npos)

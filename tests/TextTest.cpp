@@ -161,7 +161,7 @@ TEST(Text, TheProgramOpensNoFontFile) {
 TEST(Text, EveryTextAndLabelHasItsGlyphs) {
     std::set<uint32_t> codes;
     for (int i = 0; i < CatalogueSize; ++i)
-        for (const wchar_t* p = CatalogueEntries[i].Text; *p; ++p) codes.insert(static_cast<uint32_t>(*p));
+        for (const wchar_t* p = CatalogueText(CatalogueEntries[i].Key); *p; ++p) codes.insert(static_cast<uint32_t>(*p));
     const std::filesystem::path root = STELLARION_SOURCE;
     for (const char* folder : {"shell", "draw", "screens", "readings"})
         for (const auto& entry : std::filesystem::directory_iterator(root / folder))

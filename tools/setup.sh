@@ -57,8 +57,9 @@ if [ -n "$missing" ]; then
   echo "setup: installed"
 fi
 
-# The browser tests' modules, at the versions the lock file names; again
-# when the lock file has changed since (npm keeps its own copy of it there).
+# The browser tests' driver and the measures' Lighthouse, at the versions
+# the lock file names; again when the lock file has changed since (npm keeps
+# its own copy of it there).
 web=$here/web
 if [ "$1" = test ] && { [ ! -f "$web/node_modules/.package-lock.json" ] ||
                         [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; }; then

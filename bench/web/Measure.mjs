@@ -5,15 +5,24 @@
 //    visit and on a later one (from the service worker's cache), against at
 //    most 300 ms, beside the desktop build's exec to its first frame;
 //  - a full paint of the heaviest page (the longest compatibility reading,
-//    640 x 480) in the browser against the same paint natively, at most 3x.
+//    640 x 480) in the browser against the same paint natively, at most 3x;
+//  - the site's size, raw (at most 3 MB) and compressed with gzip (at most
+//    1.3 MB), as a host without compression or with it sends it;
+//  - Lighthouse's mobile and desktop presets: the Performance score (at
+//    least 90 on mobile), the Largest Contentful Paint (there must be one)
+//    and the Cumulative Layout Shift (0);
+//  - the screen chosen and the physical pixels per device pixel on phones,
+//    a tablet and a desktop browser.
 //
 //   node bench/web/Measure.mjs SITE_FOLDER NATIVE_BUILD_FOLDER
 import { execFileSync, spawn } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
 import { launch, open, play, serve, waitIdle } from "../../tools/web/Browser.mjs";
+import { audit } from "../../tools/web/Lighthouse.mjs";
 
 const Here = dirname(fileURLToPath(import.meta.url));
 const [site, native] = process.argv.slice(2);
@@ -37,10 +46,11 @@ async function firstVisit(server) {
       (await (await caches.open((await caches.keys())[0])).keys()).length >= 8, { timeout: 20000 });
     const bytes = server.requests.slice(before).reduce((sum, r) => sum + r.bytes, 0);
     const cold = await page.evaluate(() => StellarionPage.firstFrameTime());
+    const picture = await page.evaluate(() => StellarionPage.firstPictureTime());
     await page.reload({ waitUntil: "load" });
     await waitIdle(page);
     const warm = await page.evaluate(() => StellarionPage.firstFrameTime());
-    return { bytes, cold, warm };
+    return { bytes, cold, warm, picture };
   } finally {
     await chromium.close();
   }
@@ -125,12 +135,51 @@ function nativePaint() {
   return median(runs.map((b) => b.real_time * unit[b.time_unit]));
 }
 
+function siteSize() {
+  const files = readdirSync(site).map((name) => readFileSync(join(site, name)));
+  return { raw: files.reduce((sum, body) => sum + body.length, 0),
+           gzip: files.reduce((sum, body) => sum + gzipSync(body, { level: 9 }).length, 0) };
+}
+
+// Medians of LighthouseRuns first visits.
+const LighthouseRuns = 3;
+async function lighthouseMedian(url, preset) {
+  const runs = [];
+  for (let i = 0; i < LighthouseRuns; ++i) runs.push(await audit(url, preset));
+  const middle = (key) => (runs.some((r) => r[key] === null) ? null : median(runs.map((r) => r[key])));
+  return { score: middle("score"), lcp: middle("lcp"), cls: middle("cls") };
+}
+
+// Phones upright and lying, a tablet and a desktop browser: CSS size and
+// physical pixels per CSS pixel.
+const Viewports = [[360, 740, 3], [390, 844, 3], [412, 915, 3], [768, 1024, 2], [844, 390, 3], [1280, 800, 1]];
+async function chosenScreens(server) {
+  const chromium = await launch();
+  try {
+    const page = await chromium.browser.newPage();
+    const lines = [];
+    for (const [width, height, ratio] of Viewports) {
+      await open(page, server.url, width, height, ratio);
+      const { screen, view } = await page.evaluate(() => ({ screen: StellarionPage.chosenScreen(), view: StellarionPage.view() }));
+      const factor = view.width / screen[0];
+      const fill = Math.max(view.width / (width * ratio), view.height / (height * ratio));
+      lines.push(`  ${`${width}x${height}@${ratio}`.padEnd(14)} ${`${screen[0]}x${screen[1]}`.padEnd(8)} ` +
+                 `${factor.toFixed(3)} physical pixels per device pixel ` +
+                 `(${view.factor ? "whole" : `sharp, from ${view.upscale}x`}), ${Math.round(fill * 100)}% of the viewport's side`);
+    }
+    return lines;
+  } finally {
+    await chromium.close();
+  }
+}
+
 const server = await serve(site);
 try {
   const visits = [];
   for (let i = 0; i < Runs; ++i) visits.push(await firstVisit(server));
   const bytes = median(visits.map((v) => v.bytes));
   const cold = median(visits.map((v) => v.cold)), warm = median(visits.map((v) => v.warm));
+  const picture = median(visits.map((v) => v.picture));
   const desktop = median(await desktopFirstFrame());
   // Fine timers for the paint, which lasts a fraction of a millisecond.
   const isolated = await serve(site, "isolated");
@@ -140,10 +189,24 @@ try {
   console.log(`first-load transfer         ${mb.toFixed(2)} MB (target <= 3 MB)  ${mb <= 3 ? "ok" : "OVER"}`);
   console.log(`first frame, first visit    ${ms(cold)} after navigation (target <= 300 ms)  ${cold <= 300 ? "ok" : "OVER"}`);
   console.log(`first frame, later visit    ${ms(warm)} after navigation (from the service worker)`);
+  console.log(`pre-rendered main menu      ${ms(picture)} after navigation, first visit (the program loads behind it)`);
   console.log(`desktop exec to first frame ${ms(desktop)}`);
   console.log(`heaviest page full paint    browser ${ms(web.paint)} (${ms(web.total)} from message to waiting again), ` +
               `native ${ms(desk)}: ${(web.paint / desk).toFixed(1)}x (target <= 3x)  ${web.paint <= 3 * desk ? "ok" : "OVER"}`);
   console.log(`(medians of ${Runs} visits, runs and batches of ${PaintCount} paints)`);
+  const size = siteSize();
+  console.log(`site size                   ${(size.raw / 1e6).toFixed(2)} MB raw (target <= 3 MB)  ${size.raw <= 3e6 ? "ok" : "OVER"}, ` +
+              `${(size.gzip / 1e6).toFixed(2)} MB gzip (target <= 1.3 MB)  ${size.gzip <= 1.3e6 ? "ok" : "OVER"}`);
+  for (const preset of ["mobile", "desktop"]) {
+    const lh = await lighthouseMedian(server.url, preset);
+    const good = lh.score !== null && lh.lcp !== null && lh.cls === 0 && (preset !== "mobile" || lh.score >= 90);
+    console.log(`lighthouse ${preset.padEnd(8)}         performance ${lh.score ?? "none"}, ` +
+                `LCP ${lh.lcp === null ? "none" : ms(lh.lcp)}, CLS ${lh.cls === null ? "none" : lh.cls.toFixed(3)} ` +
+                `(target${preset === "mobile" ? " >= 90," : ""} an LCP, CLS 0)  ${good ? "ok" : "SHORT"}`);
+  }
+  console.log(`(lighthouse: medians of ${LighthouseRuns} first visits)`);
+  console.log("screen chosen by viewport (CSS size @ physical pixels per CSS pixel):");
+  for (const line of await chosenScreens(server)) console.log(line);
 } finally {
   server.stop();
 }

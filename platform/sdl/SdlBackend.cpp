@@ -12,7 +12,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -40,18 +39,6 @@ constexpr const char* Title = "Stellarion";
 constexpr int IdleWakeMilliseconds = 1000;
 constexpr int TitleNoteMilliseconds = 4000;
 constexpr int MostWheelStepsPerEvent = 10;
-
-// The monitor's scale on desktops that leave it to the program (X11): its
-// reported density (the desktop's Xft.dpi when set) against the usual 96
-// dots per inch, in quarter steps rounded down, so that a monitor a little
-// denser than usual does not get a blurred window.
-double MonitorScale() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    float dpi = 0;
-    if (!driver || SDL_strcmp(driver, "x11") != 0 || SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0)
-        return 1.0;
-    return std::clamp(std::floor(dpi / 96.0 * 4.0 + 0.05) / 4.0, 1.0, 4.0);
-}
 
 void SetWindowIcon() {
     int width = 0, height = 0;
@@ -423,8 +410,8 @@ bool BackendWindowCreated() {
     SDL_Rect usable{};
     const bool bounded = SDL_GetDisplayUsableBounds(0, &usable) == 0;
     int w = 0, h = 0;
-    StartWindowSize(Device.Width, Device.Height, Zoom * (ZoomGiven ? 1.0 : MonitorScale()),
-                    bounded ? usable.w : 0, bounded ? usable.h : 0, &w, &h);
+    const int zoom = ZoomGiven || !bounded ? Zoom : StartZoom(Device.Width, Device.Height, usable.w, usable.h);
+    StartWindowSize(Device.Width, Device.Height, zoom, bounded ? usable.w : 0, bounded ? usable.h : 0, &w, &h);
     Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!Window || !WindowSurface()) return false;

@@ -13,12 +13,15 @@ constexpr double WholeFactorShare = 0.9;
 
 int Clamp(int v, int low, int high) { return std::max(low, std::min(v, high)); }
 
-// Smooth scaling: the source position of a window pixel's centre, in 1/256
-// device pixels, relative to the centre of device pixel 0.
-int SourcePosition(int windowPixel, int origin, int windowSize, int deviceSize) {
-    const double centre = (windowPixel + 0.5 - origin) * deviceSize / windowSize - 0.5;
+// Sharp scaling: the position of a window pixel's centre in the picture
+// enlarged `upscale` times, in 1/256 of its pixels, relative to the centre
+// of its pixel 0.
+int SourcePosition(int windowPixel, int origin, int windowSize, int enlargedSize) {
+    const double centre = (windowPixel + 0.5 - origin) * enlargedSize / windowSize - 0.5;
     return static_cast<int>(std::floor(centre * 256.0));
 }
+
+int FloorDivide(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 uint32_t Mix(uint32_t a, uint32_t b, uint32_t weight) {
     const uint32_t rb = ((a & 0xFF00FF) * (256 - weight) + (b & 0xFF00FF) * weight) >> 8;
@@ -31,11 +34,14 @@ struct Sample {
     uint32_t Weight;    // of the second, in 1/256
 };
 
-Sample SampleAt(int windowPixel, int origin, int windowSize, int deviceSize) {
-    const int position = SourcePosition(windowPixel, origin, windowSize, deviceSize);
+// The two neighbouring pixels of the enlarged picture blended for a window
+// pixel, named by the device pixels they repeat: within one device pixel's
+// square both are the same pixel and the blend changes nothing.
+Sample SampleAt(int windowPixel, int origin, int windowSize, int deviceSize, int upscale) {
+    const int position = SourcePosition(windowPixel, origin, windowSize, deviceSize * upscale);
     const int first = position >> 8;  // arithmetic shift: floor, also left of pixel 0
-    return {Clamp(first, 0, deviceSize - 1), Clamp(first + 1, 0, deviceSize - 1),
-            static_cast<uint32_t>(position & 0xFF)};
+    return {Clamp(FloorDivide(first, upscale), 0, deviceSize - 1),
+            Clamp(FloorDivide(first + 1, upscale), 0, deviceSize - 1), static_cast<uint32_t>(position & 0xFF)};
 }
 
 // One row of the picture within [left, right) of the window, from device
@@ -48,7 +54,7 @@ void DrawPictureRow(const ViewTransform& v, const uint32_t* device, int y, int l
         else for (int x = left; x < right; ++x) row[x] = source[(x - v.Left) / v.Factor];
         return;
     }
-    const Sample sy = SampleAt(y, v.Top, v.Height, v.DeviceHeight);
+    const Sample sy = SampleAt(y, v.Top, v.Height, v.DeviceHeight, v.Upscale);
     const uint32_t* row1 = device + static_cast<size_t>(sy.First) * v.DeviceWidth;
     const uint32_t* row2 = device + static_cast<size_t>(sy.Second) * v.DeviceWidth;
     for (int x = left; x < right; ++x) {
@@ -61,7 +67,7 @@ void DrawPictureRow(const ViewTransform& v, const uint32_t* device, int y, int l
 }  // namespace
 
 ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int windowHeight) {
-    ViewTransform v{deviceWidth, deviceHeight, windowWidth, windowHeight, 0, 0, 0, 0, 0};
+    ViewTransform v{deviceWidth, deviceHeight, windowWidth, windowHeight, 0, 0, 0, 0, 0, 1};
     if (deviceWidth < 1 || deviceHeight < 1 || windowWidth < 1 || windowHeight < 1) return v;
     const double fit = std::min(static_cast<double>(windowWidth) / deviceWidth,
                                 static_cast<double>(windowHeight) / deviceHeight);
@@ -70,6 +76,7 @@ ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int wi
         v.Factor = whole;
         v.Width = deviceWidth * whole;
         v.Height = deviceHeight * whole;
+        v.Upscale = whole;
     } else if (static_cast<long long>(windowWidth) * deviceHeight <=
                static_cast<long long>(windowHeight) * deviceWidth) {
         v.Width = windowWidth;
@@ -82,6 +89,7 @@ ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int wi
                                                      windowHeight / deviceHeight)),
                         1, windowWidth);
     }
+    if (v.Factor == 0) v.Upscale = std::max(1, static_cast<int>(std::ceil(fit)));
     v.Left = (windowWidth - v.Width) / 2;
     v.Top = (windowHeight - v.Height) / 2;
     return v;
@@ -128,7 +136,7 @@ void PaintWindow(const ViewTransform& v, const uint32_t* device, uint32_t* windo
     columns.clear();
     if (v.Factor == 0)
         for (int x = pictureLeft; x < pictureRight; ++x)
-            columns.push_back(SampleAt(x, v.Left, v.Width, v.DeviceWidth));
+            columns.push_back(SampleAt(x, v.Left, v.Width, v.DeviceWidth, v.Upscale));
     for (int y = top; y < bottom; ++y) {
         uint32_t* row = window + static_cast<size_t>(y) * windowPitchPixels;
         if (y < v.Top || y >= v.Top + v.Height || pictureLeft == pictureRight) {
@@ -139,6 +147,12 @@ void PaintWindow(const ViewTransform& v, const uint32_t* device, uint32_t* windo
         DrawPictureRow(v, device, y, pictureLeft, pictureRight, columns, row);
         std::fill(row + pictureRight, row + right, MarginColour);
     }
+}
+
+int StartZoom(int deviceWidth, int deviceHeight, int displayWidth, int displayHeight) {
+    if (deviceWidth < 1 || deviceHeight < 1) return 1;
+    const int byHeight = displayHeight * 3 / 4 / deviceHeight, byWidth = displayWidth / deviceWidth;
+    return std::max(1, std::min(byHeight, byWidth));
 }
 
 void StartWindowSize(int deviceWidth, int deviceHeight, double scale, int fitWidth,

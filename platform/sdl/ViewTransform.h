@@ -1,6 +1,16 @@
-// How the device screen is shown in a desktop window of any size: scaled to
-// fit with its aspect kept, by a whole factor when one nearly fills the
-// window (crisp pixels) and smoothly otherwise, centred on a dark margin.
+// How the device screen is shown in a window of any size: scaled to fit
+// with its aspect kept, centred on a margin of the theme colour.
+//
+// The fitting rule, which the web page follows too (platform/web/Page.js,
+// fitView; both are checked against tests/view-fit-cases.txt):
+//  - fit = the largest scale at which the whole screen fits the window;
+//  - when the whole factor floor(fit) fills at least nine tenths of that,
+//    every device pixel becomes a square of exactly that many window pixels;
+//  - otherwise the picture fills the window in one direction, and is scaled
+//    sharply: enlarged by repeating pixels to the next whole factor
+//    (`Upscale`), then smoothed down to its size, so that only the seams
+//    between device pixels are blended, never whole pixels smeared as plain
+//    bilinear scaling of pixel art would.
 // Pointer positions are mapped back through the same numbers, so a click
 // on what is drawn lands on it. No system calls here: the backend brings
 // the window's pixels and the tests bring their own.
@@ -14,10 +24,11 @@ struct ViewTransform {
     int DeviceWidth, DeviceHeight;
     int WindowWidth, WindowHeight;   // window pixels
     int Left, Top, Width, Height;    // where the device screen is drawn
-    int Factor;                      // the whole factor, or 0 when scaled smoothly
+    int Factor;                      // the whole factor, or 0 when scaled sharply
+    int Upscale;                     // the whole factor pixels are repeated by first
 };
 
-constexpr uint32_t MarginColour = 0x0B0E22;  // a shade darker than the night sky
+constexpr uint32_t MarginColour = 0x141A3C;  // the theme colour of the web page and its manifest
 
 ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int windowHeight);
 
@@ -40,6 +51,11 @@ PixelRect DeviceToWindow(const ViewTransform& view, const PixelRect& device);
 // the same pixels as drawing the whole.
 void PaintWindow(const ViewTransform& view, const uint32_t* device, uint32_t* window,
                  int windowPitchPixels, const PixelRect& area);
+
+// The whole factor a window starts at without STELLARION_ZOOM: the largest
+// whose window fits in three quarters of the display's height (and its
+// width), so that a small device screen does not open tiny; at least 1.
+int StartZoom(int deviceWidth, int deviceHeight, int displayWidth, int displayHeight);
 
 // The window size to start with: the device screen enlarged `scale` times,
 // made smaller, with its aspect kept, until it fits width x height.

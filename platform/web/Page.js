@@ -1,5 +1,6 @@
 // The page around the program (platform/web/WebBackend.cpp): it chooses the
-// emulated screen, shows the framebuffer in the canvas, queues pointer, key,
+// emulated screen, shows the main menu pre-rendered for it at once, loads
+// the program, shows its framebuffer in the canvas, queues pointer, key,
 // focus and rotation events for the program, shows its message boxes and
 // the page it ends on, keeps one running copy per installation and
 // registers the service worker that lets the installed page start offline.
@@ -18,18 +19,33 @@ const StellarionPage = (() => {
   const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
   const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
   const MaxScreenSide = 4096;
-  // Viewports whose sides differ by less than this ratio count as square.
-  const SquareRatio = 1.15;
+  // The screens the page chooses from (chooseScreen); the build pre-renders
+  // the main menu of each as first-WxH.png.
+  const DoubleScreens = [[480, 640], [640, 480], [480, 480], [480, 800], [800, 480]];
+  const SingleScreens = [[240, 320], [320, 240], [240, 240], [240, 400], [400, 240]];
+  const WholeFactorShare = 0.9;
   // One lock and one channel per installation: the page's folder on its site.
   const InstanceName = "Stellarion " + new URL(".", location.href).pathname;
 
-  let canvas = null, context = null;  // once the document is parsed
+  let canvas = null, context = null;  // the canvas shown, once the document is parsed
+  // The device's own pixels, one for one: the program's frames land here
+  // and are scaled from here into the canvas, which holds exactly the
+  // physical pixels shown. Sharp scaling passes through `enlarged`, the
+  // device's pixels repeated to the next whole factor.
+  const frame = document.createElement("canvas");
+  const frameContext = frame.getContext("2d", { alpha: false });
+  const enlarged = document.createElement("canvas");
+  const enlargedContext = enlarged.getContext("2d", { alpha: false });
+  let view = null;          // fitView's placement of the screen, in physical pixels
+  let live = false;         // the program has shown a frame of its own
+  let drawn = false;        // the device's pixels hold a picture to show
   const queue = [];
   let wake = null;          // resolves the program's wait for an event
   let idleWaiters = [];     // measures waiting for the program to wait again
   let pointer = null;       // the one pointer in contact, as a stylus
   let active = true;
   let firstFrame = null;    // ms after navigation of the first full present
+  let firstPicture = null;  // ms after navigation of the screen's first showing
   let releaseInstance = null;
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
@@ -57,27 +73,94 @@ const StellarionPage = (() => {
       ? [width, height] : null;
   }
 
-  function viewportScreen() {
-    const width = window.innerWidth, height = window.innerHeight;
-    if (Math.max(width, height) < SquareRatio * Math.min(width, height)) return [480, 480];
-    if (width > height) return [640, 480];
-    return width < 480 || height < 640 ? [240, 320] : [480, 640];
+  // The device screen for a viewport of width x height physical pixels: of
+  // the double-resolution screens those the pixels hold, or where they hold
+  // none of them, of the 1x ones, the shape closest to the viewport's.
+  function chooseScreen(width, height) {
+    const held = (screens) => screens.filter(([w, h]) => w <= width && h <= height);
+    const candidates = [DoubleScreens, SingleScreens].map(held).find((screens) => screens.length) || SingleScreens;
+    const distance = ([w, h]) => Math.abs(Math.log(w / h) - Math.log(width / height));
+    return candidates.reduce((best, next) => (distance(next) < distance(best) ? next : best));
+  }
+
+  const clamp = (value, low, high) => Math.max(low, Math.min(value, high));
+
+  // The fitting rule of the desktop window (platform/sdl/ViewTransform.h,
+  // FitView, where it is explained), in physical pixels; both are checked
+  // against tests/view-fit-cases.txt.
+  function fitView(deviceWidth, deviceHeight, width, height) {
+    const v = { left: 0, top: 0, width: 0, height: 0, factor: 0, upscale: 1 };
+    if (deviceWidth < 1 || deviceHeight < 1 || width < 1 || height < 1) return v;
+    const fit = Math.min(width / deviceWidth, height / deviceHeight);
+    const whole = Math.floor(fit);
+    if (whole >= 1 && whole >= WholeFactorShare * fit) {
+      Object.assign(v, { factor: whole, upscale: whole, width: deviceWidth * whole, height: deviceHeight * whole });
+    } else if (width * deviceHeight <= height * deviceWidth) {
+      v.width = width;
+      v.height = clamp(Math.round(deviceHeight * width / deviceWidth), 1, height);
+    } else {
+      v.height = height;
+      v.width = clamp(Math.round(deviceWidth * height / deviceHeight), 1, width);
+    }
+    if (v.factor === 0) v.upscale = Math.max(1, Math.ceil(fit));
+    v.left = Math.floor((width - v.width) / 2);
+    v.top = Math.floor((height - v.height) / 2);
+    return v;
+  }
+
+  // The viewport clear of notches and rounded corners (#safe-area stands
+  // inside the insets), in whole physical pixels: [left, top, width, height].
+  function viewArea() {
+    const ratio = window.devicePixelRatio || 1;
+    const box = document.getElementById("safe-area").getBoundingClientRect();
+    const left = Math.ceil(box.left * ratio - 0.01), top = Math.ceil(box.top * ratio - 0.01);
+    return [left, top, Math.floor(box.right * ratio + 0.01) - left, Math.floor(box.bottom * ratio + 0.01) - top];
   }
 
   const fixedScreen = addressScreen();
+  const wantedScreen = () => fixedScreen || chooseScreen(...viewArea().slice(2));
 
-  // The whole screen in view, its aspect kept, each device pixel a crisp block.
-  function fit() {
-    const scale = Math.min(window.innerWidth / canvas.width, window.innerHeight / canvas.height);
-    canvas.style.width = `${canvas.width * scale}px`;
-    canvas.style.height = `${canvas.height * scale}px`;
+  // Shows a rectangle of the device's pixels: at a whole factor each
+  // becomes a block of canvas pixels; otherwise they are repeated into
+  // `enlarged` and the whole of it is smoothed down into the canvas (a part
+  // would blend against its own edges).
+  function showFrame(left, top, width, height) {
+    const k = view.upscale;
+    const target = view.factor ? context : enlargedContext;
+    target.imageSmoothingEnabled = false;
+    target.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
+    if (view.factor) return;
+    context.imageSmoothingEnabled = true;
+    context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
+    context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+  }
+
+  // Places the screen on whole physical pixels of the viewport, scaled as
+  // the desktop window scales it.
+  function layout() {
+    const ratio = window.devicePixelRatio || 1;
+    const [areaLeft, areaTop, areaWidth, areaHeight] = viewArea();
+    view = fitView(frame.width, frame.height, areaWidth, areaHeight);
+    // Layout keeps CSS lengths in 1/64 pixels, rounded down, and then snaps
+    // to physical pixels: rounded up, each length lands on the one meant.
+    const css = (physical) => `${Math.ceil(physical / ratio * 64) / 64}px`;
+    for (const element of [canvas, document.getElementById("first-frame")]) {
+      Object.assign(element.style, {
+        left: css(areaLeft + view.left), top: css(areaTop + view.top), width: css(view.width), height: css(view.height),
+      });
+    }
+    const sizes = [view.width, view.height, ...(view.factor ? [0, 0] : [frame.width, frame.height].map((side) => side * view.upscale))];
+    if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
+    // Setting a canvas's size clears it: drawn again from the device's pixels.
+    [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
+    if (drawn) showFrame(0, 0, frame.width, frame.height);
   }
 
   function devicePoint(event) {
     const box = canvas.getBoundingClientRect();
-    const clamp = (value, size) => Math.min(size - 1, Math.max(0, Math.floor(value)));
-    return [clamp((event.clientX - box.left) * canvas.width / box.width, canvas.width),
-            clamp((event.clientY - box.top) * canvas.height / box.height, canvas.height)];
+    const at = (value, size) => clamp(Math.floor(value), 0, size - 1);
+    return [at((event.clientX - box.left) * frame.width / box.width, frame.width),
+            at((event.clientY - box.top) * frame.height / box.height, frame.height)];
   }
 
   function setActive(now) {
@@ -131,9 +214,9 @@ const StellarionPage = (() => {
     document.addEventListener("visibilitychange", () => setActive(!document.hidden));
     // A turned phone is a turned device: a new screen, and the window is told.
     window.addEventListener("resize", () => {
-      const next = fixedScreen || viewportScreen();
-      if (next[0] !== canvas.width || next[1] !== canvas.height) post(Event.Screen, ...next);
-      fit();
+      const next = wantedScreen();
+      if (next[0] !== frame.width || next[1] !== frame.height) post(Event.Screen, ...next);
+      layout();
     });
   }
 
@@ -168,27 +251,41 @@ const StellarionPage = (() => {
 
   function showEnded(title, button) {
     canvas.hidden = true;
+    document.getElementById("first-frame").hidden = true;
     document.getElementById("ended-title").textContent = title;
     document.getElementById("start-again").textContent = button;
     document.getElementById("ended").hidden = false;
   }
 
-  return {
-    chosenScreen: () => fixedScreen || viewportScreen(),
+  const page = {
+    chosenScreen: () => [frame.width, frame.height],
+    // For tests: the rules, to be checked against the desktop's cases.
+    chooseScreen,
+    fitView,
+    view: () => ({ ...view }),
 
     screenResized(width, height) {
       // Setting a canvas's size clears it, even to the size it has.
-      if (canvas.width !== width || canvas.height !== height) {
-        canvas.width = width;
-        canvas.height = height;
+      if (frame.width !== width || frame.height !== height) {
+        frame.width = width;
+        frame.height = height;
       }
-      fit();
+      layout();
     },
 
     // rgba: the painted rectangle's pixels, as the canvas stores them.
     present(rgba, left, top, width, height) {
-      context.putImageData(new ImageData(rgba, width, height), left, top);
-      if (firstFrame === null && width === canvas.width && height === canvas.height) {
+      frameContext.putImageData(new ImageData(rgba, width, height), left, top);
+      drawn = true;
+      showFrame(left, top, width, height);
+      if (!live) {
+        live = true;
+        // The canvas now shows the program's own pixels; the picture under
+        // it would show through when the canvas is hidden at the end.
+        canvas.style.visibility = "visible";
+        document.getElementById("first-frame").hidden = true;
+      }
+      if (firstFrame === null && width === frame.width && height === frame.height) {
         firstFrame = performance.now();
         performance.mark("stellarion-first-frame");
       }
@@ -252,6 +349,8 @@ const StellarionPage = (() => {
     // wait for the user.
     isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
     firstFrameTime: () => firstFrame,
+    // For measures: when the screen was first shown (the pre-rendered frame).
+    firstPictureTime: () => firstPicture,
     // For measures: the milliseconds that count full paints of the current
     // page take, each from the message that a screen of the same size turned
     // up (as after a rotation) until the program waits again.
@@ -259,7 +358,7 @@ const StellarionPage = (() => {
       const start = performance.now();
       for (let i = 0; i < count; ++i) {
         const idle = new Promise((resolve) => idleWaiters.push(resolve));
-        post(Event.Screen, canvas.width, canvas.height);
+        post(Event.Screen, frame.width, frame.height);
         await idle;
       }
       return performance.now() - start;
@@ -268,21 +367,48 @@ const StellarionPage = (() => {
     start() {
       canvas = document.getElementById("screen");
       context = canvas.getContext("2d", { alpha: false });
+      [frame.width, frame.height] = wantedScreen();
+      layout();
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
+      showPrerendered().then(loadProgram);
       if ("serviceWorker" in navigator)
         window.addEventListener("load", () => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
     },
   };
+
+  // Shows the main menu pre-rendered for the screen (the program's first
+  // frame, pixel for pixel) until the program shows its own: drawn into the
+  // canvas as the program's frames are, with the picture itself under it,
+  // where browsers see the page's largest paint. Both appear at once.
+  function showPrerendered() {
+    const image = document.getElementById("first-frame");
+    const shown = () => {
+      image.style.visibility = "visible";
+      canvas.style.visibility = "visible";
+      firstPicture = performance.now();
+    };
+    const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
+    if (!prerendered) return Promise.resolve(shown());
+    image.src = `first-${frame.width}x${frame.height}.png`;
+    return image.decode().then(() => {
+      if (live) return;
+      frameContext.drawImage(image, 0, 0);
+      drawn = true;
+      showFrame(0, 0, frame.width, frame.height);
+    }).catch(() => {}).then(shown);
+  }
+
+  // The program's download starts once the first picture is on screen, so
+  // that the two do not share the connection.
+  function loadProgram() {
+    const script = document.createElement("script");
+    script.src = "stellarion.js";
+    document.body.append(script);
+  }
+
+  return page;
 })();
 
-// The program is compiled while the document is still being read; it starts
-// once the page is ready for it.
-document.addEventListener("DOMContentLoaded", () => StellarionPage.start());
-var Module = {
-  preRun: [() => {
-    if (document.readyState !== "loading") return;
-    addRunDependency("page");
-    document.addEventListener("DOMContentLoaded", () => removeRunDependency("page"));
-  }],
-};
+// The page's script is deferred: the document is whole when it runs.
+StellarionPage.start();

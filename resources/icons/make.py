@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """The program's icon: a crescent moon and the house sparkles on the night
 sky of the main menu, in a rounded square. The build renders the PNG sizes
-from the stellarion.svg this rewrites next to it.
+from the stellarion.svg this rewrites next to it, and the installed web
+app's maskable icon from stellarion-maskable.svg: the same icon on a full
+night-sky square, as launchers cut any shape out of its middle.
 
 Usage: PYTHONPATH=resources/pictures/src /usr/bin/python3 resources/icons/make.py
 """
@@ -19,7 +21,8 @@ def Sparkle(cx, cy, outer, fill):
     return Star(cx, cy, outer, fill, inner=0.34)
 
 
-def Icon():
+def Parts():
+    """The icon's body and definitions."""
     defs = [Gradient("sky", NIGHT, NIGHT_LIGHT), Gradient("gold", GOLD_LIGHT, GOLD),
             # The crescent is a disc with an offset disc cut out of it.
             '<mask id="cut" maskUnits="userSpaceOnUse" x="0" y="0" width="256" height="256">'
@@ -32,8 +35,27 @@ def Icon():
             Sparkle(184, 82, 20, GOLD_LIGHT),
             Sparkle(196, 184, 18, GOLD),
             Sparkle(62, 58, 12, CREAM)]
+    return body, defs
+
+
+def Icon():
+    body, defs = Parts()
     return Document(SIZE, SIZE, body, defs)
+
+
+# A maskable icon's launcher keeps at least the circle of 40 % of its size
+# around the centre: the rounded square, shrunk to this share, stays inside.
+MASKABLE_SHARE = 0.68
+
+
+def Maskable():
+    body, defs = Parts()
+    offset = SIZE * (1 - MASKABLE_SHARE) / 2
+    shrunk = [f'<rect width="{SIZE}" height="{SIZE}" fill="{NIGHT}"/>',
+              f'<g transform="translate({offset:g} {offset:g}) scale({MASKABLE_SHARE})">', *body, '</g>']
+    return Document(SIZE, SIZE, shrunk, defs)
 
 
 if __name__ == "__main__":
     Write(HERE, "stellarion.svg", Icon())
+    Write(HERE, "stellarion-maskable.svg", Maskable())

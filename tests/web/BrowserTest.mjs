@@ -1,18 +1,21 @@
 // The browser build in headless chromium: the same tap scripts as the
 // simulator give the same pixels on four screens; the screen follows the
-// viewport; the page starts offline once loaded, and a new release reaches
-// it; the saved record, the message boxes, the end page and the one-copy
-// rule behave as on the desktop; the described document over the canvas
-// serves a screen reader and the keyboard, and axe-core finds nothing to
-// report.
+// viewport's physical pixels and sits on whole ones, filled and sharp, on
+// phones, a tablet and a desktop browser, and shows its first frame before
+// the program has loaded; the page starts offline once loaded, and a new
+// release reaches it; the saved record, the message boxes, the end page and
+// the one-copy rule behave as on the desktop; the described document over
+// the canvas serves a screen reader and the keyboard, and axe-core finds
+// nothing to report.
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
 import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
-import { join } from "node:path";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
 import { after, before, describe, test } from "node:test";
-import { compareCanvas, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
+import { compareCanvas, compareShown, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
 import { placeOf, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
 import { axeViolations } from "../../bench/web/Accessibility.mjs";
 
@@ -36,7 +39,7 @@ after(async () => {
 });
 
 const sizeOf = (screen) => screen.split("x").map(Number);
-const canvasSize = () => page.$eval("#screen", (c) => [c.width, c.height]);
+const deviceSize = () => page.evaluate(() => StellarionPage.chosenScreen());
 const endedTitle = () => page.$eval("#ended", (e) => (e.hidden ? null : e.querySelector("h1").textContent));
 const storedRecord = () => page.evaluate((item) => localStorage.getItem(item), RecordItem);
 
@@ -64,11 +67,8 @@ describe("the same pixels as the simulator", () => {
         const script = simulatorScript(name, screen, folder);
         await simulate(simulator, screen, script);
         const [width, height] = sizeOf(screen);
-        // 800 x 480 is no viewport's choice (landscape is 640 x 480): the
-        // address asks for it.
-        const url = screen === "800x480" ? `${server.url}?screen=${screen}` : server.url;
-        await open(page, url, width, height);
-        assert.deepEqual(await canvasSize(), [width, height]);
+        await open(page, server.url, width, height);
+        assert.deepEqual(await deviceSize(), [width, height]);
         await play(page, script, (file) => expectSame(file, file));
       });
     }
@@ -106,14 +106,17 @@ describe("the page", () => {
     const client = await page.createCDPSession();
     const { errors, data } = await client.send("Page.getAppManifest");
     assert.deepEqual(errors, []);
-    const icons = JSON.parse(data).icons;
-    assert.deepEqual(icons.map((icon) => icon.sizes), ["192x192", "512x512"]);
-    for (const icon of icons) {
+    const manifest = JSON.parse(data);
+    assert.ok(manifest.id && manifest.description);
+    assert.deepEqual(manifest.icons.map((icon) => [icon.sizes, icon.purpose]),
+                     [["192x192", "any"], ["512x512", "any"], ["512x512", "maskable"]]);
+    assert.deepEqual(manifest.screenshots.map((shot) => shot.form_factor), ["narrow", "wide"]);
+    for (const picture of [...manifest.icons, ...manifest.screenshots]) {
       const size = await page.evaluate(async (src) => {
         const bitmap = await createImageBitmap(await (await fetch(src)).blob());
         return `${bitmap.width}x${bitmap.height}`;
-      }, icon.src);
-      assert.equal(size, icon.sizes);
+      }, picture.src);
+      assert.equal(size, picture.sizes);
     }
   });
 });
@@ -251,10 +254,105 @@ describe("for everyone", () => {
 });
 
 describe("the screen", () => {
-  test("follows the viewport's shape", async () => {
-    for (const [viewport, chosen] of [[[390, 844], [240, 320]], [[700, 700], [480, 480]], [[1280, 720], [640, 480]]]) {
-      await open(page, server.url, ...viewport);
-      assert.deepEqual(await canvasSize(), chosen, `viewport ${viewport}`);
+  // Viewport (CSS pixels and physical pixels per CSS pixel), the screen it
+  // gets, and how it is scaled: a whole factor, or 0 and the whole factor
+  // it is enlarged by before being smoothed down.
+  const Viewports = [
+    [360, 740, 3, "480x800", 0, 3],
+    [390, 844, 3, "480x800", 0, 3],
+    [412, 915, 3, "480x800", 0, 3],
+    [768, 1024, 2, "480x640", 3, 3],
+    [844, 390, 3, "800x480", 0, 3],
+    [1280, 800, 1, "800x480", 0, 2],
+  ];
+  for (const [width, height, ratio, screen, factor, upscale] of Viewports) {
+    test(`on ${width}x${height} at ${ratio}: ${screen}, filled, on whole physical pixels, sharp, no shift`, async () => {
+      // A first visit of its own, beside the copy the other tests keep open.
+      const context = await chromium.browser.createBrowserContext();
+      const tab = await context.newPage();
+      try {
+        await tab.evaluateOnNewDocument(() => {
+          window.layoutShift = 0;
+          new PerformanceObserver((list) => {
+            for (const entry of list.getEntries()) window.layoutShift += entry.value;
+          }).observe({ type: "layout-shift", buffered: true });
+        });
+        await open(tab, server.url, width, height, ratio);
+        const [w, h] = sizeOf(screen);
+        assert.deepEqual(await tab.evaluate(() => StellarionPage.chosenScreen()), [w, h]);
+        const view = await tab.evaluate(() => StellarionPage.view());
+        assert.deepEqual([view.factor, view.upscale], [factor, upscale]);
+        const box = await tab.$eval("#screen", (c, r) => {
+          const b = c.getBoundingClientRect();
+          return [b.left * r, b.top * r, b.width * r, b.height * r];
+        }, ratio);
+        // Layout keeps 1/64 of a CSS pixel: within that of whole physical pixels.
+        for (const side of box) assert.ok(Math.abs(side - Math.round(side)) <= ratio / 64, `not on whole pixels: ${box}`);
+        const [left, top, shownWidth, shownHeight] = box.map(Math.round);
+        const physical = [width * ratio, height * ratio];
+        const fit = Math.min(physical[0] / w, physical[1] / h);
+        if (factor) {
+          assert.deepEqual([shownWidth, shownHeight], [w * factor, h * factor]);
+          assert.ok(factor >= 0.9 * fit);
+        } else {
+          assert.ok(shownWidth === physical[0] || shownHeight === physical[1], `not filled: ${box}`);
+        }
+        assert.equal(await tab.evaluate(() => window.layoutShift), 0);
+        const expected = join(shots, `menu-${screen}.png`);
+        await simulate(simulator, screen, `shot ${expected}\n`);
+        const result = await compareCanvas(tab, expected);
+        assert.equal(result.differing, 0, `${result.differing} canvas pixels differ, first ${JSON.stringify(result.first)}`);
+        const screenshot = await tab.screenshot({ encoding: "base64" });
+        const margin = await tab.evaluate(async (data) => {
+          const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());
+          const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+          scratch.drawImage(bitmap, 0, 0);
+          return [...scratch.getImageData(0, 0, 1, 1).data.slice(0, 3)];
+        }, screenshot);
+        assert.deepEqual(margin, [0x14, 0x1a, 0x3c], "the margin is the theme colour");
+        const shown = await compareShown(tab, screenshot, expected, { left, top, width: shownWidth, height: shownHeight }, 1);
+        assert.ok(shown.compared > 0.05 * shownWidth * shownHeight, `compared only ${shown.compared}`);
+        assert.equal(shown.differing, 0, `${shown.differing} shown pixels differ, first ${JSON.stringify(shown.first)}`);
+      } finally {
+        await context.close();
+      }
+    });
+  }
+
+  test("fits as the desktop window does, case for case", async () => {
+    const cases = readFileSync(join(dirname(fileURLToPath(import.meta.url)), "..", "view-fit-cases.txt"), "utf8")
+      .split("\n").filter((line) => line.trim() && !line.startsWith("#")).map((line) => line.trim().split(/\s+/).map(Number));
+    assert.ok(cases.length >= 10);
+    await open(page, server.url, 240, 320);
+    for (const [dw, dh, ww, wh, left, top, width, height, factor, upscale] of cases) {
+      const view = await page.evaluate((...args) => StellarionPage.fitView(...args), dw, dh, ww, wh);
+      assert.deepEqual(view, { left, top, width, height, factor, upscale }, `${dw}x${dh} in ${ww}x${wh}`);
+    }
+  });
+
+  test("shows the main menu before the program has loaded, as the program then shows it", async () => {
+    const context = await chromium.browser.createBrowserContext();  // no service worker of the others
+    const tab = await context.newPage();
+    try {
+      await tab.evaluateOnNewDocument(() => {
+        window.largest = null;
+        new PerformanceObserver((list) => {
+          for (const entry of list.getEntries()) window.largest = entry.element?.id ?? null;
+        }).observe({ type: "largest-contentful-paint", buffered: true });
+      });
+      await tab.setRequestInterception(true);
+      tab.on("request", (request) => (request.url().endsWith("/stellarion.js") ? request.abort() : request.continue()));
+      await tab.setViewport({ width: 390, height: 844, deviceScaleFactor: 3 });
+      await tab.goto(server.url, { waitUntil: "load" });
+      await tab.waitForFunction(() => getComputedStyle(document.getElementById("screen")).visibility === "visible");
+      const expected = join(shots, "first-480x800.png");
+      await simulate(simulator, "480x800", `shot ${expected}\n`);
+      const result = await compareCanvas(tab, expected);
+      assert.equal(result.differing, 0, `${result.differing} pixels differ, first at ${result.first}`);
+      await tab.waitForFunction(() => window.largest !== null);
+      assert.equal(await tab.evaluate(() => window.largest), "first-frame", "the largest paint is the first frame");
+    } finally {
+      await context.close();
     }
   });
 
@@ -263,7 +361,7 @@ describe("the screen", () => {
     await simulate(simulator, "480x640", `screen 640 480\nshot ${expected}\n`);
     await open(page, server.url, 480, 640);
     await page.setViewport({ width: 640, height: 480, deviceScaleFactor: 1 });
-    await page.waitForFunction(() => document.getElementById("screen").width === 640);
+    await page.waitForFunction(() => StellarionPage.chosenScreen()[0] === 640);
     await waitIdle(page);
     await expectSame(expected, "turned");
   });

@@ -1,5 +1,5 @@
 // Turns the reading texts (plain UTF-8 files under resources/texts/) into a
-// C++ source of wide-string literals, so nobody edits escapes by hand.
+// C++ source of UTF-8 string literals, so nobody edits escapes by hand.
 //
 //   embed-texts OUTPUT.cpp TEXTS_FOLDER CRLF_CATALOGUES ALIASES FILE...
 //
@@ -8,6 +8,8 @@
 // dropped; in the catalogues listed in CRLF_CATALOGUES (comma-separated
 // folder names) every line break becomes CR LF. ALIASES names a file of
 // "key = other key" lines: keys that share another key's text.
+#include "resources/Catalogue.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -43,35 +45,41 @@ bool Decode(const std::string& bytes, std::u32string* out) {
     return true;
 }
 
-std::string Literal(const std::u32string& text) {
-    std::string out = "L\"";
-    for (const char32_t c : text) {
-        if (c == U'\r') out += "\\r";
-        else if (c == U'\n') out += "\\n\"\n    L\"";
-        else if (c == U'"') out += "\\\"";
-        else if (c == U'\\') out += "\\\\";
+// Bytes outside printable ASCII are written as three-digit octal escapes,
+// which, unlike hexadecimal ones, cannot swallow a following digit.
+std::string Literal(const std::string& utf8) {
+    std::string out = "\"";
+    for (const char byte : utf8) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n\"\n    \"";
+        else if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
         else if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
         else {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "\\U%08X", static_cast<unsigned>(c));
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\%03o", c);
             out += buffer;
         }
     }
     return out + "\"";
 }
 
-bool ReadText(const std::string& path, bool crlf, std::u32string* text) {
+// The file's UTF-8 with the line breaks the catalogue needs, and its length
+// in characters.
+bool ReadText(const std::string& path, bool crlf, std::string* text, size_t* length) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Fail("cannot read " + path);
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!bytes.empty() && bytes.back() == '\n') bytes.pop_back();
-    std::u32string decoded;
-    if (!Decode(bytes, &decoded)) return Fail(path + " is not UTF-8");
-    for (const char32_t c : decoded) {
-        if (c == U'\r') continue;  // line breaks are made below, whatever the editor wrote
-        if (c == U'\n' && crlf) text->push_back(U'\r');
+    for (const char c : bytes) {
+        if (c == '\r') continue;  // line breaks are made below, whatever the editor wrote
+        if (c == '\n' && crlf) text->push_back('\r');
         text->push_back(c);
     }
+    std::u32string decoded;
+    if (!Decode(*text, &decoded)) return Fail(path + " is not UTF-8");
+    *length = decoded.size();
     return true;
 }
 
@@ -98,16 +106,22 @@ int main(int argc, char** argv) {
     for (std::string name; std::getline(catalogues, name, ',');) crlf.insert(name);
     std::map<std::string, std::string> aliases;
     if (!ReadAliases(argv[4], &aliases)) return 1;
-    std::map<std::string, std::u32string> texts;
+    std::map<std::string, std::string> texts;
+    std::map<std::string, size_t> lengths;
     for (int i = 5; i < argc; ++i) {
         std::string name = argv[i];
         if (name.size() < 5 || name.compare(name.size() - 4, 4, ".txt") != 0) continue;
         const std::string key = name.substr(0, name.size() - 4);
         const std::string catalogue = key.substr(0, key.find('/'));
-        std::u32string text;
-        if (!ReadText(folder + "/" + name, crlf.count(catalogue) > 0, &text))
+        std::string text;
+        size_t length = 0;
+        if (!ReadText(folder + "/" + name, crlf.count(catalogue) > 0, &text, &length))
             return 1;
+        if (length >= CatalogueTextCapacity)
+            return Fail(name + " is longer than the program's " + std::to_string(CatalogueTextCapacity) +
+                        " characters"), 1;
         texts[key] = text;
+        lengths[key] = length;
     }
     for (const auto& [key, target] : aliases) {
         if (!texts.count(target)) return Fail("alias " + key + " names missing " + target), 1;
@@ -123,10 +137,10 @@ int main(int argc, char** argv) {
     file << "// Written by the build from resources/texts; edit the text files instead.\n"
          << "#include \"resources/Catalogue.h\"\n\nnamespace {\n";
     for (const auto& [key, text] : texts)
-        file << "const wchar_t Text" << index[key] << "[] =\n    " << Literal(text) << ";\n";
+        file << "const char Text" << index[key] << "[] =\n    " << Literal(text) << ";\n";
     file << "}  // namespace\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
     for (const auto& [key, target] : sorted)
-        file << "    {\"" << key << "\", Text" << index[target] << ", " << texts[target].size() << "},\n";
+        file << "    {\"" << key << "\", Text" << index[target] << ", " << lengths[target] << "},\n";
     file << "};\nconst int CatalogueSize = " << sorted.size() << ";\n";
     std::ofstream(argv[1], std::ios::binary) << file.str();
     return 0;

@@ -53,9 +53,10 @@ export async function launch() {
 
 export const waitIdle = (page) => page.waitForFunction(() => StellarionPage.isIdle(), { timeout: 20000 });
 
-// Opens the page at url on a viewport and waits for the program to settle.
-export async function open(page, url, width, height) {
-  await page.setViewport({ width, height, deviceScaleFactor: 1 });
+// Opens the page at url on a viewport (CSS pixels, and physical pixels per
+// CSS pixel) and waits for the program to settle.
+export async function open(page, url, width, height, ratio = 1) {
+  await page.setViewport({ width, height, deviceScaleFactor: ratio });
   await page.goto(url, { waitUntil: "load" });
   await waitIdle(page);
 }
@@ -63,7 +64,8 @@ export async function open(page, url, width, height) {
 async function pointAt(page, x, y) {
   const box = await page.$eval("#screen", (canvas) => {
     const r = canvas.getBoundingClientRect();
-    return { left: r.left, top: r.top, scaleX: r.width / canvas.width, scaleY: r.height / canvas.height };
+    const [width, height] = StellarionPage.chosenScreen();
+    return { left: r.left, top: r.top, scaleX: r.width / width, scaleY: r.height / height };
   });
   return [box.left + (x + 0.5) * box.scaleX, box.top + (y + 0.5) * box.scaleY];
 }
@@ -96,30 +98,75 @@ export async function play(page, script, onShot) {
   }
 }
 
-// Differences between the canvas and a PNG: { width, height, differing,
-// first } where first is the first differing pixel, or null.
-export function compareCanvas(page, pngFile) {
+// Differences between what is shown and a PNG of the device screen: the
+// pixels of `shown` (a PNG as base64, such as a screenshot, or null for the
+// canvas) in the rectangle `place` ({ left, top, width, height }; null for
+// all of them) show the device screen scaled to that size. Where a shown
+// pixel lies wholly inside one device pixel's square (every pixel at a whole
+// factor; away from the blended seams when scaled sharply, with a tenth of a
+// device pixel's room) it must have that device pixel's colour, it or a
+// shown pixel up to `slack` away (headless chromium shifts a composited
+// picture by a row here and there). Resolves to
+// { compared, differing, first } where first is [x, y, shown colour,
+// device colour] of the first differing pixel, or null; differing is -1
+// when the size is not the device screen's scaled.
+export function compareShown(page, shown, pngFile, place = null, slack = 0) {
   const png = readFileSync(pngFile).toString("base64");
-  return page.evaluate(async (data) => {
-    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], { type: "image/png" }),
-                                           { colorSpaceConversion: "none", premultiplyAlpha: "none" });
+  return page.evaluate(async (shownData, deviceData, placed, slack) => {
+    const decode = async (data) => {
+      const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+      const bitmap = await createImageBitmap(new Blob([bytes], { type: "image/png" }),
+                                             { colorSpaceConversion: "none", premultiplyAlpha: "none" });
+      const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+      scratch.drawImage(bitmap, 0, 0);
+      return { width: bitmap.width, height: bitmap.height,
+               data: scratch.getImageData(0, 0, bitmap.width, bitmap.height).data };
+    };
     const canvas = document.getElementById("screen");
-    const shown = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-    const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
-    scratch.drawImage(bitmap, 0, 0);
-    const expected = scratch.getImageData(0, 0, bitmap.width, bitmap.height).data;
-    if (bitmap.width !== canvas.width || bitmap.height !== canvas.height)
-      return { width: canvas.width, height: canvas.height, differing: -1, first: [bitmap.width, bitmap.height] };
-    let differing = 0, first = null;
-    for (let i = 0; i < shown.length; i += 4) {
-      if (shown[i] === expected[i] && shown[i + 1] === expected[i + 1] && shown[i + 2] === expected[i + 2]) continue;
-      if (!first) first = [(i / 4) % canvas.width, Math.floor(i / 4 / canvas.width)];
-      ++differing;
+    const image = shownData ? await decode(shownData)
+      : { width: canvas.width, height: canvas.height,
+          data: canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data };
+    const device = await decode(deviceData);
+    const { left, top, width, height } = placed || { left: 0, top: 0, width: image.width, height: image.height };
+    const scaleX = width / device.width, scaleY = height / device.height;
+    if (Math.abs(scaleX - scaleY) * Math.min(device.width, device.height) > 1)
+      return { compared: 0, differing: -1, first: [width, height] };
+    // The device pixel under a shown pixel, or -1 across a seam.
+    const under = (p, size, deviceSize) => {
+      const first = p * deviceSize / size, last = (p + 1) * deviceSize / size;
+      const room = Number.isInteger(size / deviceSize) ? 0 : 0.1;
+      return Math.floor(first - room) === Math.floor(last + room - 1e-9) ? Math.floor(first) : -1;
+    };
+    let compared = 0, differing = 0, first = null;
+    for (let y = 0; y < height; ++y) {
+      const dy = under(y, height, device.height);
+      if (dy < 0) continue;
+      for (let x = 0; x < width; ++x) {
+        const dx = under(x, width, device.width);
+        if (dx < 0) continue;
+        const j = (dy * device.width + dx) * 4;
+        const matches = (sx, sy) => {
+          const i = ((top + sy) * image.width + left + sx) * 4;
+          return image.data[i] === device.data[j] && image.data[i + 1] === device.data[j + 1] &&
+            image.data[i + 2] === device.data[j + 2];
+        };
+        ++compared;
+        let near = matches(x, y);
+        for (let d = 1; d <= slack && !near; ++d)
+          near = [[x - d, y], [x + d, y], [x, y - d], [x, y + d]].some(([sx, sy]) =>
+            sx >= 0 && sy >= 0 && sx < width && sy < height && matches(sx, sy));
+        if (near) continue;
+        const i = ((top + y) * image.width + left + x) * 4;
+        ++differing;
+        first ??= [x, y, [...image.data.slice(i, i + 3)], [...device.data.slice(j, j + 3)]];
+      }
     }
-    return { width: canvas.width, height: canvas.height, differing, first };
-  }, png);
+    return { compared, differing, first };
+  }, shown, png, place, slack);
 }
+
+// The canvas against a PNG of the device screen (compareShown).
+export const compareCanvas = (page, pngFile) => compareShown(page, null, pngFile);
 
 // Runs the simulator on a script, with a settings folder of its own so that
 // the user's record is never read or written; resolves to its output.

@@ -1,0 +1,22 @@
+// Lighthouse's performance audit of a page in the system's headless
+// chromium (a browser of its own, so a first visit), for the measures.
+import lighthouse from "lighthouse";
+import desktopConfig from "lighthouse/core/config/desktop-config.js";
+import { launch } from "./Browser.mjs";
+
+// Resolves to { score (0-100, or null), lcp (ms, or null when there is no
+// Largest Contentful Paint), cls } for the preset "mobile" or "desktop".
+export async function audit(url, preset) {
+  const chromium = await launch();
+  try {
+    const port = Number(new URL(chromium.browser.wsEndpoint()).port);
+    const { lhr } = await lighthouse(url, { port, output: "json", logLevel: "error", onlyCategories: ["performance"] },
+                                     preset === "desktop" ? desktopConfig : undefined);
+    const { score } = lhr.categories.performance;
+    return { score: score === null ? null : Math.round(score * 100),
+             lcp: lhr.audits["largest-contentful-paint"].numericValue ?? null,
+             cls: lhr.audits["cumulative-layout-shift"].numericValue ?? null };
+  } finally {
+    await chromium.close();
+  }
+}
