@@ -25,18 +25,25 @@ function(StellarionIcons source folder assembly)
   set_source_files_properties(${assembly} PROPERTIES OBJECT_DEPENDS ${window})
 endfunction()
 
-# The manual page, compressed as Debian keeps them (no time stamp, so the
-# package is the same from build to build).
-function(StellarionManual source output)
-  add_custom_command(OUTPUT ${output}
-    COMMAND gzip -9nc ${source} > ${output}
-    DEPENDS ${source}
-    COMMENT "Compressing the manual page")
-  add_custom_target(stellarion_manual ALL DEPENDS ${output})
+# The manual page and the package's changelog, compressed as Debian keeps
+# them (no name or time stamp in the header, so that the package is the same
+# from build to build).
+function(StellarionCompressedDocs manual changelog folder)
+  set(outputs "")
+  foreach(source IN ITEMS ${manual} ${changelog})
+    get_filename_component(name ${source} NAME)
+    add_custom_command(OUTPUT ${folder}/${name}.gz
+      COMMAND gzip -9nc ${source} > ${folder}/${name}.gz
+      DEPENDS ${source}
+      COMMENT "Compressing ${name}")
+    list(APPEND outputs ${folder}/${name}.gz)
+  endforeach()
+  add_custom_target(stellarion_docs ALL DEPENDS ${outputs})
 endfunction()
 
-# Where `cmake --install` puts the program and its desktop integration.
-function(StellarionInstall icons manual)
+# Where `cmake --install` puts the program, its desktop integration and its
+# documents.
+function(StellarionInstall icons docs)
   set(desktop ${CMAKE_SOURCE_DIR}/resources/desktop)
   install(TARGETS stellarion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${desktop}/com.example.Stellarion.desktop
@@ -49,22 +56,7 @@ function(StellarionInstall icons manual)
   endforeach()
   install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/stellarion.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-  install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-endfunction()
-
-# The Debian package (tools/package.sh). Library dependencies are read from
-# the binary by dpkg-shlibdeps.
-function(StellarionPackage)
-  set(CPACK_GENERATOR DEB PARENT_SCOPE)
-  set(CPACK_PACKAGE_NAME stellarion PARENT_SCOPE)
-  set(CPACK_PACKAGE_VERSION 1.9 PARENT_SCOPE)
-  set(CPACK_PACKAGE_VENDOR Tessaline PARENT_SCOPE)
-  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "astrology and numerology reference for small screens" PARENT_SCOPE)
-  set(CPACK_PACKAGE_DESCRIPTION
-      "Love compatibility reports for two signs, the 2010 forecast of each sign, ten-topic sign\nprofiles, numerology from a birth date and extras, on an emulated touch screen\nthat scales to any window." PARENT_SCOPE)
-  set(CPACK_PACKAGE_CONTACT "Stellarion <help@example.com>" PARENT_SCOPE)
-  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT PARENT_SCOPE)
-  set(CPACK_DEBIAN_PACKAGE_SECTION misc PARENT_SCOPE)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON PARENT_SCOPE)
-  set(CPACK_STRIP_FILES ON PARENT_SCOPE)
+  install(FILES ${docs}/stellarion.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/package/copyright ${docs}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/stellarion)
 endfunction()

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,24 @@ TEST(DesktopStart, NoWindowEndsTheProgramAndFreesTheLock) {
     const Outcome run = StartDesktop(folder, "SDL_VIDEODRIVER=none-such STELLARION_SCREEN=240x320");
     EXPECT_EQ(run.Status, 1) << run.Errors;
     EXPECT_NE(run.Errors.find("cannot open a window"), std::string::npos) << run.Errors;
+    int listener = -1;
+    EXPECT_TRUE(SingleInstanceClaim(folder, &listener));
+}
+
+// From a terminal without a display SDL would settle for a driver that
+// shows nothing: the copy ran unseen for ever, held the lock and made the
+// record's folder. It must end by itself (not killed after two seconds),
+// say why, and leave the folders as they were.
+TEST(DesktopStart, NoDisplayEndsAtOnceAndMakesNothing) {
+    const std::string folder = TemporaryFolder();
+    const Outcome run = StartDesktop(
+        folder, "STELLARION_SCREEN=240x320 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER");
+    EXPECT_EQ(run.Status, 1) << run.Errors;
+    EXPECT_NE(run.Errors.find("no display"), std::string::npos) << run.Errors;
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<std::string>{"stderr"});
     int listener = -1;
     EXPECT_TRUE(SingleInstanceClaim(folder, &listener));
 }

@@ -3,6 +3,9 @@
 # project's word lists (resources/texts/words/*.txt). Prints the unknown
 # words and fails when there are any.
 set -eu
+# The texts are UTF-8: without a UTF-8 locale (none is set on a fresh
+# system) hunspell splits words at every apostrophe and accent.
+export LC_ALL=C.UTF-8
 texts="$(cd "$(dirname "$0")/../resources/texts" && pwd)"
 words=$(mktemp)
 trap 'rm -f "$words"' EXIT

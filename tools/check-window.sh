@@ -9,45 +9,85 @@
 #
 # There is no window manager: a maximised window is sized to the whole
 # screen at its top left, as one would place it.
+#
+# Nothing here waits a fixed time for the program: beside other tests (a
+# browser among them) on a loaded machine, any step can take seconds. Each
+# check is repeated until it holds, within a generous limit; the program
+# handles its events in order, so a key sent after a click acts after it.
 set -eu
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/stellarion}")
 texts=resources/texts/compatibility
 work=$(mktemp -d)
 pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
+server=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; [ -z "$server" ] || kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() { echo "check-window: $*" >&2; exit 1; }
+# On failure, says also what the program printed.
+fail() {
+  echo "check-window: $*" >&2
+  if [ -s "$work/program.log" ]; then
+    echo "check-window: the program printed:" >&2
+    sed 's/^/  /' "$work/program.log" >&2
+  fi
+  exit 1
+}
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# until_true SECONDS COMMAND...: runs COMMAND until it succeeds; false when
+# it has not within SECONDS.
+until_true() {
+  deadline=$(($(date +%s) + $1))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+display_ready() { [ -s "$work/display" ]; }
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
 server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "the virtual X server did not start"
+until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
 export DISPLAY=":$(cat "$work/display")"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 
-STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$program" &
-pid=$!
+start() {
+  "$program" >"$work/program.log" 2>&1 &
+  pid=$!
+}
 
-# Up to 20 seconds: the tests run beside others, a browser among them.
+stop() {
+  kill "$pid"
+  status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "the program did not end cleanly (status $status)"
+}
+
+# True once the program's window is mapped; fails the check when the
+# program ends first.
+window_shown() {
+  window=$(xdotool search --onlyvisible --name '^Stellarion$' 2>/dev/null | head -1) || true
+  [ -n "$window" ] && return 0
+  if ! kill -0 "$pid" 2>/dev/null; then
+    status=0
+    wait "$pid" || status=$?
+    pid=""
+    fail "the program ended with status $status before its window appeared ($shown_for)"
+  fi
+  return 1
+}
+
 wait_for_window() {
-  window=""
-  for _ in $(seq 400); do
-    window=$(xdotool search --name '^Stellarion$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    if ! kill -0 "$pid" 2>/dev/null; then
-      status=0
-      wait "$pid" || status=$?
-      fail "the program ended with status $status before its window appeared ($1)"
-    fi
-    sleep 0.05
-  done
-  [ -n "$window" ] || fail "no window appeared ($1)"
+  shown_for=$1
+  until_true 60 window_shown || fail "no window appeared within a minute ($1)"
 }
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
 
-wait_for_window "zoom 2"
+# True when the window is $1 x $2.
+sized() { geometry && [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]; }
 
 # Where the program draws the device screen (240 x 320) in a window of
 # WIDTH x HEIGHT: the largest fit, by a whole factor when one fills at least
@@ -67,28 +107,40 @@ tap() {
   geometry
   set -- $(device_to_window "$1" "$2")
   xdotool mousemove --window "$window" "$1" "$2" mousedown 1 mouseup 1
-  sleep 0.3
 }
 
 resize() {
   xdotool windowmove "$window" "$1" "$2" windowsize "$window" "$3" "$4"
-  sleep 0.5
-  geometry
-  [ "$WIDTH" -eq "$3" ] && [ "$HEIGHT" -eq "$4" ] || fail "the window is ${WIDTH}x$HEIGHT, not $3x$4"
+  until_true 30 sized "$3" "$4" || fail "the window is ${WIDTH}x$HEIGHT, not $3x$4"
 }
 
-# The clipboard after Ctrl+C must be the reading's source text.
+# True when the clipboard holds $work/expected.
+copied() {
+  xclip -o -selection clipboard >"$work/copied" 2>/dev/null && cmp -s "$work/copied" "$work/expected"
+}
+
+# The clipboard after Ctrl+C must be the reading's source text. Until the
+# program has handled the key it holds the previous copy, or nothing.
 expect_copy() {
-  xdotool key ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard >"$work/copied" 2>/dev/null || fail "nothing was copied ($2)"
   { cat "$1"; echo; } | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' >"$work/expected"
-  cmp -s "$work/copied" "$work/expected" || fail "the copy is not $1 ($2)"
+  xdotool key ctrl+c
+  until_true 30 copied || fail "the copy is not $1 ($2)"
 }
 
-sleep 0.5
-geometry
-[ "$WIDTH" -eq 480 ] && [ "$HEIGHT" -eq 640 ] || fail "zoom 2 gave ${WIDTH}x$HEIGHT"
+saved_picture() {
+  saved=$(ls "$HOME"/Pictures/Stellarion-*.png 2>/dev/null | head -1)
+  [ -n "$saved" ]
+}
+
+title_is() {
+  title=$(xdotool getwindowname "$window")
+  case "$title" in $1) return 0 ;; esac
+  return 1
+}
+
+STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 start
+wait_for_window "zoom 2"
+until_true 30 sized 480 640 || fail "zoom 2 gave ${WIDTH}x$HEIGHT"
 
 # The colour of window pixel ($1, $2) as R,G,B.
 window_pixel() {
@@ -103,23 +155,19 @@ print("%d,%d,%d" % Image.open(sys.argv[1]).convert("RGB").getpixel((int(sys.argv
 # 2), in yellow just outside it; Tabs to the fourth, Matchmaker by Sign, and
 # Enter opens the compatibility picker (its sky blue at device 230, 75);
 # Escape taps its Back.
+pixel_is() { [ "$(window_pixel "$1" "$2")" = "$3" ]; }
+pixel_is_not() { ! pixel_is "$@"; }
 xdotool mousemove --window "$window" 10 600 key Tab
-sleep 0.3
-[ "$(window_pixel 364 20)" = 255,212,0 ] || fail "Tab showed no focus ring round About ($(window_pixel 364 20))"
+until_true 30 pixel_is 364 20 255,212,0 || fail "Tab showed no focus ring round About ($(window_pixel 364 20))"
 xdotool key Tab Tab Tab Return
-sleep 0.5
-[ "$(window_pixel 461 151)" = 153,204,255 ] || fail "four Tabs and Enter did not open the compatibility picker"
+until_true 30 pixel_is 461 151 153,204,255 || fail "four Tabs and Enter did not open the compatibility picker"
 xdotool key Escape
-sleep 0.5
-[ "$(window_pixel 461 151)" != 153,204,255 ] || fail "Escape did not leave the compatibility picker"
+until_true 30 pixel_is_not 461 151 153,204,255 || fail "Escape did not leave the compatibility picker"
 
 # Ctrl+S: a 240 x 320 PNG in ~/Pictures, named in the title, which returns.
 xdotool mousemove --window "$window" 10 10 key ctrl+s
-sleep 0.5
-title=$(xdotool getwindowname "$window")
-saved=$(ls "$HOME"/Pictures/Stellarion-*.png 2>/dev/null | head -1)
-[ -n "$saved" ] || fail "Ctrl+S saved nothing"
-case "$title" in *"$saved"*) ;; *) fail "the title \"$title\" does not name $saved" ;; esac
+until_true 30 saved_picture || fail "Ctrl+S saved nothing"
+until_true 30 title_is "*$saved*" || fail "the title \"$title\" does not name $saved"
 size=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % Image.open(sys.argv[1]).size)' "$saved")
 [ "$size" = 240x320 ] || fail "the saved screen is $size"
 
@@ -139,19 +187,14 @@ resize 100 100 200 250
 tap 210 295
 expect_copy "$texts/aries-aries-3.txt" "200 x 250"
 
-sleep 4
-[ "$(xdotool getwindowname "$window")" = Stellarion ] || fail "the title did not return to Stellarion"
-kill "$pid"
-wait "$pid" || fail "the program did not end cleanly"
+# The note lasts four seconds from the save.
+until_true 30 title_is Stellarion || fail "the title did not return to Stellarion"
+stop
 
 # A starting size far beyond the display (32768 pixels wide) is made to fit.
-STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 "$program" &
-pid=$!
+fits() { geometry && [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ]; }
+STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 start
 wait_for_window "4096 x 480 at zoom 8"
-sleep 0.3
-geometry
-[ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ] || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
-kill "$pid"
-wait "$pid" || fail "the program did not end cleanly"
-pid=""
+until_true 30 fits || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
+stop
 echo "check-window: resize, maximise, taps, the focus ring, Ctrl+C and Ctrl+S all work"

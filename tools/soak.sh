@@ -12,7 +12,7 @@ seed=${2:-2010}
 case "$events$seed" in
   *[!0-9]*) echo "usage: tools/soak.sh [EVENTS [SEED]]" >&2; exit 2 ;;
 esac
-tools/setup.sh
+tools/setup.sh test
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTELLARION_SANITIZE=ON \
   -DSTELLARION_BENCH=OFF >/dev/null
 cmake --build build-sanitize --target stellarion_tests

@@ -1,14 +1,18 @@
 #!/bin/sh
 # Sets up the machine, then builds and runs every test twice: a normal
 # build, and one under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Here, unlike in a plain build, a warning fails the build.
 set -eu
 cd "$(dirname "$0")/.."
-tools/setup.sh
+tools/setup.sh test
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The options are given in full: tools/run.sh may have configured the same
+# build without the tests.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTELLARION_WERROR=ON \
+  -DSTELLARION_TESTS=ON -DSTELLARION_BENCH=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTELLARION_SANITIZE=ON \
-  -DSTELLARION_BENCH=OFF >/dev/null
+  -DSTELLARION_WERROR=ON -DSTELLARION_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

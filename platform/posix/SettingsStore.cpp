@@ -46,6 +46,23 @@ bool MakeFolders(const std::string& folder) {
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// Whether the key's folder exists and can be used, or could be made: the
+// nearest folder above it that exists is a directory this user may add to.
+// Nothing is made here: the folder appears with the first saved value.
+bool FolderUsableOrMakeable(const std::string& folder) {
+    std::string path = folder;
+    for (;;) {
+        struct stat info {};
+        if (stat(path.c_str(), &info) == 0) {
+            const int needed = path == folder ? R_OK | W_OK | X_OK : W_OK | X_OK;
+            return S_ISDIR(info.st_mode) && access(path.c_str(), needed) == 0;
+        }
+        const size_t slash = path.rfind('/');
+        if (errno != ENOENT || slash == 0 || slash == std::string::npos) return false;
+        path.erase(slash);
+    }
+}
+
 enum class Reading { Read, Absent, Failed };
 
 // Absent: no file, or one that is not this record (another size, a FIFO,
@@ -182,7 +199,7 @@ bool ReplaceDurably(const std::string& folder, const std::string& temporary,
 
 bool BackendOpenSettingsKey(const char* keyPath) {
     const std::string folder = KeyFolder(keyPath);
-    return !folder.empty() && MakeFolders(folder) && access(folder.c_str(), R_OK | W_OK | X_OK) == 0;
+    return !folder.empty() && FolderUsableOrMakeable(folder);
 }
 
 bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* buffer,
@@ -202,7 +219,7 @@ bool BackendWriteSettingsValue(const char* keyPath, const char* valueName,
     const std::string folder = KeyFolder(keyPath);
     if (folder.empty()) return false;
     const std::string file = folder + "/" + valueName;
-    if (file == UnreadableFile) return false;
+    if (file == UnreadableFile || !MakeFolders(folder)) return false;
     RemoveStaleTemporaries(folder, valueName);
     const std::string temporary = folder + "/" + TemporaryName(valueName, NewCopy, getpid());
     const int fd = CreateTemporary(temporary);

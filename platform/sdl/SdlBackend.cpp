@@ -345,6 +345,34 @@ int WaitMilliseconds() {
     return std::clamp<Sint32>(left, 0, IdleWakeMilliseconds);
 }
 
+// SDL falls back on drivers that show nothing (offscreen, dummy) when no
+// display answers. Such a copy would run unseen and hold the one-copy lock,
+// so they are taken only when SDL_VIDEODRIVER names them (as tests do).
+bool InvisibleDriverUnasked() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || (SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0))
+        return false;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return !asked || !SDL_strstr(asked, driver);
+}
+
+// Connects to the display before anything else happens, so that a start
+// without one ends at once, having taken no lock and made no file.
+bool DisplayReached() {
+    // The window is a plain pixel surface: no GL stack is loaded to probe
+    // for an accelerated one.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "stellarion: cannot open a window: %s\n", SDL_GetError());
+        return false;
+    }
+    if (!InvisibleDriverUnasked()) return true;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    std::fprintf(stderr, "stellarion: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY "
+                         "are unset or unreachable); start it from the desktop\n");
+    return false;
+}
+
 }  // namespace
 
 namespace {
@@ -364,11 +392,7 @@ void BackendBringRunningCopyForward() {
 }
 
 bool BackendWindowCreated() {
-    // The window is a plain pixel surface: no GL stack is loaded to probe
-    // for an accelerated one.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     WindowFailed = true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     SDL_Rect usable{};
     const bool bounded = SDL_GetDisplayUsableBounds(0, &usable) == 0;
     int w = 0, h = 0;
@@ -456,6 +480,10 @@ int main() {
         if (!ZoomGiven) std::fprintf(stderr, "stellarion: STELLARION_ZOOM must be 1 to 8; using 1\n");
     }
     SetDeviceScreenSize(width, height);
+    if (!DisplayReached()) {
+        SDL_Quit();
+        return 1;
+    }
     const int code = StellarionMain();
     if (WindowFailed) {
         // Ending here also gives up the single-instance lock, so that the
