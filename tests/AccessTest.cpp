@@ -158,13 +158,17 @@ protected:
         ASSERT_TRUE(StartProgram(w, h));
     }
     std::string At(const std::string& screen) const { return size_ + " " + screen; }
+    // Activates the named control, then checks the screen it leads to.
+    void Open(const std::wstring& name, const std::string& screen) {
+        ASSERT_TRUE(Activate(name)) << At(screen);
+        CheckScreen(At(screen));
+    }
     std::string size_;
 };
 
 TEST_P(Access, MainMenuAndPopups) {
     CheckScreen(At("main menu"));
-    ASSERT_TRUE(Activate(L"About"));
-    CheckScreen(At("About"));
+    Open(L"About", "About");
     ASSERT_TRUE(Activate(L"Close"));
     ASSERT_TRUE(Activate(L"Help"));
     EXPECT_NE(PublishedTexts().find(L"HOW TO USE IT:"), std::wstring::npos);
@@ -172,8 +176,7 @@ TEST_P(Access, MainMenuAndPopups) {
 }
 
 TEST_P(Access, CompatibilityReport) {
-    ASSERT_TRUE(Activate(L"Matchmaker by Sign"));
-    CheckScreen(At("compatibility picker"));
+    Open(L"Matchmaker by Sign", "compatibility picker");
     ASSERT_TRUE(Activate(L"Leo,"));  // the first grid is "I am"
     ASSERT_TRUE(Activate(L"Match"));
     for (int page = 1; page <= 4; ++page) {
@@ -197,17 +200,13 @@ TEST_P(Access, AbandonQuestion) {
 }
 
 TEST_P(Access, ForecastAndProfile) {
-    ASSERT_TRUE(Activate(L"Horoscopes 2010"));
-    CheckScreen(At("forecast picker"));
-    ASSERT_TRUE(Activate(L"Leo,"));
-    CheckScreen(At("forecast page 1"));
+    Open(L"Horoscopes 2010", "forecast picker");
+    Open(L"Leo,", "forecast page 1");
     ASSERT_TRUE(Activate(L"Back"));
     ASSERT_TRUE(Activate(L"yes"));  // leaving before the outcome asks first
     ASSERT_TRUE(Activate(L"Back"));
-    ASSERT_TRUE(Activate(L"Zodiac Signs"));
-    CheckScreen(At("profile signs"));
-    ASSERT_TRUE(Activate(L"Pisces,"));
-    CheckScreen(At("profile topics"));
+    Open(L"Zodiac Signs", "profile signs");
+    Open(L"Pisces,", "profile topics");
     ASSERT_TRUE(Activate(L"Show Everything!"));
     for (int page = 1; page <= 10; ++page) {
         const std::string where = At("profile page " + std::to_string(page));
@@ -220,29 +219,20 @@ TEST_P(Access, ForecastAndProfile) {
 }
 
 TEST_P(Access, BirthDateKeyboardAndNumerology) {
-    ASSERT_TRUE(Activate(L"Numerology"));
-    CheckScreen(At("birth date"));
-    ASSERT_TRUE(Activate(L"Day 24"));  // selected already: the keyboard opens
-    CheckScreen(At("keyboard letters"));
-    ASSERT_TRUE(Activate(L"Digits and symbols"));
-    CheckScreen(At("keyboard digits"));
+    Open(L"Numerology", "birth date");
+    Open(L"Day 24", "keyboard letters");  // selected already: the keyboard opens
+    Open(L"Digits and symbols", "keyboard digits");
     ASSERT_TRUE(Activate(L"9"));
-    ASSERT_TRUE(Activate(L"Return"));  // "249" is no day
-    CheckScreen(At("refused entry"));
+    Open(L"Return", "refused entry");  // "249" is no day
     ASSERT_TRUE(Activate(L"ok"));
-    ASSERT_TRUE(Activate(L"Next"));
-    CheckScreen(At("numerology topics"));
-    ASSERT_TRUE(Activate(L"Challenge Numbers"));
-    CheckScreen(At("challenges page 1"));
-    ASSERT_TRUE(Activate(L"Next page"));
-    CheckScreen(At("challenges page 2"));
+    Open(L"Next", "numerology topics");
+    Open(L"Challenge Numbers", "challenges page 1");
+    Open(L"Next page", "challenges page 2");
 }
 
 TEST_P(Access, Extras) {
-    ASSERT_TRUE(Activate(L"Extras"));
-    CheckScreen(At("extras"));
-    ASSERT_TRUE(Activate(L"Find your Chinese Sign."));
-    CheckScreen(At("Chinese sign"));
+    Open(L"Extras", "extras");
+    Open(L"Find your Chinese Sign.", "Chinese sign");
 }
 
 // The keyboard's way round a screen, as the desktop window moves its ring.
