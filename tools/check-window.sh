@@ -45,7 +45,10 @@ until_true() {
 }
 
 display_ready() { [ -s "$work/display" ]; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/server.log" &
+# Without -noreset the server starts afresh whenever its last client leaves,
+# as between two starts of the program here, and a start that connects
+# during that reset finds no display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
 server=$!
 until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
 export DISPLAY=":$(cat "$work/display")"
