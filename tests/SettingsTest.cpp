@@ -175,7 +175,9 @@ TEST(SavedRecord, TemporaryCopyIsOursAloneAndStaleOnesGo) {
 TEST(SavedRecord, FolderThatCannotBeFlushedFailsTheSaveAndKeepsTheOldRecord) {
     const std::string config = TemporaryFolder(), trace = config + "/trace";
     std::ofstream(config + "/exit") << "tap 221 2\n";
-    // The first flush is the new copy's own, the second the folder's.
+    // With the folders made already, the first flush is the new copy's own,
+    // the second the folder's.
+    fs::create_directories(KeyFolder(config));
     const auto exitFailingTheFolderFlush = [&] {
         const std::string command = WithFailingCall(
             "fsync:error=EIO:when=2", trace,
@@ -195,6 +197,22 @@ TEST(SavedRecord, FolderThatCannotBeFlushedFailsTheSaveAndKeepsTheOldRecord) {
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(KeyFolder(config))) left.push_back(entry.path().filename());
     EXPECT_EQ(left, std::vector<std::string>{"GameValues"});
+}
+
+// The folders a first save makes are flushed into their parents too, or a
+// power cut could take them and the record with them.
+TEST(SavedRecord, FirstSaveFlushesTheFoldersItMakes) {
+    const std::string config = TemporaryFolder(), trace = config + "/trace";
+    std::ofstream(config + "/exit") << "tap 221 2\n";
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -y -e trace=fsync -o " + trace +
+                                " " + STELLARION_SIM + " --config-dir " + config + " " + config + "/exit >" +
+                                config + "/out";
+    EXPECT_EQ(CommandExitStatus(std::system(command.c_str())), 0);
+    const std::string flushes = ReadFile(trace);
+    if (flushes.empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
+    EXPECT_EQ(ReadFile(config + "/out"), "quit 0\n");
+    for (const std::string& parent : {config, config + "/Tessaline", config + "/Tessaline/Corvanta"})
+        EXPECT_NE(flushes.find("<" + parent + ">"), std::string::npos) << parent << " unflushed:\n" << flushes;
 }
 
 TEST(SavedRecord, TwoCopiesSavingAtOnceBothSucceed) {

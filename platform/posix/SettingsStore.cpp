@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -36,10 +37,28 @@ std::string KeyFolder(const char* keyPath) {
     return base + "/" + path;
 }
 
+// Flushes the folder's entries, so that a rename in it survives a power
+// cut. A file system that cannot flush a folder at all says EINVAL; its
+// renames are then as lasting as it can make them, which is no failure.
+bool SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    close(fd);
+    return synced;
+}
+
+// Makes the folder and those above it that are missing. Each new folder is
+// flushed into its parent, as a rename is, or a power cut could take the
+// folder and the first record saved in it.
 bool MakeFolders(const std::string& folder) {
     for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (mkdir(part.c_str(), 0700) == 0) {
+            if (!SyncFolder(part.substr(0, std::max<size_t>(part.rfind('/'), 1)))) return false;
+        } else if (errno != EEXIST) {
+            return false;
+        }
         if (slash == std::string::npos) break;
     }
     struct stat info {};
@@ -158,17 +177,6 @@ int CreateTemporary(const std::string& path) {
     int fd = open(path.c_str(), flags, 0600);
     if (fd < 0 && errno == EEXIST && unlink(path.c_str()) == 0) fd = open(path.c_str(), flags, 0600);
     return fd;
-}
-
-// Flushes the folder's entries, so that a rename in it survives a power
-// cut. A file system that cannot flush a folder at all says EINVAL; its
-// renames are then as lasting as it can make them, which is no failure.
-bool SyncFolder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = fsync(fd) == 0 || errno == EINVAL;
-    close(fd);
-    return synced;
 }
 
 // Renames the new copy over the record and flushes the folder. Until the
