@@ -12,8 +12,14 @@ pixel that happens to equal the key is nudged by one step of green.
 
 Unkeyed pictures are composited over white.
 
+Every picture is stored with a palette of at most 256 colours, which halves
+the program's download. A picture that already has that few keeps its exact
+colours; a richer one is reduced by median cut without dithering, the key
+colour keeping an entry of its own that no other pixel shares. zopflipng then
+packs the file losslessly.
+
 Usage: tools/pictures/render.py [ID ...]   (no ids: render all)
-Needs Debian's librsvg2-bin, python3-pil and fonts-wine (for Tahoma).
+Needs Debian's librsvg2-bin, python3-pil, zopfli and fonts-wine (for Tahoma).
 """
 import os
 import subprocess
@@ -80,10 +86,40 @@ def Harden(image, key):
             if a < 128:
                 dst[x, y] = key
             elif (r, g, b) == key:
-                dst[x, y] = (r, g - 1 if g else 1, b)
+                dst[x, y] = Nudged(key)
             else:
                 dst[x, y] = (r, g, b)
     return out
+
+
+def Nudged(colour):
+    r, g, b = colour
+    return (r, g - 1 if g else 1, b)
+
+
+def Paletted(image, key):
+    """The picture as at most 256 colours, the key colour kept exact."""
+    colours = image.getcolors(256)
+    if colours is not None:
+        palette = [colour for _count, colour in colours]
+        indexed = Image.new("P", image.size)
+        indexed.putpalette([channel for colour in palette for channel in colour])
+        lookup = {colour: index for index, colour in enumerate(palette)}
+        indexed.putdata([lookup[pixel] for pixel in image.getdata()])
+        return indexed
+    indexed = image.quantize(255 if key else 256, method=Image.Quantize.MEDIANCUT,
+                             dither=Image.Dither.NONE)
+    if key is None:
+        return indexed
+    entries = indexed.getpalette()[:3 * 255]
+    palette = [tuple(entries[i:i + 3]) for i in range(0, len(entries), 3)]
+    palette = [Nudged(colour) if colour == key else colour for colour in palette]
+    palette += [(0, 0, 0)] * (255 - len(palette)) + [key]
+    indexed.putpalette([channel for colour in palette for channel in colour])
+    pixels = [255 if original == key else index
+              for original, index in zip(image.getdata(), indexed.getdata())]
+    indexed.putdata(pixels)
+    return indexed
 
 
 def Render(pid, row, env):
@@ -102,7 +138,10 @@ def Render(pid, row, env):
     else:
         white = Image.new("RGBA", image.size, (255, 255, 255, 255))
         out = Image.alpha_composite(white, image).convert("RGB")
-    out.save(os.path.join(PICTURES, f"{pid}.png"), optimize=True)
+    path = os.path.join(PICTURES, f"{pid}.png")
+    Paletted(out, key).save(path)
+    subprocess.run(["zopflipng", "-y", path, path], check=True,
+                   stdout=subprocess.DEVNULL)
 
 
 def main(argv):
