@@ -25,6 +25,8 @@ target_link_options(stellarion PRIVATE ${StellarionWebLinkOptions})
 set(StellarionSitePages index.html Page.js Accessible.js manifest.webmanifest ServiceWorker.js)
 list(TRANSFORM StellarionSitePages PREPEND ${CMAKE_SOURCE_DIR}/platform/web/ OUTPUT_VARIABLE pages)
 find_program(RSVG_CONVERT rsvg-convert PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(CWEBP cwebp PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(ZOPFLIPNG zopflipng PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(icon ${CMAKE_SOURCE_DIR}/resources/icons/stellarion.svg)
 set(maskable ${CMAKE_SOURCE_DIR}/resources/icons/stellarion-maskable.svg)
 # The native simulator shoots the first frames (the host tools' build has it).
@@ -32,7 +34,7 @@ set(simulator ${STELLARION_HOST_TOOLS}/stellarion-sim)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site.stamp
   COMMAND ${CMAKE_COMMAND} -DPAGES=${CMAKE_SOURCE_DIR}/platform/web -DSITE=${CMAKE_BINARY_DIR}/site
           -DPROGRAM=$<TARGET_FILE_DIR:stellarion>/stellarion -DICON=${icon} -DMASKABLE_ICON=${maskable}
-          -DRSVG=${RSVG_CONVERT} -DSIMULATOR=${simulator} -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
+          -DRSVG=${RSVG_CONVERT} -DCWEBP=${CWEBP} -DZOPFLIPNG=${ZOPFLIPNG} -DSIMULATOR=${simulator} -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/site.stamp
   DEPENDS stellarion ${pages} ${icon} ${maskable} ${simulator} ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
   COMMENT "Gathering the web page")

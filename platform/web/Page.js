@@ -20,7 +20,7 @@ const StellarionPage = (() => {
   const KeyCodes = Object.freeze({ ArrowUp: 38, ArrowDown: 40 });
   const MaxScreenSide = 4096;
   // The screens the page chooses from (chooseScreen); the build pre-renders
-  // the main menu of each as first-WxH.png.
+  // the main menu of each as first-WxH.webp.
   const DoubleScreens = [[480, 640], [640, 480], [480, 480], [480, 800], [800, 480]];
   const SingleScreens = [[240, 320], [320, 240], [240, 240], [240, 400], [400, 240]];
   const WholeFactorShare = 0.9;
@@ -390,7 +390,7 @@ const StellarionPage = (() => {
     };
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
     if (!prerendered) return Promise.resolve(shown());
-    image.src = `first-${frame.width}x${frame.height}.png`;
+    image.src = `first-${frame.width}x${frame.height}.webp`;
     return image.decode().then(() => {
       if (live) return;
       frameContext.drawImage(image, 0, 0);

@@ -24,6 +24,7 @@ const Types = {
   ".wasm": "application/wasm",
   ".webmanifest": "application/manifest+json",
   ".png": "image/png",
+  ".webp": "image/webp",
 };
 
 const [site, portText = "8080", ...options] = process.argv.slice(2);
