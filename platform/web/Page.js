@@ -346,8 +346,8 @@ const StellarionPage = (() => {
     },
 
     // For tests and measures: true while the program has nothing to do but
-    // wait for the user.
-    isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
+    // wait for the user, and the described document is up to date.
+    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && StellarionAccessible.isCurrent(),
     firstFrameTime: () => firstFrame,
     // For measures: when the screen was first shown (the pre-rendered frame).
     firstPictureTime: () => firstPicture,
