@@ -258,10 +258,10 @@ void BackendSaveScreen() {}
 // The program reads no arguments; the page chooses the emulated screen from
 // the viewport or the address (?screen=WxH).
 int main() {
+    YieldToBrowser();
     int width = 0, height = 0;
     PageChosenScreen(&width, &height);
     SetDeviceScreenSize(width, height);
-    YieldToBrowser();
     StellarionMain();
     PageEndDescription();
     PageEnded(AnotherCopyRunning ? EndedAlreadyOpen : EndedNormally);
