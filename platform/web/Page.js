@@ -292,6 +292,7 @@ const StellarionPage = (() => {
     },
 
     waitForEvent() {
+      registerWorker();
       if (queue.length) return Promise.resolve();
       const waiters = idleWaiters;
       idleWaiters = [];
@@ -372,8 +373,6 @@ const StellarionPage = (() => {
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
       showPrerendered().then(loadProgram);
-      if ("serviceWorker" in navigator)
-        window.addEventListener("load", () => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
     },
   };
 
@@ -397,6 +396,16 @@ const StellarionPage = (() => {
       drawn = true;
       showFrame(0, 0, frame.width, frame.height);
     }).catch(() => {}).then(shown);
+  }
+
+  // The service worker is registered once the program has started and waits
+  // for the user: installing, it fetches every file again for its cache,
+  // which beside the program's own download and start-up would slow both.
+  let workerRegistered = false;
+  function registerWorker() {
+    if (workerRegistered || !("serviceWorker" in navigator)) return;
+    workerRegistered = true;
+    navigator.serviceWorker.register("ServiceWorker.js").catch(() => {});
   }
 
   // The program's download starts once the first picture is on screen, so
