@@ -30,11 +30,13 @@ const StellarionAccessible = (() => {
 
   const boxKey = (item) => item.box.join(",");
 
+  // Over the canvas: Page.js places it by its style, in CSS pixels, which
+  // are read here as they are; asking the canvas for its box would make the
+  // browser lay out the page there and then, within the task.
   function place() {
     if (!root || !canvas) return;
-    const box = canvas.getBoundingClientRect();
-    Object.assign(root.style, { left: `${box.left}px`, top: `${box.top}px`,
-                                width: `${box.width}px`, height: `${box.height}px` });
+    const { left, top, width, height } = canvas.style;
+    Object.assign(root.style, { left, top, width, height });
   }
 
   function tapCentre(item) {
