@@ -420,13 +420,14 @@ const StellarionPage = (() => {
   }
 
   // The service worker is registered once the program has started and waits
-  // for the user: installing, it fetches every file again for its cache,
-  // which beside the program's own download and start-up would slow both.
+  // for the user, in a task of its own: installing, it fetches every file
+  // again for its cache, which beside the program's own download and
+  // start-up would slow both.
   let workerRegistered = false;
   function registerWorker() {
     if (workerRegistered || !("serviceWorker" in navigator)) return;
     workerRegistered = true;
-    navigator.serviceWorker.register("ServiceWorker.js").catch(() => {});
+    setTimeout(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
   }
 
   // The program's download starts once the first picture is on screen, so
