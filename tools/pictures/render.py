@@ -97,28 +97,49 @@ def Nudged(colour):
     return (r, g - 1 if g else 1, b)
 
 
-def Paletted(image, key):
-    """The picture as at most 256 colours, the key colour kept exact."""
+# A picture drawn over part of another as the same drawing takes that
+# picture's colours, so that the two stay pixel for pixel alike: the main
+# menu's title band lies over the same rows of the background.
+SharedColours = {329: 331}
+
+
+def Indexed(image, palette):
+    """image with every pixel the nearest of palette's at most 256 colours.
+
+    A tie goes to the earlier colour: palettes come sorted, so that a colour
+    maps alike whatever other colours a picture has."""
+    def Nearest(colour):
+        return min(range(len(palette)),
+                   key=lambda i: sum((a - b) ** 2 for a, b in zip(colour, palette[i])))
+    lookup = {colour: Nearest(colour) for _count, colour in image.getcolors(1 << 24)}
+    indexed = Image.new("P", image.size)
+    indexed.putpalette([channel for colour in palette for channel in colour])
+    indexed.putdata([lookup[pixel] for pixel in image.getdata()])
+    return indexed
+
+
+def Paletted(image, key, shared=None):
+    """The picture as at most 256 colours, the key colour kept exact.
+
+    shared: the colours to use instead of the picture's own."""
     colours = image.getcolors(256)
-    if colours is not None:
-        palette = [colour for _count, colour in colours]
-        indexed = Image.new("P", image.size)
-        indexed.putpalette([channel for colour in palette for channel in colour])
-        lookup = {colour: index for index, colour in enumerate(palette)}
-        indexed.putdata([lookup[pixel] for pixel in image.getdata()])
-        return indexed
-    indexed = image.quantize(255 if key else 256, method=Image.Quantize.MEDIANCUT,
-                             dither=Image.Dither.NONE)
+    if colours is not None and shared is None:
+        return Indexed(image, sorted(colour for _count, colour in colours))
+    opaque = [colour for colour in (shared or []) if colour != key]
+    if not opaque:
+        reduced = image.quantize(255 if key else 256, method=Image.Quantize.MEDIANCUT,
+                                 dither=Image.Dither.NONE).convert("RGB")
+        opaque = [Nudged(colour) if colour == key else colour
+                  for _count, colour in reduced.getcolors(256)]
+    opaque.sort()
+    indexed = Indexed(image, opaque)
     if key is None:
         return indexed
-    entries = indexed.getpalette()[:3 * 255]
-    palette = [tuple(entries[i:i + 3]) for i in range(0, len(entries), 3)]
-    palette = [Nudged(colour) if colour == key else colour for colour in palette]
-    palette += [(0, 0, 0)] * (255 - len(palette)) + [key]
-    indexed.putpalette([channel for colour in palette for channel in colour])
-    pixels = [255 if original == key else index
-              for original, index in zip(image.getdata(), indexed.getdata())]
-    indexed.putdata(pixels)
+    # The key takes the last entry, which no other pixel is mapped to.
+    indexed.putpalette([channel for colour in opaque for channel in colour] +
+                       [0, 0, 0] * (255 - len(opaque)) + list(key))
+    indexed.putdata([255 if original == key else index
+                     for original, index in zip(image.getdata(), indexed.getdata())])
     return indexed
 
 
@@ -139,7 +160,11 @@ def Render(pid, row, env):
         white = Image.new("RGBA", image.size, (255, 255, 255, 255))
         out = Image.alpha_composite(white, image).convert("RGB")
     path = os.path.join(PICTURES, f"{pid}.png")
-    Paletted(out, key).save(path)
+    shared = None
+    if pid in SharedColours:
+        donor = Image.open(os.path.join(PICTURES, f"{SharedColours[pid]}.png")).convert("RGB")
+        shared = [colour for _count, colour in donor.getcolors(256)]
+    Paletted(out, key, shared).save(path)
     subprocess.run(["zopflipng", "-y", path, path], check=True,
                    stdout=subprocess.DEVNULL)
 
@@ -147,6 +172,8 @@ def Render(pid, row, env):
 def main(argv):
     rows = ReadManifest()
     wanted = [int(a) for a in argv] if argv else sorted(rows)
+    # The pictures others share colours with come first.
+    wanted.sort(key=lambda pid: pid in SharedColours)
     with tempfile.TemporaryDirectory() as tmp:
         conf = os.path.join(tmp, "fonts.conf")
         with open(conf, "w") as f:
