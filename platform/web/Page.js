@@ -126,11 +126,22 @@ const StellarionPage = (() => {
   // `enlarged` and the whole of it is smoothed down into the canvas (a part
   // would blend against its own edges).
   function showFrame(left, top, width, height) {
+    repeat(left, top, width, height);
+    if (!view.factor) smooth();
+  }
+
+  // The first step of showFrame: the device's pixels repeated into the
+  // canvas at a whole factor, or else into `enlarged`.
+  function repeat(left, top, width, height) {
     const k = view.upscale;
     const target = view.factor ? context : enlargedContext;
     target.imageSmoothingEnabled = false;
     target.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
-    if (view.factor) return;
+  }
+
+  // The second step of showFrame at other factors: `enlarged` smoothed down
+  // into the canvas.
+  function smooth() {
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
@@ -412,10 +423,17 @@ const StellarionPage = (() => {
     if (!prerendered) return Promise.resolve(shown());
     image.src = `first-${frame.width}x${frame.height}.webp`;
     return image.decode().then(() => {
-      if (live) return;
+      if (live) return undefined;
       frameContext.drawImage(image, 0, 0);
       drawn = true;
-      showFrame(0, 0, frame.width, frame.height);
+      // Repeating the picture (which has the browser decode it again, for
+      // the canvas) and smoothing it are each a task of their own: together
+      // they would be a long one.
+      repeat(0, 0, frame.width, frame.height);
+      if (view.factor) return undefined;
+      return new Promise((resolve) => setTimeout(resolve)).then(() => {
+        if (!live) smooth();
+      });
     }).catch(() => {}).then(shown);
   }
 
