@@ -147,12 +147,23 @@ const StellarionPage = (() => {
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
   }
 
+  // Runs a function in a task of its own, as soon as the browser has run
+  // those before it: a message the page sends itself, which, unlike a
+  // timer's, is never held back.
+  const tasks = new MessageChannel();
+  const queued = [];
+  tasks.port1.onmessage = () => queued.shift()();
+  function inTask(run) {
+    queued.push(run);
+    tasks.port2.postMessage(null);
+  }
+
   // The canvas shows what the program presented in a task of its own: the
   // scaling into it, and the browser's copy of it for the screen, would
   // otherwise lengthen the task of the program's paint. Rectangles presented
   // meanwhile are shown together.
   function showLater(left, top, width, height) {
-    if (!unshown) setTimeout(showPresented);
+    if (!unshown) inTask(showPresented);
     const [l, t, r, b] = unshown || [left, top, left + width, top + height];
     unshown = [Math.min(l, left), Math.min(t, top), Math.max(r, left + width), Math.max(b, top + height)];
   }
@@ -392,7 +403,7 @@ const StellarionPage = (() => {
         const idle = new Promise((resolve) => idleWaiters.push(resolve));
         post(Event.Screen, frame.width, frame.height);
         await idle;
-        if (unshown) await new Promise((resolve) => setTimeout(resolve));
+        if (unshown) await new Promise(inTask);
       }
       return performance.now() - start;
     },
@@ -431,7 +442,7 @@ const StellarionPage = (() => {
       // they would be a long one.
       repeat(0, 0, frame.width, frame.height);
       if (view.factor) return undefined;
-      return new Promise((resolve) => setTimeout(resolve)).then(() => {
+      return new Promise(inTask).then(() => {
         if (!live) smooth();
       });
     }).catch(() => {}).then(shown);
@@ -445,7 +456,7 @@ const StellarionPage = (() => {
   function registerWorker() {
     if (workerRegistered || !("serviceWorker" in navigator)) return;
     workerRegistered = true;
-    setTimeout(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
+    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
   }
 
   // The program's download starts once the first picture is on screen, so
