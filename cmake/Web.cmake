@@ -12,11 +12,20 @@ set(StellarionWebLinkOptions
   # boxes suspend the program and let the browser run.
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
   # The picture code reads its PNG data through a function pointer, which
-  # would make every drawing call suspendable and slow; it never waits.
-  "-sASYNCIFY_REMOVE=['stbi*','*Picture*']"
+  # would make every drawing call suspendable and slow; it never waits. Nor
+  # does the C library's formatting, which writes through one too: made
+  # suspendable, it was the largest code the first page's names ran,
+  # compiled and run within the first paint.
+  "-sASYNCIFY_REMOVE=['stbi*','*Png*','*Picture*','*printf*','fmt_fp','pop_arg','out','pad','__fwritex','*fputwc*']"
   # Room from the start for the compiled-in data and the pictures the first
   # pages decode, so the start-up does not stop to grow the memory.
-  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0)
+  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0
+  # The browser compiles each function the first time it runs, on the page's
+  # own thread. Merging every function called from one place into its caller
+  # made the window procedure hold most of the program, compiled whole (and
+  # slowly, made suspendable) before the first frame: called functions stay
+  # apart, compiled when first needed.
+  -sBINARYEN_EXTRA_PASSES=--one-caller-inline-max-function-size=20)
 
 add_executable(stellarion platform/web/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
 target_link_libraries(stellarion PRIVATE stellarion_core)

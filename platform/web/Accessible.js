@@ -26,14 +26,17 @@ const StellarionAccessible = (() => {
   let targets = [];         // the active layer's targets: { item, button }
   let historyEntry = false; // an entry of ours stands for the screen's Back
   let leavingEntry = false; // our own history.back(), not the user's
+  let pending = null;       // the newest description not yet built: [items, width, height]
 
   const boxKey = (item) => item.box.join(",");
 
+  // Over the canvas: Page.js places it by its style, in CSS pixels, which
+  // are read here as they are; asking the canvas for its box would make the
+  // browser lay out the page there and then, within the task.
   function place() {
     if (!root || !canvas) return;
-    const box = canvas.getBoundingClientRect();
-    Object.assign(root.style, { left: `${box.left}px`, top: `${box.top}px`,
-                                width: `${box.width}px`, height: `${box.height}px` });
+    const { left, top, width, height } = canvas.style;
+    Object.assign(root.style, { left, top, width, height });
   }
 
   function tapCentre(item) {
@@ -153,6 +156,31 @@ const StellarionAccessible = (() => {
     return best;
   }
 
+  // Rebuilds the described document from the newest description.
+  function build() {
+    if (!root || !pending) return;
+    const [items, width, height] = pending;
+    pending = null;
+    screen = [width, height];
+    const focusedBox = targets.find(({ button }) => button === document.activeElement);
+    const hadFocus = root.contains(document.activeElement);
+    const layers = [[], [], []];
+    for (const [kind, layer, role, state, left, top, right, bottom, text] of items)
+      layers[layer].push({ kind, layer, role, state, box: [left, top, right, bottom], text });
+    const active = layers.reduce((top, list, layer) => (list.length ? layer : top), Layer.Page);
+    targets = [];
+    root.replaceChildren(...layers.map((list, layer) => makeLayer(layer, list, layer === active))
+      .filter((container, layer) => layer === Layer.Page || layers[layer].length));
+    place();
+    keepHistory();
+    // The same control keeps the focus across a repaint; on a new screen
+    // the focus goes to its heading, which a screen reader then reads.
+    if (!hadFocus) return;
+    const same = focusedBox && targets.find(({ item }) => boxKey(item) === boxKey(focusedBox.item));
+    if (same) same.button.focus();
+    else (root.lastElementChild.querySelector("h1, h2") || targets[0]?.button)?.focus();
+  }
+
   function onKey(event) {
     if (event.ctrlKey || event.altKey || event.metaKey) return;
     const focused = targets.find(({ button }) => button === document.activeElement);
@@ -207,31 +235,23 @@ const StellarionAccessible = (() => {
       root?.remove();
       root = null;
       targets = [];
+      pending = null;
     },
 
     // items: [kind, layer, role, state, left, top, right, bottom, text] each;
-    // width, height: the device screen.
+    // width, height: the device screen. The document is built in a task of
+    // its own: building it and placing it over the canvas (which waits for
+    // the page's layout) would otherwise lengthen the task of the paint that
+    // published it, the first one above all, and keep the page from
+    // answering meanwhile. Only the newest description is built.
     describe(items, width, height) {
       if (!root) return;
-      screen = [width, height];
-      const focusedBox = targets.find(({ button }) => button === document.activeElement);
-      const hadFocus = root.contains(document.activeElement);
-      const layers = [[], [], []];
-      for (const [kind, layer, role, state, left, top, right, bottom, text] of items)
-        layers[layer].push({ kind, layer, role, state, box: [left, top, right, bottom], text });
-      const active = layers.reduce((top, list, layer) => (list.length ? layer : top), Layer.Page);
-      targets = [];
-      root.replaceChildren(...layers.map((list, layer) => makeLayer(layer, list, layer === active))
-        .filter((container, layer) => layer === Layer.Page || layers[layer].length));
-      place();
-      keepHistory();
-      // The same control keeps the focus across a repaint; on a new screen
-      // the focus goes to its heading, which a screen reader then reads.
-      if (!hadFocus) return;
-      const same = focusedBox && targets.find(({ item }) => boxKey(item) === boxKey(focusedBox.item));
-      if (same) same.button.focus();
-      else (root.lastElementChild.querySelector("h1, h2") || targets[0]?.button)?.focus();
+      if (!pending) setTimeout(build);
+      pending = [items, width, height];
     },
+
+    // False while a description waits to be built.
+    isCurrent: () => pending === null,
   };
 })();
 

@@ -39,12 +39,13 @@ const StellarionPage = (() => {
   let view = null;          // fitView's placement of the screen, in physical pixels
   let live = false;         // the program has shown a frame of its own
   let drawn = false;        // the device's pixels hold a picture to show
+  let unshown = null;       // presented device pixels the canvas does not show yet: [left, top, right, bottom]
   const queue = [];
   let wake = null;          // resolves the program's wait for an event
   let idleWaiters = [];     // measures waiting for the program to wait again
   let pointer = null;       // the one pointer in contact, as a stylus
   let active = true;
-  let firstFrame = null;    // ms after navigation of the first full present
+  let firstFrame = null;    // ms after navigation of the first full frame shown
   let firstPicture = null;  // ms after navigation of the screen's first showing
   let releaseInstance = null;
   let channel = null;
@@ -125,14 +126,56 @@ const StellarionPage = (() => {
   // `enlarged` and the whole of it is smoothed down into the canvas (a part
   // would blend against its own edges).
   function showFrame(left, top, width, height) {
+    repeat(left, top, width, height);
+    if (!view.factor) smooth();
+  }
+
+  // The first step of showFrame: the device's pixels repeated into the
+  // canvas at a whole factor, or else into `enlarged`.
+  function repeat(left, top, width, height) {
     const k = view.upscale;
     const target = view.factor ? context : enlargedContext;
     target.imageSmoothingEnabled = false;
     target.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
-    if (view.factor) return;
+  }
+
+  // The second step of showFrame at other factors: `enlarged` smoothed down
+  // into the canvas.
+  function smooth() {
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+  }
+
+  // Runs a function in a task of its own, as soon as the browser has run
+  // those before it: a message the page sends itself, which, unlike a
+  // timer's, is never held back.
+  const tasks = new MessageChannel();
+  const queued = [];
+  tasks.port1.onmessage = () => queued.shift()();
+  function inTask(run) {
+    queued.push(run);
+    tasks.port2.postMessage(null);
+  }
+
+  // The canvas shows what the program presented in a task of its own: the
+  // scaling into it, and the browser's copy of it for the screen, would
+  // otherwise lengthen the task of the program's paint. Rectangles presented
+  // meanwhile are shown together.
+  function showLater(left, top, width, height) {
+    if (!unshown) inTask(showPresented);
+    const [l, t, r, b] = unshown || [left, top, left + width, top + height];
+    unshown = [Math.min(l, left), Math.min(t, top), Math.max(r, left + width), Math.max(b, top + height)];
+  }
+
+  function showPresented() {
+    const [left, top, right, bottom] = unshown;
+    unshown = null;
+    showFrame(left, top, right - left, bottom - top);
+    if (firstFrame === null && right - left === frame.width && bottom - top === frame.height) {
+      firstFrame = performance.now();
+      performance.mark("stellarion-first-frame");
+    }
   }
 
   // Places the screen on whole physical pixels of the viewport, scaled as
@@ -277,7 +320,7 @@ const StellarionPage = (() => {
     present(rgba, left, top, width, height) {
       frameContext.putImageData(new ImageData(rgba, width, height), left, top);
       drawn = true;
-      showFrame(left, top, width, height);
+      showLater(left, top, width, height);
       if (!live) {
         live = true;
         // The canvas now shows the program's own pixels; the picture under
@@ -285,13 +328,10 @@ const StellarionPage = (() => {
         canvas.style.visibility = "visible";
         document.getElementById("first-frame").hidden = true;
       }
-      if (firstFrame === null && width === frame.width && height === frame.height) {
-        firstFrame = performance.now();
-        performance.mark("stellarion-first-frame");
-      }
     },
 
     waitForEvent() {
+      registerWorker();
       if (queue.length) return Promise.resolve();
       const waiters = idleWaiters;
       idleWaiters = [];
@@ -346,20 +386,24 @@ const StellarionPage = (() => {
     },
 
     // For tests and measures: true while the program has nothing to do but
-    // wait for the user.
-    isIdle: () => waitingForUser || (wake !== null && queue.length === 0),
+    // wait for the user, the canvas shows all it presented and the described
+    // document is up to date.
+    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && unshown === null &&
+      StellarionAccessible.isCurrent(),
     firstFrameTime: () => firstFrame,
     // For measures: when the screen was first shown (the pre-rendered frame).
     firstPictureTime: () => firstPicture,
     // For measures: the milliseconds that count full paints of the current
     // page take, each from the message that a screen of the same size turned
-    // up (as after a rotation) until the program waits again.
+    // up (as after a rotation) until the program waits again and the canvas
+    // shows the paint.
     async timeFullPaints(count) {
       const start = performance.now();
       for (let i = 0; i < count; ++i) {
         const idle = new Promise((resolve) => idleWaiters.push(resolve));
         post(Event.Screen, frame.width, frame.height);
         await idle;
+        if (unshown) await new Promise(inTask);
       }
       return performance.now() - start;
     },
@@ -372,8 +416,6 @@ const StellarionPage = (() => {
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
       showPrerendered().then(loadProgram);
-      if ("serviceWorker" in navigator)
-        window.addEventListener("load", () => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
     },
   };
 
@@ -392,11 +434,29 @@ const StellarionPage = (() => {
     if (!prerendered) return Promise.resolve(shown());
     image.src = `first-${frame.width}x${frame.height}.webp`;
     return image.decode().then(() => {
-      if (live) return;
+      if (live) return undefined;
       frameContext.drawImage(image, 0, 0);
       drawn = true;
-      showFrame(0, 0, frame.width, frame.height);
+      // Repeating the picture (which has the browser decode it again, for
+      // the canvas) and smoothing it are each a task of their own: together
+      // they would be a long one.
+      repeat(0, 0, frame.width, frame.height);
+      if (view.factor) return undefined;
+      return new Promise(inTask).then(() => {
+        if (!live) smooth();
+      });
     }).catch(() => {}).then(shown);
+  }
+
+  // The service worker is registered once the program has started and waits
+  // for the user, in a task of its own: installing, it fetches every file
+  // again for its cache, which beside the program's own download and
+  // start-up would slow both.
+  let workerRegistered = false;
+  function registerWorker() {
+    if (workerRegistered || !("serviceWorker" in navigator)) return;
+    workerRegistered = true;
+    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
   }
 
   // The program's download starts once the first picture is on screen, so

@@ -185,6 +185,13 @@ void Translate(const int event[3]) {
     }
 }
 
+// Lets the browser run before the program goes on: each step of the
+// start-up (the module's instantiation, the window's creation, reading the
+// record, the first paint) gets a task of its own, so that the page answers
+// and renders between them instead of staying busy from the download to the
+// first frame.
+void YieldToBrowser() { emscripten_sleep(0); }
+
 }  // namespace
 
 bool BackendFindRunningCopy() {
@@ -194,7 +201,10 @@ bool BackendFindRunningCopy() {
 
 void BackendBringRunningCopyForward() { PageRequestForward(); }
 
-bool BackendWindowCreated() { return true; }
+bool BackendWindowCreated() {
+    YieldToBrowser();
+    return true;
+}
 
 void BackendShowWindow() {}
 
@@ -248,6 +258,7 @@ void BackendSaveScreen() {}
 // The program reads no arguments; the page chooses the emulated screen from
 // the viewport or the address (?screen=WxH).
 int main() {
+    YieldToBrowser();
     int width = 0, height = 0;
     PageChosenScreen(&width, &height);
     SetDeviceScreenSize(width, height);

@@ -362,6 +362,9 @@ describe("the screen", () => {
     await page.waitForFunction(() => StellarionPage.chosenScreen()[0] === 640);
     await waitIdle(page);
     await expectSame(expected, "turned");
+    const [shown, described] = await page.evaluate(() =>
+      ["screen", "described"].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+    assert.deepEqual(described, shown, "the described screen lies over the turned canvas");
   });
 
   test("an unsupported size is refused with the warning, then the end page", async () => {
