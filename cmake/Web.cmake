@@ -19,13 +19,7 @@ set(StellarionWebLinkOptions
   "-sASYNCIFY_REMOVE=['stbi*','*Png*','*Picture*','*printf*','fmt_fp','pop_arg','out','pad','__fwritex','*fputwc*']"
   # Room from the start for the compiled-in data and the pictures the first
   # pages decode, so the start-up does not stop to grow the memory.
-  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0
-  # The browser compiles each function the first time it runs, on the page's
-  # own thread. Merging every function called from one place into its caller
-  # made the window procedure hold most of the program, compiled whole (and
-  # slowly, made suspendable) before the first frame: called functions stay
-  # apart, compiled when first needed.
-  -sBINARYEN_EXTRA_PASSES=--one-caller-inline-max-function-size=20)
+  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0)
 
 add_executable(stellarion platform/web/WebBackend.cpp $<TARGET_OBJECTS:stellarion_core>)
 target_link_libraries(stellarion PRIVATE stellarion_core)
