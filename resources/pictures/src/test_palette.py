@@ -22,9 +22,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 PICTURES = os.path.normpath(os.path.join(HERE, ".."))
 RENDER = os.path.join(HERE, "..", "..", "..", "tools", "pictures", "render.py")
 
-spec = importlib.util.spec_from_file_location("render", RENDER)
-render = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(render)
+found = importlib.util.spec_from_file_location("render", RENDER)
+render = importlib.util.module_from_spec(found)
+found.loader.exec_module(render)
 
 KEY = (255, 0, 255)
 
