@@ -86,6 +86,18 @@ void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int 
     Copy(dc, NoShift, id, width, height, x, y, &key);
 }
 
+int ForResolution(PicturePair pair) { return DoubleResolution() ? pair.Large : pair.Small; }
+
+void DrawPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, nullptr);
+}
+void DrawKeyedPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y,
+                          Colour key) {
+    const int scale = DoubleResolution() ? 2 : 1;
+    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, &key);
+}
+
 void DrawTextBox(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,
                  int backG, int backB, int left, int top, int right, int bottom, int transparent,
                  int format) {

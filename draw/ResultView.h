@@ -11,9 +11,6 @@ void DrawResultView(DeviceContext* dc);
 void DrawReportFrame(DeviceContext* dc, int page, int count);
 // Bottom bar and the buttons the report's current page offers.
 void DrawReportNav(DeviceContext* dc, int page, int count);
-// The report pictures that exist in a quarter-VGA and a double-size variant:
-// the right one for the mode, drawn at a layout position.
-void DrawPicturePair(DeviceContext* dc, int small, int large, int width, int height, int x, int y);
 
 // The report painters the result view hands over to.
 void DrawCompatibilityReport(DeviceContext* dc);

@@ -74,8 +74,7 @@ void FillPage(DeviceContext* dc, int r, int g, int b) {
 }
 
 void DrawLogo(DeviceContext* dc, LayoutPoint at) {
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 484, 444, 180, at.X, at.Y, 255, 156, 254);
-    else DrawKeyedBitmap(dc, 358, 222, 90, at.X, at.Y, 255, 156, 254);
+    DrawKeyedPicturePair(dc, PictureNumerologyLogo, 222, 90, at.X, at.Y, {255, 156, 254});
 }
 
 void DrawDateStep(DeviceContext* dc) {
@@ -91,8 +90,7 @@ void DrawDateStep(DeviceContext* dc) {
                     170 - s, 1, 1);
     PlatformDescribeText(L"Please input your birth date:");
     DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
-    if (DoubleResolution()) DrawBitmap(dc, 486, 280, 72, layout.Next.X, layout.Next.Y);
-    else DrawBitmap(dc, 357, 140, 36, layout.Next.X, layout.Next.Y);
+    DrawPicturePair(dc, PictureNumerologyNext, 140, 36, layout.Next.X, layout.Next.Y);
     DescribeTarget(NextRect(), RoleButton, ControlName("next"));
     DrawSmallBackIcon(dc);
     const BirthDateAnchors anchors = BirthDateLayout();
@@ -111,8 +109,7 @@ void DrawTopicStep(DeviceContext* dc) {
                     layout.Heading.X + 240, 25, 1, 1);
         PlatformSelectFont(dc, previous);
     }
-    if (DoubleResolution()) DrawBitmap(dc, 485, 440, 404, layout.Menu.X, layout.Menu.Y);
-    else DrawBitmap(dc, 356, 220, 202, layout.Menu.X, layout.Menu.Y);
+    DrawPicturePair(dc, PictureNumerologyTopics, 220, 202, layout.Menu.X, layout.Menu.Y);
     for (int n = 1; n <= 6; ++n) {
         char key[16];
         std::snprintf(key, sizeof key, "numerology-%d", n);

@@ -143,8 +143,7 @@ void DescribeTopics() {
 
 void DrawSmallBackIcon(DeviceContext* dc) {
     const int x = 222 + 2 * MarginX;
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 333, 34, 34, x, 1, 255, 204, 255);
-    else DrawKeyedBitmap(dc, 334, 17, 17, x, 1, 255, 204, 255);
+    DrawKeyedPicturePair(dc, PictureFrameBackSmall, 17, 17, x, 1, UsualKey);
     DescribeTarget(CloseBoxRect(), RoleBack, ControlName("back"));
 }
 
@@ -152,7 +151,10 @@ bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 
 void DrawForecastPicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    DrawPicker(dc, ForecastLayouts[DisplayMode], {{346, 220, 46}, {348, 440, 91}, {345, 232, 218}, {347, 464, 436}}, 206, 255,
+    DrawPicker(dc, ForecastLayouts[DisplayMode], {{PictureForecastTitle.Small, 220, 46},
+                                                   {PictureForecastTitle.Large, 440, 91},
+                                                   {PictureForecastGrid.Small, 232, 218},
+                                                   {PictureForecastGrid.Large, 464, 436}}, 206, 255,
                49, L"Click your sign and learn about 2010:");
     DescribeSignCells(ForecastRows);
 }
@@ -160,14 +162,20 @@ void DrawForecastPicker(DeviceContext* dc) {
 void DrawProfilePicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     if (SubPage == 3) {
-        DrawPicker(dc, GridLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {351, 240, 218}, {352, 480, 436}}, 255, 255,
+        DrawPicker(dc, GridLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+                                                   {PictureProfileTitle.Large, 480, 114},
+                                                   {PictureProfileGrid.Small, 240, 218},
+                                                   {PictureProfileGrid.Large, 480, 436}}, 255, 255,
                    153, L"Click your sign and learn about you:");
         DescribeSignCells(ProfileRows);
     } else if (SubPage == 4) {
         wchar_t title[32] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount)
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
-        DrawPicker(dc, TopicLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {349, 220, 230}, {482, 440, 460}}, 255, 255,
+        DrawPicker(dc, TopicLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+                                                  {PictureProfileTitle.Large, 480, 114},
+                                                  {PictureProfileTopics.Small, 220, 230},
+                                                  {PictureProfileTopics.Large, 440, 460}}, 255, 255,
                    153, title);
         DescribeTopics();
     }

@@ -17,19 +17,19 @@ constexpr const char* HelpParagraphs[] = {"help/1", "help/2", "help/3"};
 void DrawBorders(DeviceContext* dc) {
     if (DoubleResolution()) {
         for (int i = 0, y = 26; i < (PopupBand - 36) / 15; ++i, y += 15) {
-            DrawBitmapFixed(dc, 171, 8, 60, 0, y);
-            DrawBitmapFixed(dc, 172, 8, 60, 236, y);
+            DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 8, 60, 0, y);
+            DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 8, 60, 236, y);
         }
-        DrawBitmapFixed(dc, 171, 4, 30, 0, PopupBand - 20);
-        DrawBitmapFixed(dc, 172, 4, 30, 236, PopupBand - 20);
+        DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 4, 30, 0, PopupBand - 20);
+        DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 4, 30, 236, PopupBand - 20);
         return;
     }
     for (int i = 0, y = 26; i < (PopupBand - 36) / 30; ++i, y += 30) {
-        DrawBitmapFixed(dc, 167, 4, 30, 0, y);
-        DrawBitmapFixed(dc, 168, 4, 30, 236, y);
+        DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, y);
+        DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, y);
     }
-    DrawBitmapFixed(dc, 167, 4, 30, 0, PopupBand - 40);
-    DrawBitmapFixed(dc, 168, 4, 30, 236, PopupBand - 40);
+    DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, PopupBand - 40);
+    DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, PopupBand - 40);
 }
 
 // Selects the toolkit's new current font, returning the one it replaced.
@@ -43,13 +43,13 @@ FontHandle UseFont(DeviceContext* dc, int height, int weight) {
 void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
     FillBoxFixed(dc, 255, 255, 255, 0, 0, 240, PopupBand);
     if (DoubleResolution()) {
-        DrawBitmapFixed(dc, 170, 480, 52, 0, 0);
+        DrawBitmapFixed(dc, PictureMenuPopupTitle.Large, 480, 52, 0, 0);
         DrawBorders(dc);
-        DrawBitmapFixed(dc, 173, 480, 20, 0, PopupBand - 10);
+        DrawBitmapFixed(dc, PictureMenuPopupBottom.Large, 480, 20, 0, PopupBand - 10);
     } else {
-        DrawBitmapFixed(dc, 166, 240, 26, 0, 0);
+        DrawBitmapFixed(dc, PictureMenuPopupTitle.Small, 240, 26, 0, 0);
         DrawBorders(dc);
-        DrawBitmapFixed(dc, 169, 240, 10, 0, PopupBand - 10);
+        DrawBitmapFixed(dc, PictureMenuPopupBottom.Small, 240, 10, 0, PopupBand - 10);
     }
     const FontHandle previous = UseFont(dc, 15, 900);
     DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
@@ -60,8 +60,8 @@ void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
 
 void DrawAboutPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"About...");
-    if (DoubleResolution()) DrawBitmapFixed(dc, 164, 206, 58, 66, 80);
-    else DrawBitmapFixed(dc, 165, 103, 29, 66, 80);
+    if (DoubleResolution()) DrawBitmapFixed(dc, PictureMenuLogo.Large, 206, 58, 66, 80);
+    else DrawBitmapFixed(dc, PictureMenuLogo.Small, 103, 29, 66, 80);
     const FontHandle previous = UseFont(dc, 18, 700);
     DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
     PlatformDescribeText(L"Stellarion 1.9");
