@@ -2,6 +2,7 @@
 
 #include "draw/Primitives.h"
 #include "readings/Signs.h"
+#include "shell/Navigation.h"
 #include "shell/State.h"
 #include "shell/Targets.h"
 
@@ -211,14 +212,12 @@ void DrawReportNav(DeviceContext* dc, int page, int count) {
         else DrawSinglePageButtons(dc);
         break;
     case KindNumerology:
-        if (ReportPage == 1 || ReportPage == 2 || ReportPage == 6) {
-            DrawSinglePageButtons(dc);
-        } else if (ReportPage == 3 || ReportPage == 4 || ReportPage == 5) {
-            const int last = ReportPage == 5 ? 3 : 4;
+        if (const int last = NumerologySubpageCount(ReportPage); last > 1)
             DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
-        } else {
+        else if (ReportPage >= 1 && ReportPage <= 6)
+            DrawSinglePageButtons(dc);
+        else
             DrawBar(dc);
-        }
         break;
     default:
         break;

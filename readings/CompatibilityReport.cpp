@@ -17,7 +17,7 @@ bool ValidSign(int sign) { return sign >= 1 && sign <= 12; }
 }  // namespace
 
 void DrawCompatibilityReport(DeviceContext* dc) {
-    if (SubPage != 1 || ResultKind != KindCompatibility) return;
+    if (SubPage != SubPageCompatibility || ResultKind != KindCompatibility) return;
     const int page = ReportPage;
     DrawReportFrame(dc, page, 3);
     ClearPageText();

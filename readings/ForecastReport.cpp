@@ -19,7 +19,7 @@ constexpr Area Areas[4] = {
 }  // namespace
 
 void DrawYearlyForecast(DeviceContext* dc) {
-    if (SubPage != 2 || ResultKind != KindForecast) return;
+    if (SubPage != SubPageForecast || ResultKind != KindForecast) return;
     const int page = ReportPage, sign = SignIndex;
     if (page >= 1 && page <= 4) {
         DrawReportFrame(dc, page, 4);

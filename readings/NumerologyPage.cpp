@@ -4,11 +4,12 @@
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "readings/NumerologyReport.h"
+#include "shell/Navigation.h"
 #include "shell/State.h"
 
 void DrawNumerologyReport(DeviceContext* dc) {
     const int topic = ReportPage, subpage = ReportSubpage;
-    const int count = topic == 3 || topic == 4 ? 4 : topic == 5 ? 3 : 1;
+    const int count = NumerologySubpageCount(topic);
     DrawReportFrame(dc, count == 1 ? 1 : subpage, count);
     const int day = DayIndex + 1, month = MonthIndex + 1, year = BirthYear;
     wchar_t text[PageTextCapacity];

@@ -32,6 +32,6 @@ const wchar_t* ProfileReading(int sign, int topic) {
 }
 
 const wchar_t* ProfileText(int page) {
-    if (SubPage != 4 || ResultKind != KindProfile || ReportPage != page) return L"";
+    if (SubPage != SubPageTopicList || ResultKind != KindProfile || ReportPage != page) return L"";
     return ProfileReading(SignIndex, page);
 }

@@ -144,7 +144,7 @@ void DrawSignProfile(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 18, 900);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     const int page = ReportPage;
-    if (SubPage == 4 && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
+    if (SubPage == SubPageTopicList && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
         page >= 1 && page <= ProfileTopics) {
         DrawReportFrame(dc, page, ProfileTopics);
         if (page <= 5) {

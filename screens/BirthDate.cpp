@@ -128,14 +128,12 @@ int TopicAt(int x, int y) {
 void DateStepTap(int x, int y) {
     if (Contains(NextRect(), x, y)) {
         ParseBirthDate();
-        SubPage = 6;
+        SubPage = SubPageTopicStep;
         ScreenReady = 0;
         RepaintAll();
     } else if (InCloseBox(x, y)) {
-        SubPage = 0;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        SubPage = SubPageNone;
+        BackToMainMenu();
     } else {
         const LayoutPoint row = BirthDateLayout().DateRow;
         if (const int box = DateBoxAt(row.X, row.Y, x, y)) SelectDateBox(box, row.X, row.Y);
@@ -148,7 +146,7 @@ void TopicStepTap(int x, int y) {
         ReportSubpage = 1;
         OpenReport(KindNumerology);
     } else if (InCloseBox(x, y)) {
-        SubPage = 5;
+        SubPage = SubPageDateStep;
         ScreenReady = 0;
         RepaintAll();
     }
@@ -234,12 +232,12 @@ void DrawBirthDatePage(DeviceContext* dc) {
     FillPage(dc, 255, 153, 255);
     PlatformDescribeHeading(ControlName("section-4"));
     DefaultBirthDate();
-    if (SubPage == 6) DrawTopicStep(dc);
+    if (SubPage == SubPageTopicStep) DrawTopicStep(dc);
     else DrawDateStep(dc);
 }
 
 void BirthDateTap(int x, int y) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    if (SubPage == 6) TopicStepTap(x, y);
+    if (SubPage == SubPageTopicStep) TopicStepTap(x, y);
     else DateStepTap(x, y);
 }

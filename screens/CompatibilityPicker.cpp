@@ -121,9 +121,7 @@ void CompatibilityPickerTap(int x, int y) {
     if (GridTap(MyRow, x, y, &MySignChoice) || GridTap(LoverRow, x, y, &LoverSignChoice)) return;
     if (InCloseBox(x, y)) {
         ResultKind = KindNone;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        BackToMainMenu();
     } else if (Contains(MatchRect(), x, y)) {
         ScreenReady = 0;
         OpenReport(KindCompatibility);

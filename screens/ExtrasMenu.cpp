@@ -66,7 +66,7 @@ void DrawButtons(DeviceContext* dc) {
 }
 
 void OpenResult(int kind) {
-    SubPage = 7;
+    SubPage = SubPageExtras;
     ParseBirthDate();
     EntryField = kind;  // while the popup is open: which result it shows
     OpenPopup(PopupExtras);
@@ -115,8 +115,6 @@ void ExtrasMenuTap(int x, int y) {
         if (const int box = DateBoxAt(MarginX, 126 - lift, x, y)) SelectDateBox(box, MarginX, 126 - lift);
     // The house button is tested after every tap; its area lies apart.
     if (Contains(CornerButtonRect(ButtonSlot1), x, y)) {
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        BackToMainMenu();
     }
 }

@@ -149,7 +149,7 @@ void DescribeMenu() {
     DescribeTarget(IconRect(ButtonSlot1), RoleButton, ControlName("exit"));
 }
 
-void EnterSection(int subPage, int baseScreen) {
+void EnterSection(int subPage, ScreenValue baseScreen) {
     SubPage = subPage;
     BaseScreen = baseScreen;
     ScreenReady = 0;
@@ -186,11 +186,11 @@ void DrawMainMenu(DeviceContext* dc) {
 }
 
 void MainMenuTap(int x, int y) {
-    if (PopupScreen != 0) return;
-    if (Contains(RowRect(1), x, y)) EnterSection(1, ScreenCompatibilityPicker);
-    else if (Contains(RowRect(2), x, y)) EnterSection(2, ScreenForecastPicker);
-    else if (Contains(RowRect(3), x, y)) EnterSection(3, ScreenProfilePicker);
-    else if (Contains(RowRect(4), x, y)) EnterSection(5, ScreenBirthDate);
+    if (PopupScreen != PopupNone) return;
+    if (Contains(RowRect(1), x, y)) EnterSection(SubPageCompatibility, ScreenCompatibilityPicker);
+    else if (Contains(RowRect(2), x, y)) EnterSection(SubPageForecast, ScreenForecastPicker);
+    else if (Contains(RowRect(3), x, y)) EnterSection(SubPageSignGrid, ScreenProfilePicker);
+    else if (Contains(RowRect(4), x, y)) EnterSection(SubPageDateStep, ScreenBirthDate);
     else if (Contains(RowRect(5), x, y)) EnterSection(SubPage, ScreenExtras);
     else if (Contains(IconRect(ButtonSlot3), x, y)) {
         OpenPopup(PopupAbout);

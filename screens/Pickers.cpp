@@ -161,14 +161,14 @@ void DrawForecastPicker(DeviceContext* dc) {
 
 void DrawProfilePicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    if (SubPage == 3) {
+    if (SubPage == SubPageSignGrid) {
         DrawPicker(dc, GridLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
                                                    {PictureProfileTitle.Large, 480, 114},
                                                    {PictureProfileGrid.Small, 240, 218},
                                                    {PictureProfileGrid.Large, 480, 436}}, 255, 255,
                    153, L"Click your sign and learn about you:");
         DescribeSignCells(ProfileRows);
-    } else if (SubPage == 4) {
+    } else if (SubPage == SubPageTopicList) {
         wchar_t title[32] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount)
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
@@ -187,33 +187,29 @@ void ForecastPickerTap(int x, int y) {
         SignIndex = cell;
         OpenReport(KindForecast);
     } else if (InCloseBox(x, y)) {
-        SubPage = 0;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        SubPage = SubPageNone;
+        BackToMainMenu();
     }
 }
 
 void ProfilePickerTap(int x, int y) {
-    if (SubPage == 3) {
+    if (SubPage == SubPageSignGrid) {
         if (const int cell = SignCell(ProfileRows, x, y)) {
             SignIndex = cell;
-            SubPage = 4;
+            SubPage = SubPageTopicList;
             RepaintAll();
         } else if (InCloseBox(x, y)) {
-            ScreenReady = 0;
-            SubPage = 0;
-            BaseScreen = ScreenMainMenu;
-            RepaintAll();
+            SubPage = SubPageNone;
+            BackToMainMenu();
         }
-    } else if (SubPage == 4) {
+    } else if (SubPage == SubPageTopicList) {
         if (const int topic = TopicAt(x, y)) {
             ReportPage = topic <= 10 ? topic : 1;
             ProfileReadAll = topic <= 10 ? 0 : 1;
             OpenReport(KindProfile);
         } else if (InCloseBox(x, y)) {
             ScreenReady = 0;
-            SubPage = 3;
+            SubPage = SubPageSignGrid;
             BaseScreen = ScreenProfilePicker;
             RepaintAll();
         }

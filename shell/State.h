@@ -115,14 +115,32 @@ void ZeroState();
 constexpr int StateTextCapacity = 8192;
 int FormatState(char* text, int capacity);
 
-// Screen values of BaseScreen, PopupScreen and InputPanel.
-enum : int {
+// The values of the screen-state variables, by name. The variables stay
+// plain ints (their numbers are what the state printout and the record
+// show); code names every value it means, and never takes one numbering for
+// another: a report's kind is not its picker's screen.
+// BaseScreen: the full-screen page.
+enum ScreenValue : int {
     ScreenMainMenu = 0, ScreenCompatibilityPicker = 1, ScreenForecastPicker = 2,
     ScreenProfilePicker = 3, ScreenBirthDate = 5, ScreenResult = 6, ScreenExtras = 7,
 };
-enum : int { PopupNone = 0, PopupAbout = 1, PopupExtras = 4, PopupHelp = 5 };
-enum : int { PanelNone = 0, PanelKeyboard = 1, PanelMessageBox = 10, PanelConfirm = 11 };
-enum : int { KindNone = 0, KindCompatibility = 1, KindForecast = 2, KindProfile = 4, KindNumerology = 5 };
+// PopupScreen and InputPanel: the layers over it.
+enum PopupValue : int { PopupNone = 0, PopupAbout = 1, PopupExtras = 4, PopupHelp = 5 };
+enum PanelValue : int { PanelNone = 0, PanelKeyboard = 1, PanelMessageBox = 10, PanelConfirm = 11 };
+// ResultKind: the report the result view shows.
+enum KindValue : int {
+    KindNone = 0, KindCompatibility = 1, KindForecast = 2, KindProfile = 4, KindNumerology = 5,
+};
+// SubPage: the main-menu section and its step.
+enum SubPageValue : int {
+    SubPageNone = 0, SubPageCompatibility = 1, SubPageForecast = 2, SubPageSignGrid = 3,
+    SubPageTopicList = 4, SubPageDateStep = 5, SubPageTopicStep = 6, SubPageExtras = 7,
+};
+// AbandonTarget: where "yes" on the confirmation leads.
+enum AbandonValue : int {
+    AbandonNone = 0, AbandonToCompatibilityPicker = 1, AbandonToForecastPicker = 2,
+    AbandonToTopicList = 3,
+};
 
 // True in the double-resolution modes 3, 4 and 6.
 inline bool DoubleResolution() { return DisplayMode == 3 || DisplayMode == 4 || DisplayMode == 6; }

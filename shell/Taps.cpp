@@ -14,93 +14,14 @@
 
 namespace {
 
-
 // ---- Result view ---------------------------------------------------------------------
 
 bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRect(button), x, y); }
 
-void BackToPicker(int picker) {
-    ScreenReady = 0;
-    SubPage = picker;
-    ResultKind = KindNone;
-    BaseScreen = picker;
-    RepaintAll();
-}
-
-void BackToTopicList() {
-    BaseScreen = ScreenProfilePicker;
-    SubPage = 4;
-    ReportPage = 0;
-    ResultKind = KindNone;
-    ScreenReady = 0;
-    RepaintAll();
-}
-
-// True when the back button was handled (the tap then ends).
-bool ResultBack() {
-    switch (ResultKind) {
-    case KindCompatibility:
-    case KindForecast:
-        if (ReportPage > ReportPageCount[SubPage]) BackToPicker(ResultKind);
-        else AskAbandon(ResultKind);
-        return true;
-    case KindProfile:
-        if (ProfileReadAll == 1 && ReportPage < ReportPageCount[KindProfile]) AskAbandon(3);
-        else BackToTopicList();
-        return true;
-    case KindNumerology:
-        BaseScreen = ScreenBirthDate;
-        SubPage = 6;
-        ResultKind = KindNone;
-        ScreenReady = 0;
-        RepaintAll();
-        return true;
-    default:
-        return false;
-    }
-}
-
-// A new section starts at its first line. Only a real turn resets the
-// scroll: a hidden Next button lies over the down arrow on some outcome
-// pages, and resetting there would hold the view at its first step.
-void TurnTo(int* value, int next) {
-    ScrollOffset = 0;
-    *value = next;
-    BaseScreen = ScreenResult;
-    ScreenReady = 0;
-    RepaintAll();
-}
-
-void PreviousSection() {
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (ReportPage <= ReportPageCount[SubPage] && ReportPage != 1)
-            TurnTo(&ReportPage, ReportPage - 1);
-    } else if (ResultKind == KindProfile) {
-        if (ReportPage <= ReportPageCount[KindProfile] && ReportPage != 1 && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage - 1);
-    } else if (ResultKind == KindNumerology) {
-        if (ReportPage >= 3 && ReportPage <= 5 && ReportSubpage != 1)
-            TurnTo(&ReportSubpage, ReportSubpage - 1);
-    }
-}
-
-void NextSection() {
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (ReportPage <= ReportPageCount[SubPage]) TurnTo(&ReportPage, ReportPage + 1);
-    } else if (ResultKind == KindProfile) {
-        if (ReportPage < ReportPageCount[KindProfile] && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage + 1);
-    } else if (ResultKind == KindNumerology) {
-        const bool more = ((ReportPage == 3 || ReportPage == 4) && ReportSubpage <= 3) ||
-                          (ReportPage == 5 && ReportSubpage <= 2);
-        if (more) TurnTo(&ReportSubpage, ReportSubpage + 1);
-    }
-}
-
 // Back ends the tap; Previous and Next go on to the scroll arrows, which on
 // some outcome pages lie under a hidden Next button.
 void ResultViewTap(int x, int y) {
-    if (OnButton(BackButton, x, y) && ResultBack()) return;
+    if (OnButton(BackButton, x, y) && ReportBack()) return;
     if (ResultKind == KindCompatibility || ResultKind == KindForecast ||
         ResultKind == KindProfile || ResultKind == KindNumerology) {
         if (OnButton(PrevPageButton, x, y)) PreviousSection();
@@ -123,53 +44,6 @@ void PageTap(int x, int y) {
 }
 
 }  // namespace
-
-void OpenReport(int kind) {
-    ScrollOffset = 0;
-    ResultKind = kind;
-    BaseScreen = ScreenResult;
-    RepaintAll();
-}
-
-void OpenPopup(int popup) {
-    PopupBand = 210;
-    ResetScroll();
-    PopupScreen = popup;
-    RepaintBand(210);
-}
-
-void AskAbandon(int target) {
-    PanelMessage = L"Abandon to the previous screen?";
-    InputPanel = PanelConfirm;
-    PressedButton = 0;
-    AbandonTarget = target;
-    SkipRelease = 1;
-    RepaintPanelBandOnly();
-}
-
-void AbandonReport() {
-    if (BaseScreen != ScreenResult) return;
-    switch (AbandonTarget) {
-    case 1: case 2:
-        ResultKind = KindNone;
-        BaseScreen = AbandonTarget;
-        ScreenReady = 0;
-        SubPage = AbandonTarget;
-        RepaintAll();
-        break;
-    case 3:
-        ReportPage = 0;
-        ScreenReady = 0;
-        ResultKind = KindNone;
-        BaseScreen = ScreenProfilePicker;
-        SubPage = 4;
-        RepaintAll();
-        break;
-    default:
-        break;
-    }
-    AbandonTarget = 0;
-}
 
 void TapDown(int x, int y) {
     const LayoutPoint at = PixelToLayout(x, y, LayoutShift);

@@ -47,14 +47,15 @@ void ExpectDisplayState(const Start& start) {
 }
 
 void ExpectScreenState() {
-    EXPECT_STATE(OneOf(BaseScreen, {0, 1, 2, 3, 5, 6, 7}), BaseScreen);
-    EXPECT_STATE(OneOf(PopupScreen, {0, 1, 4, 5}), PopupScreen);
-    EXPECT_STATE(OneOf(InputPanel, {0, 1, 10, 11}), InputPanel);
-    EXPECT_STATE(Within(SubPage, 0, 7), SubPage);
-    EXPECT_STATE(OneOf(ResultKind, {0, 1, 2, 4, 5}), ResultKind);
+    EXPECT_STATE(OneOf(BaseScreen, {ScreenMainMenu, ScreenCompatibilityPicker, ScreenForecastPicker, ScreenProfilePicker,
+                                       ScreenBirthDate, ScreenResult, ScreenExtras}), BaseScreen);
+    EXPECT_STATE(OneOf(PopupScreen, {PopupNone, PopupAbout, PopupExtras, PopupHelp}), PopupScreen);
+    EXPECT_STATE(OneOf(InputPanel, {PanelNone, PanelKeyboard, PanelMessageBox, PanelConfirm}), InputPanel);
+    EXPECT_STATE(Within(SubPage, SubPageNone, SubPageExtras), SubPage);
+    EXPECT_STATE(OneOf(ResultKind, {KindNone, KindCompatibility, KindForecast, KindProfile, KindNumerology}), ResultKind);
     EXPECT_STATE(BaseScreen != ScreenResult || ResultKind != KindNone, ResultKind);
     // Only the main menu marks its static parts as drawn.
-    EXPECT_STATE(OneOf(ScreenReady, {0, 1}) && (ScreenReady == 0 || BaseScreen == 0), ScreenReady);
+    EXPECT_STATE(OneOf(ScreenReady, {0, 1}) && (ScreenReady == 0 || BaseScreen == ScreenMainMenu), ScreenReady);
     EXPECT_STATE(OneOf(RedrawAll, {0, 1}), RedrawAll);
     EXPECT_STATE(OneOf(PanelOnly, {0, 1}), PanelOnly);
     EXPECT_STATE(OneOf(KeyLatch, {0, 1}), KeyLatch);
@@ -72,7 +73,7 @@ void ExpectReportState() {
     EXPECT_STATE(Within(ReportSubpage, 0, 4), ReportSubpage);
     EXPECT_STATE(OneOf(ProfileReadAll, {0, 1}), ProfileReadAll);
     EXPECT_STATE(OneOf(PopupBand, {0, 210}), PopupBand);
-    EXPECT_STATE(Within(AbandonTarget, 0, 3), AbandonTarget);
+    EXPECT_STATE(Within(AbandonTarget, AbandonNone, AbandonToTopicList), AbandonTarget);
     const bool unset = ReportPageCount[1] == 0 && ReportPageCount[2] == 0 &&
                        ReportPageCount[4] == 0 && ReportPageCount[5] == 0;
     const bool counts = ReportPageCount[1] == 3 && ReportPageCount[2] == 4 &&

@@ -167,9 +167,9 @@ TEST(Titles, ScreenLabelsShowWhole) {
             PaintAndCheck(&faults);
         }
         ShowReport(KindCompatibility, 1, 1);
-        AskAbandon(KindCompatibility);
+        AskAbandon(AbandonToCompatibilityPicker);
         PaintAndCheck(&faults);
-        for (const int popup : {PopupAbout, PopupHelp}) {
+        for (const PopupValue popup : {PopupAbout, PopupHelp}) {
             ZeroState();
             OpenPopup(popup);
             PaintAndCheck(&faults);
@@ -177,7 +177,7 @@ TEST(Titles, ScreenLabelsShowWhole) {
         for (int kind = 1; kind <= 3; ++kind) {
             ZeroState();
             BaseScreen = ScreenExtras;
-            SubPage = 7;
+            SubPage = SubPageExtras;
             DefaultBirthDate();
             ParseBirthDate();
             EntryField = kind;
