@@ -8,9 +8,9 @@
 #include "platform/headless/Headless.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
-#include "shell/Navigation.h"
+#include "shell/core/Navigation.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <benchmark/benchmark.h>
 

@@ -62,8 +62,8 @@ function(StellarionFonts face heights weights output)
   list(FILTER texts EXCLUDE REGEX "/resources/texts/words/")
   # The controls' names are spoken by assistive technology, never drawn.
   list(FILTER texts EXCLUDE REGEX "/resources/texts/names/")
-  file(GLOB labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
-       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp)
+  file(GLOB_RECURSE labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
+       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.cpp)
   add_custom_command(OUTPUT ${output}
     COMMAND ${bake-fonts_COMMAND} ${output} ${face} ${heights} ${weights} ${texts} ${labels}
     DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels}

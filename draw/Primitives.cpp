@@ -1,7 +1,7 @@
 #include "draw/Primitives.h"
 
-#include "shell/Display.h"
-#include "shell/State.h"
+#include "shell/core/Display.h"
+#include "shell/core/State.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "draw/ResultView.h"
 
 #include "draw/Primitives.h"
-#include "readings/Signs.h"
-#include "shell/Navigation.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "resources/Signs.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -169,20 +169,14 @@ void DrawSinglePageButtons(DeviceContext* dc) {
 
 }  // namespace
 
-void DrawResultView(DeviceContext* dc) {
+void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
     ContentOrigin = {0, ShortLayout() ? 144 : 160};
     MarginX = WideLayout() ? 40 : 0;
     if (DisplayMode < 1 || DisplayMode > 7) return;
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     PlaceCornerButtons();
-    switch (ResultKind) {
-    case KindCompatibility: DrawCompatibilityReport(dc); break;
-    case KindForecast: DrawYearlyForecast(dc); break;
-    case KindProfile: DrawSignProfile(dc); break;
-    case KindNumerology: DrawNumerologyReport(dc); break;
-    default: break;
-    }
+    if (report) report(dc);
     PlatformSelectFont(dc, previous);
 }
 

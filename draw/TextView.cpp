@@ -3,10 +3,10 @@
 #include "draw/Primitives.h"
 
 #include "platform/Platform.h"
-#include "shell/Display.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Display.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -66,8 +66,6 @@ void ScrollKey(int keyCode) {
     default: break;
     }
 }
-
-void ResetScroll() { ScrollStarted = 0; }
 
 wchar_t PageText[PageTextCapacity];
 wchar_t PageLines[LineSlots][SlotCapacity];

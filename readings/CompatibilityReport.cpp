@@ -3,9 +3,10 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/Compatibility.h"
 #include "readings/RatingRows.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 

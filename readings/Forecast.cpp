@@ -1,8 +1,8 @@
 #include "readings/Forecast.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cstdio>
 

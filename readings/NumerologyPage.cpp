@@ -3,9 +3,10 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/NumerologyReport.h"
-#include "shell/Navigation.h"
-#include "shell/State.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/State.h"
 
 void DrawNumerologyReport(DeviceContext* dc) {
     const int topic = ReportPage, subpage = ReportSubpage;

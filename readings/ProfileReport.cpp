@@ -3,9 +3,10 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/Profile.h"
-#include "readings/Signs.h"
-#include "shell/State.h"
+#include "resources/Signs.h"
+#include "shell/core/State.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -1,7 +1,7 @@
 #include "readings/RatingRows.h"
 
 #include "draw/Primitives.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cwchar>
 

@@ -2,10 +2,10 @@
 // Match button that opens the report for the ordered pair.
 #include "draw/Primitives.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "screens/BirthDate.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "draw/Primitives.h"
 #include "platform/Platform.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 #include <cwctype>

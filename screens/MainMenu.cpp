@@ -2,11 +2,11 @@
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/Settings.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/Settings.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 

@@ -1,12 +1,12 @@
 // The two sign pickers: the forecast picker and the profile picker with its
 // sign grid and topic list.
 #include "draw/Primitives.h"
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 #include <cwchar>

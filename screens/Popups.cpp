@@ -4,8 +4,9 @@
 #include "draw/TextView.h"
 #include "readings/Extras.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -94,4 +95,40 @@ void DrawExtrasPopup(DeviceContext* dc) {
     ClearPageText();
     AppendPageText(text);
     DrawTextPageFixed(8, dc, 10, 34, 220);
+}
+
+void PopupLayerTap(int x, int y) {
+    const bool closeBox = Contains(PopupCloseRect, x, y);
+    switch (PopupScreen) {
+    case PopupAbout:
+        if (!closeBox) return;
+        PopupScreen = PopupNone;
+        ResetScroll();
+        BaseScreen = ScreenMainMenu;
+        RepaintBand(PopupBand);
+        return;
+    case PopupExtras:
+        if (closeBox) {
+            PopupScreen = PopupNone;
+            ResetScroll();
+            EntryField = 0;  // no date box stays selected
+            RepaintBand(PopupBand);
+            const int d = ShortLayout() ? 20 : 0;
+            RepaintRect(MarginX + 38, 126 - d, MarginX + 126, 146 - d);
+            RepaintRect(MarginX + 88, 126 - d, MarginX + 128, 146 - d);
+            RepaintRect(MarginX + 138, 126 - d, MarginX + 200, 146 - d);
+        }
+        ScrollTap(x, y);
+        return;
+    case PopupHelp:
+        if (closeBox) {
+            ResetScroll();
+            PopupScreen = PopupNone;
+            RepaintBand(PopupBand);
+        }
+        ScrollTap(x, y);
+        return;
+    default:
+        return;
+    }
 }

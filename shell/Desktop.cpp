@@ -9,9 +9,9 @@
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Keyboard.h"
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 

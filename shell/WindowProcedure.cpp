@@ -1,15 +1,14 @@
 // The window procedure: routes every message of the one window, and the
 // paint dispatcher that draws the three layers (page, popup, entry panel).
-#include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "screens/Popups.h"
 #include "screens/Screens.h"
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 
@@ -50,7 +49,7 @@ void Paint() {
     // Each layer drawn describes itself afresh; a closed one is described
     // as empty.
     if (PanelOnly == 0) {
-        if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) {
+        if ((InputPanel == PanelNone && PopupScreen == PopupNone) || RedrawAll == 1) {
             PlatformDescribeLayer(LayerPage);
             DrawPage(dc);
         }
@@ -97,7 +96,7 @@ void ScreenChanged(bool moved) {
 int PointX(long second) { return static_cast<int>(second & 0xFFFF); }
 int PointY(long second) { return static_cast<int>((second >> 16) & 0xFFFF); }
 
-bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == 0; }
+bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == PopupNone; }
 
 // Up and down step a popup's text; the page keys move a popup's text or a
 // report's, when no entry panel is open.
@@ -106,7 +105,7 @@ void ScrollKeyDown(int code) {
         if (PopupScreen > 0) ScrollKey(code);
         return;
     }
-    if (InputPanel == 0 && (PopupScreen > 0 || BaseScreen == ScreenResult)) ScrollKey(code);
+    if (InputPanel == PanelNone && (PopupScreen > 0 || BaseScreen == ScreenResult)) ScrollKey(code);
 }
 
 }  // namespace

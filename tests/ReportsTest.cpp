@@ -1,7 +1,7 @@
 // The pickers and the reports as a user reaches them: taps on the real
 // pages, with the anchors their painters publish.
 #include "screens/Panels.h"
-#include "shell/Repaint.h"
+#include "shell/core/Repaint.h"
 
 #include "Harness.h"
 

@@ -59,7 +59,7 @@ TEST(State, FormatStatePrintsEveryVariableOnceInOrder) {
 // printed. The text view's source text and lines are refilled at every
 // paint: working storage, not state.
 TEST(State, NoStateHeaderDeclaresAVariablePastTheList) {
-    for (const char* header : {"shell/State.h", "shell/Settings.h", "draw/TextView.h"}) {
+    for (const char* header : {"shell/core/State.h", "shell/core/Settings.h", "draw/TextView.h"}) {
         std::ifstream file(std::string(STELLARION_SOURCE) + "/" + header);
         ASSERT_TRUE(file) << header;
         std::string line;

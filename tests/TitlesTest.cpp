@@ -4,8 +4,8 @@
 // runs under the Back button.
 #include "platform/canvas/DrawnTexts.h"
 #include "readings/NumerologyReport.h"
-#include "readings/Signs.h"
-#include "shell/Navigation.h"
+#include "resources/Signs.h"
+#include "shell/core/Navigation.h"
 
 #include "Harness.h"
 

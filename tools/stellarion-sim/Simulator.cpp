@@ -12,7 +12,7 @@
 #include "platform/canvas/DrawnTexts.h"
 #include "platform/headless/Headless.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <clocale>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "shell/Targets.h"
+#include "shell/core/Targets.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,6 @@
-#include "shell/Navigation.h"
+#include "shell/core/Navigation.h"
 
-#include "draw/TextView.h"
-#include "shell/Repaint.h"
+#include "shell/core/Repaint.h"
 
 namespace {
 

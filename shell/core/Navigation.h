@@ -3,7 +3,7 @@
 // asks for its repaint; none draws.
 #pragma once
 
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 // Leaves a section for the main menu, which is drawn afresh. The section's
 // step (SubPage) is the caller's to clear or keep.

@@ -1,4 +1,4 @@
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 
 ScreenClass ClassifyScreen(int w, int h) {
     constexpr ScreenClass unsupported{8, ScreenMatch::Unsupported};

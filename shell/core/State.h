@@ -94,7 +94,7 @@ constexpr int SettingsSize = 40;      // the saved record
     X(int, LineCount, )                                                                       \
     X(int, ScrollStarted, )                                                                   \
     X(TextViewRect, ViewRect, )                                                               \
-    /* The saved record (shell/Settings.h): held for the whole run, zero until loaded */      \
+    /* The saved record (shell/core/Settings.h): held for the whole run, zero until loaded */      \
     X(uint8_t, SettingsBlob, [SettingsSize])
 
 #define STELLARION_DECLARE_STATE(type, name, extent) extern type name extent;
@@ -141,6 +141,9 @@ enum AbandonValue : int {
     AbandonNone = 0, AbandonToCompatibilityPicker = 1, AbandonToForecastPicker = 2,
     AbandonToTopicList = 3,
 };
+
+// The text view's next layout starts from the top.
+inline void ResetScroll() { ScrollStarted = 0; }
 
 // True in the double-resolution modes 3, 4 and 6.
 inline bool DoubleResolution() { return DisplayMode == 3 || DisplayMode == 4 || DisplayMode == 6; }
