@@ -532,7 +532,8 @@ TEST(CatalogueTexts, TheVoiceChecksKnowTheirForms) {
     EXPECT_TRUE(BritishFormsIn(L"Agree on a budget, then agree to open the mail.").empty());
     EXPECT_EQ(BritishFormsIn(L"Agree a budget, and agree how often guests come.").size(), 2u);
     EXPECT_EQ(BritishFormsIn(L"Her favourite colours and organising skills").size(), 3u);
-    EXPECT_TRUE(BritishFormsIn(L"Where to spend the holidays; a favorite color.").empty());
+    EXPECT_TRUE(BritishFormsIn(L"Where to spend the holidays; a favorite color; Kerberos.").empty());
+    EXPECT_EQ(BritishFormsIn(L"24/1987-Lionel Messi-footballer").size(), 1u);
     EXPECT_EQ(BritishFormsIn(L"before you say \"let's go\".").size(), 1u);
     EXPECT_EQ(BritishFormsIn(L"such as \"I missed you\", or").size(), 1u);
     EXPECT_TRUE(BritishFormsIn(L"before you say \"let's go.\" Then \"yes,\" she said").empty());

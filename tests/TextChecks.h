@@ -147,7 +147,7 @@ inline const std::vector<std::wstring>& BritishForms() {
         L"recognise*", L"recognising", L"apologise*", L"apologising", L"criticise*", L"criticising",
         L"emphasise*", L"emphasising", L"prioritise*", L"prioritising", L"sympathise*",
         L"sympathising", L"familiarise*", L"analyse", L"analysed", L"analysing",
-        L"catalogue*", L"programme*", L"cheque*", L"pyjama*", L"tyre*", L"kerb*", L"plough*",
+        L"catalogue*", L"programme*", L"cheque*", L"pyjama*", L"tyre*", L"kerb", L"kerbs", L"kerbside", L"plough*",
         L"sceptic*", L"manoeuvr*", L"grey*", L"whilst", L"amongst", L"towards", L"learnt", L"spelt",
         L"judgement*", L"ageing", L"fulfil", L"enrol", L"instil", L"skilful*", L"wilful*",
         L"defence*", L"offence*", L"licence*", L"practise*", L"storey*",
@@ -170,6 +170,7 @@ inline const std::vector<std::wstring>& BritishForms() {
 inline std::vector<std::wstring> BritishFormsIn(const std::wstring& text) {
     std::wstring plain = L" ";
     for (const std::wstring& word : PlainWords(text)) plain += word + L" ";
+    std::replace(plain.begin(), plain.end(), L'-', L' ');  // "Messi-footballer" is two words here
     std::vector<std::wstring> found;
     for (const std::wstring& form : BritishForms()) {
         const bool open = form.back() == L'*';
