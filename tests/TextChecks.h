@@ -159,6 +159,8 @@ inline const std::vector<std::wstring>& BritishForms() {
         L"car park*", L"mobile phone*", L"rubbish", L"mum", L"mums", L"maths", L"telly", L"carer*",
         L"timetable*", L"leaking tap", L"leaky tap", L"dripping tap", L"team sport",
         L"competitive sport", L"city break*", L"rucksack*", L"boiler*",
+        L"come round", L"comes round", L"coming round", L"came round", L"out of the door",
+        L"mantelpiece*", L"move house", L"moving house",
         // "agree" takes "on" before what is agreed
         L"agree a", L"agree an", L"agree the", L"agree one", L"agree who", L"agree how",
         L"agree which", L"agree what", L"agree firm", L"agree very"};
