@@ -71,41 +71,48 @@ void TurnTo(int* value, int next) {
     RepaintAll();
 }
 
-void PreviousSection() {
+bool PreviousSection() {
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (ReportPage <= ReportPageCount[SubPage] && ReportPage != 1)
-            TurnTo(&ReportPage, ReportPage - 1);
+        if (ReportPage > ReportPageCount[SubPage] || ReportPage == 1) return false;
+        TurnTo(&ReportPage, ReportPage - 1);
     } else if (ResultKind == KindProfile) {
-        if (ReportPage <= ReportPageCount[KindProfile] && ReportPage != 1 && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage - 1);
+        if (ReportPage > ReportPageCount[KindProfile] || ReportPage == 1 || ProfileReadAll != 1) return false;
+        TurnTo(&ReportPage, ReportPage - 1);
     } else if (ResultKind == KindNumerology) {
-        if (ReportPage >= 3 && ReportPage <= 5 && ReportSubpage != 1)
-            TurnTo(&ReportSubpage, ReportSubpage - 1);
+        if (ReportPage < 3 || ReportPage > 5 || ReportSubpage == 1) return false;
+        TurnTo(&ReportSubpage, ReportSubpage - 1);
+    } else {
+        return false;
     }
+    return true;
 }
 
-void NextSection() {
+bool NextSection() {
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (ReportPage <= ReportPageCount[SubPage]) TurnTo(&ReportPage, ReportPage + 1);
+        if (ReportPage > ReportPageCount[SubPage]) return false;
+        TurnTo(&ReportPage, ReportPage + 1);
     } else if (ResultKind == KindProfile) {
-        if (ReportPage < ReportPageCount[KindProfile] && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage + 1);
+        if (ReportPage >= ReportPageCount[KindProfile] || ProfileReadAll != 1) return false;
+        TurnTo(&ReportPage, ReportPage + 1);
     } else if (ResultKind == KindNumerology) {
         const bool more = ((ReportPage == 3 || ReportPage == 4) && ReportSubpage <= 3) ||
                           (ReportPage == 5 && ReportSubpage <= 2);
-        if (more) TurnTo(&ReportSubpage, ReportSubpage + 1);
+        if (!more) return false;
+        TurnTo(&ReportSubpage, ReportSubpage + 1);
+    } else {
+        return false;
     }
+    return true;
 }
 
-// Back ends the tap; Previous and Next go on to the scroll arrows, which on
-// some outcome pages lie under a hidden Next button.
+// Back ends the tap, and so does a Previous or Next that turns the page: the
+// new page's scroll arrows may lie where the button was, and one tap has one
+// effect. A button that turns nothing (a hidden Next on an outcome page lies
+// over the down arrow) lets the tap go on to the scroll arrows.
 void ResultViewTap(int x, int y) {
     if (OnButton(BackButton, x, y) && ResultBack()) return;
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast ||
-        ResultKind == KindProfile || ResultKind == KindNumerology) {
-        if (OnButton(PrevPageButton, x, y)) PreviousSection();
-        else if (OnButton(NextPageButton, x, y)) NextSection();
-    }
+    if (OnButton(PrevPageButton, x, y) && PreviousSection()) return;
+    if (OnButton(NextPageButton, x, y) && NextSection()) return;
     ScrollTap(x, y);
 }
 
