@@ -76,7 +76,7 @@ constexpr struct {
 } SymbolNames[] = {
     {L'-', "key-hyphen"}, {L'~', "key-tilde"}, {L':', "key-colon"}, {L';', "key-semicolon"},
     {L'(', "key-open-parenthesis"}, {L')', "key-close-parenthesis"}, {L'$', "key-dollar"},
-    {L'#', "key-hash"}, {L'@', "key-at"}, {L'*', "key-asterisk"}, {L'.', "key-full-stop"},
+    {L'#', "key-hash"}, {L'@', "key-at"}, {L'*', "key-asterisk"}, {L'.', "key-period"},
     {L',', "key-comma"}, {L'?', "key-question-mark"}, {L'!', "key-exclamation-mark"},
     {L'\'', "key-apostrophe"},
 };

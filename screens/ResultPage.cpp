@@ -36,14 +36,14 @@ void DrawResultView(DeviceContext* dc) {
     DrawInResultView(dc, report ? report->Paint : nullptr);
 }
 
-// Back ends the tap; Previous and Next go on to the scroll arrows, which on
-// some outcome pages lie under a hidden Next button.
+// Back ends the tap, and so does a Previous or Next that turns the page: the
+// new page's scroll arrows may lie where the button was, and one tap has one
+// effect. A button that turns nothing (a hidden Next on an outcome page lies
+// over the down arrow) lets the tap go on to the scroll arrows.
 void ResultViewTap(int x, int y) {
     if (OnButton(BackButton, x, y) && ReportBack()) return;
-    if (CurrentReport()) {
-        if (OnButton(PrevPageButton, x, y)) PreviousSection();
-        else if (OnButton(NextPageButton, x, y)) NextSection();
-    }
+    if (OnButton(PrevPageButton, x, y) && PreviousSection()) return;
+    if (OnButton(NextPageButton, x, y) && NextSection()) return;
     ScrollTap(x, y);
 }
 

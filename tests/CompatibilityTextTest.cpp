@@ -173,6 +173,23 @@ TEST(CompatibilityTexts, ThePronounCheckKnowsOrdinaryIt) {
     EXPECT_TRUE(PersonCalledIt(L"I am Gemini, My Lover is Aquarious\r\n\r\nThe match has its name.").empty());
 }
 
+// The Life pages follow no template: no opening ("Money", "The budget")
+// begins a paragraph in more than a quarter of them.
+TEST(CompatibilityTexts, LifePagesOpenTheirParagraphsInManyWays) {
+    std::map<std::wstring, int> pages;  // opening -> Life pages with a paragraph so opened
+    for (int me = 1; me <= SignCount; ++me)
+        for (int lover = 1; lover <= SignCount; ++lover) {
+            std::set<std::wstring> openings;
+            std::wistringstream paragraphs(PairText(me, 3, lover));
+            for (std::wstring paragraph; std::getline(paragraphs, paragraph);)
+                if (paragraph.size() > 1) openings.insert(textcheck::ParagraphOpening(paragraph));
+            for (const std::wstring& opening : openings) ++pages[opening];
+        }
+    for (const auto& [opening, count] : pages)
+        EXPECT_LE(count, SignCount * SignCount / 4)
+            << "\"" << textcheck::Narrow(opening) << "\" opens paragraphs in " << count << " Life pages";
+}
+
 // No run of eight words (case, punctuation and line breaks ignored) is
 // shared by more than three readings: stock sentences show up here.
 TEST(CompatibilityTexts, NoEightWordsRecurInMoreThanThreeReadings) {

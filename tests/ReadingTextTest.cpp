@@ -512,6 +512,71 @@ TEST(CatalogueTexts, OneQuoteStyleAndOneSpellingThroughout) {
     EXPECT_TRUE(usedIn.count(L"hard-working") && usedIn.count(L"soul mate"));
 }
 
+// One voice: American spelling, words and punctuation in every text of the
+// catalogue but the quoted headings (a colour's name) and the addresses.
+TEST(CatalogueTexts, AmericanEnglishThroughout) {
+    for (int i = 0; i < CatalogueSize; ++i) {
+        const std::string key = CatalogueEntries[i].Key;
+        if (key.rfind("about/", 0) == 0) continue;
+        std::wstring text = CatalogueText(CatalogueEntries[i].Key);
+        if (key.rfind("colours/", 0) == 0) text = text.substr(text.find(L'\n', 1));
+        for (const std::wstring& form : textcheck::BritishFormsIn(text))
+            ADD_FAILURE() << key << " has the British form \"" << textcheck::Narrow(form) << "\"";
+    }
+}
+
+TEST(CatalogueTexts, TheVoiceChecksKnowTheirForms) {
+    using textcheck::BritishFormsIn;
+    EXPECT_TRUE(BritishFormsIn(L"A bicycle with a flat tire; the apartment gets chosen.").empty());
+    EXPECT_EQ(BritishFormsIn(L"The flat gets chosen, the holiday gets booked.").size(), 2u);
+    EXPECT_TRUE(BritishFormsIn(L"Agree on a budget, then agree to open the mail.").empty());
+    EXPECT_EQ(BritishFormsIn(L"Agree a budget, and agree how often guests come.").size(), 2u);
+    EXPECT_EQ(BritishFormsIn(L"Her favourite colours and organising skills").size(), 3u);
+    EXPECT_TRUE(BritishFormsIn(L"Where to spend the holidays; a favorite color; Kerberos.").empty());
+    EXPECT_EQ(BritishFormsIn(L"24/1987-Lionel Messi-footballer").size(), 1u);
+    EXPECT_EQ(BritishFormsIn(L"before you say \"let's go\".").size(), 1u);
+    EXPECT_EQ(BritishFormsIn(L"such as \"I missed you\", or").size(), 1u);
+    EXPECT_TRUE(BritishFormsIn(L"before you say \"let's go.\" Then \"yes,\" she said").empty());
+
+    using textcheck::SentenceOpenings;
+    EXPECT_EQ(SentenceOpenings(L"LIFE:\r\n\r\nFrom June, Jupiter rises. Saturn in Libra! 2010 ends"),
+              (std::vector<std::wstring>{L"from june", L"saturn in", L"2010 ends"}));
+    EXPECT_EQ(SentenceOpenings(L"Costs 2.5 times more."), std::vector<std::wstring>{L"costs 2"});
+    EXPECT_EQ(textcheck::ParagraphOpening(L"Money, on the other hand, is safe."), L"money");
+    EXPECT_EQ(textcheck::ParagraphOpening(L"The budget is where it bites."), L"the budget");
+    EXPECT_EQ(textcheck::ParagraphOpening(L"Your social lives mix well."), L"your social");
+}
+
+// No formula opens the year's forecasts: the first two words of a sentence
+// ("From June", "Saturn in") open sentences in at most six of the 48.
+TEST_F(ReadingTexts, ForecastSentencesOpenInManyWays) {
+    std::map<std::wstring, std::set<std::string>> texts;  // opening -> forecasts using it
+    for (int sign = 1; sign <= SignCount; ++sign)
+        for (int page = 1; page <= 4; ++page)
+            for (const std::wstring& opening : textcheck::SentenceOpenings(ForecastReading(page, sign)))
+                texts[opening].insert(std::string(SignSlug(sign)) + "-" + std::to_string(page));
+    for (const auto& [opening, where] : texts)
+        EXPECT_LE(where.size(), 6u) << "\"" << textcheck::Narrow(opening) << "\" opens sentences in "
+                                    << where.size() << " forecasts";
+}
+
+// The planet pages give the facts as they stood in 2010, when the readings
+// were written: no later year, and the moons then known.
+TEST_F(ReadingTexts, PlanetPagesAreOf2010) {
+    const std::pair<int, const wchar_t*> moons[] = {
+        {3, L"Known moons: 63 (as of 2010)"}, {6, L"Known moons: 62 (as of 2010)"},
+        {9, L"Known moons: 27 (as of 2010)"}, {12, L"Known moons: 13 (as of 2010)"},
+        {11, L"Known moons: 3 (Charon, Nix and Hydra)"}};
+    for (const auto& [sign, line] : moons)
+        EXPECT_NE(std::wstring(ProfileReading(sign, 6)).find(line), std::wstring::npos) << textcheck::Narrow(line);
+    for (int sign = 1; sign <= SignCount; ++sign)
+        for (const std::wstring& word : textcheck::PlainWords(ProfileReading(sign, 6))) {
+            if (word.size() == 4 && std::all_of(word.begin(), word.end(), ::iswdigit)) {
+                EXPECT_LE(std::stoi(word), 2010) << SignSlug(sign) << "'s planet names " << textcheck::Narrow(word);
+            }
+        }
+}
+
 // People are "they" or "you", never "it": no reading makes "it" the subject
 // of what only a person does ("it wants", "it may say"). The sign itself
 // may still be "it" ("its ruling planet").

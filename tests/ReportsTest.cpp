@@ -232,6 +232,87 @@ TEST(Reports, HiddenNextOnAnOutcomePageLetsTheDownArrowAct) {
     }
 }
 
+namespace {
+
+// Paints the result view afresh, as a picker's tap leaves it.
+void PaintReport() {
+    ScreenReady = 0;
+    RedrawAll = 1;
+    PlatformInvalidateWindow();
+    int code = 0;
+    HeadlessRunPending(&code);
+}
+
+// The report's position: ReportPage, or the sub-page of a numerology topic.
+int Section() { return ResultKind == KindNumerology ? ReportSubpage : ReportPage; }
+
+// Taps the centre of Previous or Next until the report reaches section
+// `to`. Every tap turns the page and shows the new section at its first
+// line; returns how many of those turns landed on the new page's scroll
+// arrows, which would have moved the view had the tap been offered to them.
+int TurnThrough(const LayoutPoint& button, int to, const std::string& what) {
+    int overlaps = 0;
+    while (Section() != to) {
+        const int x = button.X + 16, y = button.Y + 14, before = Section();
+        TapLayout(x, y);
+        if (Section() == before) {
+            ADD_FAILURE() << what << " does not turn from " << before;
+            break;
+        }
+        EXPECT_EQ(ScrollOffset, 0) << what << ", turned to " << Section();
+        // Would the scroll arrows have taken the same tap?
+        ScrollTap(x, y);
+        overlaps += ScrollOffset != 0;
+        ScrollOffset = 0;
+        PaintReport();
+    }
+    return overlaps;
+}
+
+}  // namespace
+
+// One tap has one effect: a Previous or Next that turns the page is not
+// also a tap on the new page's scroll arrows, on any report or screen.
+TEST(Reports, ATapThatTurnsThePageDoesNotScrollTheNewOne) {
+    const int screens[][2] = {{240, 320}, {320, 240}, {480, 640}, {640, 480},
+                              {240, 240}, {480, 480}, {320, 320}, {240, 400}, {800, 480}};
+    int overlaps = 0;
+    for (const auto& screen : screens) {
+        const std::string size = std::to_string(screen[0]) + "x" + std::to_string(screen[1]);
+        ASSERT_TRUE(StartProgram(screen[0], screen[1]));
+        // Forward from the first section to the end, then back from the
+        // last before the outcome.
+        const auto walk = [&](const std::string& what, int end, int last) {
+            PaintReport();
+            overlaps += TurnThrough(NextPageButton, end, size + " " + what + " next");
+            (ResultKind == KindNumerology ? ReportSubpage : ReportPage) = last;
+            PaintReport();
+            overlaps += TurnThrough(PrevPageButton, 1, size + " " + what + " previous");
+        };
+        for (const auto& [me, lover] : {std::pair{2, 12}, std::pair{1, 1}, std::pair{12, 9}}) {
+            PairMySign = me;
+            PairLoverSign = lover;
+            ShowReport(KindCompatibility, 1, 1);
+            walk("compatibility " + std::to_string(me) + "-" + std::to_string(lover), 4, 3);
+        }
+        for (int sign = 1; sign <= 12; sign += 5) {
+            SignIndex = sign;
+            ShowReport(KindForecast, 2, 1);
+            walk("forecast " + std::to_string(sign), 5, 4);
+            ShowReport(KindProfile, 4, 1);
+            ProfileReadAll = 1;
+            walk("profile " + std::to_string(sign), 10, 10);
+            ProfileReadAll = 0;
+        }
+        for (const int topic : {3, 4, 5}) {
+            ShowNumerology(topic, 1);
+            walk("numerology " + std::to_string(topic), topic == 5 ? 3 : 4, topic == 5 ? 3 : 4);
+        }
+    }
+    // The case the rule is for occurs: a turn landing on the new page's arrows.
+    EXPECT_GT(overlaps, 0);
+}
+
 TEST(Reports, PanelOnlyRepaintOffTheScreenDoesNotStopPainting) {
     // Started on a VGA screen, then given a quarter-VGA one: the scale stays
     // 2, so the bottom panel band lies wholly below the screen.

@@ -51,6 +51,13 @@ TEST(SavedRecord, FirstRunCreatesValuesButWritesNothingUntilExit) {
     EXPECT_EQ(Int32At(stored, 32), 7);
     EXPECT_EQ(stored.substr(1, 31), std::string(31, '\0'));
     EXPECT_EQ(stored.substr(36), std::string(4, '\0'));
+    // In a fresh home the start makes not even the configuration folder.
+    const std::string home = TemporaryFolder();
+    ASSERT_TRUE(StartProgram(240, 320, home + "/.config"));
+    EXPECT_TRUE(MessageBoxes.empty());
+    EXPECT_TRUE(fs::is_empty(home));
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(ReadFile(RecordPath(home + "/.config")).size(), 40u);
 }
 
 TEST(SavedRecord, StoredRecordRoundTripsUnchanged) {
@@ -100,6 +107,49 @@ TEST(SavedRecord, UnwritableFolderReportsAndRunsOn) {
     EXPECT_EQ(SettingsBlob[0], 1);
     EXPECT_TRUE(ExitThroughMenu());  // still quits
     EXPECT_EQ(MessageBoxes.size(), 2u);
+}
+
+// Places where no folder can be made although every permission bit allows
+// it (root passes them all): the start says so at once, makes nothing, and
+// the exit says so again.
+TEST(SavedRecord, PlaceWhereNothingCanBeMadeReportsAtStartAndExit) {
+    const std::string config = "/proc/no-such-dir";
+    if (!fs::exists("/proc/self")) GTEST_SKIP() << "no /proc here";
+    ASSERT_TRUE(StartProgram(240, 320, config));
+    EXPECT_EQ(MessageBoxes, std::vector<std::string>{": Cannot read values"});
+    EXPECT_EQ(SettingsBlob[0], 1);
+    EXPECT_EQ(SettingsBlob[32], 7);
+    EXPECT_FALSE(fs::exists(config));
+    EXPECT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(MessageBoxes.size(), 2u);
+}
+
+// As another user, to whom permission bits apply: a read-only parent of a
+// missing configuration folder, a record folder that cannot be written and
+// one that cannot be read (where a save cannot flush the folder).
+TEST(SavedRecord, UnwritableOrUnreadablePlaceReportsAtStartAndExit) {
+    if (!CanSwitchUsers()) GTEST_SKIP() << "needs a second user";
+    const std::string base = TemporaryFolder();
+    fs::permissions(base, fs::perms::all);
+    EXPECT_TRUE(RunAsOtherUser(
+        [](const std::string& home) {
+            const std::string config = home + "/.config", folder = KeyFolder(config);
+            const auto reportsTwice = [&] {
+                const std::vector<std::string> once = {": Cannot read values"};
+                return StartProgram(240, 320, config) && MessageBoxes == once && SettingsBlob[0] == 1 &&
+                       ExitThroughMenu() && MessageBoxes.size() == 2;
+            };
+            fs::create_directory(home);
+            fs::permissions(home, fs::perms::owner_read | fs::perms::owner_exec);
+            if (!reportsTwice() || !fs::is_empty(home)) return false;
+            fs::permissions(home, fs::perms::owner_all);
+            fs::create_directories(folder);
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+            if (!reportsTwice()) return false;
+            fs::permissions(folder, fs::perms::owner_write | fs::perms::owner_exec);
+            return reportsTwice();
+        },
+        base + "/home"));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // House-style checks shared by the catalogue tests: the words of a reading,
-// grouped into clauses, and the places where a person (the lover, a sign's
-// native) is called "it".
+// grouped into clauses, the places where a person (the lover, a sign's
+// native) is called "it", British forms in American writing, and how
+// sentences and paragraphs open.
 #pragma once
 
 #include <algorithm>
@@ -129,6 +130,90 @@ inline std::vector<std::wstring> PersonCalledIt(const std::wstring& text, bool l
         }
     }
     return found;
+}
+
+// The catalogue speaks American English. These British forms are refused
+// in its own writing (quoted texts, such as a colour's heading, are left
+// out by the caller): spellings, words and phrases, each matched as whole
+// words; a form ending in '*' also matches longer words it begins.
+inline const std::vector<std::wstring>& BritishForms() {
+    static const std::vector<std::wstring> forms = {
+        // spellings
+        L"colour*", L"favour*", L"honour*", L"behaviour*", L"neighbour*", L"humour*", L"rumour*",
+        L"flavour*", L"savour*", L"harbour*", L"labour*", L"vigour*", L"splendour*", L"ardour*",
+        L"odour*", L"centre*", L"theatre*", L"metre*", L"litre*", L"fibre*", L"sombre", L"travell*",
+        L"cancell*", L"jewell*", L"marvell*", L"quarrell*", L"counsell*", L"modell*", L"levell*",
+        L"realise*", L"realising", L"realisation*", L"organise*", L"organising", L"organisation*",
+        L"recognise*", L"recognising", L"apologise*", L"apologising", L"criticise*", L"criticising",
+        L"emphasise*", L"emphasising", L"prioritise*", L"prioritising", L"sympathise*",
+        L"sympathising", L"familiarise*", L"analyse", L"analysed", L"analysing",
+        L"catalogue*", L"programme*", L"cheque*", L"pyjama*", L"tyre*", L"kerb", L"kerbs", L"kerbside", L"plough*",
+        L"sceptic*", L"manoeuvr*", L"grey*", L"whilst", L"amongst", L"towards", L"learnt", L"spelt",
+        L"judgement*", L"ageing", L"fulfil", L"enrol", L"instil", L"skilful*", L"wilful*",
+        L"defence*", L"offence*", L"licence*", L"practise*", L"storey*",
+        // words
+        L"holiday", L"summer holidays", L"family holidays", L"diary", L"diaries", L"rota", L"rotas",
+        L"larder*", L"weekly shop", L"standing order*", L"footballer*", L"full stop*", L"the flat",
+        L"flatmate*", L"the post", L"unopened post", L"the shop", L"a shop", L"furniture shop",
+        L"fortnight*", L"queue*", L"lorry", L"lorries", L"petrol", L"pavement*", L"motorway*",
+        L"car park*", L"mobile phone*", L"rubbish", L"mum", L"mums", L"maths", L"telly", L"carer*",
+        L"timetable*", L"leaking tap", L"leaky tap", L"dripping tap", L"team sport",
+        L"competitive sport", L"city break*", L"rucksack*", L"boiler*",
+        L"come round", L"comes round", L"coming round", L"came round", L"out of the door",
+        L"mantelpiece*", L"move house", L"moving house",
+        // "agree" takes "on" before what is agreed
+        L"agree a", L"agree an", L"agree the", L"agree one", L"agree who", L"agree how",
+        L"agree which", L"agree what", L"agree firm", L"agree very"};
+    return forms;
+}
+
+// The British forms in `text`, and a period or comma after a closing quote
+// (American punctuation keeps them inside).
+inline std::vector<std::wstring> BritishFormsIn(const std::wstring& text) {
+    std::wstring plain = L" ";
+    for (const std::wstring& word : PlainWords(text)) plain += word + L" ";
+    std::replace(plain.begin(), plain.end(), L'-', L' ');  // "Messi-footballer" is two words here
+    std::vector<std::wstring> found;
+    for (const std::wstring& form : BritishForms()) {
+        const bool open = form.back() == L'*';
+        const std::wstring head = L" " + (open ? form.substr(0, form.size() - 1) : form + L" ");
+        if (plain.find(head) != std::wstring::npos) found.push_back(form);
+    }
+    for (size_t at = 1; at + 1 < text.size(); ++at)
+        if (text[at] == L'"' && !std::iswspace(text[at - 1]) && (text[at + 1] == L'.' || text[at + 1] == L','))
+            found.push_back(text.substr(at > 20 ? at - 20 : 0, at > 20 ? 22 : at + 2));
+    return found;
+}
+
+// The first two words of every sentence (a sentence ends at . ! or ?
+// before a space, or at a line break), for counting stock openings.
+inline std::vector<std::wstring> SentenceOpenings(const std::wstring& text) {
+    std::vector<std::wstring> openings;
+    size_t start = 0;
+    for (size_t at = 0; at <= text.size(); ++at) {
+        const bool end = at == text.size() || text[at] == L'\n' || text[at] == L'\r' ||
+                         (std::wcschr(L".!?", text[at]) && at + 1 < text.size() &&
+                          std::iswspace(text[at + 1]));
+        if (!end) continue;
+        const std::vector<std::wstring> words = PlainWords(text.substr(start, at - start));
+        if (words.size() >= 2) openings.push_back(words[0] + L" " + words[1]);
+        start = at + 1;
+    }
+    return openings;
+}
+
+// How a paragraph opens: its words up to the first that is not an article,
+// pronoun or possessive ("money", "the budget", "your social").
+inline std::wstring ParagraphOpening(const std::wstring& paragraph) {
+    static const std::set<std::wstring> leading = {
+        L"the", L"a", L"an", L"your", L"you", L"their", L"they", L"its", L"it", L"this", L"that",
+        L"these", L"those", L"both", L"each", L"our", L"we", L"his", L"her", L"my", L"i"};
+    std::wstring opening;
+    for (const std::wstring& word : PlainWords(paragraph)) {
+        opening += (opening.empty() ? L"" : L" ") + word;
+        if (!leading.count(word)) break;
+    }
+    return opening;
 }
 
 // UTF-8, for test messages.

@@ -65,16 +65,29 @@ bool MakeFolders(const std::string& folder) {
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// Whether a folder can be made in `parent`. Permission bits do not tell
+// (root passes them all, and some file systems refuse every new entry), so
+// a folder is made and removed at once under a name no other run uses: the
+// start leaves nothing behind.
+bool CanMakeFolderIn(const std::string& parent) {
+    const std::string probe = parent + "/.stellarion-probe." + std::to_string(getpid());
+    if (mkdir(probe.c_str(), 0700) != 0) return false;
+    rmdir(probe.c_str());
+    return true;
+}
+
 // Whether the key's folder exists and can be used, or could be made: the
-// nearest folder above it that exists is a directory this user may add to.
-// Nothing is made here: the folder appears with the first saved value.
+// nearest folder above it that exists is a directory where this user can
+// make a folder. Nothing is kept from the test: the key's folder appears
+// with the first saved value.
 bool FolderUsableOrMakeable(const std::string& folder) {
     std::string path = folder;
     for (;;) {
         struct stat info {};
         if (stat(path.c_str(), &info) == 0) {
-            const int needed = path == folder ? R_OK | W_OK | X_OK : W_OK | X_OK;
-            return S_ISDIR(info.st_mode) && access(path.c_str(), needed) == 0;
+            if (!S_ISDIR(info.st_mode)) return false;
+            if (path == folder) return access(path.c_str(), R_OK | W_OK | X_OK) == 0;
+            return CanMakeFolderIn(path);
         }
         const size_t slash = path.rfind('/');
         if (errno != ENOENT || slash == 0 || slash == std::string::npos) return false;

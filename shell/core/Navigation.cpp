@@ -99,28 +99,37 @@ bool ReportBack() {
     return true;
 }
 
-void PreviousSection() {
+bool PreviousSection() {
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (!OnClosingPage() && ReportPage != 1) TurnTo(&ReportPage, ReportPage - 1);
+        if (OnClosingPage() || ReportPage == 1) return false;
+        TurnTo(&ReportPage, ReportPage - 1);
     } else if (ResultKind == KindProfile) {
-        if (ReportPage <= ReportPageCount[KindProfile] && ReportPage != 1 && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage - 1);
+        if (ReportPage > ReportPageCount[KindProfile] || ReportPage == 1 || ProfileReadAll != 1) return false;
+        TurnTo(&ReportPage, ReportPage - 1);
     } else if (ResultKind == KindNumerology) {
-        if (NumerologySubpageCount(ReportPage) > 1 && ReportSubpage != 1)
-            TurnTo(&ReportSubpage, ReportSubpage - 1);
+        if (NumerologySubpageCount(ReportPage) == 1 || ReportSubpage == 1) return false;
+        TurnTo(&ReportSubpage, ReportSubpage - 1);
+    } else {
+        return false;
     }
+    return true;
 }
 
-void NextSection() {
+bool NextSection() {
     if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (!OnClosingPage()) TurnTo(&ReportPage, ReportPage + 1);
+        if (OnClosingPage()) return false;
+        TurnTo(&ReportPage, ReportPage + 1);
     } else if (ResultKind == KindProfile) {
-        if (ReportPage < ReportPageCount[KindProfile] && ProfileReadAll == 1)
-            TurnTo(&ReportPage, ReportPage + 1);
+        if (ReportPage >= ReportPageCount[KindProfile] || ProfileReadAll != 1) return false;
+        TurnTo(&ReportPage, ReportPage + 1);
     } else if (ResultKind == KindNumerology) {
         const int count = NumerologySubpageCount(ReportPage);
-        if (count > 1 && ReportSubpage < count) TurnTo(&ReportSubpage, ReportSubpage + 1);
+        if (count == 1 || ReportSubpage >= count) return false;
+        TurnTo(&ReportSubpage, ReportSubpage + 1);
+    } else {
+        return false;
     }
+    return true;
 }
 
 int NumerologySubpageCount(int topic) { return topic == 3 || topic == 4 ? 4 : topic == 5 ? 3 : 1; }

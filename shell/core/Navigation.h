@@ -24,9 +24,9 @@ void AbandonReport();
 // no report is shown.
 bool ReportBack();
 // The result view's Previous and Next: a page or sub-page back or on, where
-// the report has one.
-void PreviousSection();
-void NextSection();
+// the report has one; false when there is none and nothing turned.
+bool PreviousSection();
+bool NextSection();
 // Numerology topics 3 and 4 have four sub-pages, topic 5 three, the others
 // one.
 int NumerologySubpageCount(int topic);
