@@ -1,40 +1,15 @@
 // The tap layer: converts stylus positions to layout units and routes each
 // tap to the topmost layer: entry panel, else popup, else the page.
-#include "screens/BirthDate.h"
-#include "screens/Keyboard.h"
 #include "screens/Panels.h"
-#include "screens/Popups.h"
-#include "screens/Screens.h"
+#include "shell/Pages.h"
 #include "shell/Shell.h"
 #include "shell/core/Display.h"
 #include "shell/core/State.h"
 
-namespace {
-
-void PageTap(int x, int y) {
-    switch (BaseScreen) {
-    case ScreenMainMenu: MainMenuTap(x, y); break;
-    case ScreenCompatibilityPicker: CompatibilityPickerTap(x, y); break;
-    case ScreenForecastPicker: ForecastPickerTap(x, y); break;
-    case ScreenProfilePicker: ProfilePickerTap(x, y); break;
-    case ScreenBirthDate: BirthDateTap(x, y); break;
-    case ScreenResult: ResultViewTap(x, y); break;
-    case ScreenExtras: ExtrasMenuTap(x, y); break;
-    default: break;
-    }
-}
-
-}  // namespace
-
 void TapDown(int x, int y) {
     const LayoutPoint at = PixelToLayout(x, y, LayoutShift);
-    switch (InputPanel) {
-    case PanelNone: PageTap(at.X, at.Y); break;
-    case PanelMessageBox:
-    case PanelConfirm: PanelButtonDown(at.X, at.Y); break;
-    case PanelKeyboard: KeyboardTap(at.X, at.Y); break;
-    default: break;
-    }
+    const Page* layer = InputPanel == PanelNone ? FindPage(Layer::Page, BaseScreen) : FindPage(Layer::Panel, InputPanel);
+    if (layer) layer->Tap(at.X, at.Y);
 }
 
 void TapUp(int x, int y) {
@@ -47,5 +22,5 @@ void Drag(int, int) {}
 
 void PopupTap(int x, int y) {
     const LayoutPoint at = PixelToLayout(x, y, {0, 0});
-    PopupLayerTap(at.X, at.Y);
+    if (const Page* popup = FindPage(Layer::Popup, PopupScreen)) popup->Tap(at.X, at.Y);
 }

@@ -5,6 +5,7 @@
 // campaign at length: STELLARION_MONKEY_EVENTS sets the number of events in
 // all, STELLARION_MONKEY_SEED the random sequence.
 #include "Harness.h"
+#include "shell/Pages.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -47,10 +48,9 @@ void ExpectDisplayState(const Start& start) {
 }
 
 void ExpectScreenState() {
-    EXPECT_STATE(OneOf(BaseScreen, {ScreenMainMenu, ScreenCompatibilityPicker, ScreenForecastPicker, ScreenProfilePicker,
-                                       ScreenBirthDate, ScreenResult, ScreenExtras}), BaseScreen);
-    EXPECT_STATE(OneOf(PopupScreen, {PopupNone, PopupAbout, PopupExtras, PopupHelp}), PopupScreen);
-    EXPECT_STATE(OneOf(InputPanel, {PanelNone, PanelKeyboard, PanelMessageBox, PanelConfirm}), InputPanel);
+    EXPECT_STATE(FindPage(Layer::Page, BaseScreen), BaseScreen);
+    EXPECT_STATE(PopupScreen == PopupNone || FindPage(Layer::Popup, PopupScreen), PopupScreen);
+    EXPECT_STATE(InputPanel == PanelNone || FindPage(Layer::Panel, InputPanel), InputPanel);
     EXPECT_STATE(Within(SubPage, SubPageNone, SubPageExtras), SubPage);
     EXPECT_STATE(OneOf(ResultKind, {KindNone, KindCompatibility, KindForecast, KindProfile, KindNumerology}), ResultKind);
     EXPECT_STATE(BaseScreen != ScreenResult || ResultKind != KindNone, ResultKind);
