@@ -286,7 +286,10 @@ const StellarionAccessible = (() => {
     const heading = () => root.lastElementChild.querySelector("h1, h2") || targets[0]?.button;
     if (screenKey !== previousKey) {
       // Another screen: back to the control that left this one, else to
-      // the field the keyboard was opened for, else to the heading.
+      // the field the keyboard was opened for, else to the heading. A tap
+      // on the canvas itself, where nothing here had the focus, is a
+      // sighted user's: the focus stays out of the way.
+      if (!activated && !hadFocus) return;
       if (activated?.screen === previousKey) openers.set(previousKey, activated.item);
       const opener = find(openers.get(screenKey));
       openers.delete(screenKey);

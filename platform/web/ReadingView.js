@@ -99,6 +99,9 @@ const StellarionReading = (() => {
       toggle();
       event.preventDefault();
       event.stopImmediatePropagation();
+    } else if (event.target === opener && (event.key === "Enter" || event.key === " ")) {
+      // The button's own activation: not a key typed for the program.
+      event.stopImmediatePropagation();
     } else if (open()) {
       if (event.key === "Escape") {
         hide();
