@@ -99,31 +99,34 @@ void Number(DeviceContext* dc, int value, int r, int g, int b, int left, int rig
 struct PagePlace {
     wchar_t Where[48], Part[64], Page[24];
     int Rating;
-    const wchar_t* RatingLabel;
 };
 
 constexpr const wchar_t* CompatibilityParts[4] = {L"Relationship", L"Sex", L"Life", L"Outcome"};
 constexpr const wchar_t* ForecastParts[5] = {L"Life", L"Love", L"Loot", L"Luck", L"Outcome"};
 
+// A rated report's page, the last of `pages` its outcome: its part, its
+// page of all and, but on the outcome, its rating.
+void RatedPage(PagePlace* place, const wchar_t* const* parts, int pages, const wchar_t* lead) {
+    const int page = ReportPage;
+    if (page < 1 || page > pages) return;
+    const int* ratings[4] = {&FirstRating, &SecondRating, &ThirdRating, &FourthRating};
+    std::swprintf(place->Part, 64, L"%ls%ls", lead, parts[page - 1]);
+    std::swprintf(place->Page, 24, L"page %d of %d", page, pages);
+    if (page < pages) place->Rating = *ratings[page - 1];
+}
+
 PagePlace PlaceOfPage() {
     PagePlace place{};
-    const int* ratings[4] = {&FirstRating, &SecondRating, &ThirdRating, &FourthRating};
     const int page = ReportPage;
     char key[24];
     switch (ResultKind) {
     case KindCompatibility:
         std::swprintf(place.Where, 48, L"%ls and %ls", SignName(PairMySign), SignName(PairLoverSign));
-        if (page < 1 || page > 4) break;
-        std::swprintf(place.Part, 64, L"%ls", CompatibilityParts[page - 1]);
-        std::swprintf(place.Page, 24, L"page %d of 4", page);
-        if (page <= 3) place.Rating = *ratings[page - 1], place.RatingLabel = CompatibilityParts[page - 1];
+        RatedPage(&place, CompatibilityParts, 4, L"");
         break;
     case KindForecast:
         std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
-        if (page < 1 || page > 5) break;
-        std::swprintf(place.Part, 64, L"forecast 2010, %ls", ForecastParts[page - 1]);
-        std::swprintf(place.Page, 24, L"page %d of 5", page);
-        if (page <= 4) place.Rating = *ratings[page - 1], place.RatingLabel = ForecastParts[page - 1];
+        RatedPage(&place, ForecastParts, 5, L"forecast 2010, ");
         break;
     case KindProfile:
         std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
