@@ -91,7 +91,10 @@ const StellarionReading = (() => {
         corners[0];
       opener.classList.add("floating");
     }
-    Object.assign(opener.style, { left: `${at[0]}px`, top: `${at[1]}px` });
+    // Moved, not laid out again: a move by a transform shifts no layout,
+    // and it is shown only once it has its place.
+    opener.style.transform = `translate(${at[0]}px, ${at[1]}px)`;
+    opener.style.visibility = "visible";
   }
 
   function onKey(event) {
@@ -140,8 +143,9 @@ const StellarionReading = (() => {
     document.body.append(region, dialog);
     const described = document.getElementById("described");
     if (described) new MutationObserver(placeOpener).observe(described, { childList: true });
+    // Placed once the program has described its first screen: the screen
+    // has its place by then.
     window.addEventListener("resize", placeOpener);
-    placeOpener();
   }
 
   // Before the page's and the described document's own keys.
