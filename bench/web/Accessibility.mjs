@@ -149,6 +149,7 @@ async function enterDate(page, user, byKeyboard) {
       continue;
     }
     while (!(await keyboardOpen(page))) await user.use(field);
+    // A build whose boxes are buttons names its keyboard's field "Edit field 24".
     const old = await page.evaluate((name) => [...document.querySelectorAll("#described [aria-label]")]
       .find((e) => e.getAttribute("aria-label").startsWith("Edit field")).getAttribute("aria-label").length - "Edit field ".length, field);
     if (byKeyboard) {
