@@ -285,11 +285,10 @@ const StellarionAccessible = (() => {
     const find = (item) => item && targets.find((target) => boxKey(target.item) === boxKey(item));
     const heading = () => root.lastElementChild.querySelector("h1, h2") || targets[0]?.button;
     if (screenKey !== previousKey) {
-      // Another screen: back to the control that left this one, else to
-      // the field the keyboard was opened for, else to the heading. A tap
-      // on the canvas itself, where nothing here had the focus, is a
-      // sighted user's: the focus stays out of the way.
-      if (!activated && !hadFocus) return;
+      // Another screen, however it came: back to the control that left
+      // this one, else to the field the keyboard was opened for, else to
+      // the heading.
+      announcer.textContent = "";  // what was said was about the screen before
       if (activated?.screen === previousKey) openers.set(previousKey, activated.item);
       const opener = find(openers.get(screenKey));
       openers.delete(screenKey);
@@ -388,6 +387,10 @@ const StellarionAccessible = (() => {
       // Before the page's own keys (Page.js): a key taken here is the
       // focus's, and is not also typed on the on-screen keyboard.
       window.addEventListener("keydown", onKey, true);
+      // The focus ring is for the keyboard and screen readers: it stays
+      // hidden while the pointer taps the canvas, until a key is pressed.
+      window.addEventListener("pointerdown", () => root?.setAttribute("data-pointer", ""), true);
+      window.addEventListener("keydown", () => root?.removeAttribute("data-pointer"), true);
       window.addEventListener("resize", place);
       if ("ResizeObserver" in window) new ResizeObserver(place).observe(canvas);
       window.addEventListener("popstate", () => {
@@ -409,6 +412,7 @@ const StellarionAccessible = (() => {
       targets = [];
       pending = null;
       title = AppName;
+      document.title = AppName;
     },
 
     // items: [kind, layer, role, state, left, top, right, bottom, text,

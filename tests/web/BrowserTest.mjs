@@ -446,6 +446,14 @@ describe("heard, found and enlarged", () => {
     await page.keyboard.press("Escape");
   });
 
+  test("a tap on the canvas moves the focus too, without a ring", async () => {
+    await open(page, server.url, 480, 700);
+    await page.locator(aria("Help", "button")).click();  // the pointer, on the canvas beneath
+    await waitIdle(page);
+    assert.deepEqual(await focused(), ["h2", "Help"]);
+    assert.equal(await ringShows(), false);
+  });
+
   test("the end is said, in a landmark", async () => {
     await open(page, server.url, 390, 844, 3);
     await activate("Exit");
