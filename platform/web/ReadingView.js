@@ -21,6 +21,8 @@ const StellarionReading = (() => {
 
   function fill() {
     const lines = StellarionAccessible.reading();
+    // A panel's message has no heading of its own: the page's title is one.
+    if (!lines.some((line) => line.heading)) lines.unshift({ heading: true, text: document.title });
     const title = lines.find((line) => line.heading);
     article.replaceChildren(...lines.map((line) => {
       const element = document.createElement(line === title ? "h1" : line.heading ? "h2" : "p");

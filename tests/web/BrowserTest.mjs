@@ -5,8 +5,10 @@
 // the program has loaded; the page starts offline once loaded, and a new
 // release reaches it; the saved record, the message boxes, the end page and
 // the one-copy rule behave as on the desktop; the described document over
-// the canvas serves a screen reader and the keyboard, and axe-core finds
-// nothing to report.
+// the canvas serves a screen reader and the keyboard (every change heard,
+// the focus on each new screen's heading or back on what opened it, radio
+// groups and date fields, the words where they are drawn), the reading view
+// enlarges and reflows the words, and axe-core finds nothing to report.
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
