@@ -397,6 +397,12 @@ TEST(Places, HeadingsTitlesAndWhatAPageTurnSays) {
     ASSERT_LT(text, report.size());
     EXPECT_LT(Position(report, L"Sex: "), text) << "the rating, drawn above the reading, is read before it";
 
+    ASSERT_TRUE(StartProgram(240, 320));
+    ASSERT_TRUE(Activate(L"Horoscopes 2010"));
+    ASSERT_TRUE(Activate(L"Virgo,"));
+    EXPECT_EQ(FirstOf(ItemHeading), L"Virgo: forecast 2010, Life, page 1 of 5");
+    EXPECT_STREQ(DescribedTitle(), L"Virgo, forecast 2010, Life");
+
     ASSERT_TRUE(StartProgram(480, 640));
     ASSERT_TRUE(Activate(L"Zodiac Signs"));
     ASSERT_TRUE(Activate(L"Scorpio,"));

@@ -312,6 +312,8 @@ describe("heard, found and enlarged", () => {
         for (const paragraph of paragraphs(`compatibility/leo-pisces-${number}`)) assert.ok(texts.includes(paragraph));
       }
     }
+    await activate("Back");
+    assert.deepEqual(await focused(), ["button", "Match"], "the closed report gives the focus back to Match");
   });
 
   test("closing Help, a topic or the keyboard gives the focus back to what opened it", async () => {
