@@ -450,6 +450,25 @@ describe("heard, found and enlarged", () => {
     await page.keyboard.press("Escape");
   });
 
+  test("the reading view's button: in a margin with room, else over no control", async () => {
+    for (const [width, height, inMargin] of [[390, 844, true], [1280, 800, false]]) {
+      await open(page, server.url, width, height);
+      await activate("Matchmaker by Sign");
+      for (const screen of ["picker", "report"]) {
+        if (screen === "report") await activate("Match");
+        const [covered, overScreen] = await page.evaluate(() => {
+          const box = document.getElementById("reading-open").getBoundingClientRect();
+          const apart = (r) => r.right <= box.left || box.right <= r.left || r.bottom <= box.top || box.bottom <= r.top;
+          const shown = document.getElementById("screen").getBoundingClientRect();
+          return [[...document.querySelectorAll("#described .target")].filter((t) => !apart(t.getBoundingClientRect()))
+            .map((t) => t.ariaLabel), !apart(shown)];
+        });
+        assert.deepEqual(covered, [], `${width}x${height} ${screen}`);
+        assert.equal(overScreen, !inMargin, `${width}x${height} ${screen}`);
+      }
+    }
+  });
+
   test("a tap on the canvas moves the focus too, without a ring", async () => {
     await open(page, server.url, 480, 700);
     await page.locator(aria("Help", "button")).click();  // the pointer, on the canvas beneath
