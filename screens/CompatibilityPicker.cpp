@@ -1,11 +1,14 @@
 // The compatibility picker: "I am" and "My lover is" sign grids and the
 // Match button that opens the report for the ordered pair.
 #include "draw/Primitives.h"
+#include "readings/Signs.h"
 #include "screens/Screens.h"
 #include "shell/Navigation.h"
 #include "shell/Repaint.h"
 #include "shell/State.h"
 #include "shell/Targets.h"
+
+#include <cwchar>
 
 namespace {
 
@@ -57,7 +60,7 @@ void DrawHighlight(DeviceContext* dc, bool mine, int sign) {
 void DrawLabel(DeviceContext* dc, const wchar_t* text, LayoutPoint grid, const PickerLayout& layout) {
     DrawTextBox(dc, text, 142, 4, 4, 0, 0, 0, grid.X + 5, grid.Y + layout.LabelTop, grid.X + 240,
                 grid.Y + layout.LabelBottom, 1, 0);
-    PlatformDescribeText(text);
+    DescribeTextAt(text, grid.X + 5, grid.Y + layout.LabelTop, grid.X + 240, grid.Y + layout.LabelBottom);
 }
 
 // Sign k's cell of a grid: six columns, each up to its right end from the
@@ -82,7 +85,9 @@ bool GridTap(LayoutPoint grid, int x, int y, int* choice) {
 
 LayoutRect MatchRect() { return {ButtonSlot1.X, ButtonSlot1.Y, ButtonSlot1.X + 90, ButtonSlot1.Y + 15}; }
 
-void DescribeGrid(LayoutPoint grid, int choice) {
+// One sign of each grid is chosen: a group of choices named by its label.
+void DescribeGrid(LayoutPoint grid, int choice, const wchar_t* label) {
+    DescribeGroup({grid.X, grid.Y, grid.X + 239, grid.Y + 82}, label);
     for (int sign = 1; sign <= 12; ++sign)
         DescribeTarget(GridCellRect(grid, sign), RoleChoice, SignChoiceName(sign), Selected(sign == choice));
 }
@@ -95,7 +100,6 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     const PickerLayout& layout = Layouts[DisplayMode];
-    PlatformDescribeHeading(ControlName("section-1"));
     MyRow = layout.MyGrid;
     LoverRow = layout.LoverGrid;
     ButtonSlot1 = layout.Match;
@@ -103,12 +107,18 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     FillBackground(dc);
     if (DoubleResolution()) DrawBitmap(dc, 339, 426, 82, layout.Title.X, layout.Title.Y);
     else DrawBitmap(dc, 340, 213, 41, layout.Title.X, layout.Title.Y);
+    DescribeHeadingAt(L"Matchmaker by Sign: choose two signs", layout.Title.X, layout.Title.Y,
+                      layout.Title.X + 213, layout.Title.Y + 41);
+    PlatformDescribeTitle(ControlName("section-1"));
+    wchar_t chosen[96];
+    std::swprintf(chosen, 96, L"I am %ls, my lover is %ls", SignName(MySignChoice), SignName(LoverSignChoice));
+    PlatformDescribeStatus(chosen);
     DrawLabel(dc, L"I am:", MyRow, layout);
     DrawGrid(dc, true, MyRow);
-    DescribeGrid(MyRow, MySignChoice);
+    DescribeGrid(MyRow, MySignChoice, L"I am");
     DrawLabel(dc, L"My lover is: (Or someone close to you)", LoverRow, layout);
     DrawGrid(dc, false, LoverRow);
-    DescribeGrid(LoverRow, LoverSignChoice);
+    DescribeGrid(LoverRow, LoverSignChoice, L"My lover is");
     if (DoubleResolution()) DrawBitmap(dc, 341, 180, 30, ButtonSlot1.X, ButtonSlot1.Y);
     else DrawBitmap(dc, 342, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
     DescribeTarget(MatchRect(), RoleButton, ControlName("match"));

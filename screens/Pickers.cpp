@@ -66,8 +66,10 @@ void FillBackground(DeviceContext* dc, int r, int g, int b) {
     else FillBox(dc, r, g, b, 0, 0, 240, 320);
 }
 
+// The drawn title is the instruction; the heading and the page's title
+// name the place.
 void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictures& pictures,
-                int r, int g, int b, const wchar_t* title) {
+                int r, int g, int b, const wchar_t* title, const wchar_t* heading, const wchar_t* place) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     TitlePos = layout.Title;
@@ -78,7 +80,8 @@ void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictu
     const int x0 = ContentOrigin.X, y0 = ContentOrigin.Y;
     DrawTextBox(dc, title, 142, 4, 4, 0, 0, 0, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240,
                 y0, 1, layout.Centred ? 1 : 0);
-    PlatformDescribeHeading(title);
+    DescribeHeadingAt(heading, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240, y0);
+    PlatformDescribeTitle(place);
     DrawPair(dc, pictures.Grid, pictures.GridLarge, ContentOrigin);
     DrawSmallBackIcon(dc);
     PlatformSelectFont(dc, previous);
@@ -153,7 +156,8 @@ bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 void DrawForecastPicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     DrawPicker(dc, ForecastLayouts[DisplayMode], {{346, 220, 46}, {348, 440, 91}, {345, 232, 218}, {347, 464, 436}}, 206, 255,
-               49, L"Click your sign and learn about 2010:");
+               49, L"Click your sign and learn about 2010:", L"Horoscopes 2010: click your sign",
+               ControlName("section-2"));
     DescribeSignCells(ForecastRows);
 }
 
@@ -161,14 +165,18 @@ void DrawProfilePicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     if (SubPage == 3) {
         DrawPicker(dc, GridLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {351, 240, 218}, {352, 480, 436}}, 255, 255,
-                   153, L"Click your sign and learn about you:");
+                   153, L"Click your sign and learn about you:", L"Zodiac Signs: click your sign",
+                   ControlName("section-3"));
         DescribeSignCells(ProfileRows);
     } else if (SubPage == 4) {
-        wchar_t title[32] = L"";
-        if (SignIndex >= 1 && SignIndex <= SignCount)
+        wchar_t title[32] = L"", heading[48] = L"", place[48] = L"";
+        if (SignIndex >= 1 && SignIndex <= SignCount) {
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
+            std::swprintf(heading, 48, L"%ls: topics", SignName(SignIndex));
+            std::swprintf(place, 48, L"%ls, topics", SignName(SignIndex));
+        }
         DrawPicker(dc, TopicLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {349, 220, 230}, {482, 440, 460}}, 255, 255,
-                   153, title);
+                   153, title, heading, place);
         DescribeTopics();
     }
 }

@@ -11,6 +11,8 @@
 #include "shell/Shell.h"
 #include "shell/State.h"
 
+#include <cwchar>
+
 namespace {
 
 void DrawPage(DeviceContext* dc) {
@@ -44,6 +46,25 @@ void DrawPanel(DeviceContext* dc) {
     }
 }
 
+// Names the screen a layer shows, so that a reader can tell another screen
+// from a page turned or a value changed on the same one: the page's
+// screen, its step and report, and the topic where a topic is a screen of
+// its own; the popup; the panel.
+void DescribeScreenKey(int layer) {
+    wchar_t key[48];
+    if (layer == LayerPage) {
+        const bool topicScreen = BaseScreen == ScreenResult &&
+                                 (ResultKind == KindNumerology || (ResultKind == KindProfile && ProfileReadAll == 0));
+        std::swprintf(key, 48, L"page %d.%d.%d.%d", BaseScreen, SubPage, BaseScreen == ScreenResult ? ResultKind : 0,
+                      topicScreen ? ReportPage : 0);
+    } else if (layer == LayerPopup) {
+        std::swprintf(key, 48, L"popup %d.%d", PopupScreen, PopupScreen == PopupExtras ? EntryField : 0);
+    } else {
+        std::swprintf(key, 48, L"panel %d", InputPanel);
+    }
+    PlatformDescribeScreen(key);
+}
+
 void Paint() {
     DeviceContext* dc = PlatformBeginPaint();
     RefreshClassification();
@@ -52,14 +73,17 @@ void Paint() {
     if (PanelOnly == 0) {
         if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) {
             PlatformDescribeLayer(LayerPage);
+            DescribeScreenKey(LayerPage);
             DrawPage(dc);
         }
         RedrawAll = 0;
         PlatformDescribeLayer(LayerPopup);
+        if (PopupScreen > 0) DescribeScreenKey(LayerPopup);
         DrawPopup(dc);
     }
     PlatformDescribeLayer(LayerPanel);
     if (InputPanel > 0) {
+        DescribeScreenKey(LayerPanel);
         DrawPanel(dc);
         PanelOnly = 0;
     }
