@@ -25,7 +25,7 @@ add_executable(stellarion platform/web/WebBackend.cpp $<TARGET_OBJECTS:stellario
 target_link_libraries(stellarion PRIVATE stellarion_core)
 target_link_options(stellarion PRIVATE ${StellarionWebLinkOptions})
 
-set(StellarionSitePages index.html Page.js Accessible.js manifest.webmanifest ServiceWorker.js)
+set(StellarionSitePages index.html Page.js Accessible.js ReadingView.js manifest.webmanifest ServiceWorker.js)
 list(TRANSFORM StellarionSitePages PREPEND ${CMAKE_SOURCE_DIR}/platform/web/ OUTPUT_VARIABLE pages)
 find_program(RSVG_CONVERT rsvg-convert PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_program(CWEBP cwebp PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)

@@ -8,7 +8,7 @@
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
 #         -DCWEBP=... -DZOPFLIPNG=... -DSIMULATOR=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
-foreach(page index.html Page.js Accessible.js manifest.webmanifest)
+foreach(page index.html Page.js Accessible.js ReadingView.js manifest.webmanifest)
   file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
 endforeach()
 foreach(part js wasm)
@@ -61,7 +61,7 @@ endif()
 # The service worker stores every file but the first frames: a visit
 # fetches only its own screen's, and an installed page started offline has
 # the program at hand at once instead. The version covers them all.
-set(files index.html Page.js Accessible.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
+set(files index.html Page.js Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
     icon-maskable-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")

@@ -6,6 +6,7 @@
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -88,38 +89,106 @@ void Number(DeviceContext* dc, int value, int r, int g, int b, int left, int rig
     DrawTextBox(dc, text, r, g, b, 255, 255, 255, left, 9, right, 23, 0, 0);
 }
 
-// The header's "Explanation:", page and count are drawn apart; they are
-// described as one line.
-void DescribeExplanation(int page, int count) {
-    wchar_t heading[48];
-    std::swprintf(heading, 48, L"Explanation: %d of %d", page, count);
-    PlatformDescribeHeading(heading);
+// What the report page on screen is, in words: where ("Leo and Pisces",
+// "Virgo"), which part of it ("Sex", "forecast 2010, Love"), its page of
+// all ("page 2 of 4", or nothing for a page of its own) and its rating.
+struct PagePlace {
+    wchar_t Where[48], Part[64], Page[24];
+    int Rating;
+};
+
+constexpr const wchar_t* CompatibilityParts[4] = {L"Relationship", L"Sex", L"Life", L"Outcome"};
+constexpr const wchar_t* ForecastParts[5] = {L"Life", L"Love", L"Loot", L"Luck", L"Outcome"};
+
+// A rated report's page, the last of `pages` its outcome: its part, its
+// page of all and, but on the outcome, its rating.
+void RatedPage(PagePlace* place, const wchar_t* const* parts, int pages, const wchar_t* lead) {
+    const int page = ReportPage;
+    if (page < 1 || page > pages) return;
+    const int* ratings[4] = {&FirstRating, &SecondRating, &ThirdRating, &FourthRating};
+    std::swprintf(place->Part, 64, L"%ls%ls", lead, parts[page - 1]);
+    std::swprintf(place->Page, 24, L"page %d of %d", page, pages);
+    if (page < pages) place->Rating = *ratings[page - 1];
 }
 
-void DrawHeaderText(DeviceContext* dc, int page, int count) {
+PagePlace PlaceOfPage() {
+    PagePlace place{};
+    const int page = ReportPage;
+    char key[24];
+    switch (ResultKind) {
+    case KindCompatibility:
+        std::swprintf(place.Where, 48, L"%ls and %ls", SignName(PairMySign), SignName(PairLoverSign));
+        RatedPage(&place, CompatibilityParts, 4, L"");
+        break;
+    case KindForecast:
+        std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
+        RatedPage(&place, ForecastParts, 5, L"forecast 2010, ");
+        break;
+    case KindProfile:
+        std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
+        std::snprintf(key, sizeof key, "topic-%d", page);
+        std::swprintf(place.Part, 64, L"%ls", ControlName(key));
+        if (ProfileReadAll == 1) std::swprintf(place.Page, 24, L"page %d of 10", page);
+        break;
+    case KindNumerology: {
+        std::swprintf(place.Where, 48, L"%ls", ControlName("section-4"));
+        std::snprintf(key, sizeof key, "numerology-%d", page);
+        std::swprintf(place.Part, 64, L"%ls", ControlName(key));
+        const int count = page == 3 || page == 4 ? 4 : page == 5 ? 3 : 1;
+        if (count > 1) std::swprintf(place.Page, 24, L"page %d of %d", ReportSubpage, count);
+        break;
+    }
+    default:
+        break;
+    }
+    return place;
+}
+
+// The accessible heading names the place and the page ("Leo and Pisces:
+// Sex, page 2 of 4") where the header box draws "Explanation: 2 of 3".
+void DescribeHeading(int headerRight) {
+    const PagePlace place = PlaceOfPage();
+    wchar_t heading[160];
+    std::swprintf(heading, 160, L"%ls: %ls%ls%ls", place.Where, place.Part, *place.Page ? L", " : L"",
+                  place.Page);
+    PlatformDescribeHeading(heading);
+    DescribeBox({8, 4, headerRight - 1, 31});
+}
+
+// The title and, for a page turn, what the reader now sees ("Sex, page 2 of
+// 4: 8 out of 10"), once the page has set its rating.
+void DescribeTitleAndStatus() {
+    const PagePlace place = PlaceOfPage();
+    wchar_t line[160];
+    std::swprintf(line, 160, L"%ls, %ls", place.Where, place.Part);
+    PlatformDescribeTitle(line);
+    int length = std::swprintf(line, 160, L"%ls%ls%ls", place.Part, *place.Page ? L", " : L"", place.Page);
+    if (length > 0 && place.Rating >= 1 && place.Rating <= 10)
+        std::swprintf(line + length, 160 - length, L": %d out of 10", place.Rating);
+    PlatformDescribeStatus(line);
+}
+
+void DrawHeaderText(DeviceContext* dc, int page, int count, int headerRight) {
     if (count > 9 && ProfileReadAll == 1) {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 160, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 160);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 117, 9, 160, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 135, 160);
-        DescribeExplanation(page, count);
     } else if (count > 9) {
         if (SignIndex >= 1 && SignIndex <= SignCount) {
             wchar_t title[32];
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
             DrawTextBox(dc, title, 0, 0, 255, 255, 255, 255, 10, 9, 140, 23, 0, 1);
-            PlatformDescribeHeading(title);
         }
     } else if (page > count) {
         DrawTextBox(dc, L"Outcome:", 0, 0, 0, 255, 255, 255, 15, 9, 200, 23, 1, 0);
-        PlatformDescribeHeading(L"Outcome:");
     } else {
         DrawTextBox(dc, L"Explanation:", 0, 0, 0, 255, 255, 255, 15, 9, 140, 23, 0, 0);
         Number(dc, page, 180, 0, 0, 96, 140);
         DrawTextBox(dc, L"of", 0, 0, 0, 255, 255, 255, 108, 9, 140, 23, 0, 0);
         Number(dc, count, 0, 0, 0, 126, 140);
-        DescribeExplanation(page, count);
     }
+    DescribeHeading(headerRight);
 }
 
 void DrawBar(DeviceContext* dc) {
@@ -190,11 +259,12 @@ void DrawReportFrame(DeviceContext* dc, int page, int count) {
     DrawHeaderBox(dc, headerRight);
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
-    DrawHeaderText(dc, page, count);
+    DrawHeaderText(dc, page, count, headerRight);
     PlatformSelectFont(dc, previous);
 }
 
 void DrawReportNav(DeviceContext* dc, int page, int count) {
+    DescribeTitleAndStatus();
     switch (ResultKind) {
     case KindCompatibility:
     case KindForecast:

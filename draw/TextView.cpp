@@ -74,6 +74,8 @@ namespace {
 
 wchar_t Words[WordSlots][SlotCapacity];
 int WordCount;
+// Whether each line of PageLines (from index 1) ends a paragraph of the text.
+bool EndsParagraph[LineSlots];
 
 // Appends to a terminated buffer of `capacity` characters, never past it.
 void Append(wchar_t* buffer, int capacity, const wchar_t* text, int length) {
@@ -135,24 +137,25 @@ int LayOutPageText(DeviceContext* dc, int available) {
     int count = 0;
     wchar_t line[SlotCapacity] = {};
     // Lines past the last slot are counted but not kept.
-    const auto store = [&] {
+    const auto store = [&](bool paragraphEnd) {
         if (++count < LineSlots) {
             PageLines[count][0] = 0;
             Append(PageLines[count], SlotCapacity, line, Length(line));
+            EndsParagraph[count] = paragraphEnd;
         }
         line[0] = 0;
     };
     for (int i = 0; i < WordCount; ++i) {
         const wchar_t* word = Words[i];
         if (word[0] == L'~' && word[1] == 0) {
-            store();
+            store(true);
             continue;
         }
-        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store();
+        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store(false);
         Append(line, SlotCapacity, word, Length(word));
         Append(line, SlotCapacity, L" ", 1);
     }
-    store();
+    store(true);
     return count;
 }
 
@@ -291,17 +294,39 @@ int LaidOutText(wchar_t* text, int capacity) {
 
 namespace {
 
+// Where a paragraph of lines first … last (1-based) is drawn: the rows of
+// the view that show them, or the first row for one scrolled away above
+// and the last for one below, so that a reader meets it beside the rows
+// it comes before or after.
+LayoutRect ParagraphRows(int first, int last, int rows) {
+    int top = first - ScrollOffset, bottom = last - ScrollOffset;
+    if (bottom < 1) top = bottom = 1;
+    else if (top > rows) top = bottom = rows;
+    if (top < 1) top = 1;
+    if (bottom > rows) bottom = rows;
+    const int x = ViewRect.X, y = ViewRect.Y;
+    return {x, y + 20 * (top - 1), x + ViewRect.Width - 15, y + 20 * bottom - 1};
+}
+
 // The whole text laid out, visible or scrolled away, one paragraph at a
-// time.
-void DescribeReading() {
+// time, each where its rows are.
+void DescribeReading(bool fixed, int rows) {
     static wchar_t text[PageTextCapacity + LineSlots];
     LaidOutText(text, PageTextCapacity + LineSlots);
+    const int lines = LaidOutLineCount();
+    int line = 1;
     for (wchar_t* paragraph = text; *paragraph;) {
         wchar_t* end = paragraph;
         while (*end && *end != L'\n') ++end;
         const bool last = *end == 0;
         *end = 0;
-        PlatformDescribeText(paragraph);
+        const int first = line;
+        while (line < lines && !EndsParagraph[line]) ++line;
+        if (*paragraph) {
+            PlatformDescribeText(paragraph);
+            (fixed ? DescribeBoxFixed : DescribeBox)(ParagraphRows(first, line, rows));
+        }
+        ++line;
         if (last) break;
         paragraph = end + 1;
     }
@@ -317,9 +342,9 @@ void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
     const int available = UnitsToPixels(width - 20);
     LineCount = LayOutView(paint.Dc, available);
     if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
-    DescribeReading();
     DrawScrollBar(paint, rows);
     DrawThumb(paint, rows);
+    DescribeReading(paint.Fixed, rows);
     if (ScrollActive) {
         const auto describe = paint.Fixed ? DescribeTargetFixed : DescribeTarget;
         describe(UpArrowRect(), RoleScrollUp, ControlName("scroll-up"), StateNone);

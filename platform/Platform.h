@@ -157,9 +157,11 @@ int PlatformTextWidth(DeviceContext* dc, const wchar_t* text);
 enum DescribedLayer : int { LayerPage = 0, LayerPopup = 1, LayerPanel = 2 };
 enum DescribedRole : int {
     RoleButton = 1, RoleBack, RoleClose, RolePrevious, RoleNext, RoleScrollUp, RoleScrollDown,
-    RoleKey, RoleChoice,
+    RoleKey, RoleChoice, RoleField,
 };
-// A target's selected or pressed state, where it has one.
+// A target's selected or pressed state, where it has one. A choice with a
+// state is one of a group of which one is chosen; a field's state says
+// whether it is the selected one (a tap on it then opens its keyboard).
 enum DescribedState : int { StateNone = 0, StateOff = 1, StateOn = 2 };
 
 // Empties the layer and makes it the one the calls below fill.
@@ -171,6 +173,31 @@ void PlatformDescribeAlert(const wchar_t* text);
 // A tap target: the device pixels a tap answers (right and bottom
 // exclusive), what it does and its name.
 void PlatformDescribeTarget(const PixelRect& box, int role, const wchar_t* name, int state);
+// A field that holds a value the user enters (role RoleField): its name
+// ("Day") and its value as shown ("24").
+void PlatformDescribeField(const PixelRect& box, const wchar_t* name, const wchar_t* value, int state);
+// Where the screen draws the heading, text or alert published last: the
+// device pixels of its rows. Without it the item has no place of its own.
+void PlatformDescribeBox(const PixelRect& box);
+// What the layer shows, in words that name the place ("Leo and Pisces,
+// Sex"): a window's or a page's title.
+void PlatformDescribeTitle(const wchar_t* text);
+// A short line to say when it changes while the screen stays the same: a
+// page turned ("Sex, page 2 of 4: 8 out of 10"), a value entered or chosen.
+void PlatformDescribeStatus(const wchar_t* text);
+// Which screen the layer shows, as a key that changes when another screen
+// takes its place and stays the same when a page turns or a value changes.
+void PlatformDescribeScreen(const wchar_t* key);
+// A labelled group of the choices whose boxes lie within `box` ("I am").
+void PlatformDescribeGroup(const PixelRect& box, const wchar_t* label);
+// How to use the layer without seeing it, for the layer's description.
+void PlatformDescribeHint(const wchar_t* text);
+// What the layer that takes taps says, as text to copy or to read at
+// leisure, from its description: its headings and texts in reading order
+// (the page's heading, the result line, ratings in words, then the reading,
+// one paragraph a line), each line ended by '\n'. Cut to `capacity` and
+// terminated; returns the length (0 when there is nothing to say).
+int PlatformDescribedReading(wchar_t* text, int capacity);
 
 // ---- Other services --------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "readings/NumerologyReport.h"
 #include "shell/core/Navigation.h"
 #include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 void DrawNumerologyReport(DeviceContext* dc) {
     const int topic = ReportPage, subpage = ReportSubpage;
@@ -17,7 +18,8 @@ void DrawNumerologyReport(DeviceContext* dc) {
     BuildNumerologyText(topic, subpage, day, month, year, text, PageTextCapacity);
     wchar_t title[64];
     NumerologyTitle(topic, subpage, day, month, year, title, 64);
-    PlatformDescribeHeading(title);
+    // The result line is the page's first text; the heading names the page.
+    DescribeTextAt(title, 10, 39, 240, 59);
     ClearPageText();
     AppendPageText(text);
     const int xs = WideLayout() ? 40 : 0;

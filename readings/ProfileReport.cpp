@@ -7,6 +7,7 @@
 #include "readings/Profile.h"
 #include "resources/Signs.h"
 #include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -67,7 +68,7 @@ void DrawTitle(DeviceContext* dc, const wchar_t* title) {
         PlatformSelectFont(dc, CurrentFont());
     }
     DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
-    PlatformDescribeHeading(title);
+    DescribeTextAt(title, 10, 39, 240, 59);
 }
 
 // Shows a reading in the text view; a lead-in goes in front of it as part
@@ -114,7 +115,7 @@ void DescribePicturePage(int page, const SignPictures& sign, const wchar_t* word
     line[length] = 0;
     const wchar_t* shown = word ? word : SignIndex == 5 ? L"GREEN and DARK BROWN" : sign.ColourWord;
     std::swprintf(line + length, 64 - length, L" %ls", shown);
-    PlatformDescribeText(line);
+    DescribeTextAt(line, 25, 76, 232, 200);
 }
 
 // Pages 6 … 9: a label, a picture or colour swatch, the sign's word, a

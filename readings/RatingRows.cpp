@@ -2,6 +2,7 @@
 
 #include "draw/Primitives.h"
 #include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -36,7 +37,7 @@ void DrawRow(DeviceContext* dc, const Row& row) {
     // Spoken as words: "Relationship: 9 out of 10".
     if (row.Rating >= 1 && row.Rating <= 10) {
         std::swprintf(line, 48, L"%ls%d out of 10", row.Label, row.Rating);
-        PlatformDescribeText(line);
+        DescribeTextAt(line, 55, row.Top, 240, row.Bottom);
     }
     for (int i = 0; i < 10; ++i) DrawSymbol(dc, row.Pictures, false, 55 + 18 * i, row.SymbolY);
     for (int i = 0; i < row.Rating && i < 10; ++i)

@@ -9,3 +9,5 @@ constexpr int SignCount = 12;
 const char* SignSlug(int sign);
 // The sign's name as the report titles spell it ("Aquarious" for Aquarius).
 const wchar_t* SignTitleName(int sign);
+// The sign's name ("Aquarius").
+const wchar_t* SignName(int sign);

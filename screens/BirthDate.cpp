@@ -73,22 +73,29 @@ void FillPage(DeviceContext* dc, int r, int g, int b) {
     else FillBox(dc, r, g, b, 0, tall ? -40 : 0, 240, tall ? 400 : 320);
 }
 
-void DrawLogo(DeviceContext* dc, LayoutPoint at) {
+// The logo, and the page's heading over it.
+void DrawLogo(DeviceContext* dc, LayoutPoint at, const wchar_t* heading) {
     DrawKeyedPicturePair(dc, PictureNumerologyLogo, 222, 90, at.X, at.Y, {255, 156, 254});
+    DescribeHeadingAt(heading, at.X, at.Y, at.X + 222, at.Y + 90);
 }
 
 void DrawDateStep(DeviceContext* dc) {
     const DateStepLayout& layout = DateLayout();
     const int xs = layout.Xs, s = layout.S;
-    DrawLogo(dc, layout.Logo);
+    DrawLogo(dc, layout.Logo, L"Birth date");
+    wchar_t title[48];
+    std::swprintf(title, 48, L"%ls, birth date", ControlName("section-4"));
+    PlatformDescribeTitle(title);
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
-    if (DisplayMode == 7)
-        DrawTextBox(dc, L"Please input your birth date:", 142, 4, 4, 0, 0, 0, 0, 150, 320, 170, 1, 1);
-    else
-        DrawTextBox(dc, L"Please input your birth date:", 142, 4, 4, 0, 0, 0, xs, 150 - s, xs + 240,
-                    170 - s, 1, 1);
-    PlatformDescribeText(L"Please input your birth date:");
+    constexpr const wchar_t* prompt = L"Please input your birth date:";
+    if (DisplayMode == 7) {
+        DrawTextBox(dc, prompt, 142, 4, 4, 0, 0, 0, 0, 150, 320, 170, 1, 1);
+        DescribeTextAt(prompt, 0, 150, 320, 170);
+    } else {
+        DrawTextBox(dc, prompt, 142, 4, 4, 0, 0, 0, xs, 150 - s, xs + 240, 170 - s, 1, 1);
+        DescribeTextAt(prompt, xs, 150 - s, xs + 240, 170 - s);
+    }
     DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
     DrawPicturePair(dc, PictureNumerologyNext, 140, 36, layout.Next.X, layout.Next.Y);
     DescribeTarget(NextRect(), RoleButton, ControlName("next"));
@@ -100,13 +107,17 @@ void DrawDateStep(DeviceContext* dc) {
 
 void DrawTopicStep(DeviceContext* dc) {
     const TopicStepLayout& layout = TopicLayout();
+    wchar_t heading[48];
+    std::swprintf(heading, 48, L"%ls: topics", ControlName("section-4"));
+    PlatformDescribeTitle(ControlName("section-4"));
     if (layout.Logo) {
-        DrawLogo(dc, layout.Heading);
+        DrawLogo(dc, layout.Heading, heading);
     } else {
         SetTextFont(L"Tahoma", 13, 700);
         const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
         DrawTextBox(dc, L"NUMEROLOGY:", 142, 4, 4, 0, 0, 0, layout.Heading.X, 10,
                     layout.Heading.X + 240, 25, 1, 1);
+        DescribeHeadingAt(heading, layout.Heading.X, 10, layout.Heading.X + 240, 25);
         PlatformSelectFont(dc, previous);
     }
     DrawPicturePair(dc, PictureNumerologyTopics, 220, 202, layout.Menu.X, layout.Menu.Y);
@@ -203,11 +214,8 @@ void DrawDateBoxes(DeviceContext* dc, int x, int top) {
         DrawTextBox(dc, texts[EntryField], 255, 255, 255, 0, 0, 255, x + BoxLeft[EntryField], top,
                     x + BoxRight[EntryField], top + 20, 0, 0);
     PlatformSelectFont(dc, previous);
-    for (int box = 1; box <= 3; ++box) {
-        wchar_t name[48];
-        std::swprintf(name, 48, L"%ls %ls", ControlName(DateBoxNames[box]), texts[box]);
-        DescribeTarget(DateBoxRect(x, top, box), RoleChoice, name, Selected(box == EntryField));
-    }
+    for (int box = 1; box <= 3; ++box)
+        DescribeField(DateBoxRect(x, top, box), ControlName(DateBoxNames[box]), texts[box], Selected(box == EntryField));
 }
 
 int DateBoxAt(int x, int top, int tapX, int tapY) {
@@ -230,7 +238,6 @@ void DrawBirthDatePage(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
     MarginX = WideLayout() ? 40 : 0;
     FillPage(dc, 255, 153, 255);
-    PlatformDescribeHeading(ControlName("section-4"));
     DefaultBirthDate();
     if (SubPage == SubPageTopicStep) DrawTopicStep(dc);
     else DrawDateStep(dc);

@@ -1,11 +1,14 @@
 // The compatibility picker: "I am" and "My lover is" sign grids and the
 // Match button that opens the report for the ordered pair.
 #include "draw/Primitives.h"
+#include "resources/Signs.h"
 #include "screens/Screens.h"
 #include "shell/core/Navigation.h"
 #include "shell/core/Repaint.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
+
+#include <cwchar>
 
 namespace {
 
@@ -58,7 +61,7 @@ void DrawHighlight(DeviceContext* dc, bool mine, int sign) {
 void DrawLabel(DeviceContext* dc, const wchar_t* text, LayoutPoint grid, const PickerLayout& layout) {
     DrawTextBox(dc, text, 142, 4, 4, 0, 0, 0, grid.X + 5, grid.Y + layout.LabelTop, grid.X + 240,
                 grid.Y + layout.LabelBottom, 1, 0);
-    PlatformDescribeText(text);
+    DescribeTextAt(text, grid.X + 5, grid.Y + layout.LabelTop, grid.X + 240, grid.Y + layout.LabelBottom);
 }
 
 // Sign k's cell of a grid: six columns, each up to its right end from the
@@ -83,7 +86,9 @@ bool GridTap(LayoutPoint grid, int x, int y, int* choice) {
 
 LayoutRect MatchRect() { return {ButtonSlot1.X, ButtonSlot1.Y, ButtonSlot1.X + 90, ButtonSlot1.Y + 15}; }
 
-void DescribeGrid(LayoutPoint grid, int choice) {
+// One sign of each grid is chosen: a group of choices named by its label.
+void DescribeGrid(LayoutPoint grid, int choice, const wchar_t* label) {
+    DescribeGroup({grid.X, grid.Y, grid.X + 239, grid.Y + 82}, label);
     for (int sign = 1; sign <= 12; ++sign)
         DescribeTarget(GridCellRect(grid, sign), RoleChoice, SignChoiceName(sign), Selected(sign == choice));
 }
@@ -96,19 +101,24 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     const PickerLayout& layout = Layouts[DisplayMode];
-    PlatformDescribeHeading(ControlName("section-1"));
     MyRow = layout.MyGrid;
     LoverRow = layout.LoverGrid;
     ButtonSlot1 = layout.Match;
     MarginX = WideLayout() ? 40 : 0;
     FillBackground(dc);
     DrawPicturePair(dc, PictureCompatTitle, 213, 41, layout.Title.X, layout.Title.Y);
+    DescribeHeadingAt(L"Matchmaker by Sign: choose two signs", layout.Title.X, layout.Title.Y,
+                      layout.Title.X + 213, layout.Title.Y + 41);
+    PlatformDescribeTitle(ControlName("section-1"));
+    wchar_t chosen[96];
+    std::swprintf(chosen, 96, L"I am %ls, my lover is %ls", SignName(MySignChoice), SignName(LoverSignChoice));
+    PlatformDescribeStatus(chosen);
     DrawLabel(dc, L"I am:", MyRow, layout);
     DrawGrid(dc, true, MyRow);
-    DescribeGrid(MyRow, MySignChoice);
+    DescribeGrid(MyRow, MySignChoice, L"I am");
     DrawLabel(dc, L"My lover is: (Or someone close to you)", LoverRow, layout);
     DrawGrid(dc, false, LoverRow);
-    DescribeGrid(LoverRow, LoverSignChoice);
+    DescribeGrid(LoverRow, LoverSignChoice, L"My lover is");
     DrawPicturePair(dc, PictureCompatMatch, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
     DescribeTarget(MatchRect(), RoleButton, ControlName("match"));
     DrawSmallBackIcon(dc);

@@ -95,11 +95,13 @@ void DrawExtrasMenu(DeviceContext* dc) {
         DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, MarginX + 20, 110 - lift, MarginX + 220, 160 - lift, 5);
         DrawButtons(dc);
     }
-    PlatformDescribeHeading(ControlName("section-5"));
+    DescribeHeadingAt(ControlName("section-5"), layout.Heading.X, layout.Heading.Y, layout.Heading.X + 220,
+                      layout.Heading.Y + 19);
+    PlatformDescribeTitle(ControlName("section-5"));
     DefaultBirthDate();
     DrawDateBoxes(dc, MarginX, 126 - lift);
     DescribeButtons();
-    DescribeTarget(CornerButtonRect(ButtonSlot1), RoleBack, ControlName("home"));
+    DescribeTarget(CornerButtonRect(ButtonSlot1), RoleBack, ControlName("back"));
 }
 
 void ExtrasMenuTap(int x, int y) {

@@ -100,12 +100,20 @@ void DescribeKey(const KeyRow& row, const Key& key, int page) {
     DescribeTarget(KeyRect(row, key), RoleKey, name, state);
 }
 
+// The panel names what is entered ("Day: keyboard"); its field holds the
+// text, and what a key changes (the text, the keys' page) is said.
 void DescribeKeyboard() {
-    PlatformDescribeHeading(PanelTitle);
-    wchar_t field[48];
-    std::swprintf(field, 48, L"%ls %ls", ControlName("edit-field"), EditText);
-    DescribeTarget(EditFieldRect(), RoleButton, field, Selected(EditSelected));
+    wchar_t line[48];
+    std::swprintf(line, 48, L"%ls: keyboard", PanelTitle);
+    PlatformDescribeHeading(line);
+    DescribeBox({PanelOrigin.X, PanelOrigin.Y, PanelOrigin.X + 239, PanelOrigin.Y + 20});
+    std::swprintf(line, 48, L"%ls, keyboard", PanelTitle);
+    PlatformDescribeTitle(line);
+    std::swprintf(line, 48, L"%ls: %ls", PanelTitle, *EditText ? EditText : L"empty");
+    PlatformDescribeStatus(line);
     const int page = KeyboardPage == 1 ? 1 : 0;
+    PlatformDescribeStatus(ControlName(page == 0 ? "key-letters" : "key-digits"));
+    DescribeField(EditFieldRect(), PanelTitle, EditText, Selected(EditSelected));
     for (const KeyRow& row : Pages[page])
         for (int i = 0; i < row.Count; ++i) DescribeKey(row, row.Keys[i], page);
 }

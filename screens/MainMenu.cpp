@@ -139,6 +139,7 @@ LayoutRect RowRect(int row) {
 
 void DescribeMenu() {
     PlatformDescribeHeading(ControlName("main-menu"));
+    DescribeBox({RowRect(1).Left, ContentOrigin.Y - 20, RowRect(1).Right, ContentOrigin.Y - 1});
     for (int row = 1; row <= 5; ++row) {
         char key[16];
         std::snprintf(key, sizeof key, "section-%d", row);

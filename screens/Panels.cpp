@@ -126,7 +126,8 @@ void DrawMessagePanel(DeviceContext* dc) {
     DrawCentred(dc, L"ok", 18, panel.TextWidth, by + 5, by + 25);
     PlatformSelectFont(dc, previous);
     PlatformDescribeAlert(PanelMessage ? PanelMessage : L"");
-    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"ok", Selected(PressedButton == 1));
+    DescribeBox({0, by - 43, panel.TextWidth - 1, by - 21});
+    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"ok");
 }
 
 void DrawConfirmPanel(DeviceContext* dc) {
@@ -141,6 +142,8 @@ void DrawConfirmPanel(DeviceContext* dc) {
     DrawCentred(dc, L"no", 18, panel.TextWidth, by + 39, by + 59);
     PlatformSelectFont(dc, previous);
     PlatformDescribeAlert(PanelMessage ? PanelMessage : L"");
-    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"yes", Selected(PressedButton == 1));
-    DescribeTarget(ButtonRect(panel, 2), RoleButton, L"no", Selected(PressedButton == 2));
+    DescribeBox({0, by - 26, panel.TextWidth - 1, by - 1});
+    // Plain buttons: their pressed look lasts only while the stylus is down.
+    DescribeTarget(ButtonRect(panel, 1), RoleButton, L"yes");
+    DescribeTarget(ButtonRect(panel, 2), RoleButton, L"no");
 }

@@ -66,8 +66,10 @@ void FillBackground(DeviceContext* dc, int r, int g, int b) {
     else FillBox(dc, r, g, b, 0, 0, 240, 320);
 }
 
+// The drawn title is the instruction; the heading and the page's title
+// name the place.
 void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictures& pictures,
-                int r, int g, int b, const wchar_t* title) {
+                int r, int g, int b, const wchar_t* title, const wchar_t* heading, const wchar_t* place) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     TitlePos = layout.Title;
@@ -78,7 +80,8 @@ void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictu
     const int x0 = ContentOrigin.X, y0 = ContentOrigin.Y;
     DrawTextBox(dc, title, 142, 4, 4, 0, 0, 0, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240,
                 y0, 1, layout.Centred ? 1 : 0);
-    PlatformDescribeHeading(title);
+    DescribeHeadingAt(heading, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240, y0);
+    PlatformDescribeTitle(place);
     DrawPair(dc, pictures.Grid, pictures.GridLarge, ContentOrigin);
     DrawSmallBackIcon(dc);
     PlatformSelectFont(dc, previous);
@@ -155,7 +158,8 @@ void DrawForecastPicker(DeviceContext* dc) {
                                                    {PictureForecastTitle.Large, 440, 91},
                                                    {PictureForecastGrid.Small, 232, 218},
                                                    {PictureForecastGrid.Large, 464, 436}}, 206, 255,
-               49, L"Click your sign and learn about 2010:");
+               49, L"Click your sign and learn about 2010:", L"Horoscopes 2010: click your sign",
+               ControlName("section-2"));
     DescribeSignCells(ForecastRows);
 }
 
@@ -166,17 +170,21 @@ void DrawProfilePicker(DeviceContext* dc) {
                                                    {PictureProfileTitle.Large, 480, 114},
                                                    {PictureProfileGrid.Small, 240, 218},
                                                    {PictureProfileGrid.Large, 480, 436}}, 255, 255,
-                   153, L"Click your sign and learn about you:");
+                   153, L"Click your sign and learn about you:", L"Zodiac Signs: click your sign",
+                   ControlName("section-3"));
         DescribeSignCells(ProfileRows);
     } else if (SubPage == SubPageTopicList) {
-        wchar_t title[32] = L"";
-        if (SignIndex >= 1 && SignIndex <= SignCount)
+        wchar_t title[32] = L"", heading[48] = L"", place[48] = L"";
+        if (SignIndex >= 1 && SignIndex <= SignCount) {
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
+            std::swprintf(heading, 48, L"%ls: topics", SignName(SignIndex));
+            std::swprintf(place, 48, L"%ls, topics", SignName(SignIndex));
+        }
         DrawPicker(dc, TopicLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
                                                   {PictureProfileTitle.Large, 480, 114},
                                                   {PictureProfileTopics.Small, 220, 230},
                                                   {PictureProfileTopics.Large, 440, 460}}, 255, 255,
-                   153, title);
+                   153, title, heading, place);
         DescribeTopics();
     }
 }

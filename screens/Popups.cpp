@@ -41,7 +41,7 @@ FontHandle UseFont(DeviceContext* dc, int height, int weight) {
 
 }  // namespace
 
-void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
+void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption, const wchar_t* heading) {
     FillBoxFixed(dc, 255, 255, 255, 0, 0, 240, PopupBand);
     if (DoubleResolution()) {
         DrawBitmapFixed(dc, PictureMenuPopupTitle.Large, 480, 52, 0, 0);
@@ -55,17 +55,20 @@ void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption) {
     const FontHandle previous = UseFont(dc, 15, 900);
     DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
     PlatformSelectFont(dc, previous);
-    PlatformDescribeHeading(caption);
+    PlatformDescribeHeading(heading);
+    DescribeBoxFixed({0, 6, 239, 24});
+    PlatformDescribeTitle(heading);
     DescribeTargetFixed(PopupCloseRect, RoleClose, ControlName("close"));
 }
 
 void DrawAboutPopup(DeviceContext* dc) {
-    DrawPopupFrame(dc, L"About...");
+    DrawPopupFrame(dc, L"About...", L"About Stellarion");
     if (DoubleResolution()) DrawBitmapFixed(dc, PictureMenuLogo.Large, 206, 58, 66, 80);
     else DrawBitmapFixed(dc, PictureMenuLogo.Small, 103, 29, 66, 80);
     const FontHandle previous = UseFont(dc, 18, 700);
     DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
     PlatformDescribeText(L"Stellarion 1.9");
+    DescribeBoxFixed({0, 42, 239, 61});
     UseFont(dc, 15, 400);
     DrawTextBoxFixed(dc, L"by", 0, 0, 0, 255, 255, 255, 0, 66, 240, 86, 1, 1);
     UseFont(dc, 15, 700);
@@ -77,19 +80,23 @@ void DrawAboutPopup(DeviceContext* dc) {
         wchar_t support[96];
         std::swprintf(support, 96, L"Support: %ls", addresses[line]);
         PlatformDescribeText(support);
+        DescribeBoxFixed({32, top, 239, top + 19});
     }
     PlatformSelectFont(dc, previous);
 }
 
 void DrawHelpPopup(DeviceContext* dc) {
-    DrawPopupFrame(dc, L"Help");
+    DrawPopupFrame(dc, L"Help", L"Help");
+    PlatformDescribeHint(CatalogueText("help/keyboard"));
     ClearPageText();
     for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
     DrawTextPageFixed(8, dc, 10, 34, 220);
 }
 
 void DrawExtrasPopup(DeviceContext* dc) {
-    DrawPopupFrame(dc, L"Conclusion Details:");
+    constexpr const wchar_t* Headings[4] = {L"Extras", L"Extras: your tree", L"Extras: your birthday colour",
+                                            L"Extras: your Chinese sign"};
+    DrawPopupFrame(dc, L"Conclusion Details:", Headings[EntryField >= 1 && EntryField <= 3 ? EntryField : 0]);
     wchar_t text[ExtrasTextCapacity];
     BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
     ClearPageText();

@@ -5,8 +5,9 @@
 
 struct DeviceContext;
 
-// White panel, title bar with its close cross, borders, bottom bar, caption.
-void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption);
+// White panel, title bar with its close cross, borders, bottom bar, caption;
+// the heading (and the title) that name the popup for a reader.
+void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption, const wchar_t* heading);
 void DrawAboutPopup(DeviceContext* dc);
 void DrawHelpPopup(DeviceContext* dc);
 // The result of the extras page's button: tree, birthday colour or Chinese sign.

@@ -19,7 +19,7 @@ namespace {
 // A character needs at most a page switch before its key.
 constexpr int MostTapsPerCharacter = 2;
 // More than the text view holds.
-constexpr int ReadingCapacity = 4096;
+constexpr int ReadingCapacity = 8192;
 
 void TapAt(LayoutPoint point, LayoutPoint shift) {
     const LayoutPoint pixel = LayoutToPixel(point, shift);
@@ -63,12 +63,14 @@ void WheelStep(int direction, int x, int y) {
     if (ScrollArrowAt(at.X, at.Y, direction < 0 ? -1 : 1, &arrow.X, &arrow.Y)) TapAt(arrow, shift);
 }
 
-// Without a reading on screen the clipboard keeps what it had.
+// The reading as the screen's description tells it (its heading, result
+// line and ratings, then the reading); without a reading on screen the
+// clipboard keeps what it had.
 void CopyReading() {
     PlatformUpdateWindow();
     static wchar_t text[ReadingCapacity];
     LayoutPoint shift{};
-    if (ViewOnScreen(&shift) && LaidOutText(text, ReadingCapacity) > 0) PlatformSetClipboard(text);
+    if (ViewOnScreen(&shift) && PlatformDescribedReading(text, ReadingCapacity) > 0) PlatformSetClipboard(text);
 }
 
 void SaveScreen() {

@@ -8,6 +8,8 @@
 #include "shell/Shell.h"
 #include "shell/core/State.h"
 
+#include <cwchar>
+
 namespace {
 
 void DrawLayer(DeviceContext* dc, Layer layer, int value) {
@@ -20,6 +22,25 @@ bool PageHasTextView() {
     return page && page->TextView;
 }
 
+// Names the screen a layer shows, so that a reader can tell another screen
+// from a page turned or a value changed on the same one: the page's
+// screen, its step and report, and the topic where a topic is a screen of
+// its own; the popup; the panel.
+void DescribeScreenKey(int layer) {
+    wchar_t key[48];
+    if (layer == LayerPage) {
+        const bool topicScreen = BaseScreen == ScreenResult &&
+                                 (ResultKind == KindNumerology || (ResultKind == KindProfile && ProfileReadAll == 0));
+        std::swprintf(key, 48, L"page %d.%d.%d.%d", BaseScreen, SubPage, BaseScreen == ScreenResult ? ResultKind : 0,
+                      topicScreen ? ReportPage : 0);
+    } else if (layer == LayerPopup) {
+        std::swprintf(key, 48, L"popup %d.%d", PopupScreen, PopupScreen == PopupExtras ? EntryField : 0);
+    } else {
+        std::swprintf(key, 48, L"panel %d", InputPanel);
+    }
+    PlatformDescribeScreen(key);
+}
+
 void Paint() {
     DeviceContext* dc = PlatformBeginPaint();
     RefreshClassification();
@@ -28,14 +49,17 @@ void Paint() {
     if (PanelOnly == 0) {
         if ((InputPanel == PanelNone && PopupScreen == PopupNone) || RedrawAll == 1) {
             PlatformDescribeLayer(LayerPage);
+            DescribeScreenKey(LayerPage);
             DrawLayer(dc, Layer::Page, BaseScreen);
         }
         RedrawAll = 0;
         PlatformDescribeLayer(LayerPopup);
+        if (PopupScreen > 0) DescribeScreenKey(LayerPopup);
         DrawLayer(dc, Layer::Popup, PopupScreen);
     }
     PlatformDescribeLayer(LayerPanel);
     if (InputPanel > 0) {
+        DescribeScreenKey(LayerPanel);
         DrawLayer(dc, Layer::Panel, InputPanel);
         PanelOnly = 0;
     }

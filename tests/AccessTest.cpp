@@ -6,6 +6,7 @@
 #include "Harness.h"
 #include "TestSupport.h"
 #include "platform/canvas/Description.h"
+#include "platform/canvas/DrawnTexts.h"
 #include "readings/Profile.h"
 #include "resources/Catalogue.h"
 
@@ -99,8 +100,56 @@ int ProbeTarget() {
     }
 }
 
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// The kind of the active layer's items, the count of those of that kind.
+int CountOf(int kind) {
+    int count = 0;
+    for (int i = 0; i < DescriptionCount(); ++i)
+        count += DescriptionAt(i).Kind == kind && DescriptionAt(i).Layer == ActiveLayer();
+    return count;
+}
+
+// The screen's words where they are drawn: every heading, text and alert
+// has a box on the screen, and each drawn line of some length lies in the
+// box of the item that says it, so that a finger on the words finds them.
+// A screen is named: a heading (an alert on a message panel), its key and,
+// but for the main menu, a title.
+void CheckWords(const std::string& where) {
+    const PixelRect screen{0, 0, PlatformScreenWidth(), PlatformScreenHeight()};
+    std::vector<int> words;
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        const DescribedItem& item = DescriptionAt(i);
+        if (item.Layer != ActiveLayer() || item.Kind < ItemHeading || item.Kind > ItemAlert) continue;
+        words.push_back(i);
+        const PixelRect& b = item.Box;
+        EXPECT_TRUE(b.Left < b.Right && b.Top < b.Bottom && b.Left >= 0 && b.Top >= 0 && b.Right <= screen.Right &&
+                    b.Bottom <= screen.Bottom)
+            << where << ": \"" << Utf8(item.Text) << "\" has no place on the screen";
+    }
+    for (int d = 0; d < DrawnTextCount(); ++d) {
+        std::wstring line = DrawnTextAt(d).Text;
+        while (!line.empty() && line.back() == L' ') line.pop_back();
+        if (line.size() < 16 || line.find(L'\r') != std::wstring::npos) continue;
+        for (const int i : words) {
+            if (std::wstring(DescriptionAt(i).Text).find(line) == std::wstring::npos) continue;
+            EXPECT_TRUE(Overlap(DescriptionAt(i).Box, DrawnTextAt(d).Box))
+                << where << ": \"" << Utf8(line.c_str()) << "\" is drawn outside its item's box";
+            break;
+        }
+    }
+    EXPECT_GE(CountOf(ItemHeading) + CountOf(ItemAlert), 1) << where << ": no heading";
+    EXPECT_EQ(CountOf(ItemScreen), 1) << where;
+    if (BaseScreen != ScreenMainMenu || ActiveLayer() != LayerPage) {
+        EXPECT_TRUE(DescribedTitle() && *DescribedTitle()) << where << ": no title";
+    }
+}
+
 // Every target of the screen on show: named, on the screen, answering.
 void CheckScreen(const std::string& where) {
+    CheckWords(where);
     const std::vector<int> targets = ActiveTargets();
     EXPECT_FALSE(targets.empty()) << where;
     for (const int i : targets) {
@@ -155,8 +204,10 @@ protected:
     void SetUp() override {
         const auto [w, h] = GetParam();
         size_ = std::to_string(w) + "x" + std::to_string(h);
+        KeepDrawnTexts(true);
         ASSERT_TRUE(StartProgram(w, h));
     }
+    void TearDown() override { KeepDrawnTexts(false); }
     std::string At(const std::string& screen) const { return size_ + " " + screen; }
     // Activates the named control, then checks the screen it leads to.
     void Open(const std::wstring& name, const std::string& screen) {
@@ -220,7 +271,7 @@ TEST_P(Access, ForecastAndProfile) {
 
 TEST_P(Access, BirthDateKeyboardAndNumerology) {
     Open(L"Numerology", "birth date");
-    Open(L"Day 24", "keyboard letters");  // selected already: the keyboard opens
+    Open(L"Day", "keyboard letters");  // selected already: the keyboard opens
     Open(L"Digits and symbols", "keyboard digits");
     ASSERT_TRUE(Activate(L"9"));
     Open(L"Return", "refused entry");  // "249" is no day
@@ -290,3 +341,94 @@ INSTANTIATE_TEST_SUITE_P(EveryScreen, Access,
                          });
 
 }  // namespace
+
+namespace {
+
+// The active layer's first item of the kind, or "".
+std::wstring FirstOf(int kind) {
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (DescriptionAt(i).Kind == kind && DescriptionAt(i).Layer == ActiveLayer()) return DescriptionAt(i).Text;
+    return L"";
+}
+
+// The active layer's headings, texts and targets as a reader meets them.
+std::vector<std::wstring> ReadingOrder() {
+    int order[256];
+    const int count = ItemsInReadingOrder(ActiveLayer(), order, 256);
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < count; ++i) texts.push_back(DescriptionAt(order[i]).Text);
+    return texts;
+}
+
+size_t Position(const std::vector<std::wstring>& texts, const std::wstring& prefix) {
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (texts[i].rfind(prefix, 0) == 0) return i;
+    return texts.size();
+}
+
+}  // namespace
+
+// Each screen names the place and the page; the title follows it, and a page
+// turn says what the reader now sees. Reading order is the drawing order.
+TEST(Places, HeadingsTitlesAndWhatAPageTurnSays) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    EXPECT_EQ(FirstOf(ItemHeading), L"Stellarion");
+    ASSERT_TRUE(Activate(L"Matchmaker by Sign"));
+    ASSERT_TRUE(Activate(L"Leo,"));
+    const int pisces = [] {
+        int last = -1;
+        for (const int i : ActiveTargets())
+            if (std::wstring(DescriptionAt(i).Text).rfind(L"Pisces,", 0) == 0) last = i;
+        return last;  // the second grid's
+    }();
+    ASSERT_TRUE(TapTarget(pisces));
+    EXPECT_EQ(FirstOf(ItemStatus), L"I am Leo, my lover is Pisces");
+    const std::vector<std::wstring> picker = ReadingOrder();
+    EXPECT_LT(Position(picker, L"I am:"), Position(picker, L"Aries,"));
+    ASSERT_TRUE(Activate(L"Match"));
+    ASSERT_TRUE(Activate(L"Next page"));
+    EXPECT_EQ(FirstOf(ItemHeading), L"Leo and Pisces: Sex, page 2 of 4");
+    EXPECT_STREQ(DescribedTitle(), L"Leo and Pisces, Sex");
+    EXPECT_EQ(FirstOf(ItemStatus), L"Sex, page 2 of 4: " + std::to_wstring(SecondRating) + L" out of 10");
+    const std::vector<std::wstring> report = ReadingOrder();
+    EXPECT_EQ(Position(report, L"Leo and Pisces:"), 0u);
+    const std::wstring reading = CatalogueText("compatibility/leo-pisces-2");
+    const size_t text = Position(report, reading.substr(0, reading.find(L'\n')));
+    ASSERT_LT(text, report.size());
+    EXPECT_LT(Position(report, L"Sex: "), text) << "the rating, drawn above the reading, is read before it";
+
+    ASSERT_TRUE(StartProgram(240, 320));
+    ASSERT_TRUE(Activate(L"Horoscopes 2010"));
+    ASSERT_TRUE(Activate(L"Virgo,"));
+    EXPECT_EQ(FirstOf(ItemHeading), L"Virgo: forecast 2010, Life, page 1 of 5");
+    EXPECT_STREQ(DescribedTitle(), L"Virgo, forecast 2010, Life");
+
+    ASSERT_TRUE(StartProgram(480, 640));
+    ASSERT_TRUE(Activate(L"Zodiac Signs"));
+    ASSERT_TRUE(Activate(L"Scorpio,"));
+    const std::wstring list = FirstOf(ItemHeading), listTitle = DescribedTitle();
+    EXPECT_EQ(list, L"Scorpio: topics");
+    for (const wchar_t* topic : {L"Famous Persons", L"General Information"}) {
+        ASSERT_TRUE(Activate(topic));
+        EXPECT_EQ(FirstOf(ItemHeading), std::wstring(L"Scorpio: ") + topic);
+        EXPECT_NE(std::wstring(DescribedTitle()), listTitle);
+        ASSERT_TRUE(Activate(L"Back"));
+        EXPECT_EQ(FirstOf(ItemHeading), list);
+    }
+
+    ASSERT_TRUE(StartProgram(240, 320));
+    ASSERT_TRUE(Activate(L"Numerology"));
+    const std::vector<std::wstring> date = ReadingOrder();
+    EXPECT_EQ(date.front(), L"Birth date");
+    EXPECT_LT(Position(date, L"Please input your birth date:"), Position(date, L"Day"));
+    const int day = Find(L"Day");
+    ASSERT_GE(day, 0);
+    EXPECT_EQ(DescriptionAt(day).Role, RoleField);
+    EXPECT_STREQ(DescriptionAt(day).Value, L"24");
+    ASSERT_TRUE(StartProgram(240, 320));
+    ASSERT_TRUE(Activate(L"Extras"));
+    ASSERT_TRUE(Activate(L"What tree"));
+    EXPECT_EQ(FirstOf(ItemHeading), L"Extras: your tree");
+    ASSERT_TRUE(Activate(L"Close"));
+    EXPECT_GE(Find(L"Back"), 0) << "the house icon is Back";
+}

@@ -3,6 +3,9 @@
 // and a saved screen. Each must do exactly what the matching tap does.
 #include "Harness.h"
 
+#include "screens/BirthDate.h"
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -157,14 +160,43 @@ TEST(DesktopHabits, WheelNeverReachesUnderAnOpenPanel) {
 
 // A report page copies as its source text: the wrapped lines joined into
 // paragraphs, ordinary line breaks, no carriage returns, whatever the scroll.
+// A source text as one paragraph a line, without the blank lines between.
+std::string OneParagraphALine(const std::string& text) {
+    std::string out;
+    for (size_t at = 0; at <= text.size();) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        if (end > at) out += text.substr(at, end - at) + "\n";
+        at = end + 1;
+    }
+    return out;
+}
+
+// Copy takes what the description publishes: the page's heading, its
+// rating in words, then the whole reading, scrolled or not.
 TEST(DesktopHabits, CopyTakesTheWholeReportPage) {
     for (const auto& [w, h] : {std::pair{240, 320}, {480, 640}}) {
         OpenCompatibilityReport(w, h);
         Wheel(PageX(ViewRect.X + 40), PageY(ViewRect.Y + 30), +1);
         RunPending();
         ASSERT_EQ(ScrollOffset, 1);
-        EXPECT_EQ(Copy(), SourceText("compatibility/aries-aries-1.txt") + "\n");
+        EXPECT_EQ(Copy(), "Aries and Aries: Relationship, page 1 of 4\nRelationship: " + std::to_string(FirstRating) +
+                              " out of 10\n" + OneParagraphALine(SourceText("compatibility/aries-aries-1.txt")));
     }
+}
+
+// A numerology page: its result line comes before the reading.
+TEST(DesktopHabits, CopyTakesTheResultLine) {
+    OpenDayKeyboard(240, 320);
+    TapKey(210, 145);  // Return: the day stays 24
+    ASSERT_EQ(InputPanel, PanelNone);
+    TapLayout(BirthDateLayout().Next.X + 70, BirthDateLayout().Next.Y + 17);
+    ASSERT_EQ(SubPage, 6);
+    const LayoutPoint menu = BirthDateLayout().Menu;
+    TapLayout(menu.X + 100, menu.Y + 10);  // Life Path Number
+    ASSERT_EQ(BaseScreen, ScreenResult);
+    const std::string copied = Copy();
+    EXPECT_EQ(copied.rfind("Numerology: Life Path Number\nYour Life Path is: ", 0), 0u) << copied;
+    EXPECT_NE(copied.find("\nBirthday: 24/1/2010\n"), std::string::npos) << copied;
 }
 
 TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
@@ -173,8 +205,8 @@ TEST(DesktopHabits, CopyTakesThePopupTextAndNothingElse) {
     TapLayout(202, 2);  // Help
     ASSERT_EQ(PopupScreen, PopupHelp);
     const std::string help = Copy();
-    EXPECT_EQ(help.rfind("Stellarion is used to advice you about matchmaking by sign, your "
-                         "horoscope, zodiac sign analysis and numerology.\n\nHOW TO USE IT:\n"
+    EXPECT_EQ(help.rfind("Help\nStellarion is used to advice you about matchmaking by sign, your "
+                         "horoscope, zodiac sign analysis and numerology.\nHOW TO USE IT:\n"
                          "Just click on the screen and choose the things you want to see.",
                          0),
               0u)

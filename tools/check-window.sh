@@ -117,17 +117,23 @@ resize() {
   until_true 30 sized "$3" "$4" || fail "the window is ${WIDTH}x$HEIGHT, not $3x$4"
 }
 
-# True when the clipboard holds $work/expected.
+# True when the clipboard holds the page's heading, its rating in words and
+# then $work/expected.
 copied() {
-  xclip -o -selection clipboard >"$work/copied" 2>/dev/null && cmp -s "$work/copied" "$work/expected"
+  xclip -o -selection clipboard >"$work/copied" 2>/dev/null &&
+    [ "$(sed -n 1p "$work/copied")" = "$heading" ] &&
+    sed -n 2p "$work/copied" | grep -Eq '^[A-Za-z]+: [0-9]+ out of 10$' &&
+    tail -n +3 "$work/copied" | cmp -s - "$work/expected"
 }
 
-# The clipboard after Ctrl+C must be the reading's source text. Until the
+# The clipboard after Ctrl+C must be the page's heading ($2), its rating,
+# then the reading's source text ($1) one paragraph a line. Until the
 # program has handled the key it holds the previous copy, or nothing.
 expect_copy() {
-  { cat "$1"; echo; } | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' >"$work/expected"
+  grep -v '^$' "$1" >"$work/expected"
+  heading=$2
   xdotool key ctrl+c
-  until_true 30 copied || fail "the copy is not $1 ($2)"
+  until_true 30 copied || fail "the copy is not $2 and $1 ($3)"
 }
 
 saved_picture() {
@@ -178,17 +184,17 @@ size=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % I
 resize 0 0 900 600
 tap 52 233     # Matchmaker by Sign
 tap 120 303    # Match: Aries and Aries
-expect_copy "$texts/aries-aries-1.txt" "900 x 600"
+expect_copy "$texts/aries-aries-1.txt" "Aries and Aries: Relationship, page 1 of 4" "900 x 600"
 
 # Maximised: a whole factor of 3 with wide margins.
 resize 0 0 1280 1024
 tap 210 295    # Next page
-expect_copy "$texts/aries-aries-2.txt" "maximised"
+expect_copy "$texts/aries-aries-2.txt" "Aries and Aries: Sex, page 2 of 4" "maximised"
 
 # Smaller than the device itself.
 resize 100 100 200 250
 tap 210 295
-expect_copy "$texts/aries-aries-3.txt" "200 x 250"
+expect_copy "$texts/aries-aries-3.txt" "Aries and Aries: Life, page 3 of 4" "200 x 250"
 
 # The note lasts four seconds from the save.
 until_true 30 title_is Stellarion || fail "the title did not return to Stellarion"

@@ -22,10 +22,10 @@ unsigned Version;
 LayerRecord Layers[LayerCount];
 int Current = LayerPage;
 
-void Add(int kind, int role, int state, const PixelRect& box, const wchar_t* text) {
-    if (!Keeping) return;
-    LayerRecord& layer = Layers[Current];
-    if (!text || layer.Count >= ItemSlots || layer.PoolUsed >= PoolCapacity - 1) return;
+// A copy of the text in the layer's pool, cut to what is left of it.
+const wchar_t* Keep(LayerRecord& layer, const wchar_t* text) {
+    static const wchar_t empty[1] = {};
+    if (layer.PoolUsed >= PoolCapacity - 1) return empty;
     wchar_t* copy = layer.Pool + layer.PoolUsed;
     int length = 0;
     while (text[length] && layer.PoolUsed + length < PoolCapacity - 1) {
@@ -34,9 +34,22 @@ void Add(int kind, int role, int state, const PixelRect& box, const wchar_t* tex
     }
     copy[length] = 0;
     layer.PoolUsed += length + 1;
-    layer.Items[layer.Count++] = {kind, Current, role, state, box, copy};
+    return copy;
+}
+
+void Add(int kind, int role, int state, const PixelRect& box, const wchar_t* text,
+         const wchar_t* value = L"") {
+    if (!Keeping) return;
+    LayerRecord& layer = Layers[Current];
+    if (!text || layer.Count >= ItemSlots || layer.PoolUsed >= PoolCapacity - 1) return;
+    const wchar_t* kept = Keep(layer, text);
+    layer.Items[layer.Count++] = {kind, Current, role, state, box, kept, Keep(layer, value ? value : L"")};
     ++Version;
 }
+
+bool HasBox(const PixelRect& r) { return r.Left < r.Right && r.Top < r.Bottom; }
+
+bool Readable(int kind) { return kind >= ItemHeading && kind <= ItemTarget; }
 
 bool IsTarget(int index) {
     return index >= 0 && index < DescriptionCount() && DescriptionAt(index).Kind == ItemTarget &&
@@ -74,7 +87,37 @@ void PlatformDescribeText(const wchar_t* text) {
 void PlatformDescribeAlert(const wchar_t* text) { Add(ItemAlert, 0, StateNone, {}, text); }
 
 void PlatformDescribeTarget(const PixelRect& box, int role, const wchar_t* name, int state) {
-    if (box.Left < box.Right && box.Top < box.Bottom) Add(ItemTarget, role, state, box, name);
+    if (HasBox(box)) Add(ItemTarget, role, state, box, name);
+}
+
+void PlatformDescribeField(const PixelRect& box, const wchar_t* name, const wchar_t* value, int state) {
+    if (HasBox(box)) Add(ItemTarget, RoleField, state, box, name, value);
+}
+
+void PlatformDescribeBox(const PixelRect& box) {
+    LayerRecord& layer = Layers[Current];
+    if (!Keeping || layer.Count == 0) return;
+    DescribedItem& last = layer.Items[layer.Count - 1];
+    if (last.Kind == ItemHeading || last.Kind == ItemText || last.Kind == ItemAlert) {
+        last.Box = box;
+        ++Version;
+    }
+}
+
+void PlatformDescribeTitle(const wchar_t* text) {
+    if (text && *text) Add(ItemTitle, 0, StateNone, {}, text);
+}
+void PlatformDescribeStatus(const wchar_t* text) {
+    if (text && *text) Add(ItemStatus, 0, StateNone, {}, text);
+}
+void PlatformDescribeScreen(const wchar_t* key) {
+    if (key && *key) Add(ItemScreen, 0, StateNone, {}, key);
+}
+void PlatformDescribeGroup(const PixelRect& box, const wchar_t* label) {
+    if (HasBox(box)) Add(ItemGroup, 0, StateNone, box, label);
+}
+void PlatformDescribeHint(const wchar_t* text) {
+    if (text && *text) Add(ItemHint, 0, StateNone, {}, text);
 }
 
 int DescriptionCount() {
@@ -96,6 +139,59 @@ int ActiveLayer() {
     for (int layer = LayerCount - 1; layer > 0; --layer)
         if (Layers[layer].Count > 0) return layer;
     return LayerPage;
+}
+
+int ItemsInReadingOrder(int layer, int* indices, int capacity) {
+    if (layer < 0 || layer >= LayerCount) return 0;
+    int first = 0;
+    for (int l = 0; l < layer; ++l) first += Layers[l].Count;
+    const LayerRecord& record = Layers[layer];
+    // Each item's place: its own box, or that of the next one with a box.
+    PixelRect place[ItemSlots];
+    PixelRect next{0, 1 << 30, 0, 1 << 30};
+    for (int i = record.Count - 1; i >= 0; --i) {
+        if (HasBox(record.Items[i].Box)) next = record.Items[i].Box;
+        place[i] = next;
+    }
+    const auto before = [&](int a, int b) {
+        const bool headingA = record.Items[a].Kind == ItemHeading, headingB = record.Items[b].Kind == ItemHeading;
+        if (headingA != headingB) return headingA;
+        return !headingA && ReadsBefore(place[a], place[b]);
+    };
+    int count = 0;
+    for (int i = 0; i < record.Count && count < capacity; ++i) {
+        if (!Readable(record.Items[i].Kind)) continue;
+        // Insertion keeps publishing order among equals.
+        int at = count++;
+        while (at > 0 && before(i, indices[at - 1] - first)) {
+            indices[at] = indices[at - 1];
+            --at;
+        }
+        indices[at] = first + i;
+    }
+    return count;
+}
+
+const wchar_t* DescribedTitle() {
+    for (int layer = LayerCount - 1; layer >= 0; --layer)
+        for (int i = 0; i < Layers[layer].Count; ++i)
+            if (Layers[layer].Items[i].Kind == ItemTitle) return Layers[layer].Items[i].Text;
+    return nullptr;
+}
+
+int PlatformDescribedReading(wchar_t* text, int capacity) {
+    if (capacity <= 0) return 0;
+    int order[ItemSlots];
+    const int count = ItemsInReadingOrder(ActiveLayer(), order, ItemSlots);
+    int length = 0;
+    for (int i = 0; i < count; ++i) {
+        const DescribedItem& item = DescriptionAt(order[i]);
+        if (item.Kind != ItemHeading && item.Kind != ItemText) continue;
+        for (const wchar_t* c = item.Text; *c && length < capacity - 1; ++c) text[length++] = *c;
+        if (length < capacity - 1) text[length++] = L'\n';
+    }
+    text[length] = 0;
+    return length;
 }
 
 int TargetsInReadingOrder(int* indices, int capacity) {

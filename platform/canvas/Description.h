@@ -7,15 +7,30 @@
 
 #include "platform/Platform.h"
 
-enum DescribedKind : int { ItemHeading = 1, ItemText, ItemAlert, ItemTarget };
+// Kinds 1 to 4 are what every reader shows. The later ones (each published by
+// its own call of platform/Platform.h) are about the layer rather than on
+// it: a reader that knows them uses them, any other passes them over.
+//   ItemTitle   the place's name for a window or page title ("Leo and Pisces, Sex")
+//   ItemStatus  a line to announce when it changes on the same screen
+//   ItemScreen  a key naming the screen: another key, another screen
+//   ItemGroup   a labelled group: the choices whose boxes lie within its box
+//   ItemHint    how to use the layer without seeing it
+enum DescribedKind : int {
+    ItemHeading = 1, ItemText, ItemAlert, ItemTarget,
+    ItemTitle, ItemStatus, ItemScreen, ItemGroup, ItemHint,
+};
 
 struct DescribedItem {
     int Kind;
     int Layer;
     int Role;           // targets only
     int State;          // targets only
-    PixelRect Box;      // targets only: device pixels, right and bottom exclusive
+    // Device pixels, right and bottom exclusive: a target's or a group's
+    // box; a heading's, text's or alert's rows where the painter gave them
+    // (PlatformDescribeBox), else empty.
+    PixelRect Box;
     const wchar_t* Text;  // terminated; valid until the layer is described again
+    const wchar_t* Value;  // a field's value (RoleField), else empty; valid as Text
 };
 
 // On unless a measure turns it off: then every publishing call does nothing.
@@ -27,6 +42,15 @@ int DescriptionCount();
 const DescribedItem& DescriptionAt(int index);
 // The layer that takes taps now: the topmost that has items.
 int ActiveLayer();
+// The layer's headings, texts, alerts and targets in reading order: its
+// headings first, then by the rows where they are drawn, top to bottom
+// and left to right (an item without a box goes just before the next one
+// published with one); at most `capacity`, returns the count.
+int ItemsInReadingOrder(int layer, int* indices, int capacity);
+// The title of the topmost layer that has one, or null.
+const wchar_t* DescribedTitle();
+// The active layer's text, to copy or to read at leisure, is
+// PlatformDescribedReading (platform/Platform.h).
 
 // ---- Moving a keyboard focus over the targets of the active layer -----------------
 // Focus values are item indices; -1 is no focus.

@@ -210,7 +210,7 @@ const StellarionPage = (() => {
     if (now === active) return;
     active = now;
     post(now ? Event.Activate : Event.Deactivate);
-    if (now) document.title = "Stellarion";
+    if (now) document.title = StellarionAccessible.title();
   }
 
   function listen() {
@@ -298,6 +298,7 @@ const StellarionPage = (() => {
     document.getElementById("ended-title").textContent = title;
     document.getElementById("start-again").textContent = button;
     document.getElementById("ended").hidden = false;
+    document.getElementById("ended-title").focus();
   }
 
   const page = {
@@ -383,6 +384,10 @@ const StellarionPage = (() => {
     key(code) {
       post(Event.KeyDown, code);
       post(Event.KeyUp, code);
+    },
+    // A character typed on the on-screen keyboard (8 backspace, 13 return).
+    type(code) {
+      post(Event.Type, code);
     },
 
     // For tests and measures: true while the program has nothing to do but

@@ -87,7 +87,10 @@ EM_JS(void, PageDescribe, (const char* json, int width, int height), {
     StellarionAccessible.describe(JSON.parse(UTF8ToString(json)), width, height);
 });
 
-EM_JS(void, PageEndDescription, (), { StellarionAccessible.end(); });
+EM_JS(void, PageEndDescription, (), {
+    StellarionAccessible.end();
+    StellarionReading.end();
+});
 
 // A JSON string of a wide text, as UTF-8.
 void AppendJsonString(std::string* out, const wchar_t* text) {
@@ -135,6 +138,8 @@ void PublishDescription() {
                       item.Box.Bottom);
         json += numbers;
         AppendJsonString(&json, item.Text);
+        json += ',';
+        AppendJsonString(&json, item.Value);
         json += ']';
     }
     json += ']';

@@ -12,22 +12,46 @@ namespace {
 // The device pixels whose taps the tap layer converts into the rectangle:
 // it halves on the double-size modes and then takes the shift off, so each
 // layout unit stands for `scale` pixels. Cut to the screen.
-void Describe(const LayoutRect& r, LayoutPoint shift, int role, const wchar_t* name, int state) {
+PixelRect PixelBox(const LayoutRect& r, LayoutPoint shift) {
     const int scale = DoubleResolution() ? 2 : 1;
-    const PixelRect box{std::max(0, (r.Left + shift.X) * scale), std::max(0, (r.Top + shift.Y) * scale),
-                        std::min(PlatformScreenWidth(), (r.Right + 1 + shift.X) * scale),
-                        std::min(PlatformScreenHeight(), (r.Bottom + 1 + shift.Y) * scale)};
-    PlatformDescribeTarget(box, role, name, state);
+    return {std::max(0, (r.Left + shift.X) * scale), std::max(0, (r.Top + shift.Y) * scale),
+            std::min(PlatformScreenWidth(), (r.Right + 1 + shift.X) * scale),
+            std::min(PlatformScreenHeight(), (r.Bottom + 1 + shift.Y) * scale)};
 }
 
 }  // namespace
 
 void DescribeTarget(const LayoutRect& r, int role, const wchar_t* name, int state) {
-    Describe(r, LayoutShift, role, name, state);
+    PlatformDescribeTarget(PixelBox(r, LayoutShift), role, name, state);
 }
 
 void DescribeTargetFixed(const LayoutRect& r, int role, const wchar_t* name, int state) {
-    Describe(r, {0, 0}, role, name, state);
+    PlatformDescribeTarget(PixelBox(r, {0, 0}), role, name, state);
+}
+
+void DescribeField(const LayoutRect& r, const wchar_t* name, const wchar_t* value, int state) {
+    PlatformDescribeField(PixelBox(r, LayoutShift), name, value, state);
+}
+
+void DescribeGroup(const LayoutRect& r, const wchar_t* label) {
+    PlatformDescribeGroup(PixelBox(r, LayoutShift), label);
+}
+
+void DescribeBox(const LayoutRect& r) { PlatformDescribeBox(PixelBox(r, LayoutShift)); }
+
+void DescribeBoxFixed(const LayoutRect& r) { PlatformDescribeBox(PixelBox(r, {0, 0})); }
+
+// An empty text is not published, and so not placed either.
+void DescribeHeadingAt(const wchar_t* text, int left, int top, int right, int bottom) {
+    if (!text || !*text) return;
+    PlatformDescribeHeading(text);
+    DescribeBox({left, top, right - 1, bottom - 1});
+}
+
+void DescribeTextAt(const wchar_t* text, int left, int top, int right, int bottom) {
+    if (!text || !*text) return;
+    PlatformDescribeText(text);
+    DescribeBox({left, top, right - 1, bottom - 1});
 }
 
 const wchar_t* ControlName(const char* key) {

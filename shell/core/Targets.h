@@ -19,6 +19,18 @@ inline bool Contains(const LayoutRect& r, int x, int y) {
 // popup (fixed: never shifted).
 void DescribeTarget(const LayoutRect& r, int role, const wchar_t* name, int state = StateNone);
 void DescribeTargetFixed(const LayoutRect& r, int role, const wchar_t* name, int state = StateNone);
+// A field the user enters a value in, of a page or a panel.
+void DescribeField(const LayoutRect& r, const wchar_t* name, const wchar_t* value, int state);
+// A group of choices (PlatformDescribeGroup) over the rectangle, of a page.
+void DescribeGroup(const LayoutRect& r, const wchar_t* label);
+// Where the heading, text or alert just published is drawn: the rectangle
+// of its rows on a page or panel (shifted), or on a popup (fixed).
+void DescribeBox(const LayoutRect& r);
+void DescribeBoxFixed(const LayoutRect& r);
+// A heading or a text, and where it is drawn, given as DrawTextBox takes
+// it: left, top, right, bottom with right and bottom exclusive.
+void DescribeHeadingAt(const wchar_t* text, int left, int top, int right, int bottom);
+void DescribeTextAt(const wchar_t* text, int left, int top, int right, int bottom);
 // StateOn or StateOff.
 inline int Selected(bool on) { return on ? StateOn : StateOff; }
 

@@ -5,8 +5,10 @@
 // the program has loaded; the page starts offline once loaded, and a new
 // release reaches it; the saved record, the message boxes, the end page and
 // the one-copy rule behave as on the desktop; the described document over
-// the canvas serves a screen reader and the keyboard, and axe-core finds
-// nothing to report.
+// the canvas serves a screen reader and the keyboard (every change heard,
+// the focus on each new screen's heading or back on what opened it, radio
+// groups and date fields, the words where they are drawn), the reading view
+// enlarges and reflows the words, and axe-core finds nothing to report.
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
@@ -180,7 +182,7 @@ describe("for everyone", () => {
     await open(page, server.url, 480, 700);
     await button("Numerology").click();
     await waitIdle(page);
-    await button("Day 24").click();
+    await page.locator('::-p-aria([name="Day"][role="textbox"])').click();
     await waitIdle(page);
     assert.deepEqual(await axeViolations(page), [], "keyboard");
   });
@@ -203,7 +205,7 @@ describe("for everyone", () => {
     await button("Match").click();
     await waitIdle(page);
     const report = await spoken();
-    assert.ok(report.includes("heading: Explanation: 1 of 3"), report.join("\n"));
+    assert.ok(report.includes("heading: Aries and Aries: Relationship, page 1 of 4"), report.join("\n"));
     assert.ok(report.some((t) => t === `StaticText: ${firstParagraph("compatibility/aries-aries-1")}`), "the reading is there");
     assert.ok(report.some((t) => /^StaticText: Relationship: \d+ out of 10$/.test(t)), "the rating in words");
     // The browser's Back leaves the report as its Back does: the question.
@@ -232,9 +234,9 @@ describe("for everyone", () => {
     }
     assert.deepEqual(first, ["About", "Help", "Exit", "Matchmaker by Sign"], "Tab goes in reading order");
     await choose("Numerology");
-    await choose("Day 24");  // the selected box: the keyboard opens
-    await choose("Backspace");
-    await press("Enter");
+    await tabTo("Day");
+    await press("Backspace");  // typed into the field: its keyboard opens, emptied
+    assert.equal(await activeName(), "Day", "the keyboard's own field has the focus");
     await choose("Digits and symbols", " ");
     await tabTo("7");
     await press("ArrowRight");  // the keys are a grid
@@ -245,9 +247,242 @@ describe("for everyone", () => {
     await choose("Life Path Number");
     const page1 = await spoken();
     assert.ok(page1.some((t) => t.startsWith("StaticText: Birthday: 8/1/2010")), page1.join("\n"));
-    assert.ok(page1.some((t) => t.startsWith("heading: Your Life Path is:")));
+    assert.ok(page1.includes("heading: Numerology: Life Path Number"), page1.join("\n"));
+    assert.ok(page1.some((t) => t.startsWith("StaticText: Your Life Path is:")), "the result line is text");
     await press("Escape");  // Back to the topics
     assert.ok((await spoken()).includes("button: Personal Year Cycle"));
+  });
+});
+
+describe("heard, found and enlarged", () => {
+  const Texts = new URL("../../resources/texts/", import.meta.url);
+  const paragraphs = (key) => readFileSync(new URL(`${key}.txt`, Texts), "utf8").split("\n").filter((line) => line.trim());
+  const aria = (name, role) => `::-p-aria([name="${name}"][role="${role}"])`;
+  // As a screen reader activates a control: the control's own click, with
+  // the focus left where it was (a synthesised tap).
+  async function activate(name, role = "button", within = page) {
+    // The accessibility tree follows the document a moment later.
+    const control = await within.waitForSelector(aria(name, role), { timeout: 20000 }).catch(() => null);
+    assert.ok(control, `no ${role} named ${name}`);
+    await control.evaluate((element) => element.click());
+    await waitIdle(page);
+  }
+  const focused = () => page.evaluate(() => {
+    const element = document.activeElement;
+    return [element.tagName.toLowerCase(), element.getAttribute("aria-label") || element.textContent];
+  });
+  const ringShows = async () => {
+    await page.bringToFront();  // a page without the window's focus shows no ring
+    return page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle === "solid");
+  };
+  const said = () => page.$eval('#described [role="status"]', (status) => status.textContent.trim());
+  const alertSays = () => page.$eval('#described [role="alert"]', (alert) => alert.textContent);
+
+  test("a phone's screen reader hears every page turn, and meets each new screen at its heading", async () => {
+    await open(page, server.url, 390, 844, 3);
+    await activate("Matchmaker by Sign");
+    assert.deepEqual(await focused(), ["h1", "Matchmaker by Sign: choose two signs"]);
+    assert.equal(await page.title(), "Matchmaker by Sign - Stellarion");
+    const groups = await page.$$eval('[role="radiogroup"]', (found) =>
+      found.map((group) => [group.getAttribute("aria-label"), group.querySelectorAll('[role="radio"]').length]));
+    assert.deepEqual(groups, [["I am", 12], ["My lover is", 12]]);
+    await activate("Leo, July 23 to August 22", "radio", await page.$(aria("I am", "radiogroup")));
+    await activate("Pisces, February 19 to March 20", "radio", await page.$(aria("My lover is", "radiogroup")));
+    assert.equal(await said(), "I am Leo, my lover is Pisces");
+    assert.deepEqual(await page.$$eval('[role="radio"][aria-checked="true"]', (radios) => radios.map((r) => r.ariaLabel)),
+                     ["Leo, July 23 to August 22", "Pisces, February 19 to March 20"]);
+    await activate("Match");
+    assert.deepEqual(await focused(), ["h1", "Leo and Pisces: Relationship, page 1 of 4"]);
+    assert.ok(await ringShows(), "the focus ring shows on the heading");
+    assert.equal(await page.title(), "Leo and Pisces, Relationship - Stellarion");
+    const order = await page.$$eval("#described .layer > *", (items) => items.map((item) => item.textContent || item.ariaLabel));
+    assert.ok(order.findIndex((t) => /^Relationship: \d+ out of 10$/.test(t)) < order.indexOf(paragraphs("compatibility/leo-pisces-1")[0]),
+              "the rating is read before the text, as it is drawn");
+    for (const [number, part] of [[2, "Sex"], [3, "Life"], [4, "Outcome"]]) {
+      await activate("Next page");
+      const rating = number < 4 ? ": \\d+ out of 10" : "";
+      assert.match(await said(), new RegExp(`^${part}, page ${number} of 4${rating}$`));
+      assert.equal(await page.title(), `Leo and Pisces, ${part} - Stellarion`);
+      const heading = `Leo and Pisces: ${part}, page ${number} of 4`;
+      assert.equal(await page.$eval("#described h1", (h) => h.textContent), heading);
+      // The last page has no Next: the focus goes to what it shows.
+      assert.deepEqual(await focused(), number < 4 ? ["button", "Next page"] : ["h1", heading]);
+      if (number < 4) {
+        const texts = await page.$$eval("#described p", (ps) => ps.map((p) => p.textContent));
+        for (const paragraph of paragraphs(`compatibility/leo-pisces-${number}`)) assert.ok(texts.includes(paragraph));
+      }
+    }
+    await activate("Back");
+    assert.deepEqual(await focused(), ["button", "Match"], "the closed report gives the focus back to Match");
+  });
+
+  test("closing Help, a topic or the keyboard gives the focus back to what opened it", async () => {
+    await open(page, server.url, 390, 844, 3);
+    await activate("Help");
+    assert.deepEqual(await focused(), ["h2", "Help"]);
+    const hint = await page.$eval("dialog[open]", (d) => document.getElementById(d.getAttribute("aria-describedby")).textContent);
+    assert.match(hint, /Tab.*Enter.*Escape.*Page Up and Page Down/);
+    await activate("Close");
+    assert.deepEqual(await focused(), ["button", "Help"]);
+    assert.ok(await ringShows());
+    await page.keyboard.press("Enter");
+    await waitIdle(page);
+    await page.keyboard.press("Escape");
+    await waitIdle(page);
+    assert.deepEqual(await focused(), ["button", "Help"], "Escape closes it too");
+
+    await activate("Zodiac Signs");
+    await activate("Scorpio, October 23 to November 21");
+    assert.deepEqual(await focused(), ["h1", "Scorpio: topics"]);
+    assert.equal(await page.title(), "Scorpio, topics - Stellarion");
+    await activate("Famous Persons");
+    assert.deepEqual(await focused(), ["h1", "Scorpio: Famous Persons"]);
+    assert.equal(await page.title(), "Scorpio, Famous Persons - Stellarion");
+    await activate("Back");
+    assert.deepEqual(await focused(), ["button", "Famous Persons"]);
+  });
+
+  test("typing 14 3 1987 into the date's fields reaches the numerology topics, with the checks of the keyboard", async () => {
+    await open(page, server.url, 390, 844, 3);
+    await activate("Numerology");
+    assert.deepEqual(await focused(), ["h1", "Birth date"]);
+    const order = await page.$$eval("#described .layer > *", (items) => items.map((item) => item.textContent || item.ariaLabel));
+    assert.ok(order.indexOf("Please input your birth date:") < order.indexOf("Day"), "the instruction comes first");
+    const field = (name) => page.$(aria(name, "textbox"));
+    const typeInto = async (name, text) => {
+      await (await field(name)).focus();
+      await page.keyboard.type(text);
+      await waitIdle(page);
+      await page.keyboard.press("Enter");
+      await waitIdle(page);
+    };
+    // A wrong value gets the keyboard's own message, and the field again.
+    await typeInto("Day", "45");
+    assert.equal(await alertSays(), "Write from 1 to 31.");
+    await activate("ok");
+    assert.deepEqual(await focused(), ["input", "Day"]);
+    for (const key of ["Backspace", "Backspace"]) await page.keyboard.press(key);
+    await page.keyboard.type("14");
+    await waitIdle(page);
+    assert.equal(await said(), "Day: 14");
+    await page.keyboard.press("Enter");
+    await waitIdle(page);
+    assert.deepEqual(await focused(), ["input", "Day"], "back on the field the keyboard was for");
+    await typeInto("Month", "3");
+    await typeInto("Year", "1987");
+    assert.deepEqual(await page.$$eval('#described [role="textbox"], #described input', (inputs) => inputs.map((i) => i.value)),
+                     ["14", "3", "1987"]);
+    await activate("Next");
+    assert.deepEqual(await focused(), ["h1", "Numerology: topics"]);
+    await activate("Life Path Number");
+    assert.ok((await page.$$eval("#described p", (ps) => ps.map((p) => p.textContent))).includes("Birthday: 14/3/1987"));
+  });
+
+  test("every word lies over the screen where it is drawn, on three sizes", async () => {
+    for (const screen of ["240x320", "480x640", "800x480"]) {
+      // The copy left behind gives up the installation's lock a moment
+      // later; the next start must not find it still held.
+      await page.goto(`${server.url}manifest.webmanifest`);
+      await page.waitForFunction(async () => (await navigator.locks.query()).held.length === 0, { timeout: 20000 });
+      await open(page, `${server.url}?screen=${screen}`, ...sizeOf(screen));
+      await activate("Matchmaker by Sign");
+      await activate("Match");
+      const placed = await page.evaluate(() => {
+        const shown = document.getElementById("screen").getBoundingClientRect();
+        return [...document.querySelectorAll("#described .described")].map((element) => {
+          const box = element.getBoundingClientRect();
+          const inside = box.width > 0 && box.height > 0 && box.left >= shown.left - 0.5 && box.top >= shown.top - 0.5 &&
+            box.right <= shown.right + 0.5 && box.bottom <= shown.bottom + 0.5;
+          return [element.textContent.slice(0, 24), inside, box.top];
+        });
+      });
+      assert.ok(placed.length >= 3, screen);
+      assert.deepEqual(placed.filter(([, inside]) => !inside), [], screen);
+      const top = (prefix) => placed.find(([text]) => text.startsWith(prefix))[2];
+      assert.ok(top("Relationship:") < top(paragraphs("compatibility/aries-aries-1")[0].slice(0, 24)), screen);
+    }
+  });
+
+  test("the reading view: the report as real text that grows and reflows, and back again", async () => {
+    await open(page, server.url, 390, 844, 3);
+    await activate("Matchmaker by Sign");
+    await activate("Match");
+    await (await page.$(aria("Reading view", "button"))).focus();
+    await page.keyboard.press("Enter");
+    const view = await page.$eval("#reading", (dialog) => {
+      const luminance = (colour) => {
+        const [r, g, b] = colour.match(/\d+/g).slice(0, 3).map((v) => {
+          const c = Number(v) / 255;
+          return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+      };
+      const style = getComputedStyle(dialog.querySelector("p"));
+      const [light, dark] = [luminance(style.color), luminance(getComputedStyle(dialog).backgroundColor)].sort((a, b) => b - a);
+      return {
+        open: dialog.open, heading: dialog.querySelector("h1").textContent,
+        texts: [...dialog.querySelectorAll("p")].map((p) => p.textContent),
+        size: parseFloat(style.fontSize), shown: dialog.querySelector("p").getBoundingClientRect().height > 0,
+        contrast: (light + 0.05) / (dark + 0.05),
+      };
+    });
+    assert.ok(view.open && view.shown);
+    assert.equal(view.heading, "Aries and Aries: Relationship, page 1 of 4");
+    assert.match(view.texts[0], /^Relationship: \d+ out of 10$/);
+    assert.deepEqual(view.texts.slice(1), paragraphs("compatibility/aries-aries-1"));
+    assert.ok(view.size >= 16, `${view.size} px`);
+    assert.ok(view.contrast >= 7, `contrast ${view.contrast}`);
+    // As 400 % of a 1280-pixel window: 320 CSS pixels wide.
+    await page.setViewport({ width: 320, height: 640, deviceScaleFactor: 4 });
+    const overflow = await page.evaluate(() => [document.getElementById("reading"), document.documentElement]
+      .map((element) => element.scrollWidth - element.clientWidth));
+    assert.deepEqual(overflow, [0, 0], "no horizontal scrolling");
+    await page.keyboard.press("Escape");
+    await waitIdle(page);
+    assert.equal(await page.$eval("#reading", (dialog) => dialog.open), false);
+    assert.deepEqual(await focused(), ["button", "Reading view"]);
+    assert.equal(await page.$eval("#described h1", (h) => h.textContent), "Aries and Aries: Relationship, page 1 of 4",
+                 "Escape left the view, not the report");
+    await page.keyboard.down("Alt");
+    await page.keyboard.press("KeyR");
+    await page.keyboard.up("Alt");
+    assert.equal(await page.$eval("#reading", (dialog) => dialog.open), true, "Alt+R opens it");
+    await page.keyboard.press("Escape");
+  });
+
+  test("the reading view's button: in a margin with room, else over no control", async () => {
+    for (const [width, height, inMargin] of [[390, 844, true], [1280, 800, false]]) {
+      await open(page, server.url, width, height);
+      await activate("Matchmaker by Sign");
+      for (const screen of ["picker", "report"]) {
+        if (screen === "report") await activate("Match");
+        const [covered, overScreen] = await page.evaluate(() => {
+          const box = document.getElementById("reading-open").getBoundingClientRect();
+          const apart = (r) => r.right <= box.left || box.right <= r.left || r.bottom <= box.top || box.bottom <= r.top;
+          const shown = document.getElementById("screen").getBoundingClientRect();
+          return [[...document.querySelectorAll("#described .target")].filter((t) => !apart(t.getBoundingClientRect()))
+            .map((t) => t.ariaLabel), !apart(shown)];
+        });
+        assert.deepEqual(covered, [], `${width}x${height} ${screen}`);
+        assert.equal(overScreen, !inMargin, `${width}x${height} ${screen}`);
+      }
+    }
+  });
+
+  test("a tap on the canvas moves the focus too, without a ring", async () => {
+    await open(page, server.url, 480, 700);
+    await page.locator(aria("Help", "button")).click();  // the pointer, on the canvas beneath
+    await waitIdle(page);
+    assert.deepEqual(await focused(), ["h2", "Help"]);
+    assert.equal(await ringShows(), false);
+  });
+
+  test("the end is said, in a landmark", async () => {
+    await open(page, server.url, 390, 844, 3);
+    await activate("Exit");
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+    assert.deepEqual(await focused(), ["h1", "Stellarion has ended"]);
+    assert.equal(await page.$eval("#ended", (e) => e.tagName.toLowerCase()), "main");
   });
 });
 
@@ -300,6 +535,9 @@ describe("the screen", () => {
         await simulate(simulator, screen, `shot ${expected}\n`);
         const result = await compareCanvas(tab, expected);
         assert.equal(result.differing, 0, `${result.differing} canvas pixels differ, first ${JSON.stringify(result.first)}`);
+        // Where the margin has no room for it, the reading view's button
+        // floats over a corner of the screen: it is not the screen's.
+        await tab.$eval("#reading-open", (opener) => { opener.style.visibility = "hidden"; });
         const screenshot = await tab.screenshot({ encoding: "base64" });
         const margin = await tab.evaluate(async (data) => {
           const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());

@@ -95,21 +95,25 @@ void PrintPage() {
 }
 
 // The description of the screen beside its pixels, one item a line: its
-// layer (page, popup, panel), its kind and, for a tap target, its box in
-// device pixels (x,y,w,h), its role and its state where it has one.
+// layer (page, popup, panel), its kind, its box in device pixels (x,y,w,h)
+// where it has one, a target's role, its text, a field's value and a
+// target's state where it has one.
 void PrintDescription() {
     constexpr const char* Layers[] = {"page", "popup", "panel"};
-    constexpr const char* Kinds[] = {"", "heading", "text", "alert", "target"};
-    constexpr const char* Roles[] = {"",     "button",    "back",        "close", "previous",
-                                     "next", "scroll-up", "scroll-down", "key",   "choice"};
+    constexpr const char* Kinds[] = {"", "heading", "text", "alert", "target", "title", "status", "screen", "group", "hint"};
+    constexpr const char* Roles[] = {"",     "button",    "back",        "close", "previous", "next",
+                                     "scroll-up", "scroll-down", "key",   "choice", "field"};
     constexpr const char* States[] = {"", " off", " on"};
     for (int i = 0; i < DescriptionCount(); ++i) {
         const DescribedItem& item = DescriptionAt(i);
         std::printf("%s %s ", Layers[item.Layer], Kinds[item.Kind]);
-        if (item.Kind == ItemTarget)
-            std::printf("%d,%d,%d,%d %s ", item.Box.Left, item.Box.Top, item.Box.Right - item.Box.Left,
-                        item.Box.Bottom - item.Box.Top, Roles[item.Role]);
-        std::printf("\"%ls\"%s\n", Escaped(item.Text).c_str(), item.Kind == ItemTarget ? States[item.State] : "");
+        if (item.Box.Left < item.Box.Right)
+            std::printf("%d,%d,%d,%d ", item.Box.Left, item.Box.Top, item.Box.Right - item.Box.Left,
+                        item.Box.Bottom - item.Box.Top);
+        if (item.Kind == ItemTarget) std::printf("%s ", Roles[item.Role]);
+        std::printf("\"%ls\"", Escaped(item.Text).c_str());
+        if (item.Role == RoleField) std::printf(" = \"%ls\"", Escaped(item.Value).c_str());
+        std::printf("%s\n", item.Kind == ItemTarget ? States[item.State] : "");
     }
     std::printf("\n");
     std::fflush(stdout);
