@@ -89,12 +89,12 @@ void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int 
 int ForResolution(PicturePair pair) { return DoubleResolution() ? pair.Large : pair.Small; }
 
 void DrawPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y) {
-    const int scale = DoubleResolution() ? 2 : 1;
+    const int scale = CurrentDisplayMode().Scale;
     Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, nullptr);
 }
 void DrawKeyedPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y,
                           Colour key) {
-    const int scale = DoubleResolution() ? 2 : 1;
+    const int scale = CurrentDisplayMode().Scale;
     Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, &key);
 }
 

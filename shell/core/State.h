@@ -145,11 +145,31 @@ enum AbandonValue : int {
 // The text view's next layout starts from the top.
 inline void ResetScroll() { ScrollStarted = 0; }
 
+// The display modes, by DisplayMode (1 … 7; 0 and 8 have no layout): how
+// many device pixels a layout unit is, whether the layout is 320 units wide
+// (else 240) and 240 units high (else 320), and how many pixels beyond the
+// caption's height the window grows to hide its title bar.
+struct DisplayModeInfo {
+    int Scale;
+    bool Wide, Short;
+    int TitleCover;
+};
+constexpr DisplayModeInfo DisplayModes[9] = {
+    {1, false, false, 0},
+    {1, false, false, 3},  // 1: 240 x 320
+    {1, true, true, 3},    // 2: 320 x 240
+    {2, false, false, 6},  // 3: 480 x 640
+    {2, true, true, 6},    // 4: 640 x 480
+    {1, false, true, 3},   // 5: 240 x 240
+    {2, false, true, 6},   // 6: 480 x 480
+    {1, true, false, 4},   // 7: 320 x 320
+    {1, false, false, 0},  // 8: unsupported
+};
+inline const DisplayModeInfo& CurrentDisplayMode() { return DisplayModes[DisplayMode < 9 ? DisplayMode : 0]; }
+
 // True in the double-resolution modes 3, 4 and 6.
-inline bool DoubleResolution() { return DisplayMode == 3 || DisplayMode == 4 || DisplayMode == 6; }
+inline bool DoubleResolution() { return CurrentDisplayMode().Scale == 2; }
 // True on the 320-unit-wide layouts (modes 2, 4, 7).
-inline bool WideLayout() { return DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 7; }
+inline bool WideLayout() { return CurrentDisplayMode().Wide; }
 // True on the 240-unit-high layouts (modes 2, 4, 5, 6).
-inline bool ShortLayout() {
-    return DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
-}
+inline bool ShortLayout() { return CurrentDisplayMode().Short; }
