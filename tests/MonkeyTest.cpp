@@ -1,10 +1,12 @@
-// Random taps, drags, keys, activations and screen changes on every display
+// Random taps, drags, keys (the window's focus keys too), activations and screen changes on every display
 // mode and the tall and wide variants: after every event each state
 // variable holds one of its values, and nothing touches memory it does not
 // own (the sanitizer build runs this too). tools/soak.sh runs the same
 // campaign at length: STELLARION_MONKEY_EVENTS sets the number of events in
 // all, STELLARION_MONKEY_SEED the random sequence.
 #include "Harness.h"
+
+#include "platform/canvas/Description.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -169,6 +171,17 @@ bool RandomEvent(std::mt19937& random, std::string* what) {
         }
         *what = std::string("screen ") + std::to_string(to[0]) + "x" + std::to_string(to[1]);
         return ChangeScreen(to[0], to[1]);
+    }
+    case 8:
+    case 9:
+    case 10: {
+        // A key as the window's keyboard gives it: the focus keys among them.
+        constexpr const char* Names[] = {"tab",  "shift-tab", "enter",  "space",    "escape",
+                                         "left", "right",     "up",     "down",     "pageup",
+                                         "pagedown", "home",  "end"};
+        const int key = static_cast<int>(random() % 13);
+        *what = std::string("key ") + Names[key];
+        return HeadlessKey(DeviceKeyTab + key, &code);
     }
     case 6: *what = "press" + at; return Send(MessageButtonDown, 1, where);
     case 7: *what = "release" + at; return Send(MessageButtonUp, 0, where);

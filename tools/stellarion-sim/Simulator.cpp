@@ -4,7 +4,8 @@
 //   stellarion-sim [--screen WxH] [--config-dir DIR] [SCRIPT]
 //
 // Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
-// key up | key down | key pageup | key pagedown | key home | key end |
+// key tab | key shift-tab | key enter | key space | key escape | key left |
+// key right | key up | key down | key pageup | key pagedown | key home | key end |
 // screen W H | deactivate | activate | shot FILE | state | text | page |
 // describe. Lines starting with # and empty lines are ignored.
 #include "draw/TextView.h"
@@ -96,23 +97,39 @@ void PrintPage() {
 
 // The description of the screen beside its pixels, one item a line: its
 // layer (page, popup, panel), its kind and, for a tap target, its box in
-// device pixels (x,y,w,h), its role and its state where it has one.
+// device pixels (x,y,w,h), its role, its state where it has one and
+// "focused" on the keyboard focus.
 void PrintDescription() {
     constexpr const char* Layers[] = {"page", "popup", "panel"};
     constexpr const char* Kinds[] = {"", "heading", "text", "alert", "target"};
     constexpr const char* Roles[] = {"",     "button",    "back",        "close", "previous",
                                      "next", "scroll-up", "scroll-down", "key",   "choice"};
     constexpr const char* States[] = {"", " off", " on"};
+    const int focus = KeyboardFocus();
     for (int i = 0; i < DescriptionCount(); ++i) {
         const DescribedItem& item = DescriptionAt(i);
         std::printf("%s %s ", Layers[item.Layer], Kinds[item.Kind]);
         if (item.Kind == ItemTarget)
             std::printf("%d,%d,%d,%d %s ", item.Box.Left, item.Box.Top, item.Box.Right - item.Box.Left,
                         item.Box.Bottom - item.Box.Top, Roles[item.Role]);
-        std::printf("\"%ls\"%s\n", Escaped(item.Text).c_str(), item.Kind == ItemTarget ? States[item.State] : "");
+        std::printf("\"%ls\"%s%s\n", Escaped(item.Text).c_str(), item.Kind == ItemTarget ? States[item.State] : "",
+                    i == focus ? " focused" : "");
     }
     std::printf("\n");
     std::fflush(stdout);
+}
+
+// The keys `key` names, as the window's keyboard has them; 0 for no key.
+int NamedKey(const std::string& name) {
+    constexpr std::pair<const char*, int> Keys[] = {
+        {"tab", DeviceKeyTab},       {"shift-tab", DeviceKeyShiftTab}, {"enter", DeviceKeyEnter},
+        {"space", DeviceKeySpace},   {"escape", DeviceKeyEscape},      {"left", DeviceKeyLeft},
+        {"right", DeviceKeyRight},   {"up", DeviceKeyUp},              {"down", DeviceKeyDown},
+        {"pageup", DeviceKeyPageUp}, {"pagedown", DeviceKeyPageDown},  {"home", DeviceKeyHome},
+        {"end", DeviceKeyEnd}};
+    for (const auto& [known, key] : Keys)
+        if (name == known) return key;
+    return 0;
 }
 
 bool ParseSize(const std::string& text, int* width, int* height) {
@@ -154,15 +171,9 @@ Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     if (verb == "key") {
         std::string which;
         in >> which;
-        constexpr std::pair<const char*, int> Keys[] = {{"up", KeyCodeUp},         {"down", KeyCodeDown},
-                                                        {"pageup", KeyCodePageUp}, {"pagedown", KeyCodePageDown},
-                                                        {"home", KeyCodeHome},     {"end", KeyCodeEnd}};
-        long code = 0;
-        for (const auto& [name, value] : Keys)
-            if (which == name) code = value;
-        if (in >> extra || code == 0) return malformed();
-        if (post(MessageKeyDown, code, 0) == Outcome::Quit) return Outcome::Quit;
-        return post(MessageKeyUp, code, 0);
+        const int key = NamedKey(which);
+        if (in >> extra || key == 0) return malformed();
+        return HeadlessKey(key, exitCode) ? Outcome::Go : Outcome::Quit;
     }
     if (verb == "screen") {
         if (!point(&x, &y) || x == 0 || y == 0 || x > 4096 || y > 4096) return malformed();
