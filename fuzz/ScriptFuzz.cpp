@@ -3,9 +3,10 @@
 // on a freshly started program (its record folder empty) as stellarion-sim
 // runs it, with the focus keys among its commands and shots encoded but
 // written nowhere. After every command each state variable lies within its
-// range, as the random-use test checks.
+// range, as the random-use test checks, and the focus is on a target.
 #include "FuzzSupport.h"
 
+#include "platform/canvas/Description.h"
 #include "platform/canvas/DrawnTexts.h"
 #include "platform/headless/Headless.h"
 #include "shell/Shell.h"
@@ -53,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (outcome != Outcome::Go) break;
         if (const std::string bad = StateOutOfBounds(scale, extra); !bad.empty())
             Finding("after \"" + line + "\": " + bad);
+        if (KeyboardFocus() >= DescriptionCount()) Finding("after \"" + line + "\": the focus on no target");
     }
     return 0;
 }

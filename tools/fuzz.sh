@@ -25,6 +25,9 @@ done
 target=$1
 seeds=$PWD/fuzz/corpus/$target
 [ -d "$seeds" ] || { echo "fuzz.sh: no target $target (no $seeds)" >&2; exit 2; }
+# A target may have a dictionary of the words its input is made of.
+dictionary=""
+[ ! -f "fuzz/$target.dict" ] || dictionary=-dict=$PWD/fuzz/$target.dict
 
 if [ -z "$runs" ]; then
   [ $# -eq 2 ] || { echo "usage: tools/fuzz.sh TARGET SECONDS" >&2; exit 2; }
@@ -34,7 +37,7 @@ if [ -z "$runs" ]; then
   cmake --build "$build" --target "$target"
   mkdir -p "$build/corpus/$target"
   cd "$build"
-  exec "./fuzz/$target" -max_total_time="$2" -print_final_stats=1 "corpus/$target" "$seeds"
+  exec "./fuzz/$target" -max_total_time="$2" -print_final_stats=1 $dictionary "corpus/$target" "$seeds"
 fi
 
 found=$(mktemp -d)
@@ -42,7 +45,7 @@ trap 'rm -rf "$found"' EXIT
 cd "$build"
 # The leak checker follows each input; the fuzzer's own report names a
 # finding, and the exit status fails the test.
-"./fuzz/$target" -runs="$runs" -seed=1 -print_final_stats=1 "$found" "$seeds" || {
+"./fuzz/$target" -runs="$runs" -seed=1 -print_final_stats=1 $dictionary "$found" "$seeds" || {
   status=$?
   echo "fuzz.sh: $target found a fault; its input is in $build (crash-*, leak-*, timeout-*)." >&2
   echo "fuzz.sh: once fixed, copy it to fuzz/corpus/$target/ to try it in every later run." >&2
