@@ -50,7 +50,7 @@ int FindTarget(const PixelRect& box);
 void TargetCentre(int index, int* x, int* y);
 
 // ---- The keyboard, as the desktop window answers it ------------------------------
-// Every backend with keys and the simulator answer them here, so that a
+// The desktop window and the simulator answer their keys here, so that a
 // scripted key does what the same key does in the window.
 // The keys beside typed text, by what they do.
 enum DeviceKey : int {
