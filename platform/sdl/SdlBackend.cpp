@@ -83,12 +83,10 @@ void PaintArea(SDL_Surface* surface, const ViewTransform& view, const PixelRect&
 }
 
 // ---- Keyboard focus ---------------------------------------------------------------
-// Tab moves a focus over the described targets of the screen; the ring that
-// shows it is drawn into the window over the device image, never into the
-// device's framebuffer, so the device's pixels stay as they are.
-int Focus = -1;                   // an item of the description, or -1
-PixelRect FocusBox{};             // the focused target's box: the same control after a repaint
-unsigned FocusVersion = 0;        // the description the focus was found in
+// The focus over the described targets of the screen (KeyboardFocus) is
+// shown by a ring drawn into the window over the device image, never into
+// the device's framebuffer, so the device's pixels stay as they are.
+PixelRect RingBox{};              // the device pixels the ring surrounds; empty when none
 PixelRect RingArea{};             // window pixels the ring covers; empty when none is drawn
 constexpr int RingWidth = 3;
 constexpr SDL_Color RingColour{255, 212, 0, 255}, RingEdge{0, 0, 0, 255};
@@ -117,8 +115,8 @@ void UpdateWindowArea(const PixelRect& area) {
 // inside, seen on any picture), and notes where it went.
 void DrawRing(SDL_Surface* surface, const ViewTransform& view) {
     RingArea = {};
-    if (Focus < 0) return;
-    const PixelRect target = DeviceToWindow(view, FocusBox);
+    if (Empty(RingBox)) return;
+    const PixelRect target = DeviceToWindow(view, RingBox);
     const PixelRect outer{std::max(0, target.Left - RingWidth), std::max(0, target.Top - RingWidth),
                           std::min(surface->w, target.Right + RingWidth),
                           std::min(surface->h, target.Bottom + RingWidth)};
@@ -139,12 +137,15 @@ void PresentWholeWindow() {
     WholeWindowStale = false;
 }
 
-// Moves the ring: the device image comes back where it was, the ring goes
-// where the focus is.
-void ShowFocus(int focus) {
-    Focus = focus;
-    FocusBox = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
-    FocusVersion = DescriptionVersion();
+// Moves the ring where the focus is now, when it moved (a key, or a repaint
+// that took its control away): the device image comes back where it was.
+void FollowFocus() {
+    const int focus = KeyboardFocus();
+    const PixelRect box = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
+    if (box.Left == RingBox.Left && box.Top == RingBox.Top && box.Right == RingBox.Right &&
+        box.Bottom == RingBox.Bottom)
+        return;
+    RingBox = box;
     SDL_Surface* surface = WindowSurface();
     if (!surface) return;
     const ViewTransform view = CurrentView(surface);
@@ -155,40 +156,23 @@ void ShowFocus(int focus) {
     if (!Empty(RingArea)) UpdateWindowArea(RingArea);
 }
 
-// After the program painted a new description, the focus stays on the same
-// control where there is one, and is dropped otherwise.
-void FollowDescription() {
-    if (FocusVersion == DescriptionVersion()) return;
-    ShowFocus(Focus >= 0 ? FindTarget(FocusBox) : -1);
-}
-
-void TapAt(int target) {
-    int x = 0, y = 0;
-    TargetCentre(target, &x, &y);
-    PostDeviceMessage(MessageButtonDown, 1, PackPoint(x, y));
-    PostDeviceMessage(MessageButtonUp, 0, PackPoint(x, y));
-}
-
-// A key the focus uses; false when it is the program's.
-bool FocusKey(const SDL_KeyboardEvent& key) {
-    const SDL_Keycode code = key.keysym.sym;
-    const bool grid = Focus >= 0 && (DescriptionAt(Focus).Role == RoleChoice || DescriptionAt(Focus).Role == RoleKey);
-    switch (code) {
-    case SDLK_TAB: ShowFocus(FocusStep(Focus, (key.keysym.mod & KMOD_SHIFT) ? -1 : +1)); return true;
-    case SDLK_ESCAPE:
-        if (const int back = EscapeTarget(); back >= 0) TapAt(back);
-        return true;
+// The keys the device answers beside typed text, 0 for others.
+int DeviceKeyOf(const SDL_Keysym& key) {
+    switch (key.sym) {
+    case SDLK_TAB: return (key.mod & KMOD_SHIFT) ? DeviceKeyShiftTab : DeviceKeyTab;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-        if (Focus < 0) return false;
-        TapAt(Focus);
-        return true;
-    case SDLK_LEFT: if (grid) ShowFocus(FocusToward(Focus, -1, 0)); return grid;
-    case SDLK_RIGHT: if (grid) ShowFocus(FocusToward(Focus, 1, 0)); return grid;
-    case SDLK_UP: if (grid) ShowFocus(FocusToward(Focus, 0, -1)); return grid;
-    case SDLK_DOWN: if (grid) ShowFocus(FocusToward(Focus, 0, 1)); return grid;
-    default: return false;
+    case SDLK_KP_ENTER: return DeviceKeyEnter;
+    case SDLK_SPACE: return DeviceKeySpace;
+    case SDLK_ESCAPE: return DeviceKeyEscape;
+    case SDLK_LEFT: return DeviceKeyLeft;
+    case SDLK_RIGHT: return DeviceKeyRight;
+    case SDLK_UP: return DeviceKeyUp;
+    case SDLK_DOWN: return DeviceKeyDown;
+    case SDLK_PAGEUP: return DeviceKeyPageUp;
+    case SDLK_PAGEDOWN: return DeviceKeyPageDown;
+    case SDLK_HOME: return DeviceKeyHome;
+    case SDLK_END: return DeviceKeyEnd;
+    default: return 0;
     }
 }
 
@@ -240,44 +224,30 @@ void Rotate() {
 
 void Post(int message, long first = 0) { PostDeviceMessage(message, first, 0); }
 
-// The keys that move a text view a page at a time or to an end.
-int PageKeyCode(SDL_Keycode key) {
-    switch (key) {
-    case SDLK_PAGEUP: return KeyCodePageUp;
-    case SDLK_PAGEDOWN: return KeyCodePageDown;
-    case SDLK_HOME: return KeyCodeHome;
-    case SDLK_END: return KeyCodeEnd;
-    default: return 0;
-    }
-}
-
+// With Ctrl held the focus takes no key.
 void TranslateKeyDown(const SDL_KeyboardEvent& key) {
     const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
-    if (!control && FocusKey(key)) {
-        SwallowSpace = key.keysym.sym == SDLK_SPACE;
+    const int named = DeviceKeyOf(key.keysym);
+    if (named && !control) {
+        if (PressDeviceKey(named)) SwallowSpace = named == DeviceKeySpace;
+        FollowFocus();
         return;
     }
-    if (const int code = PageKeyCode(key.keysym.sym)) {
-        Post(MessageKeyDown, code);
+    if (named) {
+        PostKeyToProgram(named);
         return;
     }
     switch (key.keysym.sym) {
     case SDLK_r: if (control && !key.repeat) Rotate(); break;
     case SDLK_c: if (control && !key.repeat) Post(MessageCopy); break;
     case SDLK_s: if (control && !key.repeat) Post(MessageSaveScreen); break;
-    case SDLK_UP: Post(MessageKeyDown, KeyCodeUp); break;
-    case SDLK_DOWN: Post(MessageKeyDown, KeyCodeDown); break;
     case SDLK_BACKSPACE: Post(MessageTypedCharacter, TypedBackspace); break;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: Post(MessageTypedCharacter, TypedReturn); break;
     default: break;
     }
 }
 
 void TranslateKeyUp(const SDL_KeyboardEvent& key) {
-    if (const int code = PageKeyCode(key.keysym.sym)) Post(MessageKeyUp, code);
-    if (key.keysym.sym == SDLK_UP) Post(MessageKeyUp, KeyCodeUp);
-    if (key.keysym.sym == SDLK_DOWN) Post(MessageKeyUp, KeyCodeDown);
+    if (const int named = DeviceKeyOf(key.keysym)) ReleaseDeviceKey(named);
 }
 
 // Typed text arrives as UTF-8; the keyboard has only ASCII keys, so other
@@ -434,7 +404,7 @@ void BackendPresent(const PixelRect& painted) {
 void BackendWaitForInput() {
     // One event at a time, so that taps made of typed keys keep their place
     // among the clicks.
-    FollowDescription();
+    FollowFocus();
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
