@@ -3,6 +3,7 @@
 // messages, the desktop's own habits (typed keys, the wheel, copy and save)
 // included: the program decides what each means.
 #include "platform/Backend.h"
+#include "platform/atspi/Accessible.h"
 #include "platform/canvas/Description.h"
 #include "platform/posix/Screenshot.h"
 #include "platform/posix/SingleInstance.h"
@@ -145,6 +146,7 @@ void ShowFocus(int focus) {
     Focus = focus;
     FocusBox = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
     FocusVersion = DescriptionVersion();
+    AccessibleFocus(focus);
     SDL_Surface* surface = WindowSurface();
     if (!surface) return;
     const ViewTransform view = CurrentView(surface);
@@ -305,8 +307,14 @@ void TranslateWheel(const SDL_MouseWheelEvent& wheel) {
 
 void TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
-    case SDL_WINDOWEVENT_FOCUS_LOST: Post(MessageActivate, 0); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: Post(MessageActivate, 1); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        AccessibleWindowActive(false);
+        Post(MessageActivate, 0);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        AccessibleWindowActive(true);
+        Post(MessageActivate, 1);
+        break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED: PresentWholeWindow(); break;
     default: break;
@@ -404,6 +412,7 @@ bool BackendWindowCreated() {
     if (!Window || !WindowSurface()) return false;
     SDL_SetWindowMinimumSize(Window, 120, 120);
     SetWindowIcon();
+    AccessibleStart(Title);
     WindowFailed = false;
     return true;
 }
@@ -436,7 +445,9 @@ void BackendWaitForInput() {
     // among the clicks.
     FollowDescription();
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
+    const bool got = SDL_WaitEventTimeout(&event, AccessibleBeforeWait(WaitMilliseconds()));
+    AccessibleAfterWait();
+    if (got) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
         ShowTitle(Title, false);
     // A later copy asked this one to come forward: the window to the front,
@@ -469,6 +480,35 @@ void BackendSaveScreen() {
     ShowTitle(note, true);
 }
 
+// ---- For the accessibility bus (platform/atspi) -----------------------------------
+
+PixelRect DesktopWindowOnScreen() {
+    int x = 0, y = 0, w = 0, h = 0;
+    if (Window) {
+        SDL_GetWindowPosition(Window, &x, &y);
+        SDL_GetWindowSize(Window, &w, &h);
+    }
+    return {x, y, x + w, y + h};
+}
+
+// Through the view into window pixels, then into the desktop's points.
+PixelRect DesktopBoxOnScreen(const PixelRect& device) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!surface) return {};
+    const PixelRect window = DeviceToWindow(CurrentView(surface), device);
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    const PixelRect frame = DesktopWindowOnScreen();
+    return {frame.Left + static_cast<int>(window.Left / perX), frame.Top + static_cast<int>(window.Top / perY),
+            frame.Left + static_cast<int>(window.Right / perX), frame.Top + static_cast<int>(window.Bottom / perY)};
+}
+
+void DesktopWake() {
+    SDL_Event wake{};
+    wake.type = SDL_USEREVENT;
+    SDL_PushEvent(&wake);
+}
+
 // The program reads no arguments; the emulated screen comes from the
 // environment: STELLARION_SCREEN=WxH (default 480x640), STELLARION_ZOOM=N.
 int main() {
@@ -492,6 +532,7 @@ int main() {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Title, "Stellarion cannot open its window.",
                                  nullptr);
     }
+    AccessibleStop();
     if (Window) SDL_DestroyWindow(Window);
     SDL_Quit();
     return WindowFailed ? 1 : code;
