@@ -110,7 +110,9 @@ struct Waker {
     bool Quit = false;
     int Interrupt = -1;  // an eventfd that ends the thread's poll
 };
-Waker Wake;
+// Never destroyed: a program ended by exit() (Xlib does so when the display
+// goes away) must not wait on the thread's condition variable as it ends.
+Waker& Wake = *new Waker;
 
 // Polls the descriptors of the newest wait until one is ready, ends the
 // wait, then sleeps until the next. A ready descriptor the loop has already

@@ -1,0 +1,121 @@
+#!/bin/sh
+# Checks the desktop program as a screen reader reads it, under a virtual X
+# server with a session bus of its own and the accessibility bus on it:
+# the application and its frame, the main menu's heading and buttons (where
+# they are drawn), a button's click action, the sign grid's radio buttons,
+# focus events as Tab moves the ring, a report's text, a page turn and a
+# dialog closed with Escape (tools/check-accessible.py). Then the program is
+# started without a bus, and with a bus address that leads nowhere: it runs
+# as before and says nothing about it.
+#
+#   tools/check-accessible.sh [PROGRAM]         (default build/stellarion)
+#   tools/check-accessible.sh --read [PROGRAM]  prints what the bus shows
+#                                               on three screens
+set -eu
+cd "$(dirname "$0")/.."
+mode=check
+if [ "${1:-}" = --read ]; then
+  mode=read
+  shift
+fi
+program=$(realpath "${1:-build/stellarion}")
+
+# The whole check runs on a session bus of its own.
+if [ -z "${STELLARION_CHECK_SESSION:-}" ]; then
+  STELLARION_CHECK_SESSION=1 exec dbus-run-session -- "$0" $([ $mode = read ] && echo --read) "$program"
+fi
+
+work=$(mktemp -d)
+pid=""
+server=""
+launcher=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+      [ -z "$launcher" ] || kill "$launcher" 2>/dev/null || true
+      [ -z "$server" ] || kill "$server" 2>/dev/null || true
+      rm -rf "$work"' EXIT
+
+fail() {
+  echo "check-accessible: $*" >&2
+  if [ -s "$work/program.log" ]; then
+    echo "check-accessible: the program printed:" >&2
+    sed 's/^/  /' "$work/program.log" >&2
+  fi
+  exit 1
+}
+
+until_true() {
+  deadline=$(($(date +%s) + $1))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+display_ready() { [ -s "$work/display" ]; }
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
+server=$!
+until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
+export DISPLAY=":$(cat "$work/display")"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+
+# The accessibility bus, switched on as a desktop does when a screen reader
+# is wanted.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+launcher=$!
+bus_ready() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+until_true 60 bus_ready || fail "the accessibility bus did not start: $(tail -n 5 "$work/launcher.log")"
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+  string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+
+start() {
+  STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$@" "$program" >"$work/program.log" 2>&1 &
+  pid=$!
+}
+
+stop() {
+  kill "$pid"
+  status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "the program did not end cleanly (status $status) $1"
+}
+
+window_shown() {
+  xdotool search --onlyvisible --name '^Stellarion$' >/dev/null 2>&1 && return 0
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared $1"
+  return 1
+}
+
+start
+until_true 60 window_shown "" || fail "no window appeared within a minute"
+/usr/bin/python3 tools/check-accessible.py $mode "$PWD" || fail "on the accessibility bus"
+stop "on the accessibility bus"
+[ "$mode" = check ] || exit 0
+
+# Without a bus, and with one that cannot be reached: the window comes up,
+# the keyboard's focus ring works (Tab, Tab, Tab, Tab, Enter opens the
+# compatibility picker, whose sky blue shows at device 230, 75) and the
+# program says nothing.
+pixel_is() {
+  window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
+  import -window "$window" "$work/window.png"
+  [ "$(/usr/bin/python3 -c 'import sys; from PIL import Image
+print("%d,%d,%d" % Image.open(sys.argv[1]).convert("RGB").getpixel((461, 151)))' "$work/window.png")" = 153,204,255 ]
+}
+runs_as_before() {
+  start env "$@"
+  until_true 60 window_shown "($*)" || fail "no window appeared within a minute ($*)"
+  window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
+  xdotool mousemove --window "$window" 10 600 key Tab Tab Tab Tab Return
+  until_true 30 pixel_is || fail "the keyboard did not open the compatibility picker ($*)"
+  stop "($*)"
+  [ ! -s "$work/program.log" ] || fail "the program printed something ($*)"
+}
+runs_as_before -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$work"
+runs_as_before DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+echo "check-accessible: the program on the accessibility bus is read as it is drawn, and runs as before without one"
