@@ -6,6 +6,10 @@
 #include "draw/TextView.h"
 #include "platform/canvas/Description.h"
 #include "platform/headless/Headless.h"
+#ifdef STELLARION_BENCH_BRIDGE
+#include "platform/atspi/Accessible.h"
+#include "platform/atspi/AtkTree.h"
+#endif
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "shell/Navigation.h"
@@ -185,6 +189,55 @@ void DescriptionCost(benchmark::State& state, Screen screen) {
     state.counters["ExtraPercent"] = without > 0 ? 100.0 * (with - without) / without : 0;
 }
 
+#ifdef STELLARION_BENCH_BRIDGE
+// The window as the accessible objects see it: the bench has none.
+}  // namespace
+PixelRect DesktopWindowOnScreen() { return {0, 0, PlatformScreenWidth(), PlatformScreenHeight()}; }
+PixelRect DesktopBoxOnScreen(const PixelRect& device) { return device; }
+void DesktopWake() {}
+namespace {
+
+// As DescriptionCost, the desktop window's loop on the accessibility bus
+// (platform/atspi) against the plain paint: each paint followed by the
+// loop's turn that brings the published objects up to date and serves the
+// bus, with no reader listening. OnBus is 1 when a bus was joined (run
+// under bench/bridge.sh), else the objects are kept up to date alone.
+void BridgeCost(benchmark::State& state, Screen screen) {
+    constexpr int PaintsEachWay = 20;
+    const bool onBus = AccessibleStart("Stellarion");
+    double with = 0, without = 0;
+    const auto turn = [] {
+        AccessibleServe(0);
+        SyncTree();  // already done on the bus; without one, the same work
+    };
+    for (auto _ : state) {
+        for (const Page& page : Pages) {
+            Start(screen);
+            page.Setup();
+            int code = 0;
+            PlatformInvalidateWindow();
+            HeadlessRunPending(&code);
+            turn();  // the new screen's objects made: left out
+            for (int i = 0; i < 2 * PaintsEachWay; ++i) {
+                const bool bridged = i % 2 == 0;
+                ScreenReady = 0;
+                RedrawAll = 1;
+                PlatformInvalidateWindow();
+                const double start = ThreadMicroseconds();
+                HeadlessRunPending(&code);
+                if (bridged) turn();
+                (bridged ? with : without) += ThreadMicroseconds() - start;
+                if (!bridged) turn();  // untimed: the next bridged paint starts from a current tree
+            }
+        }
+    }
+    state.counters["OnBus"] = onBus ? 1 : 0;
+    state.counters["BridgedUs"] = with / state.iterations();
+    state.counters["PlainUs"] = without / state.iterations();
+    state.counters["ExtraPercent"] = without > 0 ? 100.0 * (with - without) / without : 0;
+}
+#endif
+
 std::string SizeName(Screen screen) {
     return std::to_string(screen.Width) + "x" + std::to_string(screen.Height);
 }
@@ -207,6 +260,13 @@ const bool Registered = [] {
             ("DescriptionCost/" + SizeName(screen)).c_str(),
             [screen](benchmark::State& state) { DescriptionCost(state, screen); })
             ->Unit(benchmark::kMillisecond)->Iterations(3);
+#ifdef STELLARION_BENCH_BRIDGE
+    for (Screen screen : Screens)
+        benchmark::RegisterBenchmark(
+            ("BridgeCost/" + SizeName(screen)).c_str(),
+            [screen](benchmark::State& state) { BridgeCost(state, screen); })
+            ->Unit(benchmark::kMillisecond)->Iterations(10);
+#endif
     return true;
 }();
 

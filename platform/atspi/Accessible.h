@@ -9,16 +9,16 @@
 
 #include "platform/Platform.h"
 
-// Joins the bus when there is one; silent when there is none.
-void AccessibleStart(const char* title);
+// Joins the bus when there is one, and says whether it did; silent when
+// there is none.
+bool AccessibleStart(const char* title);
 void AccessibleStop();
 
-// Around the backend's wait for input: the wait's limit in milliseconds
-// (shortened when the bus has work due), after bringing the published
-// objects up to date with the description; then what the bus asked
-// meanwhile is answered.
-int AccessibleBeforeWait(int milliseconds);
-void AccessibleAfterWait();
+// Before the backend waits for input: brings the published objects up to
+// date with the description, answers what the bus asked meanwhile, and
+// returns the wait's limit in milliseconds (shortened when the bus has work
+// due). A wait is ended early (DesktopWake) when the bus asks something.
+int AccessibleServe(int milliseconds);
 
 // The keyboard focus moved to a target of the description (an item index),
 // or was dropped (-1).

@@ -2,9 +2,8 @@
 // published, and the backend's loop waits as it would without a bus.
 #include "platform/atspi/Accessible.h"
 
-void AccessibleStart(const char*) {}
+bool AccessibleStart(const char*) { return false; }
 void AccessibleStop() {}
-int AccessibleBeforeWait(int milliseconds) { return milliseconds; }
-void AccessibleAfterWait() {}
+int AccessibleServe(int milliseconds) { return milliseconds; }
 void AccessibleFocus(int) {}
 void AccessibleWindowActive(bool) {}

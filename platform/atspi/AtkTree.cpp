@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
@@ -506,7 +508,40 @@ void Announce(const Node* heading) {
     atk_object_notify_state_change(ATK_OBJECT(Announcement), ATK_STATE_SHOWING, TRUE);
 }
 
+// What the tree stands for, to tell a repaint that described the same
+// again (most do) from a change at the cost of a comparison.
+struct Seen {
+    DescribedItem Item;
+    std::wstring Text;
+};
+std::vector<Seen> SeenItems;
+
+bool SameAsSeen() {
+    if (static_cast<size_t>(DescriptionCount()) != SeenItems.size()) return false;
+    for (size_t i = 0; i < SeenItems.size(); ++i) {
+        const DescribedItem& now = DescriptionAt(static_cast<int>(i));
+        const DescribedItem& then = SeenItems[i].Item;
+        if (now.Kind != then.Kind || now.Layer != then.Layer || now.Role != then.Role || now.State != then.State ||
+            !SameBox(now.Box, then.Box))
+            return false;
+        // Lengths first: both calls are the C library's vectorised ones.
+        const std::wstring& text = SeenItems[i].Text;
+        if (std::wcslen(now.Text) != text.size() || std::wmemcmp(now.Text, text.data(), text.size()) != 0)
+            return false;
+    }
+    return true;
+}
+
+void Remember() {
+    SeenItems.resize(static_cast<size_t>(DescriptionCount()));
+    for (size_t i = 0; i < SeenItems.size(); ++i) {
+        SeenItems[i].Item = DescriptionAt(static_cast<int>(i));
+        SeenItems[i].Text = SeenItems[i].Item.Text;
+    }
+}
+
 void Rebuild() {
+    Remember();
     const int active = ActiveLayer();
     Node* title = nullptr;
     bool titleNew = false;
@@ -580,14 +615,15 @@ void SetFrameActive(bool active) {
     g_signal_emit_by_name(frame, active ? "activate" : "deactivate");
 }
 
-void SyncTree() {
+bool SyncTree() {
     AccessibleRoot();
     const unsigned version = DescriptionVersion();
-    const bool described = !EverSynced || version != Synced;
-    if (!described && !FocusChanged) return;
-    if (described) Rebuild();
+    const bool changed = !EverSynced || (version != Synced && !SameAsSeen());
     Synced = version;
     EverSynced = true;
+    if (changed) Rebuild();
+    if (!changed && !FocusChanged) return false;
     FocusChanged = false;
     ApplyFocus();
+    return true;
 }

@@ -11,8 +11,9 @@ AtkObject* AccessibleRoot();
 AtkObject* AccessibleFrame();
 void NameFrame(const char* title);
 // Brings the objects up to date with the description and the keyboard
-// focus; does nothing when neither changed since the last call.
-void SyncTree();
+// focus; does nothing when neither changed since the last call. True when
+// readers were told of a change.
+bool SyncTree();
 // The keyboard focus, an item of the description or -1, for the next sync.
 void SetTreeFocus(int focus);
 void SetFrameActive(bool active);

@@ -15,6 +15,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +27,9 @@
 namespace {
 
 bool Live = false;       // joined the bus
+bool Emitted = false;    // readers were told of something outside the tree's sync
 GMainContext* Context = nullptr;
+gint64 Deadline = -1;    // when the context's next timeout is due (monotonic microseconds), or -1
 
 // ---- The toolkit's side of ATK ---------------------------------------------------
 
@@ -107,6 +110,7 @@ struct Waker {
     std::condition_variable Armed;
     std::vector<GPollFD> Watched;
     unsigned Generation = 0;
+    bool Fired = true;   // woke the loop, and waits for the next descriptors
     bool Quit = false;
     int Interrupt = -1;  // an eventfd that ends the thread's poll
 };
@@ -114,21 +118,19 @@ struct Waker {
 // goes away) must not wait on the thread's condition variable as it ends.
 Waker& Wake = *new Waker;
 
-// Polls the descriptors of the newest wait until one is ready, ends the
-// wait, then sleeps until the next. A ready descriptor the loop has already
-// served only costs one extra turn of it.
+// Polls the newest descriptors until one is ready, ends the loop's wait,
+// then sleeps until the loop hands over descriptors again. A ready
+// descriptor the loop has served meanwhile only costs one extra turn of it.
 void WakerLoop() {
     unsigned seen = 0;
-    bool fired = true;
     std::vector<pollfd> fds;
     for (;;) {
         {
             std::unique_lock<std::mutex> hold(Wake.Lock);
-            Wake.Armed.wait(hold, [&] { return Wake.Quit || Wake.Generation != seen || !fired; });
+            Wake.Armed.wait(hold, [&] { return Wake.Quit || !Wake.Fired; });
             if (Wake.Quit) return;
             if (Wake.Generation != seen) {
                 seen = Wake.Generation;
-                fired = false;
                 fds.clear();
                 for (const GPollFD& fd : Wake.Watched)
                     fds.push_back({fd.fd, static_cast<short>(fd.events), 0});
@@ -141,19 +143,65 @@ void WakerLoop() {
             eventfd_read(Wake.Interrupt, &drained);
             continue;
         }
+        {
+            std::lock_guard<std::mutex> hold(Wake.Lock);
+            Wake.Fired = true;
+        }
         DesktopWake();
-        fired = true;
     }
 }
 
+bool SameDescriptors(const std::vector<GPollFD>& a, const std::vector<GPollFD>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].fd != b[i].fd || a[i].events != b[i].events) return false;
+    return true;
+}
+
+// Hands the descriptors of this wait to the thread, unless it already
+// polls the same ones.
 void Arm() {
+    bool polling = false;
     {
         std::lock_guard<std::mutex> hold(Wake.Lock);
+        if (!Wake.Fired && SameDescriptors(Wake.Watched, Descriptors)) return;
+        polling = !Wake.Fired;
         Wake.Watched = Descriptors;
         ++Wake.Generation;
+        Wake.Fired = false;
     }
     Wake.Armed.notify_one();
-    eventfd_write(Wake.Interrupt, 1);
+    if (polling) eventfd_write(Wake.Interrupt, 1);
+}
+
+bool WakerFired() {
+    std::lock_guard<std::mutex> hold(Wake.Lock);
+    return Wake.Fired;
+}
+
+// Dispatches what is ready until nothing is, then hands the descriptors of
+// the last, idle round to the waker. Each round is GLib's own: prepare,
+// query, poll without waiting, check, dispatch.
+void Serve(gint64 now) {
+    constexpr int MostRounds = 16;
+    gint timeout = -1;
+    for (int round = 0; round < MostRounds; ++round) {
+        g_main_context_prepare(Context, &Priority);
+        Descriptors.resize(16);
+        gint count = 0;
+        while ((count = g_main_context_query(Context, Priority, &timeout, Descriptors.data(),
+                                             static_cast<gint>(Descriptors.size()))) >
+               static_cast<gint>(Descriptors.size()))
+            Descriptors.resize(static_cast<size_t>(count));
+        Descriptors.resize(static_cast<size_t>(count));
+        g_poll(Descriptors.data(), static_cast<guint>(Descriptors.size()), 0);
+        if (!g_main_context_check(Context, Priority, Descriptors.data(), static_cast<gint>(Descriptors.size())))
+            break;
+        g_main_context_dispatch(Context);
+        timeout = 0;
+    }
+    Deadline = timeout < 0 ? -1 : now + 1000 * static_cast<gint64>(timeout);
+    Arm();
 }
 
 bool StartWaker() {
@@ -177,8 +225,8 @@ void StopWaker() {
 
 }  // namespace
 
-void AccessibleStart(const char* title) {
-    if (Live || !SessionBusNamed()) return;
+bool AccessibleStart(const char* title) {
+    if (Live || !SessionBusNamed()) return Live;
     ServeAtk();
     NameFrame(title);
     const guint quiet = g_log_set_handler("dbind", G_LOG_LEVEL_MASK, Quiet, nullptr);
@@ -186,14 +234,15 @@ void AccessibleStart(const char* title) {
     const bool joined = atk_bridge_adaptor_init(nullptr, nullptr) == 0;
     g_log_remove_handler("dbind", quiet);
     g_log_remove_handler(nullptr, bridgeQuiet);
-    if (!joined) return;
+    if (!joined) return false;
     Context = g_main_context_default();
     if (!g_main_context_acquire(Context) || !StartWaker()) {
         atk_bridge_adaptor_cleanup();
-        return;
+        return false;
     }
     Live = true;
-    SyncTree();
+    Emitted = true;
+    return true;
 }
 
 void AccessibleStop() {
@@ -204,35 +253,24 @@ void AccessibleStop() {
     Live = false;
 }
 
-int AccessibleBeforeWait(int milliseconds) {
+int AccessibleServe(int milliseconds) {
     if (!Live) return milliseconds;
-    SyncTree();
-    // What is ready now is served before waiting.
-    for (int turns = 0; turns < 16 && g_main_context_iteration(Context, FALSE); ++turns) {}
-    SyncTree();
-    gint timeout = -1;
-    const bool ready = g_main_context_prepare(Context, &Priority);
-    Descriptors.resize(16);
-    gint count = 0;
-    while ((count = g_main_context_query(Context, Priority, &timeout, Descriptors.data(),
-                                         static_cast<gint>(Descriptors.size()))) > static_cast<gint>(Descriptors.size()))
-        Descriptors.resize(static_cast<size_t>(count));
-    Descriptors.resize(static_cast<size_t>(count));
-    Arm();
-    if (ready) return 0;
-    return timeout < 0 ? milliseconds : std::min(milliseconds, static_cast<int>(timeout));
-}
-
-void AccessibleAfterWait() {
-    if (!Live) return;
-    for (GPollFD& fd : Descriptors) fd.revents = 0;
-    g_poll(Descriptors.data(), static_cast<guint>(Descriptors.size()), 0);
-    if (g_main_context_check(Context, Priority, Descriptors.data(), static_cast<gint>(Descriptors.size())))
-        g_main_context_dispatch(Context);
+    const bool changed = SyncTree();
+    const gint64 now = g_get_monotonic_time();
+    // Idle, with nothing to send, nothing heard and nothing due, the bus
+    // costs no more than this.
+    if (changed || Emitted || WakerFired() || (Deadline >= 0 && now >= Deadline)) {
+        Emitted = false;
+        Serve(now);
+    }
+    if (Deadline < 0) return milliseconds;
+    return static_cast<int>(std::clamp<gint64>((Deadline - now + 999) / 1000, 0, milliseconds));
 }
 
 void AccessibleFocus(int focus) { SetTreeFocus(focus); }
 
 void AccessibleWindowActive(bool active) {
-    if (Live) SetFrameActive(active);
+    if (!Live) return;
+    SetFrameActive(active);
+    Emitted = true;
 }

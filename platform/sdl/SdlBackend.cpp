@@ -445,9 +445,7 @@ void BackendWaitForInput() {
     // among the clicks.
     FollowDescription();
     SDL_Event event;
-    const bool got = SDL_WaitEventTimeout(&event, AccessibleBeforeWait(WaitMilliseconds()));
-    AccessibleAfterWait();
-    if (got) Translate(event);
+    if (SDL_WaitEventTimeout(&event, AccessibleServe(WaitMilliseconds()))) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
         ShowTitle(Title, false);
     // A later copy asked this one to come forward: the window to the front,
