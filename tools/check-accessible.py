@@ -4,6 +4,7 @@ program).
 
     check-accessible.py check SOURCE_FOLDER   checks what the bus shows
     check-accessible.py read                  prints what it shows, screen by screen
+    check-accessible.py present               waits until the program is on the bus
 
 Nothing waits a fixed time: each step is repeated until it holds, within a
 generous limit, while the bus's events are dispatched.
@@ -273,6 +274,8 @@ def main():
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     top = frame()
     shown.append(top)
+    if sys.argv[1] == "present":
+        return
     if sys.argv[1] == "read":
         read_screens(top)
         return

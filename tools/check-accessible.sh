@@ -5,8 +5,8 @@
 # they are drawn), a button's click action, the sign grid's radio buttons,
 # focus events as Tab moves the ring, a report's text, a page turn and a
 # dialog closed with Escape (tools/check-accessible.py). Then the program is
-# started without a bus, and with a bus address that leads nowhere: it runs
-# as before and says nothing about it.
+# started without a bus, with a bus address that leads nowhere, and on the
+# bus that is then taken away: it runs as before and says nothing about it.
 #
 #   tools/check-accessible.sh [PROGRAM]         (default build/stellarion)
 #   tools/check-accessible.sh --read [PROGRAM]  prints what the bus shows
@@ -97,9 +97,10 @@ until_true 60 window_shown "" || fail "no window appeared within a minute"
 stop "on the accessibility bus"
 [ "$mode" = check ] || exit 0
 
-# Without a bus, and with one that cannot be reached: the window comes up,
-# the keyboard's focus ring works (Tab, Tab, Tab, Tab, Enter opens the
-# compatibility picker, whose sky blue shows at device 230, 75) and the
+# Without a bus, with one that cannot be reached, and with the
+# accessibility bus gone from under a program that joined it: the window
+# comes up, the keyboard's focus ring works (Tab, Tab, Tab, Tab, Enter opens
+# the compatibility picker, whose sky blue shows at device 230, 75) and the
 # program says nothing.
 pixel_is() {
   window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
@@ -107,15 +108,27 @@ pixel_is() {
   [ "$(/usr/bin/python3 -c 'import sys; from PIL import Image
 print("%d,%d,%d" % Image.open(sys.argv[1]).convert("RGB").getpixel((461, 151)))' "$work/window.png")" = 153,204,255 ]
 }
+keyboard_works() {
+  window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
+  xdotool mousemove --window "$window" 10 600 key Tab Tab Tab Tab Return
+  until_true 30 pixel_is || fail "the keyboard did not open the compatibility picker ($1)"
+  stop "($1)"
+  [ ! -s "$work/program.log" ] || fail "the program printed something ($1)"
+}
 runs_as_before() {
   start env "$@"
   until_true 60 window_shown "($*)" || fail "no window appeared within a minute ($*)"
-  window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
-  xdotool mousemove --window "$window" 10 600 key Tab Tab Tab Tab Return
-  until_true 30 pixel_is || fail "the keyboard did not open the compatibility picker ($*)"
-  stop "($*)"
-  [ ! -s "$work/program.log" ] || fail "the program printed something ($*)"
+  keyboard_works "$*"
 }
 runs_as_before -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$work"
 runs_as_before DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+
+start
+until_true 60 window_shown "" || fail "no window appeared within a minute"
+/usr/bin/python3 tools/check-accessible.py present || fail "not on the accessibility bus"
+for bus in $(ps -o pid= --ppid "$launcher"); do kill "$bus"; done
+kill "$launcher"
+wait "$launcher" || true
+launcher=""
+keyboard_works "the accessibility bus gone"
 echo "check-accessible: the program on the accessibility bus is read as it is drawn, and runs as before without one"
