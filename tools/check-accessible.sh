@@ -96,6 +96,7 @@ until_true 60 window_shown "" || fail "no window appeared within a minute"
 /usr/bin/python3 tools/check-accessible.py $mode "$PWD" || fail "on the accessibility bus"
 stop "on the accessibility bus"
 [ "$mode" = check ] || exit 0
+[ ! -s "$work/program.log" ] || fail "the program printed something on the accessibility bus"
 
 # Without a bus, with one that cannot be reached, and with the
 # accessibility bus gone from under a program that joined it: the window
