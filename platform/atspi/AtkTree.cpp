@@ -604,8 +604,10 @@ AtkObject* FocusedObject() { return Focused ? ATK_OBJECT(Focused) : nullptr; }
 void NameFrame(const char* title) { atk_object_set_name(AccessibleFrame(), title); }
 
 void SetTreeFocus(int focus) {
+    // The window hands it over after every repaint; a new description is
+    // looked at anyway.
+    FocusChanged = FocusChanged || focus != WantedFocus;
     WantedFocus = focus;
-    FocusChanged = true;
 }
 
 void SetFrameActive(bool active) {
