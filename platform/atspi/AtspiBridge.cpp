@@ -2,11 +2,10 @@
 // The bridge asks the toolkit for the root object and for a hook on every
 // signal it forwards (focus, states, children, names); both are given here.
 // Its D-Bus connection runs on GLib's default main context, which only the
-// backend's loop iterates: before each wait for input the context is
-// prepared and its descriptors handed to a waker thread that does nothing
-// but poll them and end the wait when one is ready; after the wait the loop
-// itself dispatches. So the bus is answered promptly, and only from the
-// loop's own thread.
+// backend's loop iterates: before each wait for input the loop dispatches
+// what is ready and hands the context's descriptors to a waker thread that
+// does nothing but poll them and end the wait when one is ready. So the bus
+// is answered promptly, and only from the loop's own thread.
 #include "platform/atspi/Accessible.h"
 #include "platform/atspi/AtkTree.h"
 
@@ -75,8 +74,9 @@ void RemoveListener(guint id) {
 }
 
 AtkObject* Root() { return AccessibleRoot(); }
+// The toolkit is this backend over ATK: it goes by ATK's version.
 const gchar* ToolkitName() { return "Stellarion"; }
-const gchar* ToolkitVersion() { return "1.9"; }
+const gchar* ToolkitVersion() { return atk_get_version(); }
 
 void ServeAtk() {
     auto* util = static_cast<AtkUtilClass*>(g_type_class_ref(ATK_TYPE_UTIL));
