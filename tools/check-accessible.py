@@ -286,6 +286,9 @@ def main():
     check_tab(top)
     check_popup(top)
     check_report(top, sys.argv[2])
+    # The frame is named by the window's title, a note after Ctrl+S included.
+    key("ctrl+s")
+    until(lambda: top.name.startswith("Stellarion: saved "), "the frame named by the title's note (%r)" % top.name)
 
 
 main()

@@ -4,7 +4,7 @@
 # the application and its frame, the main menu's heading and buttons (where
 # they are drawn), a button's click action, the sign grid's radio buttons,
 # focus events as Tab moves the ring, a report's text, a page turn and a
-# dialog closed with Escape (tools/check-accessible.py). Then the program is
+# dialog closed with Escape, the title as the frame's name (tools/check-accessible.py). Then the program is
 # started without a bus, with a bus address that leads nowhere, and on the
 # bus that is then taken away: it runs as before and says nothing about it.
 #

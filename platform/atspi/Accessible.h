@@ -23,6 +23,8 @@ int AccessibleServe(int milliseconds);
 // The keyboard focus moved to a target of the description (an item index),
 // or was dropped (-1).
 void AccessibleFocus(int focus);
+// The window's title changed (a note after Ctrl+S, and back).
+void AccessibleTitle(const char* title);
 // The window gained or lost the desktop's focus.
 void AccessibleWindowActive(bool active);
 

@@ -5,5 +5,6 @@
 bool AccessibleStart(const char*) { return false; }
 void AccessibleStop() {}
 int AccessibleServe(int milliseconds) { return milliseconds; }
+void AccessibleTitle(const char*) {}
 void AccessibleFocus(int) {}
 void AccessibleWindowActive(bool) {}

@@ -267,6 +267,12 @@ int AccessibleServe(int milliseconds) {
     return static_cast<int>(std::clamp<gint64>((Deadline - now + 999) / 1000, 0, milliseconds));
 }
 
+void AccessibleTitle(const char* title) {
+    if (!Live) return;
+    NameFrame(title);
+    Emitted = true;
+}
+
 void AccessibleFocus(int focus) { SetTreeFocus(focus); }
 
 void AccessibleWindowActive(bool active) {

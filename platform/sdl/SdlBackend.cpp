@@ -226,6 +226,7 @@ void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
 
 void ShowTitle(const char* text, bool note) {
     SDL_SetWindowTitle(Window, text);
+    AccessibleTitle(text);
     TitleNoteEnds = note ? std::max<Uint32>(1, SDL_GetTicks() + TitleNoteMilliseconds) : 0;
 }
 
