@@ -35,31 +35,8 @@ trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true
       [ -z "$server" ] || kill "$server" 2>/dev/null || true
       rm -rf "$work"' EXIT
 
-fail() {
-  echo "check-accessible: $*" >&2
-  if [ -s "$work/program.log" ]; then
-    echo "check-accessible: the program printed:" >&2
-    sed 's/^/  /' "$work/program.log" >&2
-  fi
-  exit 1
-}
-
-until_true() {
-  deadline=$(($(date +%s) + $1))
-  shift
-  until "$@"; do
-    [ "$(date +%s)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-display_ready() { [ -s "$work/display" ]; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
-server=$!
-until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
-export DISPLAY=":$(cat "$work/display")"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+check=check-accessible
+. tools/virtual-display.sh
 
 # The accessibility bus, switched on as a desktop does when a screen reader
 # is wanted.
@@ -73,27 +50,9 @@ until_true 60 bus_ready || fail "the accessibility bus did not start: $(tail -n 
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
   string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 
-start() {
-  STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 "$@" "$program" >"$work/program.log" 2>&1 &
-  pid=$!
-}
-
-stop() {
-  kill "$pid"
-  status=0
-  wait "$pid" || status=$?
-  pid=""
-  [ "$status" -eq 0 ] || fail "the program did not end cleanly (status $status) $1"
-}
-
-window_shown() {
-  xdotool search --onlyvisible --name '^Stellarion$' >/dev/null 2>&1 && return 0
-  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared $1"
-  return 1
-}
-
+export STELLARION_SCREEN=240x320 STELLARION_ZOOM=2
 start
-until_true 60 window_shown "" || fail "no window appeared within a minute"
+wait_for_window "on the accessibility bus"
 /usr/bin/python3 tools/check-accessible.py $mode "$PWD" || fail "on the accessibility bus"
 stop "on the accessibility bus"
 [ "$mode" = check ] || exit 0
@@ -114,19 +73,19 @@ keyboard_works() {
   window=$(xdotool search --onlyvisible --name '^Stellarion$' | head -1)
   xdotool mousemove --window "$window" 10 600 key Tab Tab Tab Tab Return
   until_true 30 pixel_is || fail "the keyboard did not open the compatibility picker ($1)"
-  stop "($1)"
+  stop "$1"
   [ ! -s "$work/program.log" ] || fail "the program printed something ($1)"
 }
 runs_as_before() {
   start env "$@"
-  until_true 60 window_shown "($*)" || fail "no window appeared within a minute ($*)"
+  wait_for_window "$*"
   keyboard_works "$*"
 }
 runs_as_before -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$work"
 runs_as_before DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
 
 start
-until_true 60 window_shown "" || fail "no window appeared within a minute"
+wait_for_window "the accessibility bus to be taken away"
 /usr/bin/python3 tools/check-accessible.py present || fail "not on the accessibility bus"
 for bus in $(ps -o pid= --ppid "$launcher"); do kill "$bus"; done
 kill "$launcher"
