@@ -3,6 +3,7 @@
 // messages, the desktop's own habits (typed keys, the wheel, copy and save)
 // included: the program decides what each means.
 #include "platform/Backend.h"
+#include "platform/atspi/Accessible.h"
 #include "platform/canvas/Description.h"
 #include "platform/posix/Screenshot.h"
 #include "platform/posix/SingleInstance.h"
@@ -146,6 +147,7 @@ void FollowFocus() {
         box.Bottom == RingBox.Bottom)
         return;
     RingBox = box;
+    AccessibleFocus(focus);
     SDL_Surface* surface = WindowSurface();
     if (!surface) return;
     const ViewTransform view = CurrentView(surface);
@@ -208,6 +210,7 @@ void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
 
 void ShowTitle(const char* text, bool note) {
     SDL_SetWindowTitle(Window, text);
+    AccessibleTitle(text);
     TitleNoteEnds = note ? std::max<Uint32>(1, SDL_GetTicks() + TitleNoteMilliseconds) : 0;
 }
 
@@ -275,8 +278,14 @@ void TranslateWheel(const SDL_MouseWheelEvent& wheel) {
 
 void TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
-    case SDL_WINDOWEVENT_FOCUS_LOST: Post(MessageActivate, 0); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: Post(MessageActivate, 1); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        AccessibleWindowActive(false);
+        Post(MessageActivate, 0);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        AccessibleWindowActive(true);
+        Post(MessageActivate, 1);
+        break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED: PresentWholeWindow(); break;
     default: break;
@@ -374,6 +383,7 @@ bool BackendWindowCreated() {
     if (!Window || !WindowSurface()) return false;
     SDL_SetWindowMinimumSize(Window, 120, 120);
     SetWindowIcon();
+    AccessibleStart(Title);
     WindowFailed = false;
     return true;
 }
@@ -406,7 +416,7 @@ void BackendWaitForInput() {
     // among the clicks.
     FollowFocus();
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
+    if (SDL_WaitEventTimeout(&event, AccessibleServe(WaitMilliseconds()))) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
         ShowTitle(Title, false);
     // A later copy asked this one to come forward: the window to the front,
@@ -439,6 +449,35 @@ void BackendSaveScreen() {
     ShowTitle(note, true);
 }
 
+// ---- For the accessibility bus (platform/atspi) -----------------------------------
+
+PixelRect DesktopWindowOnScreen() {
+    int x = 0, y = 0, w = 0, h = 0;
+    if (Window) {
+        SDL_GetWindowPosition(Window, &x, &y);
+        SDL_GetWindowSize(Window, &w, &h);
+    }
+    return {x, y, x + w, y + h};
+}
+
+// Through the view into window pixels, then into the desktop's points.
+PixelRect DesktopBoxOnScreen(const PixelRect& device) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!surface) return {};
+    const PixelRect window = DeviceToWindow(CurrentView(surface), device);
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    const PixelRect frame = DesktopWindowOnScreen();
+    return {frame.Left + static_cast<int>(window.Left / perX), frame.Top + static_cast<int>(window.Top / perY),
+            frame.Left + static_cast<int>(window.Right / perX), frame.Top + static_cast<int>(window.Bottom / perY)};
+}
+
+void DesktopWake() {
+    SDL_Event wake{};
+    wake.type = SDL_USEREVENT;
+    SDL_PushEvent(&wake);
+}
+
 // The program reads no arguments; the emulated screen comes from the
 // environment: STELLARION_SCREEN=WxH (default 480x640), STELLARION_ZOOM=N.
 int main() {
@@ -462,6 +501,7 @@ int main() {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Title, "Stellarion cannot open its window.",
                                  nullptr);
     }
+    AccessibleStop();
     if (Window) SDL_DestroyWindow(Window);
     SDL_Quit();
     return WindowFailed ? 1 : code;
