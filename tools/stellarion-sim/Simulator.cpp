@@ -5,8 +5,8 @@
 //
 // Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
 // key up | key down | key pageup | key pagedown | key home | key end |
-// screen W H | deactivate | activate | shot FILE | state | text | page |
-// describe. Lines starting with # and empty lines are ignored.
+// screen W H | deactivate | activate | shot FILE | copy | state | text |
+// page | describe. Lines starting with # and empty lines are ignored.
 #include "draw/TextView.h"
 #include "platform/canvas/Description.h"
 #include "platform/canvas/DrawnTexts.h"
@@ -172,6 +172,13 @@ Outcome Run(const std::string& line, int* exitCode, std::wstring* problem) {
     if (verb == "deactivate" || verb == "activate") {
         if (in >> extra) return malformed();
         return post(MessageActivate, verb == "activate" ? 1 : 0, 0);
+    }
+    if (verb == "copy") {
+        // What the desktop's Ctrl+C puts on the clipboard, quoted on a line.
+        if (in >> extra) return malformed();
+        const Outcome outcome = post(MessageCopy, 0, 0);
+        std::printf("%ls\n", Escaped(HeadlessClipboard()).c_str());
+        return outcome;
     }
     if (verb == "shot") {
         std::string file;
