@@ -128,11 +128,40 @@ const StellarionPage = (() => {
 
   // Shows a rectangle of the device's pixels: at a whole factor each
   // becomes a block of canvas pixels; otherwise they are repeated into
-  // `enlarged` and the whole of it is smoothed down into the canvas (a part
-  // would blend against its own edges).
-  function showFrame(left, top, width, height) {
-    repeat(left, top, width, height);
-    if (!view.factor) smooth();
+  // `enlarged` and smoothed down into the canvas. A rectangle of more than
+  // a band's rows (a whole page) is shown a band at a time, each in a task
+  // of its own, so that no task scales a whole frame: on a slow phone that
+  // alone would keep the page from answering for longer than a tap may
+  // wait. `then` runs once all of it is shown.
+  const Bands = 8;
+  let bandsShowing = 0;
+  function showFrame(left, top, width, height, then = () => {}) {
+    const rows = Math.ceil(frame.height / Bands);
+    if (height <= rows) {
+      showRows(left, top, width, height);
+      then();
+      return;
+    }
+    for (let band = top; band < top + height; band += rows) {
+      ++bandsShowing;
+      inTask(() => {
+        --bandsShowing;
+        showRows(left, band, width, Math.min(rows, top + height - band));
+        if (band + rows >= top + height) then();
+      });
+    }
+  }
+
+  // Scaled as a band's smoothing needs them: the device rows with one more
+  // above and below, which its edge rows blend with.
+  function showRows(left, top, width, height) {
+    if (view.factor) {
+      repeat(left, top, width, height);
+      return;
+    }
+    const from = Math.max(0, top - 1), to = Math.min(frame.height, top + height + 1);
+    repeat(left, from, width, to - from);
+    smooth(top, height);
   }
 
   // The first step of showFrame: the device's pixels repeated into the
@@ -145,11 +174,20 @@ const StellarionPage = (() => {
   }
 
   // The second step of showFrame at other factors: `enlarged` smoothed down
-  // into the canvas.
-  function smooth() {
+  // into the canvas rows that show the device rows [top, top + height).
+  // The whole of it is drawn, clipped to those rows: a part drawn alone
+  // would blend against its own edges.
+  function smooth(top = 0, height = frame.height) {
+    const first = Math.floor(top * canvas.height / frame.height);
+    const last = Math.ceil((top + height) * canvas.height / frame.height);
+    context.save();
+    context.beginPath();
+    context.rect(0, first, canvas.width, last - first);
+    context.clip();
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+    context.restore();
   }
 
   // Runs a function in a task of its own, as soon as the browser has run
@@ -176,12 +214,13 @@ const StellarionPage = (() => {
   function showPresented() {
     const [left, top, right, bottom] = unshown;
     unshown = null;
-    showFrame(left, top, right - left, bottom - top);
+    const whole = right - left === frame.width && bottom - top === frame.height;
     showMargins();
-    if (firstFrame === null && right - left === frame.width && bottom - top === frame.height) {
+    showFrame(left, top, right - left, bottom - top, () => {
+      if (firstFrame !== null || !whole) return;
       firstFrame = performance.now();
       performance.mark("stellarion-first-frame");
-    }
+    });
   }
 
   // ---- Margins that continue the screen's edges ----------------------------
@@ -524,7 +563,7 @@ const StellarionPage = (() => {
     // For tests and measures: true while the program has nothing to do but
     // wait for the user, the canvas shows all it presented and the described
     // document is up to date.
-    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && unshown === null &&
+    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && unshown === null && bandsShowing === 0 &&
       StellarionAccessible.isCurrent(),
     firstFrameTime: () => firstFrame,
     // For measures: when the screen was first shown (the pre-rendered frame).
@@ -539,7 +578,7 @@ const StellarionPage = (() => {
         const idle = new Promise((resolve) => idleWaiters.push(resolve));
         post(Event.Screen, frame.width, frame.height);
         await idle;
-        if (unshown) await new Promise(inTask);
+        while (unshown || bandsShowing) await new Promise(inTask);
       }
       return performance.now() - start;
     },
@@ -570,18 +609,13 @@ const StellarionPage = (() => {
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
     if (!prerendered) return Promise.resolve(shown());
     image.src = `first-${frame.width}x${frame.height}.webp`;
-    return image.decode().then(() => {
+    // Decoded for the canvas away from the page's thread, then shown a band
+    // at a time, as the program's frames are.
+    return image.decode().then(() => createImageBitmap(image)).then((bitmap) => {
       if (live) return undefined;
-      frameContext.drawImage(image, 0, 0);
+      frameContext.drawImage(bitmap, 0, 0);
       drawn = true;
-      // Repeating the picture (which has the browser decode it again, for
-      // the canvas) and smoothing it are each a task of their own: together
-      // they would be a long one.
-      repeat(0, 0, frame.width, frame.height);
-      if (view.factor) return undefined;
-      return new Promise(inTask).then(() => {
-        if (!live) smooth();
-      });
+      return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
     }).catch(() => {}).then(shown);
   }
 
