@@ -254,9 +254,11 @@ const StellarionPage = (() => {
     const at = (element, box) => Object.assign(element.style, box);
     const { top: above, bottom: below, left: before, right: after } = margins.strips;
     at(above, { left, width, top: "0px", height: top });
-    at(below, { left, width, top: bottom, bottom: "0px", height: "auto" });
+    // A canvas keeps its own size unless given one: the far sides' strips
+    // are sized to the viewport's edge.
+    at(below, { left, width, top: bottom, height: `calc(100% - ${bottom})` });
     at(before, { left: "0px", width: left, top, height });
-    at(after, { left: right, right: "0px", width: "auto", top, height });
+    at(after, { left: right, width: `calc(100% - ${right})`, top, height });
     const [topLeft, topRight, bottomLeft, bottomRight] = margins.corners;
     at(topLeft, { left: "0px", top: "0px", width: left, height: top });
     at(topRight, { left: right, right: "0px", top: "0px", height: top });

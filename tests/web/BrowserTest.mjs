@@ -547,7 +547,9 @@ describe("on phones", () => {
 
   // The largest difference of a channel between each physical pixel just
   // outside the screen and the one just inside it, on every side with a
-  // margin, and the share of them within `close` levels.
+  // margin, and the share of them within `close` levels; and the share of
+  // the margin's pixels at the viewport's edge that are those just outside
+  // the screen (the margin is as wide as it is deep).
   const seams = (tab, screenshot, close) => tab.evaluate(async (data, close) => {
     const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());
     const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
@@ -556,22 +558,24 @@ describe("on phones", () => {
     const ratio = devicePixelRatio, box = document.getElementById("screen").getBoundingClientRect();
     const [left, top, right, bottom] = [box.left, box.top, box.right, box.bottom].map((v) => Math.round(v * ratio));
     const at = (x, y) => pixels.slice((y * bitmap.width + x) * 4, (y * bitmap.width + x) * 4 + 3);
-    let largest = 0, within = 0, count = 0;
-    const compare = (outside, inside) => {
-      const difference = Math.max(...[0, 1, 2].map((c) => Math.abs(outside[c] - inside[c])));
-      largest = Math.max(largest, difference);
-      within += difference <= close;
+    let largest = 0, within = 0, count = 0, through = 0;
+    const difference = (a, b) => Math.max(...[0, 1, 2].map((c) => Math.abs(a[c] - b[c])));
+    const compare = (outside, inside, far) => {
+      largest = Math.max(largest, difference(outside, inside));
+      within += difference(outside, inside) <= close;
+      through += difference(outside, far) <= 1;
       ++count;
     };
+    const [lastX, lastY] = [bitmap.width - 1, bitmap.height - 1];
     for (let x = left; x < right; ++x) {
-      if (top > 0) compare(at(x, top - 1), at(x, top));
-      if (bottom < bitmap.height) compare(at(x, bottom), at(x, bottom - 1));
+      if (top > 0) compare(at(x, top - 1), at(x, top), at(x, 0));
+      if (bottom < bitmap.height) compare(at(x, bottom), at(x, bottom - 1), at(x, lastY));
     }
     for (let y = top; y < bottom; ++y) {
-      if (left > 0) compare(at(left - 1, y), at(left, y));
-      if (right < bitmap.width) compare(at(right, y), at(right - 1, y));
+      if (left > 0) compare(at(left - 1, y), at(left, y), at(0, y));
+      if (right < bitmap.width) compare(at(right, y), at(right - 1, y), at(lastX, y));
     }
-    return { largest, share: count ? within / count : 1, count };
+    return { largest, share: count ? within / count : 1, count, through: count ? through / count : 1 };
   }, screenshot, close);
 
   for (const [width, height, ratio] of Phones) {
@@ -598,6 +602,7 @@ describe("on phones", () => {
           assert.ok(seam.count > 0, "there is a margin");
           // Single pixels on the edge (a star, a letter) are not continued.
           assert.ok(seam.share >= 0.9, `${name}: only ${(seam.share * 100).toFixed(1)}% of the seam matches`);
+          assert.ok(seam.through >= 0.99, `${name}: the margin changes on its way out, ${seam.through}`);
         }
       } finally {
         await context.close();
