@@ -603,17 +603,26 @@ const StellarionPage = (() => {
   // where browsers see the page's largest paint. Both appear at once.
   function showPrerendered() {
     const image = document.getElementById("first-frame");
-    const shown = () => {
+    const pictureShown = () => {
+      if (live) return;
       image.style.visibility = "visible";
+      firstPicture ??= performance.now();
+    };
+    const shown = () => {
+      pictureShown();
       canvas.style.visibility = "visible";
-      firstPicture = performance.now();
     };
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
     if (!prerendered) return Promise.resolve(shown());
     image.src = `first-${frame.width}x${frame.height}.webp`;
-    // Decoded for the canvas away from the page's thread, then shown a band
-    // at a time, as the program's frames are.
-    return image.decode().then(() => createImageBitmap(image)).then((bitmap) => {
+    // The picture is shown as soon as it is decoded, scaled by the browser;
+    // meanwhile it is decoded for the canvas away from the page's thread and
+    // drawn there a band at a time, as the program's frames are, and the
+    // canvas, sharply scaled, covers it once whole.
+    return image.decode().then(() => {
+      pictureShown();
+      return createImageBitmap(image);
+    }).then((bitmap) => {
       if (live) return undefined;
       frameContext.drawImage(bitmap, 0, 0);
       drawn = true;
