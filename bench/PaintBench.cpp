@@ -6,6 +6,7 @@
 #include "draw/TextView.h"
 #include "platform/canvas/Description.h"
 #include "platform/headless/Headless.h"
+#include "platform/sdl/ViewTransform.h"
 #ifdef STELLARION_BENCH_BRIDGE
 #include "platform/atspi/Accessible.h"
 #include "platform/atspi/AtkTree.h"
@@ -117,6 +118,28 @@ void FullPaint(benchmark::State& state, const Page& page, Screen screen) {
         HeadlessRunPending(&code);
     }
     benchmark::DoNotOptimize(HeadlessPixels()[0]);
+}
+
+// The desktop window's present of the whole main menu on a phone-shaped
+// window (480 x 800 in 1080 x 2340, sharply scaled, with bands above and
+// below): margins that continue the screen's edges, or as before a flat
+// colour round the picture drawn alone.
+void Present(benchmark::State& state, bool edges) {
+    Start({480, 800});
+    const ViewTransform v = FitView(480, 800, 1080, 2340);
+    std::vector<uint32_t> window(static_cast<size_t>(v.WindowWidth) * v.WindowHeight);
+    const PixelRect whole{0, 0, v.WindowWidth, v.WindowHeight};
+    for (auto _ : state) {
+        if (edges) {
+            PaintWindow(v, HeadlessPixels(), window.data(), v.WindowWidth, whole);
+        } else {
+            std::fill(window.begin(), window.begin() + static_cast<long>(v.Top) * v.WindowWidth, MarginColour);
+            PaintWindow(v, HeadlessPixels(), window.data(), v.WindowWidth, {v.Left, v.Top, v.Left + v.Width, v.Top + v.Height});
+            std::fill(window.begin() + static_cast<long>(v.Top + v.Height) * v.WindowWidth, window.end(), MarginColour);
+        }
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
 }
 
 // A tap on a scroll arrow of the longest report, in device pixels.
@@ -247,6 +270,10 @@ std::string SizeName(Screen screen) {
 
 const bool Registered = [] {
     benchmark::RegisterBenchmark("FrameCopy/640x480", FrameCopy)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Present/EdgeMargins", [](benchmark::State& state) { Present(state, true); })
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Present/FlatMargins", [](benchmark::State& state) { Present(state, false); })
+        ->Unit(benchmark::kMicrosecond);
     for (const Page& page : Pages)
         for (Screen screen : Screens)
             benchmark::RegisterBenchmark(

@@ -99,3 +99,15 @@ bool PressDeviceKey(int key);
 void PostKeyToProgram(int key);
 // A key going up: the program hears the release of the keys it scrolls by.
 void ReleaseDeviceKey(int key);
+// ---- Forgiving touches ---------------------------------------------------------------
+// A finger covers more than it aims at: a touch at (x, y) that hits no
+// target of the active layer but lies within `reach` device pixels of one
+// lands at the nearest point inside the nearest such target. True when it
+// moved (*x, *y changed); a touch inside a target, or near none, stays.
+bool ForgiveTouch(int reach, int* x, int* y);
+// The pointer in contact as the backends pass it on: its press at (x, y)
+// forgiven within `reach` (0 for a mouse or a pen, which aim exactly), and
+// its moves and release carried by the same shift, so that a tap pressed
+// beside a row is also released on it.
+void PointerPressed(int reach, int* x, int* y);
+void PointerFollows(int* x, int* y);

@@ -38,6 +38,8 @@ constexpr const char* Title = "Stellarion";
 constexpr int IdleWakeMilliseconds = 1000;
 constexpr int TitleNoteMilliseconds = 4000;
 constexpr int MostWheelStepsPerEvent = 10;
+// A fingertip's reach beyond a target, as the web page's in CSS pixels.
+constexpr double TouchReachPoints = 12;
 
 void SetWindowIcon() {
     int width = 0, height = 0;
@@ -200,10 +202,30 @@ bool PointerOnDevice(int x, int y, int* deviceX, int* deviceY) {
     return PointerToDevice(CurrentView(surface), x, y, perX, perY, deviceX, deviceY);
 }
 
-void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
+// How far a finger's press may miss a target and still reach it, in device
+// pixels: TouchReachPoints window points at the window's scale. A mouse
+// aims exactly.
+int TouchReach(bool touch) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!touch || !surface) return 0;
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    const ViewTransform view = CurrentView(surface);
+    return view.Width > 0 ? static_cast<int>(TouchReachPoints * perX * view.DeviceWidth / view.Width) : 0;
+}
+
+// A finger on a touch screen arrives as the mouse, marked as the touch's.
+bool FromTouch(Uint32 which) { return which == SDL_TOUCH_MOUSEID; }
+
+void PostPointer(int message, long first, int x, int y, bool onlyOnScreen, bool touch = false) {
     int dx = 0, dy = 0;
     if (!PointerOnDevice(x, y, &dx, &dy) && onlyOnScreen) return;
-    if (message == MessageButtonDown) ButtonHeld = true;
+    if (message == MessageButtonDown) {
+        ButtonHeld = true;
+        PointerPressed(TouchReach(touch), &dx, &dy);
+    } else {
+        PointerFollows(&dx, &dy);
+    }
     if (message == MessageButtonUp) ButtonHeld = false;
     PostDeviceMessage(message, first, PackPoint(dx, dy));
 }
@@ -298,7 +320,7 @@ void Translate(const SDL_Event& event) {
     case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT)
-            PostPointer(MessageButtonDown, 1, event.button.x, event.button.y, true);
+            PostPointer(MessageButtonDown, 1, event.button.x, event.button.y, true, FromTouch(event.button.which));
         break;
     case SDL_MOUSEBUTTONUP:
         // A release always ends a tap begun on the screen, wherever it is.

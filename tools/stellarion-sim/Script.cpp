@@ -183,6 +183,13 @@ Outcome RunScriptLine(const std::string& line, bool writeFiles, int* exitCode, s
         if (in >> extra) return malformed();
         return post(MessageActivate, verb == "activate" ? 1 : 0, 0);
     }
+    if (verb == "copy") {
+        // What the desktop's Ctrl+C puts on the clipboard, quoted on a line.
+        if (in >> extra) return malformed();
+        const Outcome outcome = post(MessageCopy, 0, 0);
+        std::printf("%ls\n", Escaped(HeadlessClipboard()).c_str());
+        return outcome;
+    }
     if (verb == "shot") {
         std::string file;
         std::getline(in >> std::ws, file);

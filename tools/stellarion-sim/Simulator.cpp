@@ -6,8 +6,8 @@
 // Commands, one per line: tap X Y | press X Y | release X Y | drag X Y |
 // key tab | key shift-tab | key enter | key space | key escape | key left |
 // key right | key up | key down | key pageup | key pagedown | key home | key end |
-// screen W H | deactivate | activate | shot FILE | state | text | page |
-// describe. Lines starting with # and empty lines are ignored.
+// screen W H | deactivate | activate | shot FILE | copy | state | text |
+// page | describe. Lines starting with # and empty lines are ignored.
 #include "tools/stellarion-sim/Script.h"
 
 #include "platform/canvas/DrawnTexts.h"
