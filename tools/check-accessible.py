@@ -268,15 +268,15 @@ def read(top, title, depth=1):
         if child is None or child.getState().contains(pyatspi.STATE_DEFUNCT):
             continue
         role = child.getRoleName()
-        words = text_of(child) if child.getRole() == pyatspi.ROLE_PARAGRAPH else child.name
+        words = repr((text_of(child) if child.getRole() == pyatspi.ROLE_PARAGRAPH else child.name)[:90])
         if child.getRole() == pyatspi.ROLE_ENTRY:
-            words += " = " + text_of(child)
+            words += " = %r" % text_of(child)
         states = [pyatspi.stateToString(state) for state in child.getState().getStates()
                   if state in (pyatspi.STATE_CHECKED, pyatspi.STATE_FOCUSED, pyatspi.STATE_PRESSED,
                                pyatspi.STATE_SELECTED)]
-        if child.getRole() == pyatspi.ROLE_NOTIFICATION and not words:
+        if child.getRole() == pyatspi.ROLE_NOTIFICATION and not child.name:
             continue
-        print("%s%s %r%s" % ("  " * depth, role, words[:90], " (" + ", ".join(states) + ")" if states else ""))
+        print("%s%s %s%s" % ("  " * depth, role, words, " (" + ", ".join(states) + ")" if states else ""))
         if child.description:
             print("%s  described as %r" % ("  " * depth, child.description[:90]))
         read(child, title, depth + 1)
