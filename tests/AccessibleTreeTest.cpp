@@ -184,6 +184,13 @@ TEST_F(AccessibleTree, GroupsOfSignsAndTheirChoice) {
             checked += Has(radio, ATK_STATE_CHECKED);
         }
         EXPECT_EQ(checked, 1) << label;
+        // Each radio is a member of its group, with the other eleven.
+        AtkRelationSet* relations = atk_object_ref_relation_set(radios[5]);
+        AtkRelation* members = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_MEMBER_OF);
+        ASSERT_NE(members, nullptr);
+        EXPECT_EQ(atk_relation_get_target(members)->len, 12u);
+        EXPECT_EQ(g_ptr_array_index(atk_relation_get_target(members), 0), radios.front());
+        g_object_unref(relations);
         EXPECT_EQ(Name(radios.front()), "Aries, March 21 to April 19");
     }
     EXPECT_EQ(Name(AccessibleFrame()), "Matchmaker by Sign - Stellarion");

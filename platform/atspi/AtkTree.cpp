@@ -75,6 +75,12 @@ void AddStates(AtkStateSet* set, std::initializer_list<AtkStateType> states) {
     for (const AtkStateType state : states) atk_state_set_add_state(set, state);
 }
 
+// What a target's state On is: a field's selected box (the one a tap opens
+// the keyboard for), a button pressed, a choice or a key checked.
+AtkStateType OnState(int role) {
+    return role == RoleField ? ATK_STATE_SELECTED : role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED;
+}
+
 AtkStateSet* RefStates(AtkObject* object) {
     AtkStateSet* set = BaseClass->ref_state_set(object);
     const Node* node = AsNode(object);
@@ -94,15 +100,10 @@ AtkStateSet* RefStates(AtkObject* object) {
     case ItemText: AddStates(set, {ATK_STATE_MULTI_LINE, ATK_STATE_READ_ONLY}); break;
     case ItemTarget:
         if (node->Live) AddStates(set, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_FOCUSABLE});
-        if (node->Role == RoleField) {
-            // The selected box is the one a tap opens the keyboard for.
-            AddStates(set, {ATK_STATE_SINGLE_LINE, ATK_STATE_SELECTABLE});
-            if (node->State == StateOn) atk_state_set_add_state(set, ATK_STATE_SELECTED);
-            break;
-        }
-        if (node->State != StateNone && node->Role != RoleButton) atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
-        if (node->State == StateOn)
-            atk_state_set_add_state(set, node->Role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED);
+        if (node->Role == RoleField) AddStates(set, {ATK_STATE_SINGLE_LINE, ATK_STATE_SELECTABLE});
+        else if (node->State != StateNone && node->Role != RoleButton)
+            atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
+        if (node->State == StateOn) atk_state_set_add_state(set, OnState(node->Role));
         break;
     default: break;
     }
@@ -420,9 +421,7 @@ void Refresh(Node* node, const DescribedItem& item, int index, char* words, bool
     else if (IsField(item)) ChangeWords(node, words);
     else SetWords(node, words);
     NameAfter(node, item);
-    const AtkStateType checked =
-        node->Role == RoleField ? ATK_STATE_SELECTED : node->Role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED;
-    SetState(node, checked, node->State == StateOn, item.State == StateOn);
+    SetState(node, OnState(node->Role), node->State == StateOn, item.State == StateOn);
     node->State = item.State;
     SetState(node, ATK_STATE_SENSITIVE, node->Live, live);
     node->Live = live;
@@ -503,6 +502,29 @@ Node* NodeFor(std::vector<Node*>* pool, const DescribedItem& item, int index, bo
     return NewItem(item, index, words, takesTaps);
 }
 
+// Each radio of a group is a member of it with the others, so that a reader
+// says where it stands among them ("2 of 12"); a relation is renewed only
+// when the members changed.
+void RelateMembers(const std::vector<Node*>& members) {
+    std::vector<AtkObject*> targets;
+    for (Node* member : members) targets.push_back(ATK_OBJECT(member));
+    for (Node* member : members) {
+        AtkRelationSet* set = atk_object_ref_relation_set(ATK_OBJECT(member));
+        AtkRelation* relation = atk_relation_set_get_relation_by_type(set, ATK_RELATION_MEMBER_OF);
+        GPtrArray* now = relation ? atk_relation_get_target(relation) : nullptr;
+        const bool same = now && now->len == targets.size() &&
+                          std::equal(targets.begin(), targets.end(), reinterpret_cast<AtkObject**>(now->pdata));
+        if (!same) {
+            if (relation) atk_relation_set_remove(set, relation);
+            AtkRelation* fresh =
+                atk_relation_new(targets.data(), static_cast<gint>(targets.size()), ATK_RELATION_MEMBER_OF);
+            atk_relation_set_add(set, fresh);
+            g_object_unref(fresh);
+        }
+        g_object_unref(set);
+    }
+}
+
 // The nodes for the layer's items in reading order, a reference to each,
 // reusing what the parent already holds. The choices of a group go into its
 // panel, which stands where its first choice does.
@@ -536,8 +558,11 @@ std::vector<Node*> LayerNodes(const Node* parent, int layer, bool live) {
         }
         group->Members.push_back(node);
     }
-    for (const Group& group : groups)
-        if (group.Panel) ReplaceChildren(group.Panel, group.Members);
+    for (const Group& group : groups) {
+        if (!group.Panel) continue;
+        ReplaceChildren(group.Panel, group.Members);
+        RelateMembers(group.Members);
+    }
     return nodes;
 }
 
@@ -625,7 +650,8 @@ std::wstring ScreenKeys() {
 std::vector<std::wstring> StatusLines(int layer) {
     std::vector<std::wstring> lines;
     for (int i = 0; i < DescriptionCount(); ++i)
-        if (DescriptionAt(i).Layer == layer && DescriptionAt(i).Kind == ItemStatus) lines.emplace_back(DescriptionAt(i).Text);
+        if (DescriptionAt(i).Layer == layer && DescriptionAt(i).Kind == ItemStatus)
+            lines.emplace_back(DescriptionAt(i).Text);
     return lines;
 }
 
