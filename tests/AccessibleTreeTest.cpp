@@ -31,13 +31,17 @@ std::vector<AtkObject*> Children(AtkObject* parent) {
     return children;
 }
 
-// Every object under the frame, dialogs' children after their dialog.
+void AddAll(AtkObject* parent, std::vector<AtkObject*>* all) {
+    for (AtkObject* child : Children(parent)) {
+        all->push_back(child);
+        AddAll(child, all);
+    }
+}
+
+// Every object under the frame, a dialog's or group's after it.
 std::vector<AtkObject*> All() {
     std::vector<AtkObject*> all;
-    for (AtkObject* child : Children(AccessibleFrame())) {
-        all.push_back(child);
-        for (AtkObject* inner : Children(child)) all.push_back(inner);
-    }
+    AddAll(AccessibleFrame(), &all);
     return all;
 }
 
@@ -66,6 +70,20 @@ std::string Text(AtkObject* object) {
     return copy;
 }
 
+// Where the object lies on the desktop: x, y, width, height.
+std::vector<int> Extents(AtkObject* object) {
+    int x = 0, y = 0, w = 0, h = 0;
+    atk_component_get_extents(ATK_COMPONENT(object), &x, &y, &w, &h, ATK_XY_SCREEN);
+    return {x, y, w, h};
+}
+
+void Repaint() {
+    PlatformInvalidateWindow();
+    int code = 0;
+    HeadlessRunPending(&code);
+    SyncTree();
+}
+
 // A click through the object's action, and what the program makes of it.
 bool Click(AtkObject* object) {
     if (!object || !atk_action_do_action(ATK_ACTION(object), 0)) return false;
@@ -90,6 +108,10 @@ TEST_F(AccessibleTree, MainMenuReadsInOrderWhereItIsDrawn) {
     EXPECT_EQ(read, (std::vector<std::string>{"Stellarion", "About", "Help", "Exit", "Matchmaker by Sign",
                                               "Horoscopes 2010", "Zodiac Signs", "Numerology", "Extras", ""}));
     EXPECT_EQ(atk_object_get_role(children.front()), ATK_ROLE_HEADING);
+    // The heading lies where it is drawn, device 32, 205, 177 x 20; the
+    // frame keeps the window's name where the screen names no place.
+    EXPECT_EQ(Extents(children.front()), std::vector<int>({164, 460, 354, 40}));
+    EXPECT_EQ(Name(AccessibleFrame()), "Stellarion");
     EXPECT_EQ(atk_object_get_role(children.back()), ATK_ROLE_NOTIFICATION);
     EXPECT_FALSE(Has(children.back(), ATK_STATE_SHOWING));
     EXPECT_EQ(atk_object_get_role(AccessibleRoot()), ATK_ROLE_APPLICATION);
@@ -98,9 +120,8 @@ TEST_F(AccessibleTree, MainMenuReadsInOrderWhereItIsDrawn) {
     // Drawn at device 32, 258, 177 x 16: twice that, from the window's corner.
     AtkObject* zodiac = Find(ATK_ROLE_PUSH_BUTTON, "Zodiac Signs");
     ASSERT_NE(zodiac, nullptr);
+    EXPECT_EQ(Extents(zodiac), std::vector<int>({164, 566, 354, 32}));
     int x = 0, y = 0, w = 0, h = 0;
-    atk_component_get_extents(ATK_COMPONENT(zodiac), &x, &y, &w, &h, ATK_XY_SCREEN);
-    EXPECT_EQ(std::vector<int>({x, y, w, h}), std::vector<int>({164, 566, 354, 32}));
     atk_component_get_extents(ATK_COMPONENT(zodiac), &x, &y, &w, &h, ATK_XY_WINDOW);
     EXPECT_EQ(std::vector<int>({x, y}), std::vector<int>({64, 516}));
     EXPECT_EQ(atk_action_get_n_actions(ATK_ACTION(zodiac)), 1);
@@ -146,25 +167,100 @@ TEST_F(AccessibleTree, ObjectsLastAcrossRepaintsAndLeaveWithTheirScreen) {
     g_object_unref(zodiac);
 }
 
-TEST_F(AccessibleTree, RolesAndStatesOfChoicesKeysAndLayers) {
-    // The compatibility picker: the chosen signs are checked radio buttons.
+TEST_F(AccessibleTree, GroupsOfSignsAndTheirChoice) {
+    // The compatibility picker: two panels named by their labels, each
+    // holding its twelve signs as radio buttons, the chosen one checked.
     ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "Matchmaker by Sign")));
-    AtkObject* checked = nullptr;
-    for (AtkObject* object : All())
-        if (atk_object_get_role(object) == ATK_ROLE_RADIO_BUTTON && Has(object, ATK_STATE_CHECKED)) checked = object;
-    ASSERT_NE(checked, nullptr);
-    EXPECT_TRUE(Has(checked, ATK_STATE_CHECKABLE));
+    for (const char* label : {"I am", "My lover is"}) {
+        AtkObject* group = Find(ATK_ROLE_PANEL, label);
+        ASSERT_NE(group, nullptr) << label;
+        EXPECT_EQ(Name(group), label);
+        const std::vector<AtkObject*> radios = Children(group);
+        ASSERT_EQ(radios.size(), 12u) << label;
+        int checked = 0;
+        for (AtkObject* radio : radios) {
+            EXPECT_EQ(atk_object_get_role(radio), ATK_ROLE_RADIO_BUTTON);
+            EXPECT_TRUE(Has(radio, ATK_STATE_CHECKABLE));
+            checked += Has(radio, ATK_STATE_CHECKED);
+        }
+        EXPECT_EQ(checked, 1) << label;
+        // Each radio is a member of its group, with the other eleven.
+        AtkRelationSet* relations = atk_object_ref_relation_set(radios[5]);
+        AtkRelation* members = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_MEMBER_OF);
+        ASSERT_NE(members, nullptr);
+        EXPECT_EQ(atk_relation_get_target(members)->len, 12u);
+        EXPECT_EQ(g_ptr_array_index(atk_relation_get_target(members), 0), radios.front());
+        g_object_unref(relations);
+        EXPECT_EQ(Name(radios.front()), "Aries, March 21 to April 19");
+    }
+    EXPECT_EQ(Name(AccessibleFrame()), "Matchmaker by Sign - Stellarion");
 
-    // A popup is a dialog named by its heading; the page under it takes no taps.
+    // Choosing Leo in the lover's group: the same radio becomes checked and
+    // the choice is announced; the screen is the same, the focus stays.
+    AtkObject* leo = Children(Find(ATK_ROLE_PANEL, "My lover is"))[1];
+    AtkObject* focused = FocusedObject();
+    ASSERT_TRUE(Click(leo));
+    EXPECT_TRUE(Has(leo, ATK_STATE_CHECKED));
+    EXPECT_FALSE(Has(leo, ATK_STATE_DEFUNCT));
+    EXPECT_EQ(FocusedObject(), focused);
+    EXPECT_EQ(Name(AnnouncementObject()), "I am Aries, my lover is Leo");
+}
+
+TEST_F(AccessibleTree, FieldsDialogsAndAlerts) {
+    // The birth date: its instruction read before the Day, Month and Year
+    // entries, each holding its value, clicked as a tap.
     ShowBirthDate(5);
-    PlatformInvalidateWindow();
-    int code = 0;
-    HeadlessRunPending(&code);
-    SyncTree();
+    Repaint();
+    EXPECT_EQ(Name(AccessibleFrame()), "Numerology, birth date - Stellarion");
+    std::vector<std::string> read;
+    for (AtkObject* child : Children(AccessibleFrame()))
+        if (atk_object_get_role(child) != ATK_ROLE_NOTIFICATION)
+            read.push_back(atk_object_get_role(child) == ATK_ROLE_PARAGRAPH ? Text(child) : Name(child));
+    EXPECT_EQ(read, (std::vector<std::string>{"Birth date", "Back", "Please input your birth date:", "Day", "Month",
+                                              "Year", "Next"}));
+    AtkObject* day = Find(ATK_ROLE_ENTRY, "Day");
+    AtkObject* month = Find(ATK_ROLE_ENTRY, "Month");
+    ASSERT_NE(day, nullptr);
+    ASSERT_NE(month, nullptr);
+    EXPECT_EQ(Text(day), "24");
+    EXPECT_EQ(Text(month), "1");
+    EXPECT_EQ(Text(Find(ATK_ROLE_ENTRY, "Year")), "2010");
+    EXPECT_TRUE(Has(day, ATK_STATE_SELECTED));
+    EXPECT_FALSE(Has(month, ATK_STATE_SELECTED));
+    EXPECT_STREQ(atk_action_get_name(ATK_ACTION(month), 0), "click");
+    ASSERT_TRUE(Click(month));
+    EXPECT_TRUE(Has(month, ATK_STATE_SELECTED));
+    EXPECT_FALSE(Has(day, ATK_STATE_SELECTED));
+
+    // A second click opens the month's keyboard, a dialog whose entry
+    // follows the keys; what they change is announced.
+    ASSERT_TRUE(Click(month));
+    AtkObject* panel = Find(ATK_ROLE_DIALOG, "Month: keyboard");
+    ASSERT_NE(panel, nullptr);
+    AtkObject* typed = nullptr;
+    for (AtkObject* object : Children(panel))
+        if (atk_object_get_role(object) == ATK_ROLE_ENTRY) typed = object;
+    ASSERT_NE(typed, nullptr);
+    EXPECT_EQ(Text(typed), "1");
+    ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "Backspace")));
+    EXPECT_EQ(Text(typed), "");
+    EXPECT_EQ(Name(AnnouncementObject()), "Month: empty");
+    ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "Digits and symbols")));
+    EXPECT_EQ(Name(AnnouncementObject()), "Digits and symbols");
+    ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "7")));
+    EXPECT_EQ(Text(typed), "7");
+    EXPECT_EQ(Name(AnnouncementObject()), "Month: 7");
+    EXPECT_FALSE(Has(typed, ATK_STATE_DEFUNCT));
+
+    // A message over the page: the page under it takes no taps.
+    InputPanel = 0;
+    ShowBirthDate(5);
+    Repaint();
     AtkObject* next = Find(ATK_ROLE_PUSH_BUTTON, "Next");
     ASSERT_NE(next, nullptr);
     EXPECT_TRUE(Has(next, ATK_STATE_SENSITIVE));
     ShowMessagePanel(L"Write from 1 to 31.");
+    int code = 0;
     PlatformInvalidateWindow();
     HeadlessRunPending(&code);
     SyncTree();
@@ -174,14 +270,27 @@ TEST_F(AccessibleTree, RolesAndStatesOfChoicesKeysAndLayers) {
     EXPECT_FALSE(atk_action_do_action(ATK_ACTION(next), 0));
     ASSERT_NE(FocusedObject(), nullptr);
     EXPECT_EQ(atk_object_get_parent(FocusedObject()), alert);
+}
+
+TEST_F(AccessibleTree, HelpIsADialogDescribedByItsHintAndTheKeyboardsShiftAToggle) {
+    ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "Help")));
+    AtkObject* help = Find(ATK_ROLE_DIALOG, "Help");
+    ASSERT_NE(help, nullptr);
+    g_object_ref(help);
+    const char* description = atk_object_get_description(help);
+    ASSERT_NE(description, nullptr);
+    EXPECT_NE(std::string(description).find("Escape"), std::string::npos) << description;
+    // The hint is the dialog's description, not one of its objects.
+    for (AtkObject* object : Children(help)) EXPECT_NE(Name(object), description);
+    ASSERT_TRUE(Click(Find(ATK_ROLE_PUSH_BUTTON, "Close")));
+    EXPECT_EQ(Find(ATK_ROLE_DIALOG, ""), nullptr);
+    EXPECT_TRUE(Has(help, ATK_STATE_DEFUNCT));
+    g_object_unref(help);
 
     // The keyboard's Shift is a toggle; Shift pressed checks it and the
     // same object stays, its letters renamed.
-    InputPanel = 0;
     ShowKeyboard(L"Day", 0);
-    PlatformInvalidateWindow();
-    HeadlessRunPending(&code);
-    SyncTree();
+    Repaint();
     AtkObject* shift = nullptr;
     for (AtkObject* object : All())
         if (atk_object_get_role(object) == ATK_ROLE_TOGGLE_BUTTON) shift = object;
@@ -200,6 +309,20 @@ TEST_F(AccessibleTree, FocusFollowsTheRingAndAPageTurnIsAnnounced) {
     int code = 0;
     HeadlessRunPending(&code);
     SyncTree();
+    // The heading names the signs, the part and the page, where the header
+    // draws it; the frame names the place.
+    AtkObject* heading = Children(AccessibleFrame()).front();
+    EXPECT_EQ(Name(heading), "Aries and Aries: Relationship, page 1 of 4");
+    EXPECT_EQ(Extents(heading), std::vector<int>({116, 58, 264, 56}));
+    EXPECT_EQ(Name(AccessibleFrame()), "Aries and Aries, Relationship - Stellarion");
+    // The rating, drawn above the reading, is read before it.
+    std::vector<std::string> texts;
+    for (AtkObject* child : Children(AccessibleFrame()))
+        if (atk_object_get_role(child) == ATK_ROLE_PARAGRAPH) texts.push_back(Text(child));
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "Relationship: 8 out of 10");
+    EXPECT_EQ(texts[1], "I am Aries, My Lover is Aries");
+
     // The reading's paragraphs are text objects holding its words.
     AtkObject* paragraph = Find(ATK_ROLE_PARAGRAPH, "");
     ASSERT_NE(paragraph, nullptr);
@@ -227,9 +350,14 @@ TEST_F(AccessibleTree, FocusFollowsTheRingAndAPageTurnIsAnnounced) {
     SyncTree();
     EXPECT_EQ(FocusedObject(), focused);
     EXPECT_TRUE(Has(AnnouncementObject(), ATK_STATE_SHOWING));
-    const std::string announced = Name(AnnouncementObject());
-    EXPECT_EQ(announced.rfind("Explanation: 2 of ", 0), 0u) << announced;
-    EXPECT_NE(announced.find("out of 10"), std::string::npos) << announced;
+    EXPECT_EQ(Name(AnnouncementObject()), "Sex, page 2 of 4: 7 out of 10");
+    EXPECT_EQ(Name(Children(AccessibleFrame()).front()), "Aries and Aries: Sex, page 2 of 4");
+
+    // The same repaint again says nothing new.
+    atk_object_set_name(AnnouncementObject(), "");
+    RedrawAll = 1;
+    Repaint();
+    EXPECT_EQ(Name(AnnouncementObject()), "");
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ def text_of(node):
 
 
 def window_geometry():
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Stellarion$"],
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Stellarion($|: )"],
                             capture_output=True, text=True).stdout.split()[0]
     shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
                            capture_output=True, text=True).stdout
@@ -183,13 +183,27 @@ def paragraphs(path):
         return [" ".join(block.split()) for block in source.read().split("\n\n") if block.strip()]
 
 
-def check_report(top, sources):
-    """The compatibility reading of Aries and Aries: its text whole, the next
-    page announced when it turns under the ring, and Escape's question an
-    alert."""
+def check_groups(top):
+    """The compatibility picker: its two grids are panels named by their
+    labels, each holding twelve radio buttons of which one is checked."""
     click(named(top, pyatspi.ROLE_PUSH_BUTTON, "Matchmaker by Sign"))
+    until(lambda: named(top, pyatspi.ROLE_PUSH_BUTTON, "Match"), "the compatibility picker's Match")
+    for label in ("I am", "My lover is"):
+        group = until(lambda: named(top, pyatspi.ROLE_PANEL, label), "a group named %r" % label)
+        radios = [child for child in group if child.getRole() == pyatspi.ROLE_RADIO_BUTTON]
+        checked = [radio.name for radio in radios if radio.getState().contains(pyatspi.STATE_CHECKED)]
+        if len(radios) != 12 or checked != ["Aries, March 21 to April 19"]:
+            fail("the group %r holds %d radio buttons, %s checked" % (label, len(radios), checked))
+
+
+def check_report(top, sources):
+    """The compatibility reading of Aries and Aries: its heading names the
+    signs and the page, its text whole, the next page announced with its
+    page and rating when it turns under the ring, and Escape's question an
+    alert."""
     click(until(lambda: named(top, pyatspi.ROLE_PUSH_BUTTON, "Match"), "the compatibility picker's Match"))
-    until(lambda: heading(top) and heading(top).startswith("Explanation"), "the report's heading")
+    until(lambda: heading(top) == "Aries and Aries: Relationship, page 1 of 4", "the report's heading")
+    until(lambda: top.name == "Aries and Aries, Relationship - Stellarion", "the frame named by the place")
     texts = " ".join(" ".join(text_of(child).split()) for child in showing(top)
                      if child.getRole() == pyatspi.ROLE_PARAGRAPH)
     for paragraph in paragraphs(sources + "/resources/texts/compatibility/aries-aries-1.txt"):
@@ -206,8 +220,9 @@ def check_report(top, sources):
     if focus_events[-1] != "Next page":
         fail("Tab never reached Next page: %s" % focus_events[-12:])
     key("Return")
-    until(lambda: announcements and announcements[-1].startswith("Explanation: 2 of")
-          and announcements[-1].endswith("out of 10"), "the turned page announced (%s)" % announcements)
+    until(lambda: announcements and announcements[-1] == "Sex, page 2 of 4: 7 out of 10",
+          "the turned page announced (%s)" % announcements)
+    until(lambda: heading(top) == "Aries and Aries: Sex, page 2 of 4", "the turned page's heading")
     if focused(top) != ["Next page"]:
         fail("the focus left Next page as the page turned: %s" % focused(top))
     key("Escape")
@@ -228,16 +243,43 @@ def check_popup(top):
           "the About dialog gone after Escape")
 
 
-def read(top, title):
-    print("== " + title)
-    for child in showing(top):
-        role = child.getRoleName()
-        words = text_of(child) if child.getRole() == pyatspi.ROLE_PARAGRAPH else child.name
-        states = [pyatspi.stateToString(state) for state in child.getState().getStates()
-                  if state in (pyatspi.STATE_CHECKED, pyatspi.STATE_FOCUSED, pyatspi.STATE_PRESSED)]
-        if child.getRole() == pyatspi.ROLE_NOTIFICATION and not words:
+def check_birth_date(top):
+    """Leaving the report, then Numerology: the birth date's Day, Month and
+    Year are entries holding their values, and Tab names them."""
+    back_to_main_menu(top)
+    click(named(top, pyatspi.ROLE_PUSH_BUTTON, "Numerology"))
+    fields = until(lambda: [(child.name, text_of(child)) for child in showing(top)
+                            if child.getRole() == pyatspi.ROLE_ENTRY], "the birth date's entries")
+    if [name for name, _ in fields] != ["Day", "Month", "Year"] or not all(value.isdigit() for _, value in fields):
+        fail("the birth date's entries are %s" % fields)
+    for _ in range(8):
+        seen = len(focus_events)
+        key("Tab")
+        until(lambda: len(focus_events) > seen, "a focus event after Tab")
+        if focus_events[-1] == "Day":
+            return
+    fail("Tab never reached the Day entry: %s" % focus_events[-8:])
+
+
+def read(top, title, depth=1):
+    if depth == 1:
+        print("== %s: frame %r%s" % (title, top.name, " (%s)" % top.description if top.description else ""))
+    for child in top:
+        if child is None or child.getState().contains(pyatspi.STATE_DEFUNCT):
             continue
-        print("  %s %r%s" % (role, words[:90], " (" + ", ".join(states) + ")" if states else ""))
+        role = child.getRoleName()
+        words = repr((text_of(child) if child.getRole() == pyatspi.ROLE_PARAGRAPH else child.name)[:90])
+        if child.getRole() == pyatspi.ROLE_ENTRY:
+            words += " = %r" % text_of(child)
+        states = [pyatspi.stateToString(state) for state in child.getState().getStates()
+                  if state in (pyatspi.STATE_CHECKED, pyatspi.STATE_FOCUSED, pyatspi.STATE_PRESSED,
+                               pyatspi.STATE_SELECTED)]
+        if child.getRole() == pyatspi.ROLE_NOTIFICATION and not child.name:
+            continue
+        print("%s%s %s%s" % ("  " * depth, role, words, " (" + ", ".join(states) + ")" if states else ""))
+        if child.description:
+            print("%s  described as %r" % ("  " * depth, child.description[:90]))
+        read(child, title, depth + 1)
 
 
 def names(top):
@@ -285,10 +327,14 @@ def main():
     check_signs(top)
     check_tab(top)
     check_popup(top)
+    check_groups(top)
     check_report(top, sys.argv[2])
-    # The frame is named by the window's title, a note after Ctrl+S included.
+    # The frame is named by the place and the window's title, a note after
+    # Ctrl+S included.
     key("ctrl+s")
-    until(lambda: top.name.startswith("Stellarion: saved "), "the frame named by the title's note (%r)" % top.name)
+    until(lambda: top.name.startswith("Aries and Aries, Sex - Stellarion: saved "),
+          "the frame named by the title's note (%r)" % top.name)
+    check_birth_date(top)
 
 
 main()

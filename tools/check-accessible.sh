@@ -3,9 +3,10 @@
 # server with a session bus of its own and the accessibility bus on it:
 # the application and its frame, the main menu's heading and buttons (where
 # they are drawn), a button's click action, the sign grid's radio buttons,
-# focus events as Tab moves the ring, a report's text, a page turn, a dialog
-# closed with Escape, an alert, and the title as the frame's name
-# (tools/check-accessible.py). Then the program is started without a bus,
+# focus events as Tab moves the ring, a dialog closed with Escape, the
+# compatibility picker's labelled groups, a report's heading, text and page
+# turn announced, an alert, the frame named by the place and the title, and
+# the birth date's Day, Month and Year entries (tools/check-accessible.py). Then the program is started without a bus,
 # with a bus address that leads nowhere, and on the bus that is then taken
 # away: it runs as before and says nothing about it.
 #

@@ -1,9 +1,13 @@
 // The description as accessible objects: the application, the window's
 // frame, and under it the page's headings, texts and targets in reading
-// order, each popup or entry panel a dialog (an alert when it carries a
-// message) with its own. An object stays the same object across repaints
-// while it stands for the same thing (a target with the same role and box,
-// a text with the same words), so that a reader is told only of changes.
+// order (the frame named by the place's title and described by the page's
+// hint), each popup or entry panel a dialog (an alert when it carries a
+// message) with its own. A labelled group is a panel holding its radio
+// buttons; a field is an entry whose text is its value. An object stays the
+// same object across repaints while it stands for the same thing (a target
+// with the same role and box, a text with the same words), so that a reader
+// is told only of changes. Another screen (its key changed) focuses its
+// heading; on the same screen what its status lines say anew is announced.
 #include "platform/atspi/AtkTree.h"
 
 #include "platform/Backend.h"
@@ -28,8 +32,8 @@ struct Node {
     int Role;             // the description's role, targets only
     int State;
     int Item;             // the item in the description, -1 when none
-    PixelRect Box;        // device pixels, targets only
-    char* Text;           // UTF-8, owned
+    PixelRect Box;        // device pixels where it is drawn; empty when unplaced
+    char* Text;           // UTF-8, owned: its words, a field's value
     glong Length;         // of Text, in characters
     GPtrArray* Children;  // owned references
     bool Focused;
@@ -71,6 +75,12 @@ void AddStates(AtkStateSet* set, std::initializer_list<AtkStateType> states) {
     for (const AtkStateType state : states) atk_state_set_add_state(set, state);
 }
 
+// What a target's state On is: a field's selected box (the one a tap opens
+// the keyboard for), a button pressed, a choice or a key checked.
+AtkStateType OnState(int role) {
+    return role == RoleField ? ATK_STATE_SELECTED : role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED;
+}
+
 AtkStateSet* RefStates(AtkObject* object) {
     AtkStateSet* set = BaseClass->ref_state_set(object);
     const Node* node = AsNode(object);
@@ -90,9 +100,10 @@ AtkStateSet* RefStates(AtkObject* object) {
     case ItemText: AddStates(set, {ATK_STATE_MULTI_LINE, ATK_STATE_READ_ONLY}); break;
     case ItemTarget:
         if (node->Live) AddStates(set, {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_FOCUSABLE});
-        if (node->State != StateNone && node->Role != RoleButton) atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
-        if (node->State == StateOn)
-            atk_state_set_add_state(set, node->Role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED);
+        if (node->Role == RoleField) AddStates(set, {ATK_STATE_SINGLE_LINE, ATK_STATE_SELECTABLE});
+        else if (node->State != StateNone && node->Role != RoleButton)
+            atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
+        if (node->State == StateOn) atk_state_set_add_state(set, OnState(node->Role));
         break;
     default: break;
     }
@@ -138,11 +149,30 @@ void InitNode(GTypeInstance* instance, gpointer) {
 
 // ---- Where it is ---------------------------------------------------------------------
 
+bool HasBox(const PixelRect& r) { return r.Left < r.Right && r.Top < r.Bottom; }
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    if (!HasBox(a)) return b;
+    if (!HasBox(b)) return a;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+// A dialog covers what it holds.
+PixelRect DeviceBox(const Node* node) {
+    if (node->Kind != NodeLayer) return node->Box;
+    PixelRect box{};
+    for (guint i = 0; i < node->Children->len; ++i)
+        box = Union(box, DeviceBox(AsNode(g_ptr_array_index(node->Children, i))));
+    return box;
+}
+
+// Each object where it is drawn; one drawn nowhere (a heading without its
+// rows, the announcement) is an empty box at the device screen's corner.
 PixelRect ScreenBox(const Node* node) {
     if (node->Kind == NodeApplication || node->Kind == NodeFrame) return DesktopWindowOnScreen();
-    if (node->Kind == ItemTarget) return DesktopBoxOnScreen(node->Box);
-    // Texts, headings and dialogs: the device screen they are drawn on.
-    return DesktopBoxOnScreen({0, 0, PlatformScreenWidth(), PlatformScreenHeight()});
+    const PixelRect box = DeviceBox(node);
+    return DesktopBoxOnScreen(HasBox(box) ? box : PixelRect{});
 }
 
 void Extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height, AtkCoordType coords) {
@@ -277,11 +307,21 @@ Node* NewNode(GType type, int kind, AtkRole role, int layer) {
     return node;
 }
 
-void SetText(Node* node, char* utf8) {
+// Takes the UTF-8 words over as the node's text.
+void SetWords(Node* node, char* utf8) {
     g_free(node->Text);
     node->Text = utf8;
     node->Length = g_utf8_strlen(TextOf(node), -1);
-    if (node->Kind != ItemText) atk_object_set_name(ATK_OBJECT(node), TextOf(node));
+}
+
+void SetName(AtkObject* object, const char* name) {
+    const char* now = atk_object_get_name(object);
+    if (std::strcmp(now ? now : "", name) != 0) atk_object_set_name(object, name);
+}
+
+void SetDescription(AtkObject* object, const char* description) {
+    const char* now = atk_object_get_description(object);
+    if (std::strcmp(now ? now : "", description) != 0) atk_object_set_description(object, description);
 }
 
 // ---- The tree ----------------------------------------------------------------------
@@ -291,11 +331,18 @@ Node* Frame = nullptr;
 Node* Announcement = nullptr;
 Node* Layers[3] = {};   // the dialogs of the popup and the panel; [LayerPage] unused
 Node* Focused = nullptr;
-int WantedFocus = -1;
+bool RingShown = false;  // the window's focus ring is on a target ...
+PixelRect RingBox{};     // ... drawn here: the same control across repaints
 bool FocusChanged = false;
-int ShownLayer = -1;     // the active layer when last synced
+bool FocusGone = false;  // the focused object left the tree in the last rebuild
 bool ScreenTurned = false;
 Node* Title = nullptr;   // the active layer's first heading or message, held by the tree
+constexpr const char* AppName = "Stellarion";
+std::string WindowTitle = AppName;
+std::wstring ScreenKey;             // the screens the layers show, as last synced
+std::vector<std::wstring> Statuses;  // what the active layer's status lines said then
+std::vector<Node*> InTree;          // every object of the tree being built
+std::vector<GPtrArray*> Replaced;   // children lists replaced meanwhile, held until all are
 
 char* Utf8(const wchar_t* text) {
     static_assert(sizeof(wchar_t) == sizeof(gunichar));
@@ -305,6 +352,7 @@ char* Utf8(const wchar_t* text) {
 
 AtkRole TargetRole(int role, int state) {
     if (role == RoleChoice) return ATK_ROLE_RADIO_BUTTON;
+    if (role == RoleField) return ATK_ROLE_ENTRY;
     if (role == RoleKey && state != StateNone) return ATK_ROLE_TOGGLE_BUTTON;
     return ATK_ROLE_PUSH_BUTTON;
 }
@@ -314,6 +362,7 @@ AtkRole ItemRole(const DescribedItem& item) {
     case ItemHeading: return ATK_ROLE_HEADING;
     case ItemText: return ATK_ROLE_PARAGRAPH;
     case ItemAlert: return ATK_ROLE_LABEL;
+    case ItemGroup: return ATK_ROLE_PANEL;
     default: return TargetRole(item.Role, item.State);
     }
 }
@@ -322,159 +371,240 @@ bool SameBox(const PixelRect& a, const PixelRect& b) {
     return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
 }
 
+bool IsField(const DescribedItem& item) { return item.Kind == ItemTarget && item.Role == RoleField; }
+
+// A choice of a group of which one is chosen, drawn inside the group's box.
+bool InGroup(const DescribedItem& item, const DescribedItem& group) {
+    if (item.Kind != ItemTarget || item.Role != RoleChoice || item.State == StateNone) return false;
+    const int x = (item.Box.Left + item.Box.Right) / 2, y = (item.Box.Top + item.Box.Bottom) / 2;
+    return x >= group.Box.Left && x < group.Box.Right && y >= group.Box.Top && y < group.Box.Bottom;
+}
+
 // Whether the node can stand for the item: a target by its role and box
-// (its name and state may change), anything else by its words.
-bool StandsFor(const Node* node, const DescribedItem& item, const char* utf8) {
+// (its name, state and value may change), a group by its box and label,
+// anything else by its words.
+bool StandsFor(const Node* node, const DescribedItem& item, const char* words) {
     if (node->Kind != item.Kind || node->Layer != item.Layer) return false;
     if (item.Kind == ItemTarget)
         return node->Role == item.Role && SameBox(node->Box, item.Box) &&
                atk_object_get_role(ATK_OBJECT(node)) == TargetRole(item.Role, item.State);
-    return std::strcmp(TextOf(node), utf8) == 0;
+    return (item.Kind != ItemGroup || SameBox(node->Box, item.Box)) && std::strcmp(TextOf(node), words) == 0;
 }
 
 void SetState(Node* node, AtkStateType state, bool was, bool now) {
     if (was != now) atk_object_notify_state_change(ATK_OBJECT(node), state, now);
 }
 
-// A reused target takes the item's name, state and index.
-void Refresh(Node* node, const DescribedItem& item, int index, char* utf8, bool live) {
+// A field's value changed under a reader: the old text goes, the new comes.
+void ChangeWords(Node* node, char* words) {
+    if (node->Length > 0) g_signal_emit_by_name(node, "text-remove", 0, static_cast<gint>(node->Length), TextOf(node));
+    SetWords(node, words);
+    if (node->Length > 0) g_signal_emit_by_name(node, "text-insert", 0, static_cast<gint>(node->Length), TextOf(node));
+}
+
+// The item's words: a field's value, else its text; its name: a field's
+// own name, else the words (a paragraph has none).
+char* WordsOf(const DescribedItem& item) { return Utf8(IsField(item) ? item.Value : item.Text); }
+
+void NameAfter(Node* node, const DescribedItem& item) {
+    if (item.Kind == ItemText) return;
+    if (!IsField(item)) return SetName(ATK_OBJECT(node), TextOf(node));
+    char* name = Utf8(item.Text);
+    SetName(ATK_OBJECT(node), name);
+    g_free(name);
+}
+
+// A reused target takes the item's name, value, state and index.
+void Refresh(Node* node, const DescribedItem& item, int index, char* words, bool live) {
     node->Item = index;
-    if (std::strcmp(TextOf(node), utf8) != 0) SetText(node, utf8);
-    else g_free(utf8);
-    const AtkStateType checked = node->Role == RoleButton ? ATK_STATE_PRESSED : ATK_STATE_CHECKED;
-    SetState(node, checked, node->State == StateOn, item.State == StateOn);
+    if (std::strcmp(TextOf(node), words) == 0) g_free(words);
+    else if (IsField(item)) ChangeWords(node, words);
+    else SetWords(node, words);
+    NameAfter(node, item);
+    SetState(node, OnState(node->Role), node->State == StateOn, item.State == StateOn);
     node->State = item.State;
     SetState(node, ATK_STATE_SENSITIVE, node->Live, live);
     node->Live = live;
 }
 
-Node* NewItem(const DescribedItem& item, int index, char* utf8, bool live) {
+Node* NewItem(const DescribedItem& item, int index, char* words, bool live) {
     Node* node = NewNode(ItemType(), item.Kind, ItemRole(item), item.Layer);
     node->Role = item.Role;
     node->State = item.State;
     node->Box = item.Box;
     node->Item = index;
     node->Live = live && item.Kind == ItemTarget;
-    SetText(node, utf8);
+    SetWords(node, words);
+    NameAfter(node, item);
     return node;
 }
 
-bool ReadsBefore(const PixelRect& a, const PixelRect& b) {
-    return a.Top != b.Top ? a.Top < b.Top : a.Left < b.Left;
-}
-
-// The layer's items as a reader meets them: its headings, then its targets
-// top to bottom and left to right, each after the texts published since the
-// target before it, then the texts after the last target (as the web page
-// orders them).
-std::vector<int> ReadingOrder(int layer) {
-    struct Group {
-        std::vector<int> Texts;
-        int Target;
-    };
-    std::vector<int> order;
-    std::vector<Group> groups;
-    Group pending{{}, -1};
-    for (int i = 0; i < DescriptionCount(); ++i) {
-        const DescribedItem& item = DescriptionAt(i);
-        if (item.Layer != layer) continue;
-        if (item.Kind == ItemHeading) {
-            order.push_back(i);
-        } else if (item.Kind == ItemTarget) {
-            pending.Target = i;
-            groups.push_back(std::move(pending));
-            pending = {{}, -1};
-        } else {
-            pending.Texts.push_back(i);
-        }
-    }
-    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
-        return ReadsBefore(DescriptionAt(a.Target).Box, DescriptionAt(b.Target).Box);
-    });
-    groups.push_back(std::move(pending));
-    for (const Group& group : groups) {
-        order.insert(order.end(), group.Texts.begin(), group.Texts.end());
-        if (group.Target >= 0) order.push_back(group.Target);
-    }
-    return order;
-}
-
 // Gives the parent its new children, each a reference the caller hands
-// over; tells the readers of those that left and those that came.
+// over, and tells the readers of those that came and went; the old list is
+// held until the whole tree is built (Retire), as a child may have moved.
 void ReplaceChildren(Node* parent, const std::vector<Node*>& next) {
     GPtrArray* old = parent->Children;
     parent->Children = g_ptr_array_new_full(static_cast<guint>(next.size()), g_object_unref);
     for (Node* child : next) g_ptr_array_add(parent->Children, child);
     for (guint i = 0; i < old->len; ++i) {
         Node* child = AsNode(g_ptr_array_index(old, i));
-        if (std::find(next.begin(), next.end(), child) != next.end()) continue;
-        child->Gone = true;
-        if (child == Focused) Focused = nullptr, child->Focused = false;
-        g_signal_emit_by_name(parent, "children-changed::remove", i, child);
-        atk_object_notify_state_change(ATK_OBJECT(child), ATK_STATE_DEFUNCT, TRUE);
+        if (std::find(next.begin(), next.end(), child) == next.end())
+            g_signal_emit_by_name(parent, "children-changed::remove", i, child);
     }
     for (size_t i = 0; i < next.size(); ++i) {
         if (g_ptr_array_find(old, next[i], nullptr)) continue;
         atk_object_set_parent(ATK_OBJECT(next[i]), ATK_OBJECT(parent));
         g_signal_emit_by_name(parent, "children-changed::add", static_cast<guint>(i), next[i]);
     }
-    g_ptr_array_unref(old);
+    Replaced.push_back(old);
 }
 
-// The nodes for the layer's items, a reference to each, reusing what the
-// parent already holds.
-std::vector<Node*> LayerNodes(const Node* parent, int layer, bool live, Node** title, bool* titleNew) {
-    std::vector<Node*> nodes, created;
-    for (const int index : ReadingOrder(layer)) {
-        const DescribedItem& item = DescriptionAt(index);
-        char* utf8 = Utf8(item.Text);
-        Node* node = nullptr;
-        for (guint i = 0; i < parent->Children->len && !node; ++i) {
-            Node* child = AsNode(g_ptr_array_index(parent->Children, i));
-            if (StandsFor(child, item, utf8) && std::find(nodes.begin(), nodes.end(), child) == nodes.end())
-                node = child;
+// The objects that left the tree are defunct; a reader may still hold them.
+void Retire() {
+    for (GPtrArray* old : Replaced) {
+        for (guint i = 0; i < old->len; ++i) {
+            Node* child = AsNode(g_ptr_array_index(old, i));
+            if (child->Gone || std::find(InTree.begin(), InTree.end(), child) != InTree.end()) continue;
+            child->Gone = true;
+            if (child == Focused) {
+                Focused = nullptr;
+                child->Focused = false;
+                FocusGone = true;
+            }
+            atk_object_notify_state_change(ATK_OBJECT(child), ATK_STATE_DEFUNCT, TRUE);
         }
-        if (node) {
-            g_object_ref(node);
-            Refresh(node, item, index, utf8, live && item.Kind == ItemTarget);
-        } else {
-            node = NewItem(item, index, utf8, live);
-            created.push_back(node);
+        g_ptr_array_unref(old);
+    }
+    Replaced.clear();
+}
+
+// The parent's objects and those of its groups, to be reused.
+void Pool(const Node* parent, std::vector<Node*>* pool) {
+    for (guint i = 0; i < parent->Children->len; ++i) {
+        Node* child = AsNode(g_ptr_array_index(parent->Children, i));
+        pool->push_back(child);
+        if (child->Kind == ItemGroup) Pool(child, pool);
+    }
+}
+
+// A reference to an object of the pool for the item (taken out of the
+// pool), or a new one.
+Node* NodeFor(std::vector<Node*>* pool, const DescribedItem& item, int index, bool live) {
+    char* words = WordsOf(item);
+    const bool takesTaps = live && item.Kind == ItemTarget;
+    for (Node*& node : *pool) {
+        if (!node || !StandsFor(node, item, words)) continue;
+        Node* found = AsNode(g_object_ref(node));
+        node = nullptr;
+        Refresh(found, item, index, words, takesTaps);
+        return found;
+    }
+    return NewItem(item, index, words, takesTaps);
+}
+
+// Each radio of a group is a member of it with the others, so that a reader
+// says where it stands among them ("2 of 12"); a relation is renewed only
+// when the members changed.
+void RelateMembers(const std::vector<Node*>& members) {
+    std::vector<AtkObject*> targets;
+    for (Node* member : members) targets.push_back(ATK_OBJECT(member));
+    for (Node* member : members) {
+        AtkRelationSet* set = atk_object_ref_relation_set(ATK_OBJECT(member));
+        AtkRelation* relation = atk_relation_set_get_relation_by_type(set, ATK_RELATION_MEMBER_OF);
+        GPtrArray* now = relation ? atk_relation_get_target(relation) : nullptr;
+        const bool same = now && now->len == targets.size() &&
+                          std::equal(targets.begin(), targets.end(), reinterpret_cast<AtkObject**>(now->pdata));
+        if (!same) {
+            if (relation) atk_relation_set_remove(set, relation);
+            AtkRelation* fresh =
+                atk_relation_new(targets.data(), static_cast<gint>(targets.size()), ATK_RELATION_MEMBER_OF);
+            atk_relation_set_add(set, fresh);
+            g_object_unref(fresh);
         }
-        if (!*title && (item.Kind == ItemHeading || item.Kind == ItemAlert)) {
-            *title = node;
-            *titleNew = std::find(created.begin(), created.end(), node) != created.end();
+        g_object_unref(set);
+    }
+}
+
+// The nodes for the layer's items in reading order, a reference to each,
+// reusing what the parent already holds. The choices of a group go into its
+// panel, which stands where its first choice does.
+std::vector<Node*> LayerNodes(const Node* parent, int layer, bool live) {
+    struct Group {
+        int Item;
+        Node* Panel;
+        std::vector<Node*> Members;
+    };
+    std::vector<Node*> pool, nodes;
+    Pool(parent, &pool);
+    std::vector<Group> groups;
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (DescriptionAt(i).Layer == layer && DescriptionAt(i).Kind == ItemGroup) groups.push_back({i, nullptr, {}});
+    int order[256];
+    const int count = ItemsInReadingOrder(layer, order, 256);
+    for (int i = 0; i < count; ++i) {
+        const DescribedItem& item = DescriptionAt(order[i]);
+        Node* node = NodeFor(&pool, item, order[i], live);
+        InTree.push_back(node);
+        const auto group = std::find_if(groups.begin(), groups.end(),
+                                        [&](const Group& g) { return InGroup(item, DescriptionAt(g.Item)); });
+        if (group == groups.end()) {
+            nodes.push_back(node);
+            continue;
         }
-        nodes.push_back(node);
+        if (!group->Panel) {
+            group->Panel = NodeFor(&pool, DescriptionAt(group->Item), group->Item, live);
+            InTree.push_back(group->Panel);
+            nodes.push_back(group->Panel);
+        }
+        group->Members.push_back(node);
+    }
+    for (const Group& group : groups) {
+        if (!group.Panel) continue;
+        ReplaceChildren(group.Panel, group.Members);
+        RelateMembers(group.Members);
     }
     return nodes;
 }
 
-// A popup is a dialog named by its heading; a panel with a message and no
-// heading is an alert named by the message. Returns a reference to it, or
-// null when the layer is empty.
-Node* SyncLayer(int layer, bool live, Node** title, bool* titleNew) {
+// The first text of the kind the layer publishes, as UTF-8 (to be freed).
+char* LayerText(int layer, int kind) {
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (DescriptionAt(i).Layer == layer && DescriptionAt(i).Kind == kind) return Utf8(DescriptionAt(i).Text);
+    return g_strdup("");
+}
+
+// The object that names a layer: its first heading, else its message.
+Node* TitleOf(const std::vector<Node*>& nodes) {
+    const auto first = std::find_if(nodes.begin(), nodes.end(),
+                                    [](const Node* n) { return n->Kind == ItemHeading || n->Kind == ItemAlert; });
+    return first == nodes.end() ? nullptr : *first;
+}
+
+// A popup is a dialog named by its heading and described by its hint; a
+// panel with a message and no heading is an alert named by the message.
+// Returns a reference to it, or null when the layer is empty; the active
+// layer's title object in *title.
+Node* SyncLayer(int layer, bool live, Node** title) {
     Node* dialog = Layers[layer];
     if (!dialog) dialog = NewNode(ItemType(), NodeLayer, ATK_ROLE_DIALOG, layer);
     else g_object_ref(dialog);
-    Node* first = nullptr;
-    bool firstNew = false;
-    const std::vector<Node*> nodes = LayerNodes(dialog, layer, live, &first, &firstNew);
+    const std::vector<Node*> nodes = LayerNodes(dialog, layer, live);
     if (nodes.empty()) {
+        ReplaceChildren(dialog, nodes);
         g_object_unref(dialog);
         Layers[layer] = nullptr;
         return nullptr;
     }
     ReplaceChildren(dialog, nodes);
+    InTree.push_back(dialog);
+    Node* first = TitleOf(nodes);
     const AtkRole role = first && first->Kind == ItemAlert ? ATK_ROLE_ALERT : ATK_ROLE_DIALOG;
     if (atk_object_get_role(ATK_OBJECT(dialog)) != role) atk_object_set_role(ATK_OBJECT(dialog), role);
-    const char* name = first ? TextOf(first) : "";
-    if (std::strcmp(atk_object_get_name(ATK_OBJECT(dialog)) ? atk_object_get_name(ATK_OBJECT(dialog)) : "", name) != 0)
-        atk_object_set_name(ATK_OBJECT(dialog), name);
-    if (live) {
-        *title = first;
-        *titleNew = firstNew || !Layers[layer];
-    }
+    SetName(ATK_OBJECT(dialog), first ? TextOf(first) : "");
+    char* hint = LayerText(layer, ItemHint);
+    SetDescription(ATK_OBJECT(dialog), hint);
+    g_free(hint);
+    if (live) *title = first;
     Layers[layer] = dialog;
     return dialog;
 }
@@ -482,30 +612,62 @@ Node* SyncLayer(int layer, bool live, Node** title, bool* titleNew) {
 Node* FindItem(const Node* parent, int item) {
     for (guint i = 0; i < parent->Children->len; ++i) {
         Node* child = AsNode(g_ptr_array_index(parent->Children, i));
-        if (child->Item == item && child->Kind != NodeLayer) return child;
-        if (child->Kind == NodeLayer)
-            if (Node* inner = FindItem(child, item)) return inner;
+        if (child->Item == item && child->Kind == ItemTarget) return child;
+        if (Node* inner = FindItem(child, item)) return inner;
     }
     return nullptr;
 }
 
-// Says the new page's heading and its closing line (a rating), where one is
-// short enough to be one.
-void Announce(const Node* heading) {
-    constexpr glong LongestClosingLine = 80;
-    const Node* closing = nullptr;
-    for (guint i = 0; i < Frame->Children->len; ++i) {
-        const Node* child = AsNode(g_ptr_array_index(Frame->Children, i));
-        if (child->Kind == ItemText) closing = child;
-    }
-    char* words = closing && closing->Length <= LongestClosingLine
-                      ? g_strconcat(TextOf(heading), ". ", TextOf(closing), nullptr)
-                      : g_strdup(TextOf(heading));
+// The frame is named by the place's title beside the window's ("Aries and
+// Aries, Sex - Stellarion"), and described by the page's hint.
+void DescribeFrame() {
+    const wchar_t* place = DescribedTitle();
+    char* title = place ? Utf8(place) : nullptr;
+    char* name = title ? g_strconcat(title, " - ", WindowTitle.c_str(), nullptr) : g_strdup(WindowTitle.c_str());
+    SetName(ATK_OBJECT(Frame), name);
+    g_free(name);
+    g_free(title);
+    char* hint = LayerText(LayerPage, ItemHint);
+    SetDescription(ATK_OBJECT(Frame), hint);
+    g_free(hint);
+}
+
+void Announce(const char* words) {
     atk_object_set_name(ATK_OBJECT(Announcement), words);
-    g_free(words);
     if (Announcing) atk_object_notify_state_change(ATK_OBJECT(Announcement), ATK_STATE_SHOWING, FALSE);
     Announcing = true;
     atk_object_notify_state_change(ATK_OBJECT(Announcement), ATK_STATE_SHOWING, TRUE);
+}
+
+// The keys of the screens every layer shows: another key, another screen.
+std::wstring ScreenKeys() {
+    std::wstring key;
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (DescriptionAt(i).Kind == ItemScreen) key.append(DescriptionAt(i).Text).push_back(L'|');
+    return key;
+}
+
+std::vector<std::wstring> StatusLines(int layer) {
+    std::vector<std::wstring> lines;
+    for (int i = 0; i < DescriptionCount(); ++i)
+        if (DescriptionAt(i).Layer == layer && DescriptionAt(i).Kind == ItemStatus)
+            lines.emplace_back(DescriptionAt(i).Text);
+    return lines;
+}
+
+// On the same screen, what its status lines say anew ("Sex, page 2 of 4:
+// 7 out of 10", "Day: 14"), one sentence each.
+void AnnounceStatus(const std::vector<std::wstring>& lines) {
+    std::wstring said;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i < Statuses.size() && lines[i] == Statuses[i]) continue;
+        if (!said.empty()) said += L". ";
+        said += lines[i];
+    }
+    if (said.empty()) return;
+    char* words = Utf8(said.c_str());
+    Announce(words);
+    g_free(words);
 }
 
 // What the tree stands for, to tell a repaint that described the same
@@ -513,8 +675,14 @@ void Announce(const Node* heading) {
 struct Seen {
     DescribedItem Item;
     std::wstring Text;
+    std::wstring Value;
 };
 std::vector<Seen> SeenItems;
+
+bool SameWords(const wchar_t* now, const std::wstring& then) {
+    // Lengths first: both calls are the C library's vectorised ones.
+    return std::wcslen(now) == then.size() && std::wmemcmp(now, then.data(), then.size()) == 0;
+}
 
 bool SameAsSeen() {
     if (static_cast<size_t>(DescriptionCount()) != SeenItems.size()) return false;
@@ -522,11 +690,8 @@ bool SameAsSeen() {
         const DescribedItem& now = DescriptionAt(static_cast<int>(i));
         const DescribedItem& then = SeenItems[i].Item;
         if (now.Kind != then.Kind || now.Layer != then.Layer || now.Role != then.Role || now.State != then.State ||
-            !SameBox(now.Box, then.Box))
-            return false;
-        // Lengths first: both calls are the C library's vectorised ones.
-        const std::wstring& text = SeenItems[i].Text;
-        if (std::wcslen(now.Text) != text.size() || std::wmemcmp(now.Text, text.data(), text.size()) != 0)
+            !SameBox(now.Box, then.Box) || !SameWords(now.Text, SeenItems[i].Text) ||
+            !SameWords(now.Value, SeenItems[i].Value))
             return false;
     }
     return true;
@@ -537,36 +702,46 @@ void Remember() {
     for (size_t i = 0; i < SeenItems.size(); ++i) {
         SeenItems[i].Item = DescriptionAt(static_cast<int>(i));
         SeenItems[i].Text = SeenItems[i].Item.Text;
+        SeenItems[i].Value = SeenItems[i].Item.Value;
     }
 }
 
 void Rebuild() {
     Remember();
     const int active = ActiveLayer();
-    Node* title = nullptr;
-    bool titleNew = false;
-    std::vector<Node*> frame = LayerNodes(Frame, LayerPage, active == LayerPage, &title, &titleNew);
-    if (active != LayerPage) title = nullptr, titleNew = false;
+    InTree.clear();
+    std::vector<Node*> frame = LayerNodes(Frame, LayerPage, active == LayerPage);
+    Node* title = active == LayerPage ? TitleOf(frame) : nullptr;
     for (int layer = LayerPopup; layer <= LayerPanel; ++layer)
-        if (Node* dialog = SyncLayer(layer, layer == active, &title, &titleNew)) frame.push_back(dialog);
+        if (Node* dialog = SyncLayer(layer, layer == active, &title)) frame.push_back(dialog);
     frame.push_back(AsNode(g_object_ref(Announcement)));
+    InTree.push_back(Announcement);
     const Node* kept = Focused;
     ReplaceChildren(Frame, frame);
+    Retire();
     Title = title;
-    ScreenTurned = title && (titleNew || active != ShownLayer);
-    // A page turned under a control that keeps the focus (Next page): the
-    // focus does not move, so the new page is announced.
-    if (ScreenTurned && kept && kept == Focused && WantedFocus >= 0 && title->Kind == ItemHeading) Announce(title);
-    ShownLayer = active;
+    DescribeFrame();
+    const std::wstring key = ScreenKeys();
+    std::vector<std::wstring> lines = StatusLines(active);
+    ScreenTurned = key != ScreenKey;
+    // Another screen under a control that keeps the ring (Back where Back
+    // was): the focus does not move, so the new heading is announced.
+    if (ScreenTurned && kept && kept == Focused && RingShown && title && title->Kind == ItemHeading)
+        Announce(TextOf(title));
+    else if (!ScreenTurned) AnnounceStatus(lines);
+    ScreenKey = key;
+    Statuses = std::move(lines);
 }
 
-// The keyboard's focus where there is one; on a new screen without one,
-// the screen's title, so that a reader reads it; else what had it.
+// The window's focus ring where there is one; on a new screen without one,
+// or when the focused object left, the screen's title, so that a reader
+// reads it; else what had it.
 void ApplyFocus() {
     Node* focus = Focused;
-    if (WantedFocus >= 0) focus = FindItem(Frame, WantedFocus);
-    else if (ScreenTurned) focus = Title;
-    ScreenTurned = false;
+    const int ring = RingShown ? FindTarget(RingBox) : -1;
+    if (ring >= 0) focus = FindItem(Frame, ring);
+    else if (ScreenTurned || FocusGone) focus = Title;
+    ScreenTurned = FocusGone = false;
     if (focus == Focused) return;
     if (Focused) {
         Focused->Focused = false;
@@ -586,11 +761,12 @@ void ApplyFocus() {
 AtkObject* AccessibleRoot() {
     if (!Application) {
         Application = NewNode(NodeType(), NodeApplication, ATK_ROLE_APPLICATION, LayerPage);
-        atk_object_set_name(ATK_OBJECT(Application), "Stellarion");
+        atk_object_set_name(ATK_OBJECT(Application), AppName);
         Frame = NewNode(FrameType(), NodeFrame, ATK_ROLE_FRAME, LayerPage);
         Announcement = NewNode(ItemType(), NodeAnnouncement, ATK_ROLE_NOTIFICATION, LayerPage);
         ReplaceChildren(Application, {Frame});
         ReplaceChildren(Frame, {Announcement});
+        Retire();
     }
     return ATK_OBJECT(Application);
 }
@@ -601,13 +777,20 @@ AtkObject* AnnouncementObject() { return AccessibleRoot(), ATK_OBJECT(Announceme
 
 AtkObject* FocusedObject() { return Focused ? ATK_OBJECT(Focused) : nullptr; }
 
-void NameFrame(const char* title) { atk_object_set_name(AccessibleFrame(), title); }
+void NameFrame(const char* title) {
+    AccessibleRoot();
+    WindowTitle = title;
+    DescribeFrame();
+}
 
 void SetTreeFocus(int focus) {
-    // The window hands it over after every repaint; a new description is
-    // looked at anyway.
-    FocusChanged = FocusChanged || focus != WantedFocus;
-    WantedFocus = focus;
+    // Held by the box: the ring stays on the same control when a repaint
+    // renumbers the description under it.
+    const bool shown = focus >= 0;
+    const PixelRect box = shown ? DescriptionAt(focus).Box : PixelRect{};
+    FocusChanged = FocusChanged || shown != RingShown || !SameBox(box, RingBox);
+    RingShown = shown;
+    RingBox = box;
 }
 
 void SetFrameActive(bool active) {
