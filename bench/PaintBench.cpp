@@ -6,6 +6,11 @@
 #include "draw/TextView.h"
 #include "platform/canvas/Description.h"
 #include "platform/headless/Headless.h"
+#include "platform/sdl/ViewTransform.h"
+#ifdef STELLARION_BENCH_BRIDGE
+#include "platform/atspi/Accessible.h"
+#include "platform/atspi/AtkTree.h"
+#endif
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "shell/core/Navigation.h"
@@ -115,6 +120,28 @@ void FullPaint(benchmark::State& state, const Page& page, Screen screen) {
     benchmark::DoNotOptimize(HeadlessPixels()[0]);
 }
 
+// The desktop window's present of the whole main menu on a phone-shaped
+// window (480 x 800 in 1080 x 2340, sharply scaled, with bands above and
+// below): margins that continue the screen's edges, or as before a flat
+// colour round the picture drawn alone.
+void Present(benchmark::State& state, bool edges) {
+    Start({480, 800});
+    const ViewTransform v = FitView(480, 800, 1080, 2340);
+    std::vector<uint32_t> window(static_cast<size_t>(v.WindowWidth) * v.WindowHeight);
+    const PixelRect whole{0, 0, v.WindowWidth, v.WindowHeight};
+    for (auto _ : state) {
+        if (edges) {
+            PaintWindow(v, HeadlessPixels(), window.data(), v.WindowWidth, whole);
+        } else {
+            std::fill(window.begin(), window.begin() + static_cast<long>(v.Top) * v.WindowWidth, MarginColour);
+            PaintWindow(v, HeadlessPixels(), window.data(), v.WindowWidth, {v.Left, v.Top, v.Left + v.Width, v.Top + v.Height});
+            std::fill(window.begin() + static_cast<long>(v.Top + v.Height) * v.WindowWidth, window.end(), MarginColour);
+        }
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
+}
+
 // A tap on a scroll arrow of the longest report, in device pixels.
 void TapArrow(int layoutX, int layoutY) {
     const int scale = DoubleResolution() ? 2 : 1;
@@ -152,38 +179,90 @@ double ThreadMicroseconds() {
     return 1e6 * static_cast<double>(now.tv_sec) + 1e-3 * static_cast<double>(now.tv_nsec);
 }
 
-// Every page painted in turn with its description and without, the two
-// alternating so that both meet the same machine; the counters are the
-// microseconds of processor time of all pages' paints each way and the
-// percentage the description adds.
-void DescriptionCost(benchmark::State& state, Screen screen) {
+// Every page painted in turn two ways, alternating so that both meet the
+// same machine: `around(with, false)` runs before each paint and
+// `around(with, true)` after it, both counted with the paint. The costs are
+// the microseconds of processor time of all pages' paints each way.
+struct PaintCosts {
+    double With = 0, Without = 0;
+};
+
+template <typename Around>
+PaintCosts AlternatePaints(benchmark::State& state, Screen screen, Around around) {
     constexpr int PaintsEachWay = 20;
-    double with = 0, without = 0;
+    PaintCosts costs;
     for (auto _ : state) {
         for (const Page& page : Pages) {
             Start(screen);
             page.Setup();
             int code = 0;
-            // The first paint decodes the page's pictures: left out.
-            PlatformInvalidateWindow();
-            HeadlessRunPending(&code);
+            // The first paint decodes the page's pictures, and the one after
+            // it is still slower than the rest: both left out, so that
+            // neither way has the first counted paint every time.
+            for (int warm = 0; warm < 2; ++warm) {
+                around(true, false);
+                RedrawAll = 1;
+                PlatformInvalidateWindow();
+                HeadlessRunPending(&code);
+                around(true, true);
+            }
             for (int i = 0; i < 2 * PaintsEachWay; ++i) {
-                const bool describing = i % 2 == 0;
-                KeepDescription(describing);
+                const bool with = i % 2 == 0;
                 ScreenReady = 0;
                 RedrawAll = 1;
                 PlatformInvalidateWindow();
                 const double start = ThreadMicroseconds();
+                around(with, false);
                 HeadlessRunPending(&code);
-                (describing ? with : without) += ThreadMicroseconds() - start;
+                around(with, true);
+                (with ? costs.With : costs.Without) += ThreadMicroseconds() - start;
             }
         }
     }
-    KeepDescription(true);
-    state.counters["DescribedUs"] = with / state.iterations();
-    state.counters["UndescribedUs"] = without / state.iterations();
-    state.counters["ExtraPercent"] = without > 0 ? 100.0 * (with - without) / without : 0;
+    costs.With /= static_cast<double>(state.iterations());
+    costs.Without /= static_cast<double>(state.iterations());
+    return costs;
 }
+
+void ReportCosts(benchmark::State& state, const PaintCosts& costs, const char* with, const char* without) {
+    state.counters[with] = costs.With;
+    state.counters[without] = costs.Without;
+    state.counters["ExtraPercent"] = costs.Without > 0 ? 100.0 * (costs.With - costs.Without) / costs.Without : 0;
+}
+
+// What describing the screen adds to a paint.
+void DescriptionCost(benchmark::State& state, Screen screen) {
+    const PaintCosts costs = AlternatePaints(state, screen, [](bool describing, bool painted) {
+        if (!painted) KeepDescription(describing);
+    });
+    KeepDescription(true);
+    ReportCosts(state, costs, "DescribedUs", "UndescribedUs");
+}
+
+#ifdef STELLARION_BENCH_BRIDGE
+// The window as the accessible objects see it: the bench has none.
+}  // namespace
+PixelRect DesktopWindowOnScreen() { return {0, 0, PlatformScreenWidth(), PlatformScreenHeight()}; }
+PixelRect DesktopBoxOnScreen(const PixelRect& device) { return device; }
+void DesktopWake() {}
+namespace {
+
+// The desktop window's loop on the accessibility bus (platform/atspi)
+// against the plain paint: each bridged paint followed by the loop's turn
+// that brings the published objects up to date and serves the bus, with no
+// reader listening. OnBus is 1 when a bus was joined (run under
+// bench/bridge.sh); without one the objects are kept up to date alone.
+void BridgeCost(benchmark::State& state, Screen screen) {
+    const bool onBus = AccessibleStart("Stellarion");
+    const PaintCosts costs = AlternatePaints(state, screen, [](bool bridged, bool painted) {
+        if (!bridged || !painted) return;
+        AccessibleServe(0);
+        SyncTree();  // already done on the bus; without one, the same work
+    });
+    ReportCosts(state, costs, "BridgedUs", "PlainUs");
+    state.counters["OnBus"] = onBus ? 1 : 0;
+}
+#endif
 
 std::string SizeName(Screen screen) {
     return std::to_string(screen.Width) + "x" + std::to_string(screen.Height);
@@ -191,6 +270,10 @@ std::string SizeName(Screen screen) {
 
 const bool Registered = [] {
     benchmark::RegisterBenchmark("FrameCopy/640x480", FrameCopy)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Present/EdgeMargins", [](benchmark::State& state) { Present(state, true); })
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Present/FlatMargins", [](benchmark::State& state) { Present(state, false); })
+        ->Unit(benchmark::kMicrosecond);
     for (const Page& page : Pages)
         for (Screen screen : Screens)
             benchmark::RegisterBenchmark(
@@ -207,6 +290,13 @@ const bool Registered = [] {
             ("DescriptionCost/" + SizeName(screen)).c_str(),
             [screen](benchmark::State& state) { DescriptionCost(state, screen); })
             ->Unit(benchmark::kMillisecond)->Iterations(3);
+#ifdef STELLARION_BENCH_BRIDGE
+    for (Screen screen : Screens)
+        benchmark::RegisterBenchmark(
+            ("BridgeCost/" + SizeName(screen)).c_str(),
+            [screen](benchmark::State& state) { BridgeCost(state, screen); })
+            ->Unit(benchmark::kMillisecond)->Iterations(10);
+#endif
     return true;
 }();
 

@@ -1,7 +1,7 @@
 # The browser build: the program compiled to WebAssembly with the web
 # backend, and the page around it gathered in site/ with its manifest, icons
 # and service worker. tools/web/build.sh runs it.
-target_sources(stellarion_core PRIVATE platform/web/WebSettingsStore.cpp)
+target_sources(stellarion_core PRIVATE platform/web/HexRecord.cpp platform/web/WebSettingsStore.cpp)
 # Every current browser runs 128-bit vector code; the pixel loops use it
 # (the shared code was set up before this file, the backend comes after).
 add_compile_options(-msimd128)

@@ -307,6 +307,45 @@ TEST(KeyboardFocus, MovesInReadingOrderAndWithinGrids) {
     EXPECT_EQ(BaseScreen, ScreenMainMenu);
 }
 
+// A finger that lands a little beside a target reaches it; one inside a
+// target, or far from all, lands where it is; between two, the nearer wins.
+TEST(Touch, ForgivesANearMissOnly) {
+    ASSERT_TRUE(StartProgram(480, 640));
+    const int forecast = Find(L"Horoscopes 2010");
+    ASSERT_GE(forecast, 0);
+    const PixelRect row = DescriptionAt(forecast).Box;
+    const int middle = (row.Top + row.Bottom) / 2;
+    int x = row.Left - 8, y = middle;
+    EXPECT_TRUE(ForgiveTouch(12, &x, &y));
+    EXPECT_EQ(x, row.Left);
+    EXPECT_EQ(y, middle);
+    x = row.Left - 8, y = middle;
+    EXPECT_FALSE(ForgiveTouch(6, &x, &y)) << "beyond the reach";
+    x = row.Left + 3, y = row.Top;
+    EXPECT_FALSE(ForgiveTouch(12, &x, &y)) << "inside a target";
+    EXPECT_EQ(x, row.Left + 3);
+    // Between this row and the next below, the nearer row's edge.
+    PixelRect next{0, 1 << 20, 0, 0};
+    for (const int i : ActiveTargets()) {
+        const PixelRect& box = DescriptionAt(i).Box;
+        if (box.Top >= row.Bottom && box.Top < next.Top && box.Left <= row.Left + 3 && row.Left + 3 < box.Right) next = box;
+    }
+    ASSERT_LT(next.Top, 1 << 20) << "a row below";
+    if (next.Top > row.Bottom + 1) {
+        x = row.Left + 3, y = next.Top - 1;
+        EXPECT_TRUE(ForgiveTouch(12, &x, &y));
+        EXPECT_EQ(y, next.Top);
+    }
+    // A press forgiven carries its release with it: the tap opens the picker.
+    x = row.Left - 8, y = middle;
+    PointerPressed(12, &x, &y);
+    int releaseX = row.Left - 8, releaseY = middle;
+    PointerFollows(&releaseX, &releaseY);
+    EXPECT_EQ(releaseX, x);
+    ASSERT_TRUE(Tap(x, y));
+    EXPECT_EQ(BaseScreen, ScreenForecastPicker);
+}
+
 TEST(KeyboardFocus, PageKeysScrollAReadingAndAPopup) {
     ASSERT_TRUE(StartProgram(240, 320));
     const auto key = [](int code) { return Send(MessageKeyDown, code) && Send(MessageKeyUp, code); };

@@ -1,6 +1,7 @@
 // The desktop window's view of the device screen: the environment it starts
 // from, the fit to any window, and pointer positions mapped back to device
 // pixels.
+#include "platform/canvas/Margin.h"
 #include "platform/posix/Screenshot.h"
 #include "platform/sdl/DesktopOptions.h"
 #include "platform/sdl/ViewTransform.h"
@@ -9,6 +10,7 @@
 
 #include <fstream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -245,13 +247,11 @@ std::vector<uint32_t> Painted(const ViewTransform& v, const std::vector<uint32_t
 
 }  // namespace
 
-TEST(DesktopView, WholeFactorsRepeatPixelsAndTheMarginIsDark) {
+TEST(DesktopView, WholeFactorsRepeatPixels) {
     const auto device = Pattern(240, 320, 1);
     const ViewTransform v = FitView(240, 320, 500, 660);
     ASSERT_EQ(v.Factor, 2);
     const auto window = Painted(v, device);
-    EXPECT_EQ(window[0], MarginColour);
-    EXPECT_EQ(window[static_cast<size_t>(659) * 500 + 499], MarginColour);
     for (int y = 0; y < 320; y += 13)
         for (int x = 0; x < 240; x += 11)
             for (int k = 0; k < 4; ++k)
@@ -299,6 +299,69 @@ TEST(DesktopView, SharpScalingBlendsOnlyTheSeams) {
     EXPECT_GE(blended, 100);  // the seams are smoothed, not cut unevenly
 }
 
+// The margin continues the screen's edges: a gradient and flat colours
+// exactly, beside every edge pixel; a single bright pixel on an edge does
+// not streak out; the corners take the edges' ends.
+TEST(DesktopView, TheMarginContinuesTheScreensEdges) {
+    constexpr int W = 240, H = 320;
+    std::vector<uint32_t> device(static_cast<size_t>(W) * H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) device[static_cast<size_t>(y) * W + x] = 0x102040u + static_cast<uint32_t>(y / 4) * 0x010101u;
+    device[100] = 0xFFFFFF;                                   // a star on the top edge
+    device[static_cast<size_t>(150) * W] = 0xFFFFFF;          // a rule's end on the left edge
+    for (int x = 50; x < 60; ++x) device[static_cast<size_t>(H - 1) * W + x] = 0xFF0000;  // a wide red band
+    for (const int windowWidth : {500, 397, 611}) {
+        const ViewTransform v = FitView(W, H, windowWidth, 1000);
+        SCOPED_TRACE(windowWidth);
+        const auto window = Painted(v, device);
+        const auto at = [&](int x, int y) { return window[static_cast<size_t>(y) * windowWidth + x]; };
+        const auto shown = [&](int dx, int dy) { return device[static_cast<size_t>(dy) * W + dx]; };
+        // Beside each side's middle and far out, the edge's own colour.
+        for (const int y : {v.Top + 5, v.Top + v.Height / 2, v.Top + v.Height - 3}) {
+            const int dy = (y - v.Top) * H / v.Height;
+            EXPECT_EQ(at(0, y), shown(0, dy) == 0xFFFFFF ? shown(0, dy - 1) : shown(0, dy)) << y;
+            EXPECT_EQ(at(v.Left - 1, y), at(0, y));
+            EXPECT_EQ(at(windowWidth - 1, y), shown(W - 1, dy));
+        }
+        const int starColumn = v.Left + 100 * v.Width / W + 1;
+        EXPECT_EQ(at(starColumn, 0), shown(99, 0)) << "the star streaks";
+        EXPECT_EQ(at(starColumn, v.Top - 1), shown(99, 0));
+        EXPECT_EQ(at(v.Left + 55 * v.Width / W, 999), 0xFF0000u) << "a wide band continues";
+        EXPECT_EQ(at(0, 0), shown(0, 0));
+        EXPECT_EQ(at(windowWidth - 1, 999), shown(W - 1, H - 1));
+    }
+}
+
+// The median of nine, checked against sorting on random edges.
+TEST(DesktopView, MarginColoursAreTheMediansAlongTheEdge) {
+    constexpr int W = 37, H = 23;
+    const auto device = Pattern(W, H, 4);
+    std::vector<uint32_t> top(W), right(H);
+    MarginColours(device.data(), W, H, EdgeTop, 0, W, top.data());
+    MarginColours(device.data(), W, H, EdgeRight, 0, H, right.data());
+    const auto median = [](std::vector<uint32_t> run) {
+        uint32_t result = 0;
+        for (int shift = 0; shift <= 16; shift += 8) {
+            std::vector<int> channel;
+            for (size_t i = 0; i < 9; ++i) channel.push_back(static_cast<int>(run[i % run.size()] >> shift & 0xFF));
+            std::nth_element(channel.begin(), channel.begin() + 4, channel.end());
+            result |= static_cast<uint32_t>(channel[4]) << shift;
+        }
+        return result;
+    };
+    for (int i = 0; i < W; ++i) {
+        std::vector<uint32_t> run;
+        for (int k = std::max(0, i - MarginReach); k <= std::min(W - 1, i + MarginReach); ++k) run.push_back(device[k]);
+        EXPECT_EQ(top[i], median(run)) << i;
+    }
+    for (int i = 0; i < H; ++i) {
+        std::vector<uint32_t> run;
+        for (int k = std::max(0, i - MarginReach); k <= std::min(H - 1, i + MarginReach); ++k)
+            run.push_back(device[static_cast<size_t>(k) * W + W - 1]);
+        EXPECT_EQ(right[i], median(run)) << i;
+    }
+}
+
 TEST(DesktopView, StartsSmallScreensAtAWholeFactorFillingThreeQuartersOfTheHeight) {
     EXPECT_EQ(StartZoom(240, 320, 1920, 1080), 2);
     EXPECT_EQ(StartZoom(240, 320, 3840, 2160), 5);
@@ -316,13 +379,17 @@ TEST(DesktopView, RedrawingThePaintedPartEqualsRedrawingAll) {
         SCOPED_TRACE(windowWidth);
         auto device = Pattern(480, 640, 2);
         auto window = Painted(v, device);
-        const PixelRect painted{101, 203, 187, 260};
-        const auto fresh = Pattern(480, 640, 3);
-        for (int y = painted.Top; y < painted.Bottom; ++y)
-            for (int x = painted.Left; x < painted.Right; ++x)
-                device[static_cast<size_t>(y) * 480 + x] = fresh[static_cast<size_t>(y) * 480 + x];
-        PaintWindow(v, device.data(), window.data(), v.WindowWidth, DeviceToWindow(v, painted));
-        EXPECT_EQ(window, Painted(v, device));
+        // Inside, and on each edge, where the margin beside it changes too.
+        for (const PixelRect painted : {PixelRect{101, 203, 187, 260}, PixelRect{0, 0, 3, 2},
+                                        PixelRect{200, 0, 201, 1}, PixelRect{477, 300, 480, 302},
+                                        PixelRect{5, 639, 9, 640}, PixelRect{0, 100, 1, 101}}) {
+            const auto fresh = Pattern(480, 640, 3 + painted.Left);
+            for (int y = painted.Top; y < painted.Bottom; ++y)
+                for (int x = painted.Left; x < painted.Right; ++x)
+                    device[static_cast<size_t>(y) * 480 + x] = fresh[static_cast<size_t>(y) * 480 + x];
+            PaintWindow(v, device.data(), window.data(), v.WindowWidth, DeviceToWindow(v, painted));
+            EXPECT_EQ(window, Painted(v, device)) << painted.Left << "," << painted.Top;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -219,34 +220,112 @@ TEST(SavedRecord, TemporaryCopyIsOursAloneAndStaleOnesGo) {
                                               "GameValues.old"}));
 }
 
-// A rename is lasting only once its folder is flushed. A save whose flush
-// fails is a failed save: it says so, and the record a later start finds is
-// the one from before, or none when there was none.
-TEST(SavedRecord, FolderThatCannotBeFlushedFailsTheSaveAndKeepsTheOldRecord) {
-    const std::string config = TemporaryFolder(), trace = config + "/trace";
-    std::ofstream(config + "/exit") << "tap 221 2\n";
-    // With the folders made already, the first flush is the new copy's own,
-    // the second the folder's.
-    fs::create_directories(KeyFolder(config));
-    const auto exitFailingTheFolderFlush = [&] {
-        const std::string command = WithFailingCall(
-            "fsync:error=EIO:when=2", trace,
-            std::string(STELLARION_SIM) + " --config-dir " + config + " " + config + "/exit >" + config + "/out");
+namespace {
+
+// One system call of a save made to fail: the first call named `Call`
+// whose traced line (file descriptors shown as their paths) holds `Marker`.
+struct Fault {
+    const char* Call;
+    const char* Marker;
+    const char* Error;
+};
+
+// The exit icon in the simulator, run under strace with `faults` injected.
+// Where each falls among its calls is found by a run before it that
+// injects only the faults before it: a link that fails adds calls.
+std::string ExitWithFaults(const std::string& config, const std::string& planted,
+                           const std::vector<Fault>& faults) {
+    const std::string folder = KeyFolder(config), trace = config + "/trace";
+    const auto run = [&](const std::string& calls, const std::string& injections) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        if (!planted.empty()) WriteFile(RecordPath(config), planted);
+        const std::string command = "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -y -o " + trace + " -e trace=" +
+                                    calls + injections + " " + STELLARION_SIM + " --config-dir " + config + " " +
+                                    config + "/exit >" + config + "/out";
         EXPECT_EQ(CommandExitStatus(std::system(command.c_str())), 0);
         return ReadFile(config + "/out");
     };
-    std::string out = exitFailingTheFolderFlush();
-    if (ReadFile(trace).empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
-    EXPECT_EQ(out, "messagebox: : Cannot read values\nquit 0\n");
-    EXPECT_FALSE(fs::exists(fs::symlink_status(RecordPath(config))));
+    std::ofstream(config + "/exit") << "tap 221 2\n";
+    std::string calls = "fsync", injections;
+    for (const Fault& fault : faults) {
+        calls += std::string(",") + fault.Call;
+        run(calls, injections);
+        std::istringstream lines(ReadFile(trace));
+        int nth = 0, at = 0;
+        for (std::string line; at == 0 && std::getline(lines, line);) {
+            // "PID  call(arguments) = result"
+            const size_t name = line.find_first_not_of(' ', line.find(' '));
+            if (line.compare(name, std::strlen(fault.Call) + 1, std::string(fault.Call) + "(") != 0) continue;
+            ++nth;
+            if (line.find(fault.Marker) != std::string::npos) at = nth;
+        }
+        if (at == 0) {
+            ADD_FAILURE() << "no " << fault.Call << " of " << fault.Marker;
+            return {};
+        }
+        injections += std::string(" -e inject=") + fault.Call + ":error=" + fault.Error + ":when=" + std::to_string(at);
+    }
+    return run(calls, injections);
+}
 
-    WriteFile(RecordPath(config), DistinctRecord());
-    out = exitFailingTheFolderFlush();
-    EXPECT_EQ(out, "messagebox: : Cannot read values\nquit 0\n");
-    EXPECT_EQ(ReadFile(RecordPath(config)), DistinctRecord());
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(KeyFolder(config))) left.push_back(entry.path().filename());
-    EXPECT_EQ(left, std::vector<std::string>{"GameValues"});
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(folder)) entries.push_back(entry.path().filename());
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+}  // namespace
+
+// Whatever call of a save fails, the save has failed: the exit says so, and
+// what a later start finds is the record from before, byte for byte, or
+// none when there was none, with nothing of the save left beside it. A
+// rename is lasting only once its folder is flushed, so a failed folder
+// flush is a failed save too. Where no hard link can be made the old bytes
+// are kept in a copy of their own.
+TEST(SavedRecord, EveryFailedCallOfASaveLeavesTheOldRecord) {
+    const std::vector<std::vector<Fault>> cases = {
+        {{"openat", "GameValues.new.", "ENOSPC"}},
+        {{"write", "GameValues.new.", "ENOSPC"}},
+        {{"fsync", "GameValues.new.", "EIO"}},
+        {{"close", "GameValues.new.", "EIO"}},
+        {{"rename", "GameValues.new.", "EIO"}},
+        {{"fsync", "Stellarion>", "EIO"}},
+        {{"link", "GameValues", "ENOSPC"}, {"fsync", "Stellarion>", "EIO"}},
+        {{"link", "GameValues", "EPERM"}, {"openat", "GameValues.old.", "ENOSPC"}},
+        {{"link", "GameValues", "EPERM"}, {"write", "GameValues.old.", "ENOSPC"}},
+        {{"link", "GameValues", "EPERM"}, {"rename", "GameValues.new.", "EIO"}},
+    };
+    // A record whose zero flag the exit replaces with the creation values, so
+    // that the old and the new record differ.
+    std::string old = DistinctRecord();
+    old[0] = 0;
+    const std::string config = TemporaryFolder();
+    for (const std::string& planted : {old, std::string()}) {
+        for (const std::vector<Fault>& faults : cases) {
+            // Without a record there is nothing to link.
+            if (planted.empty() && std::string(faults[0].Call) == "link") continue;
+            std::string name;
+            for (const Fault& fault : faults) name += std::string(fault.Call) + " " + fault.Marker + "; ";
+            SCOPED_TRACE(name + (planted.empty() ? "no record" : "a record"));
+            const std::string out = ExitWithFaults(config, planted, faults);
+            if (ReadFile(config + "/trace").empty()) GTEST_SKIP() << "the simulator cannot run under strace here";
+            EXPECT_NE(ReadFile(config + "/trace").find("(INJECTED)"), std::string::npos);
+            EXPECT_EQ(out, "messagebox: : Cannot read values\nquit 0\n");
+            EXPECT_EQ(FolderEntries(KeyFolder(config)),
+                      planted.empty() ? std::vector<std::string>{} : std::vector<std::string>{"GameValues"});
+            if (!planted.empty()) {
+                EXPECT_EQ(ReadFile(RecordPath(config)), planted);
+            }
+        }
+    }
+    // A link refused alone costs nothing: the copy stands in for it.
+    EXPECT_EQ(ExitWithFaults(config, old, {{"link", "GameValues", "EPERM"}}), "quit 0\n");
+    EXPECT_EQ(FolderEntries(KeyFolder(config)), std::vector<std::string>{"GameValues"});
+    const std::string saved = ReadFile(RecordPath(config));
+    EXPECT_EQ(saved[0], 1);
+    EXPECT_EQ(saved.substr(8, 24), old.substr(8, 24));
 }
 
 // The folders a first save makes are flushed into their parents too, or a

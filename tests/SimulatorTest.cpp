@@ -53,7 +53,7 @@ TEST(Simulator, UnsupportedScreenAndBadCommands) {
     r = RunSimulator("", "state\ntap 10\n");
     EXPECT_EQ(r.Status, 2);
     EXPECT_NE(r.Output.find("line 2"), std::string::npos);
-    r = RunSimulator("", "key left\n");
+    r = RunSimulator("", "key f1\n");
     EXPECT_EQ(r.Status, 2);
 }
 
@@ -79,6 +79,29 @@ TEST(Simulator, TextAndPageShowTheWords) {
     // A popup's texts are drawn without the centring shift.
     const Result help = RunSimulator("--screen 240x400", "tap 207 45\ntext\n");
     EXPECT_EQ(help.Output.rfind("0,6,240,19 FFFFFF \"Help\"\n", 0), 0u) << help.Output;
+}
+
+// The focus keys act as the window's: Shift+Tab from nothing rings the last
+// control in reading order and Tab wraps round from it, Enter taps the
+// ringed control and Escape the close control; where the focus takes
+// neither, Space and Enter are typed on the open keyboard.
+TEST(Simulator, KeysActAsInTheWindow) {
+    Result r = RunSimulator("", "key shift-tab\ndescribe\nkey tab\nkey tab\nkey enter\nstate\nkey escape\nstate\n");
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_NE(r.Output.find("page target 32,290,177,16 button \"Extras\" focused\n"), std::string::npos) << r.Output;
+    const size_t help = r.Output.find("PopupScreen=5\n");
+    EXPECT_NE(help, std::string::npos) << r.Output;
+    EXPECT_NE(r.Output.find("PopupScreen=0\n", help), std::string::npos) << r.Output;
+
+    // Numerology, the day box twice: the keyboard opens on "24".
+    const std::string keyboard = "tap 100 280\ntap 58 196\ntap 58 196\n";
+    r = RunSimulator("", keyboard + "key space\nstate\nkey enter\ndescribe\n");
+    EXPECT_NE(r.Output.find("EditText=24e \n"), std::string::npos) << r.Output;
+    EXPECT_NE(r.Output.find("panel alert 0,227,240,23 \"Write from 1 to 31.\"\n"), std::string::npos) << r.Output;
+    // With the edit field ringed Space taps it, and the arrows pass it by.
+    r = RunSimulator("", keyboard + "key tab\nkey right\ndescribe\nkey space\nstate\n");
+    EXPECT_NE(r.Output.find("field \"Day\" = \"24e\" off focused\n"), std::string::npos) << r.Output;
+    EXPECT_NE(r.Output.find("EditText=24e\n"), std::string::npos) << r.Output;
 }
 
 TEST(Simulator, UnwritableShotFailsNamingItsLine) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks the desktop program in a real window under a virtual X server:
 # clicks land on what is drawn after resizing, maximising and shrinking the
-# window, Tab shows a focus ring and Enter taps what it rings, Ctrl+C copies
+# window, Tab shows a focus ring and Enter taps what it rings, a run of
+# keys reaches the very screen the same keys reach in the simulator, Ctrl+C copies
 # the reading on screen, and Ctrl+S saves the screen in the pictures folder
 # and says so in the title for a few seconds.
 #
@@ -17,75 +18,15 @@
 set -eu
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/stellarion}")
+simulator=$(dirname "$program")/stellarion-sim
 texts=resources/texts/compatibility
 work=$(mktemp -d)
 pid=""
 server=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; [ -z "$server" ] || kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# On failure, says also what the program printed.
-fail() {
-  echo "check-window: $*" >&2
-  if [ -s "$work/program.log" ]; then
-    echo "check-window: the program printed:" >&2
-    sed 's/^/  /' "$work/program.log" >&2
-  fi
-  exit 1
-}
-
-# until_true SECONDS COMMAND...: runs COMMAND until it succeeds; false when
-# it has not within SECONDS.
-until_true() {
-  deadline=$(($(date +%s) + $1))
-  shift
-  until "$@"; do
-    [ "$(date +%s)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-display_ready() { [ -s "$work/display" ]; }
-# Without -noreset the server starts afresh whenever its last client leaves,
-# as between two starts of the program here, and a start that connects
-# during that reset finds no display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
-server=$!
-until_true 60 display_ready || fail "the virtual X server did not start: $(tail -n 5 "$work/server.log")"
-export DISPLAY=":$(cat "$work/display")"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-
-start() {
-  "$program" >"$work/program.log" 2>&1 &
-  pid=$!
-}
-
-stop() {
-  kill "$pid"
-  status=0
-  wait "$pid" || status=$?
-  pid=""
-  [ "$status" -eq 0 ] || fail "the program did not end cleanly (status $status)"
-}
-
-# True once the program's window is mapped; fails the check when the
-# program ends first.
-window_shown() {
-  window=$(xdotool search --onlyvisible --name '^Stellarion$' 2>/dev/null | head -1) || true
-  [ -n "$window" ] && return 0
-  if ! kill -0 "$pid" 2>/dev/null; then
-    status=0
-    wait "$pid" || status=$?
-    pid=""
-    fail "the program ended with status $status before its window appeared ($shown_for)"
-  fi
-  return 1
-}
-
-wait_for_window() {
-  shown_for=$1
-  until_true 60 window_shown || fail "no window appeared within a minute ($1)"
-}
+check=check-window
+. tools/virtual-display.sh
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
 
@@ -200,10 +141,41 @@ expect_copy "$texts/aries-aries-3.txt" "Aries and Aries: Life, page 3 of 4" "200
 until_true 30 title_is Stellarion || fail "the title did not return to Stellarion"
 stop
 
+# Keys reach the very screen the same keys reach in the simulator: from a
+# fresh start, Tabs and Enter open the compatibility picker and Escape
+# leaves it; in it again, the arrows and Space pick Sagittarius, Down, Left
+# and Enter Leo, Tabs find Match, and Page Down and Down scroll the report.
+# Ctrl+S saves the device screen the keys reached.
+rm -f "$HOME"/Pictures/Stellarion-*.png
+STELLARION_SCREEN=240x320 STELLARION_ZOOM=2 start
+wait_for_window "the keys"
+keys="Tab Tab Tab Tab Return Escape Tab Tab Tab Tab Return Tab Tab Right Right space Down Down Left Return"
+keys="$keys Down Tab shift+Tab Up Down Tab Tab Tab Tab Tab Return Next Down"
+xdotool mousemove --window "$window" 10 600 key $keys ctrl+s
+for key in $keys; do
+  case $key in
+    Return) echo "key enter" ;;
+    shift+Tab) echo "key shift-tab" ;;
+    Next) echo "key pagedown" ;;
+    *) echo "key $key" | tr '[:upper:]' '[:lower:]' ;;
+  esac
+done >"$work/keys.sim"
+echo "shot $work/simulated.png" >>"$work/keys.sim"
+"$simulator" --config-dir "$work/simulator" "$work/keys.sim" >/dev/null || fail "the simulator could not play the keys"
+# Until the program has written it whole, the saved picture may be missing or short.
+same_screen() {
+  saved_picture && /usr/bin/python3 -c 'import sys; from PIL import Image
+a, b = (Image.open(p).convert("RGB") for p in sys.argv[1:])
+sys.exit(a.size != b.size or a.tobytes() != b.tobytes())' "$saved" "$work/simulated.png" 2>/dev/null
+}
+until_true 30 same_screen ||
+  fail "the keys reached another screen in the window than in the simulator ($keys)"
+stop
+
 # A starting size far beyond the display (32768 pixels wide) is made to fit.
 fits() { geometry && [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ]; }
 STELLARION_SCREEN=4096x480 STELLARION_ZOOM=8 start
 wait_for_window "4096 x 480 at zoom 8"
 until_true 30 fits || fail "a ${WIDTH}x$HEIGHT window on a 1280 x 1024 screen"
 stop
-echo "check-window: resize, maximise, taps, the focus ring, Ctrl+C and Ctrl+S all work"
+echo "check-window: resize, maximise, taps, the focus ring, keys as in the simulator, Ctrl+C and Ctrl+S all work"

@@ -1,5 +1,6 @@
 #include "platform/canvas/Description.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -21,6 +22,7 @@ bool Keeping = true;
 unsigned Version;
 LayerRecord Layers[LayerCount];
 int Current = LayerPage;
+int PointerShiftX = 0, PointerShiftY = 0;  // of the pointer in contact, by ForgiveTouch
 
 // A copy of the text in the layer's pool, cut to what is left of it.
 const wchar_t* Keep(LayerRecord& layer, const wchar_t* text) {
@@ -259,6 +261,40 @@ int FindTarget(const PixelRect& box) {
             return i;
     }
     return -1;
+}
+
+bool ForgiveTouch(int reach, int* x, int* y) {
+    long best = -1;
+    int bestX = *x, bestY = *y;
+    for (int i = 0; i < DescriptionCount(); ++i) {
+        if (!IsTarget(i)) continue;
+        const PixelRect& box = DescriptionAt(i).Box;
+        const int nearX = std::clamp(*x, box.Left, box.Right - 1), nearY = std::clamp(*y, box.Top, box.Bottom - 1);
+        const long dx = nearX - *x, dy = nearY - *y;
+        const long distance = dx * dx + dy * dy;
+        if (distance == 0) return false;
+        if (distance <= static_cast<long>(reach) * reach && (best < 0 || distance < best)) {
+            best = distance;
+            bestX = nearX;
+            bestY = nearY;
+        }
+    }
+    if (best < 0) return false;
+    *x = bestX;
+    *y = bestY;
+    return true;
+}
+
+void PointerPressed(int reach, int* x, int* y) {
+    const int fromX = *x, fromY = *y;
+    ForgiveTouch(reach, x, y);
+    PointerShiftX = *x - fromX;
+    PointerShiftY = *y - fromY;
+}
+
+void PointerFollows(int* x, int* y) {
+    *x = std::clamp(*x + PointerShiftX, 0, std::max(0, PlatformScreenWidth() - 1));
+    *y = std::clamp(*y + PointerShiftY, 0, std::max(0, PlatformScreenHeight() - 1));
 }
 
 void TargetCentre(int index, int* x, int* y) {

@@ -72,3 +72,42 @@ int TargetWithRole(int role);
 int FindTarget(const PixelRect& box);
 // Where a tap on the target lands: the centre of its box.
 void TargetCentre(int index, int* x, int* y);
+
+// ---- The keyboard, as the desktop window answers it ------------------------------
+// The desktop window and the simulator answer their keys here, so that a
+// scripted key does what the same key does in the window.
+// The keys beside typed text, by what they do.
+enum DeviceKey : int {
+    DeviceKeyTab = 1, DeviceKeyShiftTab, DeviceKeyEnter, DeviceKeySpace, DeviceKeyEscape,
+    DeviceKeyLeft, DeviceKeyRight, DeviceKeyUp, DeviceKeyDown,
+    DeviceKeyPageUp, DeviceKeyPageDown, DeviceKeyHome, DeviceKeyEnd,
+};
+// The focused target, an item of the description, or -1. After a repaint
+// the focus stays on the same control where there is one, and is dropped
+// otherwise.
+int KeyboardFocus();
+// A key going down. Tab and Shift+Tab move the focus in reading order,
+// Enter and Space tap the focused target, Escape taps the back or close
+// target, and the arrows move the focus within a grid of signs or keys; a
+// tap is posted as a press and a release at the target's centre. A key the
+// focus does not take (Enter with nothing focused, Up or Down outside a
+// grid, the page keys) goes to the program as its message; Space then does
+// nothing here, as the typed space follows. True when the focus took it.
+bool PressDeviceKey(int key);
+// A key going down, to the program whatever the focus: Enter types a
+// return, the keys that scroll scroll.
+void PostKeyToProgram(int key);
+// A key going up: the program hears the release of the keys it scrolls by.
+void ReleaseDeviceKey(int key);
+// ---- Forgiving touches ---------------------------------------------------------------
+// A finger covers more than it aims at: a touch at (x, y) that hits no
+// target of the active layer but lies within `reach` device pixels of one
+// lands at the nearest point inside the nearest such target. True when it
+// moved (*x, *y changed); a touch inside a target, or near none, stays.
+bool ForgiveTouch(int reach, int* x, int* y);
+// The pointer in contact as the backends pass it on: its press at (x, y)
+// forgiven within `reach` (0 for a mouse or a pen, which aim exactly), and
+// its moves and release carried by the same shift, so that a tap pressed
+// beside a row is also released on it.
+void PointerPressed(int reach, int* x, int* y);
+void PointerFollows(int* x, int* y);

@@ -46,3 +46,6 @@ extern const EmbeddedPicture StellarionPictures[];
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
 }
+
+// Drops the keyboard focus, for a new device.
+void ResetKeyboardFocus();

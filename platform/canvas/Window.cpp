@@ -50,6 +50,7 @@ void PostDeviceMessage(int message, long first, long second) {
 void ResetDevice(int width, int height) {
     Device = EmulatedDevice{};
     Posted.clear();
+    ResetKeyboardFocus();
     SetDeviceScreenSize(width, height);
 }
 

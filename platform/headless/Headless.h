@@ -21,6 +21,10 @@ void HeadlessPost(int message, long first, long second);
 // Dispatches every pending message, paints included; returns false once the
 // quit message arrives, with its code in *exitCode.
 bool HeadlessRunPending(int* exitCode);
+// Presses and releases a key (a DeviceKey of platform/canvas/Description.h)
+// as the desktop window's keyboard does, and dispatches what it causes;
+// false once the program quit.
+bool HeadlessKey(int key, int* exitCode);
 // What the program last put on the clipboard (UTF-8).
 std::string HeadlessClipboard();
 const uint32_t* HeadlessPixels();

@@ -9,6 +9,7 @@
 #include "platform/headless/Headless.h"
 
 #include "platform/Backend.h"
+#include "platform/canvas/Description.h"
 #include "platform/posix/Screenshot.h"
 
 namespace {
@@ -39,6 +40,14 @@ bool HeadlessRunPending(int* exitCode) {
         PlatformDispatchMessage(message);
     }
     return true;
+}
+
+bool HeadlessKey(int key, int* exitCode) {
+    // The window types a space the focus does not take.
+    if (!PressDeviceKey(key) && key == DeviceKeySpace) PostDeviceMessage(MessageTypedCharacter, L' ', 0);
+    if (!HeadlessRunPending(exitCode)) return false;
+    ReleaseDeviceKey(key);
+    return HeadlessRunPending(exitCode);
 }
 
 std::string HeadlessClipboard() { return Clipboard; }

@@ -192,17 +192,34 @@ int CreateTemporary(const std::string& path) {
     return fd;
 }
 
+// Keeps the record's present bytes under `old` as a file of its own, for a
+// file system that cannot give it a second name: read now, not at start,
+// since another copy may have saved since. False when the record is there
+// but cannot be kept so, and then it must not be replaced.
+bool CopyAside(const std::string& file, const std::string& old, size_t size) {
+    std::string bytes(size, '\0');
+    if (ReadValue(file, bytes.data(), size) != Reading::Read) return false;
+    const int fd = CreateTemporary(old);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes.data(), size) && fsync(fd) == 0;
+    if (close(fd) == 0 && written) return true;
+    unlink(old.c_str());
+    return false;
+}
+
 // Renames the new copy over the record and flushes the folder. Until the
-// flush is done the old record is kept under a second name; when the flush
-// fails the save has failed, and the old record goes back in its place (or
-// the new one goes, when there was none), so that what a later start finds
-// is what the user was told. A file system without hard links keeps no
-// second name, and then the new record stays.
+// flush is done the old record is kept under a second name (a hard link, or
+// where none can be made a copy of its bytes); when anything fails the save
+// has failed, and the old record goes back in its place (or the new one
+// goes, when there was none), so that what a later start finds is what the
+// user was told.
 bool ReplaceDurably(const std::string& folder, const std::string& temporary,
-                    const std::string& file, const std::string& old) {
+                    const std::string& file, const std::string& old, size_t size) {
     unlink(old.c_str());  // a stale or planted entry, never linked through
-    const bool kept = link(file.c_str(), old.c_str()) == 0;
+    bool kept = link(file.c_str(), old.c_str()) == 0;
     const bool none = !kept && errno == ENOENT;
+    if (!kept && !none && !CopyAside(file, old, size)) return false;
+    kept = !none;
     if (std::rename(temporary.c_str(), file.c_str()) != 0) {
         if (kept) unlink(old.c_str());
         return false;
@@ -212,7 +229,7 @@ bool ReplaceDurably(const std::string& folder, const std::string& temporary,
         return true;
     }
     if (kept) std::rename(old.c_str(), file.c_str());
-    else if (none) unlink(file.c_str());
+    else unlink(file.c_str());
     return false;
 }
 
@@ -248,7 +265,7 @@ bool BackendWriteSettingsValue(const char* keyPath, const char* valueName,
     const bool written = WriteAll(fd, buffer, size) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     const std::string old = folder + "/" + TemporaryName(valueName, OldCopy, getpid());
-    if (written && closed && ReplaceDurably(folder, temporary, file, old)) return true;
+    if (written && closed && ReplaceDurably(folder, temporary, file, old, size)) return true;
     unlink(temporary.c_str());
     return false;
 }

@@ -6,6 +6,7 @@
 // Services (platform/Backend.h): [x] clipboard  [x] save screen  [x] window
 // [x] one-copy rule  [x] come-forward  [x] typed keys  [x] wheel
 #include "platform/Backend.h"
+#include "platform/atspi/Accessible.h"
 #include "platform/canvas/Description.h"
 #include "platform/posix/Screenshot.h"
 #include "platform/posix/SingleInstance.h"
@@ -40,6 +41,8 @@ constexpr const char* Title = "Stellarion";
 constexpr int IdleWakeMilliseconds = 1000;
 constexpr int TitleNoteMilliseconds = 4000;
 constexpr int MostWheelStepsPerEvent = 10;
+// A fingertip's reach beyond a target, as the web page's in CSS pixels.
+constexpr double TouchReachPoints = 12;
 
 void SetWindowIcon() {
     int width = 0, height = 0;
@@ -86,12 +89,10 @@ void PaintArea(SDL_Surface* surface, const ViewTransform& view, const PixelRect&
 }
 
 // ---- Keyboard focus ---------------------------------------------------------------
-// Tab moves a focus over the described targets of the screen; the ring that
-// shows it is drawn into the window over the device image, never into the
-// device's framebuffer, so the device's pixels stay as they are.
-int Focus = -1;                   // an item of the description, or -1
-PixelRect FocusBox{};             // the focused target's box: the same control after a repaint
-unsigned FocusVersion = 0;        // the description the focus was found in
+// The focus over the described targets of the screen (KeyboardFocus) is
+// shown by a ring drawn into the window over the device image, never into
+// the device's framebuffer, so the device's pixels stay as they are.
+PixelRect RingBox{};              // the device pixels the ring surrounds; empty when none
 PixelRect RingArea{};             // window pixels the ring covers; empty when none is drawn
 constexpr int RingWidth = 3;
 constexpr SDL_Color RingColour{255, 212, 0, 255}, RingEdge{0, 0, 0, 255};
@@ -120,8 +121,8 @@ void UpdateWindowArea(const PixelRect& area) {
 // inside, seen on any picture), and notes where it went.
 void DrawRing(SDL_Surface* surface, const ViewTransform& view) {
     RingArea = {};
-    if (Focus < 0) return;
-    const PixelRect target = DeviceToWindow(view, FocusBox);
+    if (Empty(RingBox)) return;
+    const PixelRect target = DeviceToWindow(view, RingBox);
     const PixelRect outer{std::max(0, target.Left - RingWidth), std::max(0, target.Top - RingWidth),
                           std::min(surface->w, target.Right + RingWidth),
                           std::min(surface->h, target.Bottom + RingWidth)};
@@ -142,12 +143,16 @@ void PresentWholeWindow() {
     WholeWindowStale = false;
 }
 
-// Moves the ring: the device image comes back where it was, the ring goes
-// where the focus is.
-void ShowFocus(int focus) {
-    Focus = focus;
-    FocusBox = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
-    FocusVersion = DescriptionVersion();
+// Moves the ring where the focus is now, when it moved (a key, or a repaint
+// that took its control away): the device image comes back where it was.
+void FollowFocus() {
+    const int focus = KeyboardFocus();
+    const PixelRect box = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
+    if (box.Left == RingBox.Left && box.Top == RingBox.Top && box.Right == RingBox.Right &&
+        box.Bottom == RingBox.Bottom)
+        return;
+    RingBox = box;
+    AccessibleFocus(focus);
     SDL_Surface* surface = WindowSurface();
     if (!surface) return;
     const ViewTransform view = CurrentView(surface);
@@ -158,40 +163,23 @@ void ShowFocus(int focus) {
     if (!Empty(RingArea)) UpdateWindowArea(RingArea);
 }
 
-// After the program painted a new description, the focus stays on the same
-// control where there is one, and is dropped otherwise.
-void FollowDescription() {
-    if (FocusVersion == DescriptionVersion()) return;
-    ShowFocus(Focus >= 0 ? FindTarget(FocusBox) : -1);
-}
-
-void TapAt(int target) {
-    int x = 0, y = 0;
-    TargetCentre(target, &x, &y);
-    PostDeviceMessage(MessageButtonDown, 1, PackPoint(x, y));
-    PostDeviceMessage(MessageButtonUp, 0, PackPoint(x, y));
-}
-
-// A key the focus uses; false when it is the program's.
-bool FocusKey(const SDL_KeyboardEvent& key) {
-    const SDL_Keycode code = key.keysym.sym;
-    const bool grid = Focus >= 0 && (DescriptionAt(Focus).Role == RoleChoice || DescriptionAt(Focus).Role == RoleKey);
-    switch (code) {
-    case SDLK_TAB: ShowFocus(FocusStep(Focus, (key.keysym.mod & KMOD_SHIFT) ? -1 : +1)); return true;
-    case SDLK_ESCAPE:
-        if (const int back = EscapeTarget(); back >= 0) TapAt(back);
-        return true;
+// The keys the device answers beside typed text, 0 for others.
+int DeviceKeyOf(const SDL_Keysym& key) {
+    switch (key.sym) {
+    case SDLK_TAB: return (key.mod & KMOD_SHIFT) ? DeviceKeyShiftTab : DeviceKeyTab;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-        if (Focus < 0) return false;
-        TapAt(Focus);
-        return true;
-    case SDLK_LEFT: if (grid) ShowFocus(FocusToward(Focus, -1, 0)); return grid;
-    case SDLK_RIGHT: if (grid) ShowFocus(FocusToward(Focus, 1, 0)); return grid;
-    case SDLK_UP: if (grid) ShowFocus(FocusToward(Focus, 0, -1)); return grid;
-    case SDLK_DOWN: if (grid) ShowFocus(FocusToward(Focus, 0, 1)); return grid;
-    default: return false;
+    case SDLK_KP_ENTER: return DeviceKeyEnter;
+    case SDLK_SPACE: return DeviceKeySpace;
+    case SDLK_ESCAPE: return DeviceKeyEscape;
+    case SDLK_LEFT: return DeviceKeyLeft;
+    case SDLK_RIGHT: return DeviceKeyRight;
+    case SDLK_UP: return DeviceKeyUp;
+    case SDLK_DOWN: return DeviceKeyDown;
+    case SDLK_PAGEUP: return DeviceKeyPageUp;
+    case SDLK_PAGEDOWN: return DeviceKeyPageDown;
+    case SDLK_HOME: return DeviceKeyHome;
+    case SDLK_END: return DeviceKeyEnd;
+    default: return 0;
     }
 }
 
@@ -217,16 +205,37 @@ bool PointerOnDevice(int x, int y, int* deviceX, int* deviceY) {
     return PointerToDevice(CurrentView(surface), x, y, perX, perY, deviceX, deviceY);
 }
 
-void PostPointer(int message, long first, int x, int y, bool onlyOnScreen) {
+// How far a finger's press may miss a target and still reach it, in device
+// pixels: TouchReachPoints window points at the window's scale. A mouse
+// aims exactly.
+int TouchReach(bool touch) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!touch || !surface) return 0;
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    const ViewTransform view = CurrentView(surface);
+    return view.Width > 0 ? static_cast<int>(TouchReachPoints * perX * view.DeviceWidth / view.Width) : 0;
+}
+
+// A finger on a touch screen arrives as the mouse, marked as the touch's.
+bool FromTouch(Uint32 which) { return which == SDL_TOUCH_MOUSEID; }
+
+void PostPointer(int message, long first, int x, int y, bool onlyOnScreen, bool touch = false) {
     int dx = 0, dy = 0;
     if (!PointerOnDevice(x, y, &dx, &dy) && onlyOnScreen) return;
-    if (message == MessageButtonDown) ButtonHeld = true;
+    if (message == MessageButtonDown) {
+        ButtonHeld = true;
+        PointerPressed(TouchReach(touch), &dx, &dy);
+    } else {
+        PointerFollows(&dx, &dy);
+    }
     if (message == MessageButtonUp) ButtonHeld = false;
     PostDeviceMessage(message, first, PackPoint(dx, dy));
 }
 
 void ShowTitle(const char* text, bool note) {
     SDL_SetWindowTitle(Window, text);
+    AccessibleTitle(text);
     TitleNoteEnds = note ? std::max<Uint32>(1, SDL_GetTicks() + TitleNoteMilliseconds) : 0;
 }
 
@@ -243,44 +252,30 @@ void Rotate() {
 
 void Post(int message, long first = 0) { PostDeviceMessage(message, first, 0); }
 
-// The keys that move a text view a page at a time or to an end.
-int PageKeyCode(SDL_Keycode key) {
-    switch (key) {
-    case SDLK_PAGEUP: return KeyCodePageUp;
-    case SDLK_PAGEDOWN: return KeyCodePageDown;
-    case SDLK_HOME: return KeyCodeHome;
-    case SDLK_END: return KeyCodeEnd;
-    default: return 0;
-    }
-}
-
+// With Ctrl held the focus takes no key.
 void TranslateKeyDown(const SDL_KeyboardEvent& key) {
     const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
-    if (!control && FocusKey(key)) {
-        SwallowSpace = key.keysym.sym == SDLK_SPACE;
+    const int named = DeviceKeyOf(key.keysym);
+    if (named && !control) {
+        if (PressDeviceKey(named)) SwallowSpace = named == DeviceKeySpace;
+        FollowFocus();
         return;
     }
-    if (const int code = PageKeyCode(key.keysym.sym)) {
-        Post(MessageKeyDown, code);
+    if (named) {
+        PostKeyToProgram(named);
         return;
     }
     switch (key.keysym.sym) {
     case SDLK_r: if (control && !key.repeat) Rotate(); break;
     case SDLK_c: if (control && !key.repeat) Post(MessageCopy); break;
     case SDLK_s: if (control && !key.repeat) Post(MessageSaveScreen); break;
-    case SDLK_UP: Post(MessageKeyDown, KeyCodeUp); break;
-    case SDLK_DOWN: Post(MessageKeyDown, KeyCodeDown); break;
     case SDLK_BACKSPACE: Post(MessageTypedCharacter, TypedBackspace); break;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: Post(MessageTypedCharacter, TypedReturn); break;
     default: break;
     }
 }
 
 void TranslateKeyUp(const SDL_KeyboardEvent& key) {
-    if (const int code = PageKeyCode(key.keysym.sym)) Post(MessageKeyUp, code);
-    if (key.keysym.sym == SDLK_UP) Post(MessageKeyUp, KeyCodeUp);
-    if (key.keysym.sym == SDLK_DOWN) Post(MessageKeyUp, KeyCodeDown);
+    if (const int named = DeviceKeyOf(key.keysym)) ReleaseDeviceKey(named);
 }
 
 // Typed text arrives as UTF-8; the keyboard has only ASCII keys, so other
@@ -308,8 +303,14 @@ void TranslateWheel(const SDL_MouseWheelEvent& wheel) {
 
 void TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
-    case SDL_WINDOWEVENT_FOCUS_LOST: Post(MessageActivate, 0); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: Post(MessageActivate, 1); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        AccessibleWindowActive(false);
+        Post(MessageActivate, 0);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        AccessibleWindowActive(true);
+        Post(MessageActivate, 1);
+        break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED: PresentWholeWindow(); break;
     default: break;
@@ -322,7 +323,7 @@ void Translate(const SDL_Event& event) {
     case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT)
-            PostPointer(MessageButtonDown, 1, event.button.x, event.button.y, true);
+            PostPointer(MessageButtonDown, 1, event.button.x, event.button.y, true, FromTouch(event.button.which));
         break;
     case SDL_MOUSEBUTTONUP:
         // A release always ends a tap begun on the screen, wherever it is.
@@ -407,6 +408,7 @@ bool BackendWindowCreated() {
     if (!Window || !WindowSurface()) return false;
     SDL_SetWindowMinimumSize(Window, 120, 120);
     SetWindowIcon();
+    AccessibleStart(Title);
     WindowFailed = false;
     return true;
 }
@@ -437,9 +439,9 @@ void BackendPresent(const PixelRect& painted) {
 void BackendWaitForInput() {
     // One event at a time, so that taps made of typed keys keep their place
     // among the clicks.
-    FollowDescription();
+    FollowFocus();
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, WaitMilliseconds())) Translate(event);
+    if (SDL_WaitEventTimeout(&event, AccessibleServe(WaitMilliseconds()))) Translate(event);
     if (TitleNoteEnds != 0 && static_cast<Sint32>(TitleNoteEnds - SDL_GetTicks()) <= 0)
         ShowTitle(Title, false);
     // A later copy asked this one to come forward: the window to the front,
@@ -472,6 +474,35 @@ void BackendSaveScreen() {
     ShowTitle(note, true);
 }
 
+// ---- For the accessibility bus (platform/atspi) -----------------------------------
+
+PixelRect DesktopWindowOnScreen() {
+    int x = 0, y = 0, w = 0, h = 0;
+    if (Window) {
+        SDL_GetWindowPosition(Window, &x, &y);
+        SDL_GetWindowSize(Window, &w, &h);
+    }
+    return {x, y, x + w, y + h};
+}
+
+// Through the view into window pixels, then into the desktop's points.
+PixelRect DesktopBoxOnScreen(const PixelRect& device) {
+    const SDL_Surface* surface = WindowSurface();
+    if (!surface) return {};
+    const PixelRect window = DeviceToWindow(CurrentView(surface), device);
+    double perX = 1, perY = 1;
+    PixelsPerPoint(&perX, &perY);
+    const PixelRect frame = DesktopWindowOnScreen();
+    return {frame.Left + static_cast<int>(window.Left / perX), frame.Top + static_cast<int>(window.Top / perY),
+            frame.Left + static_cast<int>(window.Right / perX), frame.Top + static_cast<int>(window.Bottom / perY)};
+}
+
+void DesktopWake() {
+    SDL_Event wake{};
+    wake.type = SDL_USEREVENT;
+    SDL_PushEvent(&wake);
+}
+
 // The program reads no arguments; the emulated screen comes from the
 // environment: STELLARION_SCREEN=WxH (default 480x640), STELLARION_ZOOM=N.
 int main() {
@@ -495,6 +526,7 @@ int main() {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Title, "Stellarion cannot open its window.",
                                  nullptr);
     }
+    AccessibleStop();
     if (Window) SDL_DestroyWindow(Window);
     SDL_Quit();
     return WindowFailed ? 1 : code;

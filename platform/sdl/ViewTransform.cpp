@@ -1,5 +1,7 @@
 #include "platform/sdl/ViewTransform.h"
 
+#include "platform/canvas/Margin.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -117,35 +119,105 @@ PixelRect DeviceToWindow(const ViewTransform& v, const PixelRect& d) {
     const double sy = static_cast<double>(v.Height) / v.DeviceHeight;
     // Smoothly scaled pixels blend with their neighbours: one more around.
     const int bleed = v.Factor > 0 ? 0 : 1;
-    return {Clamp(v.Left + static_cast<int>(std::floor(d.Left * sx)) - bleed, v.Left, v.Left + v.Width),
-            Clamp(v.Top + static_cast<int>(std::floor(d.Top * sy)) - bleed, v.Top, v.Top + v.Height),
-            Clamp(v.Left + static_cast<int>(std::ceil(d.Right * sx)) + bleed, v.Left, v.Left + v.Width),
-            Clamp(v.Top + static_cast<int>(std::ceil(d.Bottom * sy)) + bleed, v.Top, v.Top + v.Height)};
+    PixelRect area{Clamp(v.Left + static_cast<int>(std::floor(d.Left * sx)) - bleed, v.Left, v.Left + v.Width),
+                   Clamp(v.Top + static_cast<int>(std::floor(d.Top * sy)) - bleed, v.Top, v.Top + v.Height),
+                   Clamp(v.Left + static_cast<int>(std::ceil(d.Right * sx)) + bleed, v.Left, v.Left + v.Width),
+                   Clamp(v.Top + static_cast<int>(std::ceil(d.Bottom * sy)) + bleed, v.Top, v.Top + v.Height)};
+    const bool top = d.Top <= 0, bottom = d.Bottom >= v.DeviceHeight;
+    const bool left = d.Left <= 0, right = d.Right >= v.DeviceWidth;
+    if (!top && !bottom && !left && !right) return area;
+    // A painted edge pixel colours the margin beside it and beside its
+    // neighbours along the edge as far as MarginReach, out to the corners
+    // where it lies that near one.
+    const PixelRect reach{
+        d.Left - MarginReach <= 0 ? 0 : v.Left + static_cast<int>(std::floor((d.Left - MarginReach) * sx)),
+        d.Top - MarginReach <= 0 ? 0 : v.Top + static_cast<int>(std::floor((d.Top - MarginReach) * sy)),
+        d.Right + MarginReach >= v.DeviceWidth ? v.WindowWidth
+                                               : v.Left + static_cast<int>(std::ceil((d.Right + MarginReach) * sx)),
+        d.Bottom + MarginReach >= v.DeviceHeight ? v.WindowHeight
+                                                 : v.Top + static_cast<int>(std::ceil((d.Bottom + MarginReach) * sy))};
+    if (top || bottom) {
+        area.Left = std::min(area.Left, reach.Left);
+        area.Right = std::max(area.Right, reach.Right);
+    }
+    if (left || right) {
+        area.Top = std::min(area.Top, reach.Top);
+        area.Bottom = std::max(area.Bottom, reach.Bottom);
+    }
+    if (top) area.Top = 0;
+    if (bottom) area.Bottom = v.WindowHeight;
+    if (left) area.Left = 0;
+    if (right) area.Right = v.WindowWidth;
+    return area;
 }
+
+namespace {
+
+// The device pixel of the screen's side under a margin pixel at `window`
+// along it: the nearest, as if the screen's edge pixels were drawn on out
+// into the margin at the picture's own scale.
+int EdgeIndexAt(int window, int origin, int windowSize, int deviceSize) {
+    const long index = static_cast<long>(window - origin) * deviceSize / std::max(windowSize, 1);
+    return Clamp(static_cast<int>(window < origin ? -1 : index), 0, deviceSize - 1);
+}
+
+// The margin colours of one edge for the window pixels [from, to) along it
+// (columns for the top and bottom, rows for the sides): the corners beyond
+// the picture take the edge's ends.
+void MarginRun(const ViewTransform& v, const uint32_t* device, ScreenEdge edge, int from, int to, uint32_t* out) {
+    const bool across = edge == EdgeTop || edge == EdgeBottom;
+    const int origin = across ? v.Left : v.Top, size = across ? v.Width : v.Height;
+    const int deviceSize = across ? v.DeviceWidth : v.DeviceHeight;
+    const int first = EdgeIndexAt(from, origin, size, deviceSize), last = EdgeIndexAt(to - 1, origin, size, deviceSize);
+    static std::vector<uint32_t> colours;
+    colours.resize(static_cast<size_t>(last - first + 1));
+    MarginColours(device, v.DeviceWidth, v.DeviceHeight, edge, first, last + 1, colours.data());
+    for (int w = from; w < to; ++w) out[w - from] = colours[static_cast<size_t>(EdgeIndexAt(w, origin, size, deviceSize) - first)];
+}
+
+}  // namespace
 
 void PaintWindow(const ViewTransform& v, const uint32_t* device, uint32_t* window,
                  int windowPitchPixels, const PixelRect& area) {
     const int left = std::max(area.Left, 0), right = std::min(area.Right, v.WindowWidth);
     const int top = std::max(area.Top, 0), bottom = std::min(area.Bottom, v.WindowHeight);
     if (left >= right || top >= bottom) return;
+    if (v.Width < 1 || v.Height < 1) {
+        for (int y = top; y < bottom; ++y)
+            std::fill(window + static_cast<size_t>(y) * windowPitchPixels + left,
+                      window + static_cast<size_t>(y) * windowPitchPixels + right, MarginColour);
+        return;
+    }
     // The picture's part of the area; the rest is margin.
     const int pictureLeft = std::clamp(v.Left, left, right);
     const int pictureRight = std::clamp(v.Left + v.Width, pictureLeft, right);
-    // Kept from one present to the next: it grows to the window's width once.
+    // Kept from one present to the next: they grow to the window's size once.
     static std::vector<Sample> columns;
+    static std::vector<uint32_t> above, below, leftSide, rightSide;
     columns.clear();
     if (v.Factor == 0)
         for (int x = pictureLeft; x < pictureRight; ++x)
             columns.push_back(SampleAt(x, v.Left, v.Width, v.DeviceWidth, v.Upscale));
+    // Every margin row above the picture is the same, and every one below.
+    const int width = right - left, height = bottom - top;
+    above.resize(static_cast<size_t>(width));
+    below.resize(static_cast<size_t>(width));
+    leftSide.resize(static_cast<size_t>(height));
+    rightSide.resize(static_cast<size_t>(height));
+    if (top < v.Top) MarginRun(v, device, EdgeTop, left, right, above.data());
+    if (bottom > v.Top + v.Height) MarginRun(v, device, EdgeBottom, left, right, below.data());
+    if (left < v.Left) MarginRun(v, device, EdgeLeft, top, bottom, leftSide.data());
+    if (right > v.Left + v.Width) MarginRun(v, device, EdgeRight, top, bottom, rightSide.data());
     for (int y = top; y < bottom; ++y) {
         uint32_t* row = window + static_cast<size_t>(y) * windowPitchPixels;
-        if (y < v.Top || y >= v.Top + v.Height || pictureLeft == pictureRight) {
-            std::fill(row + left, row + right, MarginColour);
+        if (y < v.Top || y >= v.Top + v.Height) {
+            const std::vector<uint32_t>& band = y < v.Top ? above : below;
+            std::copy(band.begin(), band.end(), row + left);
             continue;
         }
-        std::fill(row + left, row + pictureLeft, MarginColour);
-        DrawPictureRow(v, device, y, pictureLeft, pictureRight, columns, row);
-        std::fill(row + pictureRight, row + right, MarginColour);
+        std::fill(row + left, row + pictureLeft, leftSide[static_cast<size_t>(y - top)]);
+        if (pictureLeft < pictureRight) DrawPictureRow(v, device, y, pictureLeft, pictureRight, columns, row);
+        std::fill(row + pictureRight, row + right, rightSide[static_cast<size_t>(y - top)]);
     }
 }
 

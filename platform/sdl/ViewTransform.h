@@ -1,5 +1,6 @@
 // How the device screen is shown in a window of any size: scaled to fit
-// with its aspect kept, centred on a margin of the theme colour.
+// with its aspect kept, centred on a margin that continues the screen's
+// edges (platform/canvas/Margin.h).
 //
 // The fitting rule, which the web page follows too (platform/web/Page.js,
 // fitView; both are checked against tests/view-fit-cases.txt):
@@ -28,7 +29,9 @@ struct ViewTransform {
     int Upscale;                     // the whole factor pixels are repeated by first
 };
 
-constexpr uint32_t MarginColour = 0x141A3C;  // the theme colour of the web page and its manifest
+// The theme colour of the web page and its manifest: the window's colour
+// while it shows no picture.
+constexpr uint32_t MarginColour = 0x141A3C;
 
 ViewTransform FitView(int deviceWidth, int deviceHeight, int windowWidth, int windowHeight);
 
@@ -48,7 +51,8 @@ PixelRect DeviceToWindow(const ViewTransform& view, const PixelRect& device);
 // Draws the window pixels of `area` from the device framebuffer (0x00RRGGBB,
 // DeviceWidth x DeviceHeight): the picture where it lies, the margin around
 // it. Each pixel depends only on its own position, so drawing a part gives
-// the same pixels as drawing the whole.
+// the same pixels as drawing the whole; DeviceToWindow includes the margin
+// beside a painted edge.
 void PaintWindow(const ViewTransform& view, const uint32_t* device, uint32_t* window,
                  int windowPitchPixels, const PixelRect& area);
 

@@ -11,9 +11,10 @@ const StellarionPage = (() => {
   const Event = Object.freeze({
     Press: 1, Drag: 2, Release: 3, KeyDown: 4, KeyUp: 5,
     Activate: 6, Deactivate: 7, Screen: 8, ComeForward: 9, Repaint: 10, Type: 11, Wheel: 12,
+    Touch: 13, Copy: 14, SaveScreen: 15,
   });
   const InputKinds = new Set([Event.Press, Event.Drag, Event.Release, Event.KeyDown, Event.KeyUp,
-                              Event.Type, Event.Wheel]);
+                              Event.Type, Event.Wheel, Event.Touch, Event.Copy, Event.SaveScreen]);
   // Typed keys that stand for keys of the on-screen keyboard.
   const TypedKeys = Object.freeze({ Backspace: 8, Enter: 13 });
   const Ending = Object.freeze({ Normally: 0, AlreadyOpen: 1 });
@@ -24,6 +25,9 @@ const StellarionPage = (() => {
   const DoubleScreens = [[480, 640], [640, 480], [480, 480], [480, 800], [800, 480]];
   const SingleScreens = [[240, 320], [320, 240], [240, 240], [240, 400], [400, 240]];
   const WholeFactorShare = 0.9;
+  // How far a finger may land beside a target and still reach it, in CSS
+  // pixels (the program finds the target: ForgiveTouch).
+  const TouchReach = 12;
   // One lock and one channel per installation: the page's folder on its site.
   const InstanceName = "Stellarion " + new URL(".", location.href).pathname;
 
@@ -50,6 +54,7 @@ const StellarionPage = (() => {
   let releaseInstance = null;
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
+  let copied = null;        // the text the program last copied
 
   // False when the event is not for the program.
   function post(kind, first = 0, second = 0) {
@@ -123,11 +128,40 @@ const StellarionPage = (() => {
 
   // Shows a rectangle of the device's pixels: at a whole factor each
   // becomes a block of canvas pixels; otherwise they are repeated into
-  // `enlarged` and the whole of it is smoothed down into the canvas (a part
-  // would blend against its own edges).
-  function showFrame(left, top, width, height) {
-    repeat(left, top, width, height);
-    if (!view.factor) smooth();
+  // `enlarged` and smoothed down into the canvas. A rectangle of more than
+  // a band's rows (a whole page) is shown a band at a time, each in a task
+  // of its own, so that no task scales a whole frame: on a slow phone that
+  // alone would keep the page from answering for longer than a tap may
+  // wait. `then` runs once all of it is shown.
+  const Bands = 8;
+  let bandsShowing = 0;
+  function showFrame(left, top, width, height, then = () => {}) {
+    const rows = Math.ceil(frame.height / Bands);
+    if (height <= rows) {
+      showRows(left, top, width, height);
+      then();
+      return;
+    }
+    for (let band = top; band < top + height; band += rows) {
+      ++bandsShowing;
+      inTask(() => {
+        --bandsShowing;
+        showRows(left, band, width, Math.min(rows, top + height - band));
+        if (band + rows >= top + height) then();
+      });
+    }
+  }
+
+  // Scaled as a band's smoothing needs them: the device rows with one more
+  // above and below, which its edge rows blend with.
+  function showRows(left, top, width, height) {
+    if (view.factor) {
+      repeat(left, top, width, height);
+      return;
+    }
+    const from = Math.max(0, top - 1), to = Math.min(frame.height, top + height + 1);
+    repeat(left, from, width, to - from);
+    smooth(top, height);
   }
 
   // The first step of showFrame: the device's pixels repeated into the
@@ -140,11 +174,20 @@ const StellarionPage = (() => {
   }
 
   // The second step of showFrame at other factors: `enlarged` smoothed down
-  // into the canvas.
-  function smooth() {
+  // into the canvas rows that show the device rows [top, top + height).
+  // The whole of it is drawn, clipped to those rows: a part drawn alone
+  // would blend against its own edges.
+  function smooth(top = 0, height = frame.height) {
+    const first = Math.floor(top * canvas.height / frame.height);
+    const last = Math.ceil((top + height) * canvas.height / frame.height);
+    context.save();
+    context.beginPath();
+    context.rect(0, first, canvas.width, last - first);
+    context.clip();
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+    context.restore();
   }
 
   // Runs a function in a task of its own, as soon as the browser has run
@@ -171,11 +214,80 @@ const StellarionPage = (() => {
   function showPresented() {
     const [left, top, right, bottom] = unshown;
     unshown = null;
-    showFrame(left, top, right - left, bottom - top);
-    if (firstFrame === null && right - left === frame.width && bottom - top === frame.height) {
+    const whole = right - left === frame.width && bottom - top === frame.height;
+    showMargins();
+    showFrame(left, top, right - left, bottom - top, () => {
+      if (firstFrame !== null || !whole) return;
       firstFrame = performance.now();
       performance.mark("stellarion-first-frame");
+    });
+  }
+
+  // ---- Margins that continue the screen's edges ----------------------------
+  // The viewport round the screen takes the colours the program computes
+  // beside each edge pixel (platform/canvas/Margin.h): four strips of one
+  // pixel's depth, stretched out from the screen's sides to the viewport's
+  // at the screen's own scale, and four corners of the strips' ends.
+  const Sides = ["top", "bottom", "left", "right"];
+  const Corners = [["top", 0], ["top", -1], ["bottom", 0], ["bottom", -1]];
+  const margins = { strips: {}, corners: [], pending: null };
+
+  function makeMargins() {
+    const holder = document.getElementById("margins");
+    for (const side of Sides) {
+      const strip = document.createElement("canvas");
+      strip.className = "margin";
+      margins.strips[side] = strip;
+      holder.append(strip);
     }
+    for (let i = 0; i < Corners.length; ++i) {
+      const corner = document.createElement("div");
+      corner.className = "margin";
+      margins.corners.push(corner);
+      holder.append(corner);
+    }
+  }
+
+  // The strips and corners placed round the screen's box (CSS lengths).
+  function placeMargins(left, top, width, height) {
+    const right = `calc(${left} + ${width})`, bottom = `calc(${top} + ${height})`;
+    const at = (element, box) => Object.assign(element.style, box);
+    const { top: above, bottom: below, left: before, right: after } = margins.strips;
+    at(above, { left, width, top: "0px", height: top });
+    // A canvas keeps its own size unless given one: the far sides' strips
+    // are sized to the viewport's edge.
+    at(below, { left, width, top: bottom, height: `calc(100% - ${bottom})` });
+    at(before, { left: "0px", width: left, top, height });
+    at(after, { left: right, width: `calc(100% - ${right})`, top, height });
+    const [topLeft, topRight, bottomLeft, bottomRight] = margins.corners;
+    at(topLeft, { left: "0px", top: "0px", width: left, height: top });
+    at(topRight, { left: right, right: "0px", top: "0px", height: top });
+    at(bottomLeft, { left: "0px", top: bottom, bottom: "0px", width: left });
+    at(bottomRight, { left: right, right: "0px", top: bottom, bottom: "0px" });
+  }
+
+  // Shows the colours the program last handed over (rgba: top, bottom,
+  // left and right, each along its side).
+  function showMargins() {
+    if (!margins.pending) return;
+    const [rgba, width, height] = margins.pending;
+    margins.pending = null;
+    let offset = 0;
+    const pixels = {};
+    for (const side of Sides) {
+      const across = side === "top" || side === "bottom";
+      const [w, h] = across ? [width, 1] : [1, height];
+      const strip = margins.strips[side];
+      if (strip.width !== w || strip.height !== h) [strip.width, strip.height] = [w, h];
+      pixels[side] = rgba.subarray(offset, offset + w * h * 4);
+      strip.getContext("2d").putImageData(new ImageData(pixels[side], w, h), 0, 0);
+      offset += w * h * 4;
+    }
+    margins.corners.forEach((corner, i) => {
+      const [side, end] = Corners[i];
+      const at = end < 0 ? pixels[side].length - 4 : 0;
+      corner.style.backgroundColor = `rgb(${pixels[side].slice(at, at + 3).join(",")})`;
+    });
   }
 
   // Places the screen on whole physical pixels of the viewport, scaled as
@@ -187,11 +299,9 @@ const StellarionPage = (() => {
     // Layout keeps CSS lengths in 1/64 pixels, rounded down, and then snaps
     // to physical pixels: rounded up, each length lands on the one meant.
     const css = (physical) => `${Math.ceil(physical / ratio * 64) / 64}px`;
-    for (const element of [canvas, document.getElementById("first-frame")]) {
-      Object.assign(element.style, {
-        left: css(areaLeft + view.left), top: css(areaTop + view.top), width: css(view.width), height: css(view.height),
-      });
-    }
+    const box = { left: css(areaLeft + view.left), top: css(areaTop + view.top), width: css(view.width), height: css(view.height) };
+    for (const element of [canvas, document.getElementById("first-frame")]) Object.assign(element.style, box);
+    placeMargins(box.left, box.top, box.width, box.height);
     const sizes = [view.width, view.height, ...(view.factor ? [0, 0] : [frame.width, frame.height].map((side) => side * view.upscale))];
     if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
     // Setting a canvas's size clears it: drawn again from the device's pixels.
@@ -213,12 +323,21 @@ const StellarionPage = (() => {
     if (now) document.title = StellarionAccessible.title();
   }
 
+  // A finger's press carries its reach in device pixels, with the point
+  // packed as the wheel's; a mouse's or a pen's is exact.
+  function postPress(event) {
+    const [x, y] = devicePoint(event);
+    if (event.pointerType !== "touch") return post(Event.Press, x, y);
+    const reach = Math.floor(TouchReach * frame.width / canvas.getBoundingClientRect().width);
+    return post(Event.Touch, (y << 16) | x, reach);
+  }
+
   function listen() {
     canvas.addEventListener("pointerdown", (event) => {
       if (pointer !== null || event.button !== 0) return;
       pointer = event.pointerId;
       canvas.setPointerCapture(pointer);
-      post(Event.Press, ...devicePoint(event));
+      postPress(event);
       event.preventDefault();
     });
     canvas.addEventListener("pointermove", (event) => {
@@ -252,6 +371,7 @@ const StellarionPage = (() => {
       const [x, y] = devicePoint(event);
       if (post(Event.Wheel, (y << 16) | x, event.deltaY < 0 ? -1 : 1)) event.preventDefault();
     }, { passive: false });
+    listenForCopyAndSave();
     window.addEventListener("blur", () => setActive(false));
     window.addEventListener("focus", () => setActive(true));
     document.addEventListener("visibilitychange", () => setActive(!document.hidden));
@@ -261,6 +381,45 @@ const StellarionPage = (() => {
       if (next[0] !== frame.width || next[1] !== frame.height) post(Event.Screen, ...next);
       layout();
     });
+  }
+
+  // ---- Copy and save, as on the desktop ----------------------------------
+  // Ctrl+C (Cmd+C) and the browser's copy command put the reading on screen
+  // on the clipboard, unless the user selected text of the page; Ctrl+S
+  // (Cmd+S) downloads the screen instead of the browser saving the page.
+  // The program answers through setClipboard and saveScreen.
+  const selectionMade = () => (window.getSelection()?.toString() || "") !== "";
+  function listenForCopyAndSave() {
+    document.addEventListener("keydown", (event) => {
+      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
+      const key = event.key.toLowerCase();
+      if (key === "s") {
+        event.preventDefault();
+        if (!event.repeat) post(Event.SaveScreen);
+      } else if (key === "c" && !selectionMade() && !event.repeat && post(Event.Copy)) {
+        event.preventDefault();
+      }
+    });
+    document.addEventListener("copy", (event) => {
+      if (!selectionMade() && post(Event.Copy)) event.preventDefault();
+    });
+  }
+
+  // Stellarion-YYYY-MM-DD-HHMMSS.png in local time, as the desktop names it.
+  function savedName(now = new Date()) {
+    const two = (n) => String(n).padStart(2, "0");
+    return `Stellarion-${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}-` +
+           `${two(now.getHours())}${two(now.getMinutes())}${two(now.getSeconds())}.png`;
+  }
+
+  let savedUrl = null;  // the last download's, released at the next
+  function download(bytes) {
+    if (savedUrl) URL.revokeObjectURL(savedUrl);
+    savedUrl = URL.createObjectURL(new Blob([bytes], { type: "image/png" }));
+    const link = document.createElement("a");
+    link.href = savedUrl;
+    link.download = savedName();
+    link.click();
   }
 
   // Another tab of this installation asked this one to come forward. A page
@@ -295,10 +454,12 @@ const StellarionPage = (() => {
   function showEnded(title, button) {
     canvas.hidden = true;
     document.getElementById("first-frame").hidden = true;
-    document.getElementById("ended-title").textContent = title;
+    const heading = document.getElementById("ended-title");
+    heading.textContent = title;
     document.getElementById("start-again").textContent = button;
     document.getElementById("ended").hidden = false;
-    document.getElementById("ended-title").focus();
+    // A screen reader says where the user is now.
+    heading.focus();
   }
 
   const page = {
@@ -315,6 +476,12 @@ const StellarionPage = (() => {
         frame.height = height;
       }
       layout();
+    },
+
+    // rgba: the margins' colours beside the screen's edges (showMargins),
+    // shown with the next frame; a copy, as the program's memory is reused.
+    margins(rgba, width, height) {
+      margins.pending = [rgba.slice(), width, height];
     },
 
     // rgba: the painted rectangle's pixels, as the canvas stores them.
@@ -375,6 +542,15 @@ const StellarionPage = (() => {
         showEnded("Stellarion has ended", "Start again");
     },
 
+    // The program's copy of the reading, and its picture of the screen.
+    setClipboard(text) {
+      copied = text;
+      navigator.clipboard?.writeText(text).catch(() => {});
+    },
+    saveScreen: download,
+    // For tests: what the program last put on the clipboard.
+    copiedText: () => copied,
+
     // A tap at a device pixel, and a key's press and release: what the
     // described controls (Accessible.js) do when activated.
     tap(x, y) {
@@ -393,7 +569,7 @@ const StellarionPage = (() => {
     // For tests and measures: true while the program has nothing to do but
     // wait for the user, the canvas shows all it presented and the described
     // document is up to date.
-    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && unshown === null &&
+    isIdle: () => (waitingForUser || (wake !== null && queue.length === 0)) && unshown === null && bandsShowing === 0 &&
       StellarionAccessible.isCurrent(),
     firstFrameTime: () => firstFrame,
     // For measures: when the screen was first shown (the pre-rendered frame).
@@ -408,7 +584,7 @@ const StellarionPage = (() => {
         const idle = new Promise((resolve) => idleWaiters.push(resolve));
         post(Event.Screen, frame.width, frame.height);
         await idle;
-        if (unshown) await new Promise(inTask);
+        while (unshown || bandsShowing) await new Promise(inTask);
       }
       return performance.now() - start;
     },
@@ -417,6 +593,7 @@ const StellarionPage = (() => {
       canvas = document.getElementById("screen");
       context = canvas.getContext("2d", { alpha: false });
       [frame.width, frame.height] = wantedScreen();
+      makeMargins();
       layout();
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
@@ -430,26 +607,30 @@ const StellarionPage = (() => {
   // where browsers see the page's largest paint. Both appear at once.
   function showPrerendered() {
     const image = document.getElementById("first-frame");
-    const shown = () => {
+    const pictureShown = () => {
+      if (live) return;
       image.style.visibility = "visible";
+      firstPicture ??= performance.now();
+    };
+    const shown = () => {
+      pictureShown();
       canvas.style.visibility = "visible";
-      firstPicture = performance.now();
     };
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
     if (!prerendered) return Promise.resolve(shown());
     image.src = `first-${frame.width}x${frame.height}.webp`;
+    // The picture is shown as soon as it is decoded, scaled by the browser;
+    // meanwhile it is decoded for the canvas away from the page's thread and
+    // drawn there a band at a time, as the program's frames are, and the
+    // canvas, sharply scaled, covers it once whole.
     return image.decode().then(() => {
+      pictureShown();
+      return createImageBitmap(image);
+    }).then((bitmap) => {
       if (live) return undefined;
-      frameContext.drawImage(image, 0, 0);
+      frameContext.drawImage(bitmap, 0, 0);
       drawn = true;
-      // Repeating the picture (which has the browser decode it again, for
-      // the canvas) and smoothing it are each a task of their own: together
-      // they would be a long one.
-      repeat(0, 0, frame.width, frame.height);
-      if (view.factor) return undefined;
-      return new Promise(inTask).then(() => {
-        if (!live) smooth();
-      });
+      return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
     }).catch(() => {}).then(shown);
   }
 

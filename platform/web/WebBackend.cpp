@@ -11,6 +11,7 @@
 // notifies)  [x] typed keys (characters only)  [x] wheel
 #include "platform/Backend.h"
 #include "platform/canvas/Description.h"
+#include "platform/canvas/Margin.h"
 
 #include <emscripten.h>
 #include <wasm_simd128.h>
@@ -35,6 +36,9 @@ enum WebEvent : int {
     WebRepaint,      // the canvas lost its pixels: show the whole screen again
     WebType,         // first: a typed character (8 backspace, 13 return)
     WebWheel,        // first: x and y packed as a point; second: -1 up, +1 down
+    WebTouch,        // a finger's press: first, x and y packed; second, its reach in device pixels
+    WebCopy,         // the browser's copy: the reading to the clipboard
+    WebSaveScreen,   // Ctrl+S or Cmd+S: the screen downloaded as a PNG
 };
 
 // How the run ended, for the page to show: Page.js numbers them the same way.
@@ -46,6 +50,9 @@ enum WebEnding : int {
 bool AnotherCopyRunning = false;
 // The rectangle being presented, in the canvas's own pixel layout.
 std::vector<uint32_t> CanvasPixels;
+// The margin colours of the four edges (top, bottom, left, right, each
+// along its edge), in the canvas's pixel layout.
+std::vector<uint32_t> MarginPixels;
 
 EM_JS(void, PageChosenScreen, (int* width, int* height), {
     const size = StellarionPage.chosenScreen();
@@ -57,6 +64,10 @@ EM_JS(void, PageChosenScreen, (int* width, int* height), {
 EM_JS(void, PagePresent, (const uint32_t* rgba, int left, int top, int width, int height), {
     StellarionPage.present(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), left, top,
                            width, height);
+});
+
+EM_JS(void, PageMargins, (const uint32_t* rgba, int width, int height), {
+    StellarionPage.margins(new Uint8ClampedArray(HEAPU8.buffer, rgba, (width + height) * 8), width, height);
 });
 
 EM_JS(void, PageScreenResized, (int width, int height), {
@@ -90,6 +101,13 @@ EM_JS(void, PageDescribe, (const char* json, int width, int height), {
 EM_JS(void, PageEndDescription, (), {
     StellarionAccessible.end();
     StellarionReading.end();
+});
+
+EM_JS(void, PageSetClipboard, (const char* utf8), { StellarionPage.setClipboard(UTF8ToString(utf8)); });
+
+// The page keeps a copy of the bytes: the program's memory may move.
+EM_JS(void, PageSaveScreen, (const unsigned char* png, int size), {
+    StellarionPage.saveScreen(HEAPU8.slice(png, png + size));
 });
 
 // A JSON string of a wide text, as UTF-8.
@@ -146,17 +164,37 @@ void PublishDescription() {
     PageDescribe(json.c_str(), PlatformScreenWidth(), PlatformScreenHeight());
 }
 
+// The pointer's press (a finger's forgiven within its reach), then its moves
+// and release shifted along with it.
+void Press(int x, int y, int reach) {
+    PointerPressed(reach, &x, &y);
+    PostDeviceMessage(MessageButtonDown, 1, PackPoint(x, y));
+}
+void Follow(int message, long first, int x, int y) {
+    PointerFollows(&x, &y);
+    PostDeviceMessage(message, first, PackPoint(x, y));
+}
+
 void Translate(const int event[3]) {
     const int first = event[1], second = event[2];
     switch (event[0]) {
     case WebPress:
-        PostDeviceMessage(MessageButtonDown, 1, PackPoint(first, second));
+        Press(first, second, 0);
+        break;
+    case WebTouch:
+        Press(first & 0xFFFF, first >> 16, second);
         break;
     case WebDrag:
-        PostDeviceMessage(MessageMouseMove, 1, PackPoint(first, second));
+        Follow(MessageMouseMove, 1, first, second);
         break;
     case WebRelease:
-        PostDeviceMessage(MessageButtonUp, 0, PackPoint(first, second));
+        Follow(MessageButtonUp, 0, first, second);
+        break;
+    case WebCopy:
+        PostDeviceMessage(MessageCopy, 0, 0);
+        break;
+    case WebSaveScreen:
+        PostDeviceMessage(MessageSaveScreen, 0, 0);
         break;
     case WebKeyDown:
         PostDeviceMessage(MessageKeyDown, first, 0);
@@ -234,6 +272,22 @@ void ToCanvasPixels(const uint32_t* from, uint32_t* to, int width) {
     for (; x < width; ++x) to[x] = (__builtin_bswap32(from[x]) >> 8) | 0xFF000000u;
 }
 
+// The page's margins continue the screen's edges (platform/canvas/Margin.h):
+// handed over again whenever a paint reached an edge.
+void PresentMargins(const PixelRect& rect) {
+    const int width = PlatformScreenWidth(), height = PlatformScreenHeight();
+    if (rect.Left > 0 && rect.Top > 0 && rect.Right < width && rect.Bottom < height) return;
+    MarginPixels.resize(static_cast<size_t>(width + height) * 2);
+    uint32_t* at = MarginPixels.data();
+    for (const auto& [edge, length] : {std::pair{EdgeTop, width}, std::pair{EdgeBottom, width},
+                                      std::pair{EdgeLeft, height}, std::pair{EdgeRight, height}}) {
+        MarginColours(DevicePixels(), width, height, edge, 0, length, at);
+        ToCanvasPixels(at, at, length);
+        at += length;
+    }
+    PageMargins(MarginPixels.data(), width, height);
+}
+
 void BackendPresent(const PixelRect& rect) {
     const int width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
     if (width <= 0 || height <= 0) return;
@@ -241,6 +295,7 @@ void BackendPresent(const PixelRect& rect) {
     for (int y = 0; y < height; ++y)
         ToCanvasPixels(DevicePixels() + static_cast<size_t>(rect.Top + y) * PlatformScreenWidth() + rect.Left,
                        &CanvasPixels[static_cast<size_t>(y) * width], width);
+    PresentMargins(rect);
     PagePresent(CanvasPixels.data(), rect.Left, rect.Top, width, height);
 }
 
@@ -261,9 +316,20 @@ void BackendMessageBox(const char* text, const char* caption) {
 
 void BackendSleep(int milliseconds) { emscripten_sleep(static_cast<unsigned>(milliseconds)); }
 
-// The page posts neither copy nor save: the browser has its own.
-void BackendSetClipboard(const char*) {}
-void BackendSaveScreen() {}
+void BackendSetClipboard(const char* utf8) { PageSetClipboard(utf8); }
+
+// The same PNG bytes the desktop saves, downloaded by the page.
+void BackendSaveScreen() {
+    std::vector<unsigned char> png;
+    if (EncodeDeviceScreenPng(&png)) PageSaveScreen(png.data(), static_cast<int>(png.size()));
+}
+
+// For the measures: where a finger at device pixel (x, y) lands with a reach
+// of `reach` device pixels (ForgiveTouch), packed as a point.
+extern "C" EMSCRIPTEN_KEEPALIVE long WebTouchLanding(int x, int y, int reach) {
+    ForgiveTouch(reach, &x, &y);
+    return PackPoint(x, y);
+}
 
 // The program reads no arguments; the page chooses the emulated screen from
 // the viewport or the address (?screen=WxH).

@@ -4,10 +4,10 @@
 // text. Anything that does not decode to exactly the expected size is not
 // this record and counts as absent.
 #include "platform/Backend.h"
+#include "platform/web/HexRecord.h"
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -45,17 +45,9 @@ EM_JS(int, StorageWrite, (const char* name, const char* value), {
 });
 
 constexpr size_t MaxValueSize = 64;
-constexpr char HexDigits[] = "0123456789abcdef";
 
 std::string ItemName(const char* keyPath, const char* valueName) {
     return std::string(keyPath) + "\\" + valueName;
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -67,25 +59,12 @@ bool BackendReadSettingsValue(const char* keyPath, const char* valueName, void* 
     if (size > MaxValueSize) return false;
     char text[2 * MaxValueSize + 2];
     const int length = StorageRead(ItemName(keyPath, valueName).c_str(), text, sizeof text);
-    if (length < 0 || static_cast<size_t>(length) != 2 * size) return false;
-    unsigned char bytes[MaxValueSize];
-    for (size_t i = 0; i < size; ++i) {
-        const int high = HexValue(text[2 * i]), low = HexValue(text[2 * i + 1]);
-        if (high < 0 || low < 0) return false;
-        bytes[i] = static_cast<unsigned char>(high * 16 + low);
-    }
-    std::copy_n(bytes, size, static_cast<unsigned char*>(buffer));
-    return true;
+    return length >= 0 && DecodeHexRecord(text, static_cast<size_t>(length), static_cast<unsigned char*>(buffer), size);
 }
 
 bool BackendWriteSettingsValue(const char* keyPath, const char* valueName,
                                 const void* buffer, size_t size) {
     if (size > MaxValueSize) return false;
-    const auto* bytes = static_cast<const unsigned char*>(buffer);
-    std::string text;
-    for (size_t i = 0; i < size; ++i) {
-        text += HexDigits[bytes[i] >> 4];
-        text += HexDigits[bytes[i] & 15];
-    }
+    const std::string text = EncodeHexRecord(static_cast<const unsigned char*>(buffer), size);
     return StorageWrite(ItemName(keyPath, valueName).c_str(), text.c_str()) != 0;
 }

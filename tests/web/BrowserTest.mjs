@@ -12,7 +12,7 @@
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
-import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -539,13 +539,6 @@ describe("the screen", () => {
         // floats over a corner of the screen: it is not the screen's.
         await tab.$eval("#reading-open", (opener) => { opener.style.visibility = "hidden"; });
         const screenshot = await tab.screenshot({ encoding: "base64" });
-        const margin = await tab.evaluate(async (data) => {
-          const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());
-          const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
-          scratch.drawImage(bitmap, 0, 0);
-          return [...scratch.getImageData(0, 0, 1, 1).data.slice(0, 3)];
-        }, screenshot);
-        assert.deepEqual(margin, [0x14, 0x1a, 0x3c], "the margin is the theme colour");
         const shown = await compareShown(tab, screenshot, expected, { left, top, width: shownWidth, height: shownHeight }, 1);
         assert.ok(shown.compared > 0.05 * shownWidth * shownHeight, `compared only ${shown.compared}`);
         assert.equal(shown.differing, 0, `${shown.differing} shown pixels differ, first ${JSON.stringify(shown.first)}`);
@@ -554,6 +547,16 @@ describe("the screen", () => {
       }
     });
   }
+
+  test("preloads, from the HTML alone, the first frame of the screen it will choose", async () => {
+    await open(page, server.url, 240, 320);
+    for (const [width, height, ratio, screen] of Viewports) {
+      await page.setViewport({ width, height, deviceScaleFactor: ratio });
+      const preloaded = await page.evaluate(() => [...document.querySelectorAll('link[rel="preload"][as="image"]')]
+        .filter((link) => link.fetchPriority === "high" && matchMedia(link.media).matches).map((link) => link.getAttribute("href")));
+      assert.deepEqual(preloaded, [`first-${screen}.webp`], `${width}x${height}@${ratio}`);
+    }
+  });
 
   test("fits as the desktop window does, case for case", async () => {
     const cases = readFileSync(join(dirname(fileURLToPath(import.meta.url)), "..", "view-fit-cases.txt"), "utf8")
@@ -760,6 +763,229 @@ describe("a new release", () => {
       await installed.close();
       host.stop();
       rmSync(copy, { recursive: true, force: true });
+    }
+  });
+});
+
+describe("on phones", () => {
+  // Phones upright and lying and a tablet: CSS size and physical pixels per CSS pixel.
+  const Phones = [[360, 740, 3], [390, 844, 3], [412, 915, 3], [844, 390, 3], [768, 1024, 2]];
+  // The pages, reached by their described buttons from the main menu.
+  const Pages = { "main menu": [], picker: ["Matchmaker by Sign"], report: ["Matchmaker by Sign", "Match"],
+                  numerology: ["Numerology"] };
+
+  // The device pixel at the middle of the described button of that name.
+  const centreOf = (tab, name) => tab.evaluate((label) => {
+    const canvas = document.getElementById("screen").getBoundingClientRect();
+    const box = document.querySelector(`#described [aria-label="${label}"]`).getBoundingClientRect();
+    const [width, height] = StellarionPage.chosenScreen();
+    return [Math.floor((box.left + box.width / 2 - canvas.left) * width / canvas.width),
+            Math.floor((box.top + box.height / 2 - canvas.top) * height / canvas.height)];
+  }, name);
+
+  // The largest difference of a channel between each physical pixel just
+  // outside the screen and the one just inside it, on every side with a
+  // margin, and the share of them within `close` levels; and the share of
+  // the margin's pixels at the viewport's edge that are those just outside
+  // the screen (the margin is as wide as it is deep).
+  const seams = (tab, screenshot, close) => tab.evaluate(async (data, close) => {
+    const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());
+    const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+    scratch.drawImage(bitmap, 0, 0);
+    const pixels = scratch.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    const ratio = devicePixelRatio, box = document.getElementById("screen").getBoundingClientRect();
+    const [left, top, right, bottom] = [box.left, box.top, box.right, box.bottom].map((v) => Math.round(v * ratio));
+    const at = (x, y) => pixels.slice((y * bitmap.width + x) * 4, (y * bitmap.width + x) * 4 + 3);
+    let largest = 0, within = 0, count = 0, through = 0;
+    const difference = (a, b) => Math.max(...[0, 1, 2].map((c) => Math.abs(a[c] - b[c])));
+    const compare = (outside, inside, far) => {
+      largest = Math.max(largest, difference(outside, inside));
+      within += difference(outside, inside) <= close;
+      through += difference(outside, far) <= 1;
+      ++count;
+    };
+    const [lastX, lastY] = [bitmap.width - 1, bitmap.height - 1];
+    for (let x = left; x < right; ++x) {
+      if (top > 0) compare(at(x, top - 1), at(x, top), at(x, 0));
+      if (bottom < bitmap.height) compare(at(x, bottom), at(x, bottom - 1), at(x, lastY));
+    }
+    for (let y = top; y < bottom; ++y) {
+      if (left > 0) compare(at(left - 1, y), at(left, y), at(0, y));
+      if (right < bitmap.width) compare(at(right, y), at(right - 1, y), at(lastX, y));
+    }
+    return { largest, share: count ? within / count : 1, count, through: count ? through / count : 1 };
+  }, screenshot, close);
+
+  for (const [width, height, ratio] of Phones) {
+    test(`on ${width}x${height} at ${ratio} the margins continue the screen's edges on every page`, async () => {
+      const context = await chromium.browser.createBrowserContext();
+      const tab = await context.newPage();
+      try {
+        for (const [name, buttons] of Object.entries(Pages)) {
+          await open(tab, server.url, width, height, ratio);
+          const [w, h] = await tab.evaluate(() => StellarionPage.chosenScreen());
+          const taps = [];
+          for (const button of buttons) {
+            const [x, y] = await centreOf(tab, button);
+            taps.push(`tap ${x} ${y}`);
+            await play(tab, taps.at(-1));
+          }
+          const expected = join(shots, `edges-${name.replace(" ", "-")}-${width}x${height}.png`);
+          await simulate(simulator, `${w}x${h}`, `${taps.join("\n")}\nshot ${expected}\n`);
+          const result = await compareCanvas(tab, expected);
+          assert.equal(result.differing, 0, `${name}: ${result.differing} canvas pixels differ`);
+          // The reading view's button stands in the margin where there is
+          // room for it: it is not the margin's colour.
+          await tab.$eval("#reading-open", (opener) => { opener.style.visibility = "hidden"; });
+          const seam = await seams(tab, await tab.screenshot({ encoding: "base64" }), 4);
+          console.log(`# ${width}x${height}@${ratio} ${name}: the margin beside the screen within 4 levels at ` +
+                      `${(seam.share * 100).toFixed(1)}% of ${seam.count} edge pixels, at most ${seam.largest} apart`);
+          assert.ok(seam.count > 0, "there is a margin");
+          // Single pixels on the edge (a star, a letter) are not continued.
+          assert.ok(seam.share >= 0.9, `${name}: only ${(seam.share * 100).toFixed(1)}% of the seam matches`);
+          assert.ok(seam.through >= 0.99, `${name}: the margin changes on its way out, ${seam.through}`);
+        }
+      } finally {
+        await context.close();
+      }
+    });
+  }
+
+  test("a touch beside a row taps it; a click there does nothing; a touch inside taps exactly there", async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const tab = await context.newPage();
+    try {
+      await tab.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true });
+      await tab.goto(server.url, { waitUntil: "load" });
+      await waitIdle(tab);
+      const row = await tab.$eval('#described [aria-label="Horoscopes 2010"]', (b) => b.getBoundingClientRect().toJSON());
+      const beside = [row.left - 8, row.top + row.height / 2];
+      const menu = join(shots, "touch-menu.png"), picker = join(shots, "touch-picker.png");
+      const [x, y] = await centreOf(tab, "Horoscopes 2010");
+      await simulate(simulator, "480x800", `shot ${menu}\ntap ${x} ${y}\nshot ${picker}\n`);
+      await tab.mouse.click(...beside);
+      await waitIdle(tab);
+      assert.equal((await compareCanvas(tab, menu)).differing, 0, "a click beside the row does nothing");
+      // The events the page hands the program, seen on their way.
+      await tab.evaluate(() => {
+        const { takeEvent } = StellarionPage;
+        window.taken = [];
+        StellarionPage.takeEvent = () => {
+          const next = takeEvent();
+          if (next) window.taken.push(next);
+          return next;
+        };
+      });
+      await tab.touchscreen.tap(...beside);
+      await waitIdle(tab);
+      assert.equal((await compareCanvas(tab, picker)).differing, 0, "a touch beside the row opens the picker");
+      await tab.goBack();  // to the main menu, as the picker's Back
+      await waitIdle(tab);
+      await tab.evaluate(() => { window.taken = []; });
+      // Whole CSS pixels: a touch's position is passed on rounded.
+      const inside = [Math.ceil(row.left) + 3, Math.ceil(row.top) + 2];
+      await tab.touchscreen.tap(...inside);
+      await waitIdle(tab);
+      const [kind, point] = await tab.evaluate(() => window.taken.find(([k]) => k === 13));
+      const device = await tab.evaluate(([cx, cy]) => {
+        const box = document.getElementById("screen").getBoundingClientRect();
+        const [w, h] = StellarionPage.chosenScreen();
+        return [Math.floor((cx - box.left) * w / box.width), Math.floor((cy - box.top) * h / box.height)];
+      }, inside);
+      assert.deepEqual([kind, point & 0xFFFF, point >> 16], [13, ...device]);
+      const landing = await tab.evaluate(([px, py]) => Module._WebTouchLanding(px, py, 12), device);
+      assert.deepEqual([landing & 0xFFFF, landing >> 16], device, "inside a target the touch lands where it is");
+    } finally {
+      await context.close();
+    }
+  });
+
+  // Unquotes the simulator's line: \n (a line break, CR LF or LF), \r, \",
+  // \\ and \xHH, a byte of UTF-8.
+  const unquoted = (line) => {
+    const bytes = [];
+    for (let i = 0; i < line.length; ++i) {
+      if (line[i] !== "\\") {
+        bytes.push(...Buffer.from(line[i]));
+      } else if (line[++i] === "x") {
+        bytes.push(parseInt(line.slice(i + 1, i + 3), 16));
+        i += 2;
+      } else {
+        bytes.push(...Buffer.from({ n: "\n", r: "\r" }[line[i]] ?? line[i]));
+      }
+    }
+    return Buffer.from(bytes).toString("utf8");
+  };
+  const lines = (text) => text.replace(/\r\n/g, "\n");
+
+  test("Ctrl+C copies the reading as the desktop does, Ctrl+S downloads the simulator's picture", async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const tab = await context.newPage();
+    const downloads = mkdtempSync(join(tmpdir(), "stellarion-downloads-"));
+    try {
+      await context.overridePermissions(server.url, ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
+      await open(tab, server.url, 480, 640);
+      const taps = [];
+      for (const button of ["Matchmaker by Sign", "Match"]) {
+        const [x, y] = await centreOf(tab, button);
+        taps.push(`tap ${x} ${y}`);
+        await play(tab, taps.at(-1));
+      }
+      const expected = join(shots, "saved.png");
+      const output = await simulate(simulator, "480x640", `${taps.join("\n")}\ncopy\nshot ${expected}\n`);
+      const copied = unquoted(output.trimEnd().split("\n").at(-1));
+      assert.ok(copied.length > 200, `the simulator copied ${copied}`);
+      await tab.keyboard.down("Control");
+      await tab.keyboard.press("c");
+      await tab.keyboard.up("Control");
+      await tab.waitForFunction(() => StellarionPage.copiedText() !== null);
+      assert.equal(lines(await tab.evaluate(() => StellarionPage.copiedText())), copied);
+      assert.equal(lines(await tab.evaluate(() => navigator.clipboard.readText())), copied, "on the clipboard");
+      // The browser's own copy command does the same.
+      await tab.evaluate(() => navigator.clipboard.writeText("something else"));
+      await tab.evaluate(() => document.execCommand("copy"));
+      await tab.waitForFunction(async () => (await navigator.clipboard.readText()) !== "something else");
+      assert.equal(lines(await tab.evaluate(() => navigator.clipboard.readText())), copied, "by the copy command");
+
+      const client = await tab.createCDPSession();
+      await client.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads, eventsEnabled: true,
+                                                         browserContextId: context.id });
+      const done = new Promise((resolve) => client.on("Browser.downloadProgress", (e) => e.state === "completed" && resolve()));
+      await tab.evaluate(() => window.addEventListener("keydown", (e) => { window.saveKept = e.defaultPrevented; }));
+      await tab.keyboard.down("Control");
+      await tab.keyboard.press("s");
+      await tab.keyboard.up("Control");
+      await done;
+      assert.equal(await tab.evaluate(() => window.saveKept), true, "the browser does not save the page itself");
+      const files = readdirSync(downloads);
+      assert.equal(files.length, 1, files.join());
+      assert.match(files[0], /^Stellarion-\d{4}-\d{2}-\d{2}-\d{6}\.png$/);
+      assert.ok(readFileSync(join(downloads, files[0])).equals(readFileSync(expected)), "the simulator's PNG, byte for byte");
+    } finally {
+      await context.close();
+      rmSync(downloads, { recursive: true, force: true });
+    }
+  });
+
+  test("the end page is the program's own: a main landmark, announced, with its button", async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const tab = await context.newPage();
+    try {
+      await open(tab, server.url, 360, 740, 3);
+      const [x, y] = await centreOf(tab, "Exit");
+      await play(tab, `tap ${x} ${y}`);
+      await tab.waitForFunction(() => !document.getElementById("ended").hidden);
+      const ended = await tab.evaluate(() => ({
+        landmark: document.getElementById("ended").tagName,
+        focused: document.activeElement.id,
+        button: document.getElementById("start-again").textContent,
+        sky: getComputedStyle(document.getElementById("ended")).backgroundImage.includes("linear-gradient"),
+        mains: document.querySelectorAll("main:not([hidden])").length,
+      }));
+      assert.deepEqual(ended, { landmark: "MAIN", focused: "ended-title", button: "Start again", sky: true, mains: 1 });
+      assert.deepEqual(await axeViolations(tab), [], "the end page");
+    } finally {
+      await context.close();
     }
   });
 });

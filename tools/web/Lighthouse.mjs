@@ -5,7 +5,9 @@ import desktopConfig from "lighthouse/core/config/desktop-config.js";
 import { launch } from "./Browser.mjs";
 
 // Resolves to { score (0-100, or null), lcp (ms, or null when there is no
-// Largest Contentful Paint), cls } for the preset "mobile" or "desktop".
+// Largest Contentful Paint), cls, tbt (Total Blocking Time, ms), tti (time
+// to interactive, ms), longest (the longest main-thread task Lighthouse
+// saw, ms, 0 when none was long) } for the preset "mobile" or "desktop".
 export async function audit(url, preset) {
   const chromium = await launch();
   try {
@@ -13,9 +15,13 @@ export async function audit(url, preset) {
     const { lhr } = await lighthouse(url, { port, output: "json", logLevel: "error", onlyCategories: ["performance"] },
                                      preset === "desktop" ? desktopConfig : undefined);
     const { score } = lhr.categories.performance;
+    const tasks = lhr.audits["long-tasks"]?.details?.items ?? [];
     return { score: score === null ? null : Math.round(score * 100),
              lcp: lhr.audits["largest-contentful-paint"].numericValue ?? null,
-             cls: lhr.audits["cumulative-layout-shift"].numericValue ?? null };
+             cls: lhr.audits["cumulative-layout-shift"].numericValue ?? null,
+             tbt: lhr.audits["total-blocking-time"].numericValue ?? null,
+             tti: lhr.audits.interactive?.numericValue ?? null,
+             longest: Math.max(0, ...tasks.map((task) => task.duration)) };
   } finally {
     await chromium.close();
   }

@@ -142,11 +142,18 @@ RING_Y = [0, 43]
 # Inside each 41-row tile: the ring's box (the top RING_H rows of the ring
 # picture) frames the glyph, and under it, clear of the ring, the name and
 # the two days of the date range, each on its own line so that all of them
-# keep a legible size within the 38-unit-wide tiles.
+# keep a legible size within the 38-unit-wide tiles. At double size the
+# lines keep a pixel row apart (a descender of one line above the capitals
+# of the next) and the last ends a pixel above the tile's lower edge. The
+# second row's ring sits a row and a half lower in its tile than the
+# first's, so its last date sits half a unit higher, by row.
 RING_H = 16
 GLYPH_SIZE = 12
-NAME_SIZE, NAME_BASE = 8, 24
-DATE_SIZE, DATE_BASES = 8, (31.5, 39)
+NAME_SIZE, NAME_BASE = 7.5, 23
+DATE_SIZE, DATE_BASES = 6.5, ((30.5, 38), (30.5, 37.5))
+# Room left on each side of a label, so that the widest names and dates
+# stay a pixel clear of the dividers at double size.
+LABEL_SIDE = 1.5
 
 
 # The 1x tiles' pixel lettering: capital rows of the name and the two date
@@ -164,13 +171,14 @@ def PixelLabels(cx, top, tops, sign, name_colour, date_colour):
     return [Lettering(text, cx, top + dy, colour) for (text, colour), dy in zip(lines, tops)]
 
 
-def CompatTextLabels(mid, ry, width, sign):
+def CompatTextLabels(mid, ry, width, sign, row):
     """A tile's name and date range in Tahoma, narrowed to the tile's width."""
     name, _element, first, last = sign
-    labels = [Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK, max_width=width - 1)]
-    for day, base in zip((first + "\u2013", last), DATE_BASES):
+    room = width + 1 - 2 * LABEL_SIDE
+    labels = [Text(mid, ry + NAME_BASE, name, NAME_SIZE, INK, max_width=room)]
+    for day, base in zip((first + "\u2013", last), DATE_BASES[row]):
         labels.append(Text(mid, ry + base, day, DATE_SIZE, DATE_INK, bold=False,
-                           max_width=width - 2, weight=0.02))
+                           max_width=room, weight=0.02))
     return labels
 
 
@@ -193,7 +201,7 @@ def CompatGrid(top, bottom, glyph_colour, pixel_lettering=False):
             if pixel_lettering:
                 body.extend(PixelLabels(mid, ry, PIXEL_TOPS, sign, INK, DATE_INK))
             else:
-                body.extend(CompatTextLabels(mid, ry, x1 - x0, sign))
+                body.extend(CompatTextLabels(mid, ry, x1 - x0, sign, row))
     return Document(240, 83, body, [Gradient("tile", top, bottom)], ground=INK)
 
 
@@ -266,6 +274,9 @@ CELL_H = 68
 
 # Capital rows of the 1x cells' pixel lettering, from the cell's top.
 CELL_PIXEL_TOPS = (37, 47, 55)
+# The double-size cells' name and days: a clear pixel row between the lines.
+CELL_NAME_SIZE, CELL_NAME_BASE = 9.5, 44
+CELL_DATE_SIZE, CELL_DATE_BASES = 8, (53.5, 62.5)
 
 
 def SignCell(x, y, sign, style, pixel_lettering):
@@ -288,12 +299,13 @@ def SignCell(x, y, sign, style, pixel_lettering):
         name_colour, date_colour = INK, "#5A3E12"
     if pixel_lettering:
         return out + PixelLabels(cx, y, CELL_PIXEL_TOPS, sign, name_colour, date_colour)
-    out.append(Text(cx, y + 45, name, 10, name_colour, max_width=CELL_W - 6))
+    out.append(Text(cx, y + CELL_NAME_BASE, name, CELL_NAME_SIZE, name_colour, max_width=CELL_W - 6))
     # Both days centred on the cell, the dash hanging after the first.
-    out.append(Text(cx, y + 55, first, 9, date_colour, bold=False, weight=0.03))
-    dash_x = cx + TextWidth(first, 9, False) / 2.0 + 1.5
-    out.append(f'<path d="M{Num(dash_x)} {y + 51.5}h3.5" stroke="{date_colour}" stroke-width="1"/>')
-    out.append(Text(cx, y + 64, last, 9, date_colour, bold=False, weight=0.03))
+    first_base, last_base = y + CELL_DATE_BASES[0], y + CELL_DATE_BASES[1]
+    out.append(Text(cx, first_base, first, CELL_DATE_SIZE, date_colour, bold=False, weight=0.03))
+    dash_x = cx + TextWidth(first, CELL_DATE_SIZE, False) / 2.0 + 1.5
+    out.append(f'<path d="M{Num(dash_x)} {Num(first_base - 0.39 * CELL_DATE_SIZE)}h3.5" stroke="{date_colour}" stroke-width="1"/>')
+    out.append(Text(cx, last_base, last, CELL_DATE_SIZE, date_colour, bold=False, weight=0.03))
     return out
 
 

@@ -11,6 +11,8 @@
 - The quarter-VGA sign tiles' names and dates keep one clear pixel from
   every cell border and stand out from their tile at 4.5:1 or more, which
   also fails a blurred, downscaled lettering.
+- The double-size sign tiles' three lines (name, first day, last day) keep
+  a clear pixel row between them and one clear pixel from every border.
 
 Run after tools/pictures/render.py, from resources/pictures/src:
     /usr/bin/python3 -m unittest pickers.test_pictures
@@ -237,6 +239,75 @@ class SignLetteringTest(unittest.TestCase):
         for pid in (345, 351):
             with self.subTest(pid=pid):
                 self.CheckLabels(pid, boxes)
+
+
+# Smoothed lettering fades into the tile: a pixel this close to the tile's
+# colour in every channel is not seen (nor is the palette's rounding of
+# the tile's shading).
+UNSEEN = 24
+
+
+def InkedRows(pixels, x0, y0, x1, y1, corners=None, inset=10):
+    """The rows of the box that hold anything seen on the tile's own colour,
+    and the first such pixel on the box's outer columns or its last row.
+    From the row `corners` on, the sides move in by `inset` pixels, clear of
+    rounded corners."""
+    rows, stray = [], None
+    for y in range(y0, y1 + 1):
+        if corners is not None and y == corners:
+            x0, x1 = x0 + inset, x1 - inset
+        ground = RowGround(pixels, x0, x1, y)
+        inked = [x for x in range(x0, x1 + 1)
+                 if max(abs(a - b) for a, b in zip(pixels[x, y], ground)) > UNSEEN]
+        if inked:
+            rows.append(y)
+        if stray is None and inked and (inked[0] == x0 or inked[-1] == x1 or y == y1):
+            stray = (inked[0], y)
+    return rows, stray
+
+
+def Runs(rows):
+    """Consecutive rows gathered into runs."""
+    runs = []
+    for y in rows:
+        if runs and runs[-1][-1] == y - 1:
+            runs[-1].append(y)
+        else:
+            runs.append([y])
+    return runs
+
+
+class DoubleSizeLetteringTest(unittest.TestCase):
+    """The double-size tiles' labels, in the box (x0, y0)-(x1, y1) of each
+    tile whose outer columns and last row touch a divider, an outline or the
+    picture's edge: nothing is drawn on them, and the name and the two date
+    lines are three runs of rows with a clear row between each."""
+
+    def CheckTiles(self, pid, boxes):
+        pixels = Load(pid).load()
+        for box in boxes:
+            with self.subTest(pid=pid, box=box):
+                rows, stray = InkedRows(pixels, *box)
+                self.assertIsNone(stray, "a label touches the tile's border")
+                self.assertEqual(len(Runs(rows)), 3, "the name and the dates are not three lines apart")
+
+    def test_compatibility_tiles(self):
+        # Double size: the dividers are the columns 80-81, 160-161, 242-243,
+        # 322-323, 400-401 and the row 82.
+        below_ring = 2 * (RingRows()[-1] + 1)
+        columns = [(0, 79), (82, 159), (162, 241), (244, 321), (324, 399), (402, 479)]
+        boxes = [(x0, 2 * ry + below_ring, x1, bottom)
+                 for ry, bottom in zip(RING_Y, (81, 164)) for x0, x1 in columns]
+        for pid in (336, 338):
+            self.CheckTiles(pid, boxes)
+
+    def test_forecast_and_profile_tiles(self):
+        # Under the glyph's disc, inside the 1-unit outline and, in the
+        # lowest rows, clear of the 5-unit corners' curves.
+        boxes = [(2 * x + 2, 2 * (y + 36), 2 * x + 97, 2 * (y + 66), 2 * (y + 62))
+                 for y in (1, 76, 150) for x in (0, 60, 120, 182)]
+        for pid in (347, 352):
+            self.CheckTiles(pid, boxes)
 
 
 if __name__ == "__main__":
