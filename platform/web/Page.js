@@ -50,11 +50,13 @@ const StellarionPage = (() => {
   let releaseInstance = null;
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
+  let touched = false;         // the user's taps or keys reached the program
 
   // False when the event is not for the program.
   function post(kind, first = 0, second = 0) {
     // An open message box takes the taps and keys, as the device's does.
     if (waitingForUser && InputKinds.has(kind)) return false;
+    if (InputKinds.has(kind)) touched = true;
     queue.push([kind, first, second]);
     if (wake) {
       const resume = wake;
@@ -232,8 +234,12 @@ const StellarionPage = (() => {
     canvas.addEventListener("pointerup", lift);
     canvas.addEventListener("pointercancel", lift);
     canvas.addEventListener("contextmenu", (event) => event.preventDefault());
-    // A browser may drop a hidden canvas's pixels; the program still has them.
+    // A browser may drop a hidden canvas's pixels; the program still has
+    // them. Where the browser does not say when it gives the canvas back,
+    // the program paints it again whenever the page is shown again.
     canvas.addEventListener("contextrestored", () => post(Event.Repaint));
+    if (!("oncontextrestored" in canvas))
+      document.addEventListener("visibilitychange", () => { if (!document.hidden) post(Event.Repaint); });
     for (const [type, kind] of [["keydown", Event.KeyDown], ["keyup", Event.KeyUp]]) {
       document.addEventListener(type, (event) => {
         const code = KeyCodes[event.key];
@@ -430,11 +436,13 @@ const StellarionPage = (() => {
       canvas.style.visibility = "visible";
       firstPicture = performance.now();
     };
-    const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
-    if (!prerendered) return Promise.resolve(shown());
-    image.src = `first-${frame.width}x${frame.height}.webp`;
+    const file = firstFrameFile();
+    if (!file) return Promise.resolve(shown());
+    image.src = file;
     return image.decode().then(() => {
-      if (live) return undefined;
+      // Offline, a frame the service worker lacks comes as a stand-in of
+      // another size.
+      if (live || image.naturalWidth !== frame.width || image.naturalHeight !== frame.height) return undefined;
       frameContext.drawImage(image, 0, 0);
       drawn = true;
       // Repeating the picture (which has the browser decode it again, for
@@ -448,6 +456,13 @@ const StellarionPage = (() => {
     }).catch(() => {}).then(shown);
   }
 
+  // The pre-rendered first frame of the screen, or null where the build
+  // made none.
+  function firstFrameFile() {
+    const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
+    return prerendered ? `first-${frame.width}x${frame.height}.webp` : null;
+  }
+
   // The service worker is registered once the program has started and waits
   // for the user, in a task of its own: installing, it fetches every file
   // again for its cache, which beside the program's own download and
@@ -456,7 +471,30 @@ const StellarionPage = (() => {
   function registerWorker() {
     if (workerRegistered || !("serviceWorker" in navigator)) return;
     workerRegistered = true;
-    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
+    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").then(followReleases).catch(() => {}));
+  }
+
+  // A new release's worker, once it has its files, is told to take over
+  // rather than wait for the pages of the old one (a reload during its
+  // install can leave it waiting); a page of the old release that shows
+  // nothing the user did yet is then reloaded into the new one. The worker
+  // also keeps this screen's first frame, for a start offline.
+  const startController = "serviceWorker" in navigator ? navigator.serviceWorker.controller : null;
+  function followReleases(registration) {
+    const takeOver = (worker) => { if (worker?.state === "installed") worker.postMessage("activate"); };
+    const watch = (worker) => {
+      worker?.addEventListener("statechange", () => takeOver(worker));
+      takeOver(worker);
+    };
+    registration.addEventListener("updatefound", () => watch(registration.installing));
+    watch(registration.installing);
+    takeOver(registration.waiting);
+    const reloadIfUntouched = () => { if (startController && !touched) location.reload(); };
+    navigator.serviceWorker.addEventListener("controllerchange", reloadIfUntouched);
+    // It may have taken over before the page listened.
+    if (startController && navigator.serviceWorker.controller !== startController) reloadIfUntouched();
+    const file = firstFrameFile();
+    if (file) navigator.serviceWorker.ready.then((ready) => ready.active?.postMessage({ keep: file }));
   }
 
   // The program's download starts once the first picture is on screen, so
