@@ -16,12 +16,10 @@ import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { after, before, describe, test } from "node:test";
 import { compareCanvas, compareShown, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
-import { placeOf, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
+import { CreationRecord, placeOf, RecordItem, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
 import { axeViolations } from "../../bench/web/Accessibility.mjs";
 
 const [site, simulator] = process.argv.slice(2);
-const RecordItem = "Software\\Tessaline\\Corvanta\\Stellarion\\GameValues";
-const CreationRecord = "01" + "00".repeat(31) + "07000000" + "00".repeat(4);
 
 let server, chromium, page, shots;
 

@@ -1,17 +1,20 @@
-// Drives the browser build in the system's headless chromium, for the
-// browser tests and the measures: a local server for the built page, a
-// fresh browser profile, taps played from simulator scripts, and the canvas
-// compared with the simulator's shots.
+// Drives the browser build in the system's headless chromium (and, for the
+// tests every engine runs, Firefox ESR and WebKitGTK), for the browser tests
+// and the measures: a local server for the built page, a fresh browser
+// profile, taps played from simulator scripts, and the canvas compared with
+// the simulator's shots.
 import { spawn } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { createInterface } from "node:readline";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
+import { launchWebKit, webKitInstalled } from "./WebKit.mjs";
 
 const Here = dirname(fileURLToPath(import.meta.url));
 export const Chromium = "/usr/bin/chromium";
+export const Firefox = "/usr/bin/firefox-esr";
 
 // Starts tools/web/Serve.mjs on a free port with its options ("isolated",
 // "max-age=SECONDS"); resolves to { url, stop, requests } where requests
@@ -49,6 +52,34 @@ export async function launch() {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The engines installed here, of chromium, firefox and webkit.
+export const installedEngines = () => [["chromium", existsSync(Chromium)], ["firefox", existsSync(Firefox)],
+                                       ["webkit", webKitInstalled()]].filter(([, found]) => found).map(([name]) => name);
+
+// One page in a fresh profile of the engine (chromium, firefox or webkit);
+// resolves to { page, errors, close }: errors gathers what the page's
+// console reports as an error and its uncaught exceptions, or is null where
+// the engine's driver does not tell (WebKit's WebDriver).
+export async function launchEngine(engine) {
+  if (engine === "webkit") return { ...await launchWebKit(), errors: null };
+  let browser, close;
+  if (engine === "chromium") {
+    ({ browser, close } = await launch());
+  } else {
+    const profile = mkdtempSync(join(tmpdir(), "stellarion-firefox-"));
+    browser = await puppeteer.launch({ browser: "firefox", executablePath: Firefox, headless: true, userDataDir: profile });
+    close = async () => {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    };
+  }
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
+  page.on("pageerror", (error) => errors.push(String(error)));
+  return { page, errors, close };
 }
 
 export const waitIdle = (page) => page.waitForFunction(() => StellarionPage.isIdle(), { timeout: 20000 });
