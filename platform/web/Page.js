@@ -481,6 +481,7 @@ const StellarionPage = (() => {
   // also keeps this screen's first frame, for a start offline.
   const startController = "serviceWorker" in navigator ? navigator.serviceWorker.controller : null;
   function followReleases(registration) {
+    keepFirstFrame(registration);
     const takeOver = (worker) => { if (worker?.state === "installed") worker.postMessage("activate"); };
     const watch = (worker) => {
       worker?.addEventListener("statechange", () => takeOver(worker));
@@ -493,8 +494,17 @@ const StellarionPage = (() => {
     navigator.serviceWorker.addEventListener("controllerchange", reloadIfUntouched);
     // It may have taken over before the page listened.
     if (startController && navigator.serviceWorker.controller !== startController) reloadIfUntouched();
+  }
+
+  // Told to the newest worker, and before it is told to take over: the old
+  // one hands over only once it has been idle since, and a message would
+  // keep it busy.
+  function keepFirstFrame(registration) {
     const file = firstFrameFile();
-    if (file) navigator.serviceWorker.ready.then((ready) => ready.active?.postMessage({ keep: file }));
+    if (!file) return;
+    const newest = registration.waiting || registration.active;
+    if (newest) newest.postMessage({ keep: file });
+    else navigator.serviceWorker.ready.then((ready) => ready.active.postMessage({ keep: file }));
   }
 
   // The program's download starts once the first picture is on screen, so

@@ -1,12 +1,13 @@
 // What must hold in every browser engine, run in one of them: the start
 // and the pixels equal to the simulator's at each scale the engine can be
 // driven at, a tap flow, the keyboard, the described screen over the
-// canvas, the saved record, a canvas that lost its pixels drawn again, and
-// an offline start without an error.
+// canvas, the saved record, a canvas that lost its pixels drawn again, an
+// offline start without an error, and a new release that takes over within
+// one reload.
 //
 //   node tests/web/EngineTest.mjs SITE_FOLDER SIMULATOR chromium|firefox|webkit
 import assert from "node:assert/strict";
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
@@ -187,6 +188,80 @@ describe(`offline, in ${engine}`, () => {
     } finally {
       await fresh.close();
       if (!stopped) own.stop();
+    }
+  });
+});
+
+describe(`a new release, in ${engine}`, { skip: OneToOne && "WebKit's driver cannot act on a page before its scripts run" }, () => {
+  // A copy of the site served as many static hosts serve files, cacheable
+  // for ten minutes, and rebuilt in place: each time another page and a
+  // service worker of another version, as a build stamps them.
+  let copy, host, releaseBrowser, installed, version;
+  const release = () => installed.$eval('meta[name="release"]', (m) => m.content).catch(() => "the first release");
+  const cacheNames = () => installed.evaluate(() => caches.keys());
+  function rebuild(name) {
+    for (const file of ["ServiceWorker.js", "index.html"]) {
+      const built = readFileSync(join(site, file), "utf8");
+      writeFileSync(join(copy, file), file === "index.html"
+        ? built.replace("<head>", `<head>\n<meta name="release" content="${name}">`)
+        : built.replace(version, `${version}-${name}`));
+    }
+    return `stellarion-${version}-${name}`;
+  }
+
+  before(async () => {
+    copy = mkdtempSync(join(tmpdir(), "stellarion-release-"));
+    cpSync(site, copy, { recursive: true });
+    version = /const Version = "([^"]+)"/.exec(readFileSync(join(site, "ServiceWorker.js"), "utf8"))[1];
+    host = await serve(copy, "max-age=600");
+    releaseBrowser = await launchEngine(engine);
+    installed = releaseBrowser.page;
+    await open(installed, host.url, 240, 320);
+    await installed.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    // Installed, the page now starts from the worker's cache.
+    await installed.reload({ waitUntil: "load" });
+    await waitIdle(installed);
+  });
+
+  after(async () => {
+    await releaseBrowser?.close();
+    host?.stop();
+    if (copy) rmSync(copy, { recursive: true, force: true });
+  });
+
+  test("reloads a page nobody has used yet into itself", async () => {
+    const cache = rebuild("untouched");
+    await installed.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+    await installed.waitForFunction(() => document.querySelector('meta[name="release"]')?.content === "untouched",
+                                    { timeout: 20000, polling: 100 });
+    await waitIdle(installed);
+    assert.deepEqual(await cacheNames(), [cache]);
+  });
+
+  // The page is reloaded, which finds the new worker, and reloaded again
+  // while that worker installs: the moment the server has sent it, and in
+  // later rounds once the server has sent one, two, ... of the files it
+  // asks for. Used at once on every load, the page never reloads itself:
+  // each reload is the test's.
+  test("takes over within one reload however the reload meets its worker's install, and only its cache is left", { timeout: 300000 }, async () => {
+    await installed.evaluateOnNewDocument(() => document.addEventListener("DOMContentLoaded", () =>
+      document.dispatchEvent(new KeyboardEvent("keydown", { key: "x" }))));
+    for (let round = 1; round <= 10; ++round) {
+      const cache = rebuild(String(round));
+      let answered = -1;  // the responses since the server sent the new worker
+      const installing = host.answered(({ path, status }) => {
+        if (answered >= 0) ++answered;
+        else if (path === "/ServiceWorker.js" && status === 200) answered = 0;
+        return answered === round - 1;
+      });
+      await installed.reload({ waitUntil: "load" });
+      await installing;
+      await installed.reload({ waitUntil: "load" });
+      await installed.waitForFunction(async (name) => (await caches.keys()).join() === name,
+                                      { timeout: 20000, polling: 50 }, cache);
+      await installed.reload({ waitUntil: "load" });
+      assert.equal(await release(), String(round), `round ${round}`);
+      assert.deepEqual(await cacheNames(), [cache], `round ${round}`);
     }
   });
 });

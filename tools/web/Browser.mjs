@@ -17,8 +17,9 @@ export const Chromium = "/usr/bin/chromium";
 export const Firefox = "/usr/bin/firefox-esr";
 
 // Starts tools/web/Serve.mjs on a free port with its options ("isolated",
-// "max-age=SECONDS"); resolves to { url, stop, requests } where requests
-// lists every response as { status, bytes, path }.
+// "max-age=SECONDS"); resolves to { url, stop, requests, answered } where
+// requests lists every response as { status, bytes, path }, and
+// answered(match) resolves to the next response for which match is true.
 export function serve(site, ...options) {
   return new Promise((resolve, reject) => {
     const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...options],
@@ -26,11 +27,20 @@ export function serve(site, ...options) {
     server.on("error", reject);
     const lines = createInterface({ input: server.stdout });
     const requests = [];
+    let waiting = [];
+    const answered = (match) => new Promise((found) => waiting.push({ match, found }));
     lines.on("line", (line) => {
       const served = /^serving (\S+)/.exec(line);
-      if (served) resolve({ url: served[1], stop: () => server.kill(), requests });
+      if (served) {
+        resolve({ url: served[1], stop: () => server.kill(), requests, answered });
+        return;
+      }
       const [status, bytes, path] = line.split(" ");
-      if (!served) requests.push({ status: Number(status), bytes: Number(bytes), path });
+      const request = { status: Number(status), bytes: Number(bytes), path };
+      requests.push(request);
+      const met = waiting.filter(({ match }) => match(request));
+      waiting = waiting.filter((waiter) => !met.includes(waiter));
+      met.forEach(({ found }) => found(request));
     });
   });
 }
