@@ -64,11 +64,12 @@ self.addEventListener("message", (event) => {
 });
 
 // The cached copy first; the address's query (?screen=WxH) does not make
-// another page.
+// another page. Looked up without opening the cache: a worker replaced by a
+// new release may still answer a request or two, and opening its removed
+// cache would bring it back.
 self.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(caches.open(CacheName)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+  event.respondWith(caches.match(event.request, { cacheName: CacheName, ignoreSearch: true })
     .then((cached) => cached || fetch(event.request).catch((error) => {
       if (!FirstFrame.test(new URL(event.request.url).pathname)) throw error;
       return new Response(NoFrame, { headers: { "Content-Type": "image/svg+xml" } });
