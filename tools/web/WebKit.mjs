@@ -33,13 +33,14 @@ const freePort = () => new Promise((resolve, reject) => {
   });
 });
 
-// Starts a child, killed with the returned stop(); rejects if it cannot start.
+// Starts a child process, ended with the returned stop().
 function start(command, args, options) {
   const child = spawn(command, args, options);
   return { child, stop: () => child.kill() };
 }
 
-// The display's number, which Xvfb writes once it listens.
+// A display of its own: { display, stop }, once Xvfb has written the number
+// of the free display it took.
 function startDisplay() {
   const xvfb = start("Xvfb", ["-displayfd", "1", "-screen", "0", "1920x1200x24", "-nolisten", "tcp"],
                      { stdio: ["ignore", "pipe", "ignore"] });
