@@ -70,8 +70,9 @@ export const installedEngines = () => [["chromium", existsSync(Chromium)], ["fir
 
 // One page in a fresh profile of the engine (chromium, firefox or webkit);
 // resolves to { page, errors, close }: errors gathers what the page's
-// console reports as an error and its uncaught exceptions, or is null where
-// the engine's driver does not tell (WebKit's WebDriver).
+// console reports as an error, its uncaught exceptions and its failed
+// requests, or is null where the engine's driver does not tell (WebKit's
+// WebDriver).
 export async function launchEngine(engine) {
   if (engine === "webkit") return { ...await launchWebKit(), errors: null };
   let browser, close;
@@ -89,6 +90,7 @@ export async function launchEngine(engine) {
   const errors = [];
   page.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
   page.on("pageerror", (error) => errors.push(String(error)));
+  page.on("requestfailed", (request) => errors.push(`${request.url()}: ${request.failure()?.errorText}`));
   return { page, errors, close };
 }
 
