@@ -15,9 +15,9 @@ import { compareCanvas, launchEngine, open, play, serve, simulate, waitIdle } fr
 import { CreationRecord, placeOf, RecordItem, Scripts, simulatorScript } from "./Scripts.mjs";
 
 const [site, simulator, engine] = process.argv.slice(2);
-// WebKit's driver cannot set the device pixel ratio, and the toolbar of its
-// browser keeps the window wider than 447 pixels.
-const OneToOne = engine === "webkit";
+// WebKit's browser takes its pixel ratio when it starts, and its toolbar
+// keeps the window wider than 447 pixels.
+const FixedRatio = engine === "webkit";
 const NarrowestViewport = engine === "webkit" ? 480 : 0;
 
 let server, browser, page, shots;
@@ -65,13 +65,20 @@ describe(`in ${engine}`, () => {
   // factors and smoothed.
   const Viewports = [
     [240, 320, 1, "240x320"], [960, 1280, 1, "480x640"], [1280, 800, 1, "800x480"],
-    [768, 1024, 2, "480x640"], [390, 844, 3, "480x800"],
-  ].filter(([width, , ratio]) => (ratio === 1 || !OneToOne) && width >= NarrowestViewport);
+    [768, 1024, 2, "480x640"], [390, 844, 3, "480x800"], [480, 800, 3, "480x800"],
+  ].filter(([width]) => width >= NarrowestViewport);
   for (const [width, height, ratio, screen] of Viewports) {
     test(`starts on ${width}x${height} at ${ratio} with the main menu of ${screen}, as the simulator draws it`, async () => {
-      await open(page, server.url, width, height, ratio);
-      assert.deepEqual(await page.evaluate(() => StellarionPage.chosenScreen()), screen.split("x").map(Number));
-      await expectSame(page, await simulatorShot(screen, `menu-${screen}`), `the main menu on ${width}x${height}`);
+      const scaled = FixedRatio && ratio !== 1 ? await launchEngine(engine, { scale: ratio }) : null;
+      const tab = scaled?.page ?? page;
+      try {
+        await open(tab, server.url, width, height, ratio);
+        assert.deepEqual(await tab.evaluate(() => [devicePixelRatio, ...StellarionPage.chosenScreen()]),
+                         [ratio, ...screen.split("x").map(Number)]);
+        await expectSame(tab, await simulatorShot(screen, `menu-${screen}-${ratio}`), `the main menu on ${width}x${height}`);
+      } finally {
+        await scaled?.close();
+      }
     });
   }
 
@@ -192,7 +199,7 @@ describe(`offline, in ${engine}`, () => {
   });
 });
 
-describe(`a new release, in ${engine}`, { skip: OneToOne && "WebKit's driver cannot act on a page before its scripts run" }, () => {
+describe(`a new release, in ${engine}`, { skip: engine === "webkit" && "WebKit's driver cannot act on a page before its scripts run" }, () => {
   // A copy of the site served as many static hosts serve files, cacheable
   // for ten minutes, and rebuilt in place: each time another page and a
   // service worker of another version, as a build stamps them.

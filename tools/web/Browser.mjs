@@ -68,13 +68,14 @@ export async function launch() {
 export const installedEngines = () => [["chromium", existsSync(Chromium)], ["firefox", existsSync(Firefox)],
                                        ["webkit", webKitInstalled()]].filter(([, found]) => found).map(([name]) => name);
 
-// One page in a fresh profile of the engine (chromium, firefox or webkit);
-// resolves to { page, errors, close }: errors gathers what the page's
+// One page in a fresh profile of the engine (chromium, firefox or webkit;
+// WebKit's at `scale` physical pixels per CSS pixel, which only its start
+// sets); resolves to { page, errors, close }: errors gathers what the page's
 // console reports as an error, its uncaught exceptions and its failed
 // requests, or is null where the engine's driver does not tell (WebKit's
 // WebDriver).
-export async function launchEngine(engine) {
-  if (engine === "webkit") return { ...await launchWebKit(), errors: null };
+export async function launchEngine(engine, { scale = 1 } = {}) {
+  if (engine === "webkit") return { ...await launchWebKit({ scale }), errors: null };
   let browser, close;
   if (engine === "chromium") {
     ({ browser, close } = await launch());

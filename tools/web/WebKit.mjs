@@ -1,8 +1,9 @@
 // Drives WebKitGTK's MiniBrowser for the browser tests, through
 // WebKitWebDriver on a display of its own (Xvfb), with the part of
 // puppeteer's Page that tools/web/Browser.mjs and the tests use, spoken in
-// the WebDriver protocol: goto, reload, setViewport (one physical pixel per
-// CSS pixel), evaluate, waitForFunction, $eval, the mouse and the keys.
+// the WebDriver protocol: goto, reload, setViewport (at the pixel ratio the
+// browser was started with), evaluate, waitForFunction, $eval, the mouse and
+// the keys.
 import { spawn } from "node:child_process";
 import { existsSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
@@ -42,7 +43,7 @@ function start(command, args, options) {
 // A display of its own: { display, stop }, once Xvfb has written the number
 // of the free display it took.
 function startDisplay() {
-  const xvfb = start("Xvfb", ["-displayfd", "1", "-screen", "0", "1920x1200x24", "-nolisten", "tcp"],
+  const xvfb = start("Xvfb", ["-displayfd", "1", "-screen", "0", "2560x2560x24", "-nolisten", "tcp"],
                      { stdio: ["ignore", "pipe", "ignore"] });
   return new Promise((resolve, reject) => {
     xvfb.child.on("error", reject);
@@ -76,7 +77,7 @@ Promise.resolve().then(() => (0, eval)("(" + source + ")")(...args))
   .then((value) => done({ value: value === undefined ? null : value }),
         (error) => done({ error: String(error && error.stack || error) }));`;
 
-function webKitPage(send, session) {
+function webKitPage(send, session, scale) {
   const at = (path) => `/session/${session}${path}`;
   const pointer = { x: 0, y: 0 };
   const act = (actions) => send("POST", at("/actions"), { actions: [actions] });
@@ -94,7 +95,7 @@ function webKitPage(send, session) {
     },
     // The window made as much larger as its frame and toolbar take.
     async setViewport({ width, height, deviceScaleFactor = 1 }) {
-      if (deviceScaleFactor !== 1) throw new Error("WebKit is driven at one pixel per CSS pixel");
+      if (deviceScaleFactor !== scale) throw new Error(`this browser was started at ${scale} pixels per CSS pixel`);
       const frame = await page.evaluate(() => [outerWidth - innerWidth, outerHeight - innerHeight]);
       await send("POST", at("/window/rect"), { width: width + frame[0], height: height + frame[1] });
       await page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, {}, width, height);
@@ -140,12 +141,14 @@ function webKitPage(send, session) {
   return page;
 }
 
-// A MiniBrowser with a fresh profile on a display of its own; resolves to
-// { page, close }.
-export async function launchWebKit() {
+// A MiniBrowser with a fresh profile on a display of its own, at `scale`
+// physical pixels per CSS pixel (a whole number: the toolkit's scale);
+// resolves to { page, close }.
+export async function launchWebKit({ scale = 1 } = {}) {
   const display = await startDisplay();
   const port = await freePort();
-  const driver = start(WebKitDriver, [`--port=${port}`], { env: { ...process.env, DISPLAY: display.display }, stdio: "ignore" });
+  const driver = start(WebKitDriver, [`--port=${port}`],
+                       { env: { ...process.env, DISPLAY: display.display, GDK_SCALE: String(scale) }, stdio: "ignore" });
   const stop = () => {
     driver.stop();
     display.stop();
@@ -164,7 +167,7 @@ export async function launchWebKit() {
       capabilities: { alwaysMatch: { "webkitgtk:browserOptions": { binary: miniBrowser(), args: ["--automation"] } } },
     });
     return {
-      page: webKitPage(send, sessionId),
+      page: webKitPage(send, sessionId, scale),
       async close() {
         await send("DELETE", `/session/${sessionId}`).catch(() => {});
         stop();
