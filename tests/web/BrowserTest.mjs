@@ -85,19 +85,6 @@ describe("the page", () => {
     await page.setViewport({ width: 240, height: 320, deviceScaleFactor: 1, hasTouch: false });
   });
 
-  test("typed keys tap the on-screen keyboard's keys", async () => {
-    const expected = join(shots, "typed.png");
-    const taps = ["numerology", "dayBox", "backspace", "backspace", "enter"].map((place) => `tap ${placeOf("480x640", place).join(" ")}`);
-    await simulate(simulator, "480x640", `${taps.join("\n")}\nshot ${expected}\n`);
-    await open(page, server.url, 480, 640);
-    await play(page, taps.slice(0, 2).join("\n"));
-    for (const key of ["Backspace", "Backspace", "Enter"]) {
-      await page.keyboard.press(key);
-      await waitIdle(page);
-    }
-    await expectSame(expected, "typed");
-  });
-
   test("can be installed: its manifest names the icons, and they are there", async () => {
     await open(page, server.url, 240, 320);
     const client = await page.createCDPSession();
