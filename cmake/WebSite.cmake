@@ -59,8 +59,8 @@ if(count LESS 10)
 endif()
 
 # The service worker stores every file but the first frames: a visit
-# fetches only its own screen's, and an installed page started offline has
-# the program at hand at once instead. The version covers them all.
+# fetches only its own screen's, which the page then asks the worker to
+# keep for an offline start. The version covers them all.
 set(files index.html Page.js Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
     icon-maskable-512.png)
 set(hashes "")

@@ -55,11 +55,13 @@ const StellarionPage = (() => {
   let channel = null;
   let waitingForUser = false;  // a message box is open, or the program ended
   let copied = null;        // the text the program last copied
+  let touched = false;         // the user's taps or keys reached the program
 
   // False when the event is not for the program.
   function post(kind, first = 0, second = 0) {
     // An open message box takes the taps and keys, as the device's does.
     if (waitingForUser && InputKinds.has(kind)) return false;
+    if (InputKinds.has(kind)) touched = true;
     queue.push([kind, first, second]);
     if (wake) {
       const resume = wake;
@@ -185,7 +187,9 @@ const StellarionPage = (() => {
     context.rect(0, first, canvas.width, last - first);
     context.clip();
     context.imageSmoothingEnabled = true;
-    context.imageSmoothingQuality = "low";  // bilinear, as the desktop window
+    // Bilinear, as the desktop window. A browser without the setting
+    // (Firefox) smooths so anyway, as its pixels in the tests show.
+    context.imageSmoothingQuality = "low";
     context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
     context.restore();
   }
@@ -351,8 +355,12 @@ const StellarionPage = (() => {
     canvas.addEventListener("pointerup", lift);
     canvas.addEventListener("pointercancel", lift);
     canvas.addEventListener("contextmenu", (event) => event.preventDefault());
-    // A browser may drop a hidden canvas's pixels; the program still has them.
+    // A browser may drop a hidden canvas's pixels; the program still has
+    // them. Where the browser does not say when it gives the canvas back,
+    // the program paints it again whenever the page is shown again.
     canvas.addEventListener("contextrestored", () => post(Event.Repaint));
+    if (!("oncontextrestored" in canvas))
+      document.addEventListener("visibilitychange", () => { if (!document.hidden) post(Event.Repaint); });
     for (const [type, kind] of [["keydown", Event.KeyDown], ["keyup", Event.KeyUp]]) {
       document.addEventListener(type, (event) => {
         const code = KeyCodes[event.key];
@@ -616,22 +624,32 @@ const StellarionPage = (() => {
       pictureShown();
       canvas.style.visibility = "visible";
     };
-    const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
-    if (!prerendered) return Promise.resolve(shown());
-    image.src = `first-${frame.width}x${frame.height}.webp`;
+    const file = firstFrameFile();
+    if (!file) return Promise.resolve(shown());
+    image.src = file;
     // The picture is shown as soon as it is decoded, scaled by the browser;
     // meanwhile it is decoded for the canvas away from the page's thread and
     // drawn there a band at a time, as the program's frames are, and the
     // canvas, sharply scaled, covers it once whole.
     return image.decode().then(() => {
+      // Offline, a frame the service worker lacks comes as a stand-in of
+      // another size: it is not shown.
+      if (image.naturalWidth !== frame.width || image.naturalHeight !== frame.height) return undefined;
       pictureShown();
       return createImageBitmap(image);
     }).then((bitmap) => {
-      if (live) return undefined;
+      if (live || !bitmap) return undefined;
       frameContext.drawImage(bitmap, 0, 0);
       drawn = true;
       return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
     }).catch(() => {}).then(shown);
+  }
+
+  // The pre-rendered first frame of the screen, or null where the build
+  // made none.
+  function firstFrameFile() {
+    const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
+    return prerendered ? `first-${frame.width}x${frame.height}.webp` : null;
   }
 
   // The service worker is registered once the program has started and waits
@@ -642,7 +660,40 @@ const StellarionPage = (() => {
   function registerWorker() {
     if (workerRegistered || !("serviceWorker" in navigator)) return;
     workerRegistered = true;
-    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").catch(() => {}));
+    inTask(() => navigator.serviceWorker.register("ServiceWorker.js").then(followReleases).catch(() => {}));
+  }
+
+  // A new release's worker, once it has its files, is told to take over
+  // rather than wait for the pages of the old one (a reload during its
+  // install can leave it waiting); a page of the old release that shows
+  // nothing the user did yet is then reloaded into the new one. The worker
+  // also keeps this screen's first frame, for a start offline.
+  const startController = "serviceWorker" in navigator ? navigator.serviceWorker.controller : null;
+  function followReleases(registration) {
+    keepFirstFrame(registration);
+    const takeOver = (worker) => { if (worker?.state === "installed") worker.postMessage("activate"); };
+    const watch = (worker) => {
+      worker?.addEventListener("statechange", () => takeOver(worker));
+      takeOver(worker);
+    };
+    registration.addEventListener("updatefound", () => watch(registration.installing));
+    watch(registration.installing);
+    takeOver(registration.waiting);
+    const reloadIfUntouched = () => { if (startController && !touched) location.reload(); };
+    navigator.serviceWorker.addEventListener("controllerchange", reloadIfUntouched);
+    // It may have taken over before the page listened.
+    if (startController && navigator.serviceWorker.controller !== startController) reloadIfUntouched();
+  }
+
+  // Told to the newest worker, and before it is told to take over: the old
+  // one hands over only once it has been idle since, and a message would
+  // keep it busy.
+  function keepFirstFrame(registration) {
+    const file = firstFrameFile();
+    if (!file) return;
+    const newest = registration.waiting || registration.active;
+    if (newest) newest.postMessage({ keep: file });
+    else navigator.serviceWorker.ready.then((ready) => ready.active.postMessage({ keep: file }));
   }
 
   // The program's download starts once the first picture is on screen, so

@@ -2,8 +2,7 @@
 // simulator give the same pixels on four screens; the screen follows the
 // viewport's physical pixels and sits on whole ones, filled and sharp, on
 // phones, a tablet and a desktop browser, and shows its first frame before
-// the program has loaded; the page starts offline once loaded, and a new
-// release reaches it; the saved record, the message boxes, the end page and
+// the program has loaded; the saved record, the message boxes, the end page and
 // the one-copy rule behave as on the desktop; the described document over
 // the canvas serves a screen reader and the keyboard (every change heard,
 // the focus on each new screen's heading or back on what opened it, radio
@@ -12,18 +11,16 @@
 //
 //   node tests/web/BrowserTest.mjs SITE_FOLDER SIMULATOR
 import assert from "node:assert/strict";
-import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { after, before, describe, test } from "node:test";
 import { compareCanvas, compareShown, launch, open, play, serve, simulate, waitIdle } from "../../tools/web/Browser.mjs";
-import { placeOf, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
+import { CreationRecord, placeOf, RecordItem, Scripts, Screens, simulatorScript } from "./Scripts.mjs";
 import { axeViolations } from "../../bench/web/Accessibility.mjs";
 
 const [site, simulator] = process.argv.slice(2);
-const RecordItem = "Software\\Tessaline\\Corvanta\\Stellarion\\GameValues";
-const CreationRecord = "01" + "00".repeat(31) + "07000000" + "00".repeat(4);
 
 let server, chromium, page, shots;
 
@@ -88,19 +85,6 @@ describe("the page", () => {
     await waitIdle(page);
     await expectSame(expected, "touched");
     await page.setViewport({ width: 240, height: 320, deviceScaleFactor: 1, hasTouch: false });
-  });
-
-  test("typed keys tap the on-screen keyboard's keys", async () => {
-    const expected = join(shots, "typed.png");
-    const taps = ["numerology", "dayBox", "backspace", "backspace", "enter"].map((place) => `tap ${placeOf("480x640", place).join(" ")}`);
-    await simulate(simulator, "480x640", `${taps.join("\n")}\nshot ${expected}\n`);
-    await open(page, server.url, 480, 640);
-    await play(page, taps.slice(0, 2).join("\n"));
-    for (const key of ["Backspace", "Backspace", "Enter"]) {
-      await page.keyboard.press(key);
-      await waitIdle(page);
-    }
-    await expectSame(expected, "typed");
   });
 
   test("can be installed: its manifest names the icons, and they are there", async () => {
@@ -710,60 +694,6 @@ describe("the server", () => {
     for (const path of ["%E0%A4%A", "..%2f..%2fetc%2fpasswd", "missing.js", "CMakeCache.txt"])
       assert.equal((await fetch(`${server.url}${path}`)).status, 404, path);
     assert.equal((await fetch(server.url)).status, 200, "it still serves after them");
-  });
-});
-
-describe("offline", () => {
-  test("the loaded page starts again with the network off", async () => {
-    await open(page, server.url, 240, 320);
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
-    const expected = join(shots, "offline.png");
-    await simulate(simulator, "240x320", `shot ${expected}\n`);
-    await page.setOfflineMode(true);
-    try {
-      await page.reload({ waitUntil: "load" });
-      await waitIdle(page);
-      await expectSame(expected, "offline start");
-    } finally {
-      await page.setOfflineMode(false);
-    }
-  });
-});
-
-describe("a new release", () => {
-  // A copy of the site served as many static hosts serve files, cacheable
-  // for ten minutes, then rebuilt in place: another page and a service
-  // worker of another version, as a build stamps it.
-  test("reaches the installed page on a host that lets files be cached, and the old cache goes", async () => {
-    const copy = mkdtempSync(join(tmpdir(), "stellarion-release-"));
-    cpSync(site, copy, { recursive: true });
-    const host = await serve(copy, "max-age=600");
-    const installed = await chromium.browser.newPage();
-    try {
-      await open(installed, host.url, 240, 320);
-      await installed.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
-      const worker = join(copy, "ServiceWorker.js"), index = join(copy, "index.html");
-      const version = /const Version = "([^"]+)"/.exec(readFileSync(worker, "utf8"))[1];
-      writeFileSync(worker, readFileSync(worker, "utf8").replace(version, `${version}-rebuilt`));
-      writeFileSync(index, readFileSync(index, "utf8").replace("<head>", '<head>\n<meta name="release" content="rebuilt">'));
-
-      // The first reload is still the installed release; it finds the new
-      // service worker, which takes over once it has the new files.
-      await installed.reload({ waitUntil: "load" });
-      const cacheNames = () => installed.evaluate(() => caches.keys());
-      const rebuiltCache = `stellarion-${version}-rebuilt`;
-      await installed.waitForFunction(async (name) => (await caches.keys()).join() === name,
-                                      { timeout: 30000, polling: 100 }, rebuiltCache);
-      await installed.reload({ waitUntil: "load" });
-      assert.equal(await installed.$eval('meta[name="release"]', (m) => m.content).catch(() => "the old release"),
-                   "rebuilt");
-      assert.deepEqual(await cacheNames(), [rebuiltCache]);
-    } finally {
-      await installed.close();
-      host.stop();
-      rmSync(copy, { recursive: true, force: true });
-    }
   });
 });
 

@@ -63,3 +63,8 @@ export function simulatorScript(name, screen, folder) {
     return `tap ${placeOf(screen, verb).join(" ")}`;
   }).join("\n") + "\n";
 }
+
+// The saved record in the page's storage: its item, and the record a first
+// exit creates.
+export const RecordItem = "Software\\Tessaline\\Corvanta\\Stellarion\\GameValues";
+export const CreationRecord = "01" + "00".repeat(31) + "07000000" + "00".repeat(4);

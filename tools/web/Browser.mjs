@@ -1,21 +1,25 @@
-// Drives the browser build in the system's headless chromium, for the
-// browser tests and the measures: a local server for the built page, a
-// fresh browser profile, taps played from simulator scripts, and the canvas
-// compared with the simulator's shots.
+// Drives the browser build in the system's headless chromium (and, for the
+// tests every engine runs, Firefox ESR and WebKitGTK), for the browser tests
+// and the measures: a local server for the built page, a fresh browser
+// profile, taps played from simulator scripts, and the canvas compared with
+// the simulator's shots.
 import { spawn } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { createInterface } from "node:readline";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
+import { launchWebKit, webKitInstalled } from "./WebKit.mjs";
 
 const Here = dirname(fileURLToPath(import.meta.url));
 export const Chromium = "/usr/bin/chromium";
+export const Firefox = "/usr/bin/firefox-esr";
 
 // Starts tools/web/Serve.mjs on a free port with its options ("isolated",
-// "max-age=SECONDS"); resolves to { url, stop, requests } where requests
-// lists every response as { status, bytes, path }.
+// "max-age=SECONDS"); resolves to { url, stop, requests, answered } where
+// requests lists every response as { status, bytes, path }, and
+// answered(match) resolves to the next response for which match is true.
 export function serve(site, ...options) {
   return new Promise((resolve, reject) => {
     const server = spawn(process.execPath, [join(Here, "Serve.mjs"), site, "0", ...options],
@@ -23,11 +27,20 @@ export function serve(site, ...options) {
     server.on("error", reject);
     const lines = createInterface({ input: server.stdout });
     const requests = [];
+    let waiting = [];
+    const answered = (match) => new Promise((found) => waiting.push({ match, found }));
     lines.on("line", (line) => {
       const served = /^serving (\S+)/.exec(line);
-      if (served) resolve({ url: served[1], stop: () => server.kill(), requests });
+      if (served) {
+        resolve({ url: served[1], stop: () => server.kill(), requests, answered });
+        return;
+      }
       const [status, bytes, path] = line.split(" ");
-      if (!served) requests.push({ status: Number(status), bytes: Number(bytes), path });
+      const request = { status: Number(status), bytes: Number(bytes), path };
+      requests.push(request);
+      const met = waiting.filter(({ match }) => match(request));
+      waiting = waiting.filter((waiter) => !met.includes(waiter));
+      met.forEach(({ found }) => found(request));
     });
   });
 }
@@ -49,6 +62,37 @@ export async function launch() {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The engines installed here, of chromium, firefox and webkit.
+export const installedEngines = () => [["chromium", existsSync(Chromium)], ["firefox", existsSync(Firefox)],
+                                       ["webkit", webKitInstalled()]].filter(([, found]) => found).map(([name]) => name);
+
+// One page in a fresh profile of the engine (chromium, firefox or webkit;
+// WebKit's at `scale` physical pixels per CSS pixel, which only its start
+// sets); resolves to { page, errors, close }: errors gathers what the page's
+// console reports as an error, its uncaught exceptions and its failed
+// requests, or is null where the engine's driver does not tell (WebKit's
+// WebDriver).
+export async function launchEngine(engine, { scale = 1 } = {}) {
+  if (engine === "webkit") return { ...await launchWebKit({ scale }), errors: null };
+  let browser, close;
+  if (engine === "chromium") {
+    ({ browser, close } = await launch());
+  } else {
+    const profile = mkdtempSync(join(tmpdir(), "stellarion-firefox-"));
+    browser = await puppeteer.launch({ browser: "firefox", executablePath: Firefox, headless: true, userDataDir: profile });
+    close = async () => {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    };
+  }
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
+  page.on("pageerror", (error) => errors.push(String(error)));
+  page.on("requestfailed", (request) => errors.push(`${request.url()}: ${request.failure()?.errorText}`));
+  return { page, errors, close };
 }
 
 export const waitIdle = (page) => page.waitForFunction(() => StellarionPage.isIdle(), { timeout: 20000 });
