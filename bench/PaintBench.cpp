@@ -13,9 +13,9 @@
 #endif
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
-#include "shell/Navigation.h"
+#include "shell/core/Navigation.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,10 +60,10 @@ struct Page {
 
 const Page Pages[] = {
     {"MainMenu", [] {}},
-    {"CompatibilityPicker", [] { BaseScreen = SubPage = ScreenCompatibilityPicker; }},
-    {"ForecastPicker", [] { BaseScreen = SubPage = ScreenForecastPicker; }},
-    {"SignPicker", [] { BaseScreen = SubPage = ScreenProfilePicker; }},
-    {"TopicList", [] { BaseScreen = ScreenProfilePicker; SubPage = 4; SignIndex = 2; }},
+    {"CompatibilityPicker", [] { BaseScreen = ScreenCompatibilityPicker; SubPage = SubPageCompatibility; }},
+    {"ForecastPicker", [] { BaseScreen = ScreenForecastPicker; SubPage = SubPageForecast; }},
+    {"SignPicker", [] { BaseScreen = ScreenProfilePicker; SubPage = SubPageSignGrid; }},
+    {"TopicList", [] { BaseScreen = ScreenProfilePicker; SubPage = SubPageTopicList; SignIndex = 2; }},
     {"BirthDate", [] { ShowBirthDate(5); }},
     {"TopicMenu", [] { ShowBirthDate(6); }},
     {"ExtrasMenu", [] { BaseScreen = ScreenExtras; DefaultBirthDate(); }},
@@ -83,12 +83,12 @@ const Page Pages[] = {
     {"KeyboardLetters", [] { ShowKeyboard(L"Day", 0); }},
     {"KeyboardDigits", [] { ShowKeyboard(L"Day", 1); }},
     {"MessagePanel", [] { ShowMessagePanel(L"Write from 1 to 31."); }},
-    {"ConfirmPanel", [] { LongestCompatibility(); AskAbandon(KindCompatibility); }},
+    {"ConfirmPanel", [] { LongestCompatibility(); AskAbandon(AbandonToCompatibilityPicker); }},
     {"About", [] { OpenPopup(PopupAbout); }},
     {"Help", [] { OpenPopup(PopupHelp); }},
     {"ExtrasResult", [] {
          BaseScreen = ScreenExtras;
-         SubPage = 7;
+         SubPage = SubPageExtras;
          DefaultBirthDate();
          ParseBirthDate();
          EntryField = 3;

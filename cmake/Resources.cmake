@@ -62,10 +62,75 @@ function(StellarionFonts face heights weights output)
   list(FILTER texts EXCLUDE REGEX "/resources/texts/words/")
   # The controls' names are spoken by assistive technology, never drawn.
   list(FILTER texts EXCLUDE REGEX "/resources/texts/names/")
-  file(GLOB labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
-       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp)
+  file(GLOB_RECURSE labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
+       ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.cpp)
   add_custom_command(OUTPUT ${output}
     COMMAND ${bake-fonts_COMMAND} ${output} ${face} ${heights} ${weights} ${texts} ${labels}
     DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels}
     COMMENT "Baking the text face")
+endfunction()
+
+# Names every picture of the manifests (resources/pictures/manifest/*.tsv) in
+# a generated header: a picture drawn at one resolution is an `int`, one drawn
+# at both a `PicturePair` of its quarter-size and double-size ids. The name is
+# the picture's source drawing, its folder first and a "-1x" ending dropped,
+# so a pair drawn from two files still gets one name.
+function(StellarionPictureNames manifests output)
+  file(GLOB tsvs CONFIGURE_DEPENDS ${manifests}/*.tsv)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tsvs})
+  set(body "")
+  set(done "")
+  foreach(tsv IN LISTS tsvs)
+    # Semicolons and brackets in the descriptions would split or join the
+    # lines of a CMake list.
+    file(READ ${tsv} text)
+    string(REGEX REPLACE "[][;]" "," text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    foreach(line IN LISTS lines)
+      if(NOT line MATCHES "^([0-9]+)\t([0-9]+)\t[0-9]+\t[^\t]+\t([-0-9]+)\t([a-z]+)/([-a-z0-9]+)\\.svg\t")
+        continue()
+      endif()
+      set(id ${CMAKE_MATCH_1})
+      set(width ${CMAKE_MATCH_2})
+      set(partner ${CMAKE_MATCH_3})
+      set(folder ${CMAKE_MATCH_4})
+      string(REGEX REPLACE "-1x$" "" stem ${CMAKE_MATCH_5})
+      if(folder STREQUAL "frame")
+        set(name "Frame")
+      elseif(folder STREQUAL "mainmenu")
+        set(name "Menu")
+      else()
+        set(name "")
+      endif()
+      string(REPLACE "-" ";" words ${stem})
+      foreach(word IN LISTS words)
+        string(SUBSTRING ${word} 0 1 first)
+        string(SUBSTRING ${word} 1 -1 rest)
+        string(TOUPPER ${first} first)
+        string(APPEND name ${first}${rest})
+      endforeach()
+      set(width_${id} ${width})
+      set(partner_${id} ${partner})
+      set(name_${id} ${name})
+      list(APPEND ids ${id})
+    endforeach()
+  endforeach()
+  list(SORT ids COMPARE NATURAL)
+  foreach(id IN LISTS ids)
+    set(partner ${partner_${id}})
+    if(partner STREQUAL "-")
+      string(APPEND body "constexpr int Picture${name_${id}} = ${id};\n")
+    elseif(NOT partner IN_LIST done)
+      # The smaller of the two is the quarter-size picture.
+      if(width_${id} LESS width_${partner})
+        string(APPEND body "constexpr PicturePair Picture${name_${id}} = {${id}, ${partner}};\n")
+      else()
+        string(APPEND body "constexpr PicturePair Picture${name_${id}} = {${partner}, ${id}};\n")
+      endif()
+      list(APPEND done ${id})
+    endif()
+  endforeach()
+  set(text "// Generated from resources/pictures/manifest/*.tsv; edit those, not this.\n#pragma once\n\n")
+  string(APPEND text "// The ids of one picture drawn at quarter size and at double size.\nstruct PicturePair {\n    int Small, Large;\n};\n\n${body}")
+  file(CONFIGURE OUTPUT ${output} CONTENT "${text}" @ONLY)
 endfunction()

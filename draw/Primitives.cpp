@@ -1,7 +1,7 @@
 #include "draw/Primitives.h"
 
-#include "shell/Display.h"
-#include "shell/State.h"
+#include "shell/core/Display.h"
+#include "shell/core/State.h"
 
 namespace {
 
@@ -84,6 +84,18 @@ void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int 
                           int keyR, int keyG, int keyB) {
     const Colour key = MakeColour(keyR, keyG, keyB);
     Copy(dc, NoShift, id, width, height, x, y, &key);
+}
+
+int ForResolution(PicturePair pair) { return DoubleResolution() ? pair.Large : pair.Small; }
+
+void DrawPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y) {
+    const int scale = CurrentDisplayMode().Scale;
+    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, nullptr);
+}
+void DrawKeyedPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y,
+                          Colour key) {
+    const int scale = CurrentDisplayMode().Scale;
+    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, &key);
 }
 
 void DrawTextBox(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,

@@ -4,6 +4,7 @@
 // it. Bitmap sizes are device pixels and are never scaled.
 #pragma once
 
+#include "generated/PictureNames.h"
 #include "platform/Platform.h"
 
 constexpr Colour UsualKey{255, 204, 255};
@@ -23,6 +24,14 @@ void DrawKeyedBitmap(DeviceContext* dc, int id, int width, int height, int x, in
                      int keyG, int keyB);
 void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int x, int y,
                           int keyR, int keyG, int keyB);
+// The picture of a pair that the display mode draws: the double-size one on
+// the double-resolution modes, else the quarter-size one.
+int ForResolution(PicturePair pair);
+// A pair whose double-size picture is exactly twice the quarter-size one,
+// given by the quarter-size picture's size, drawn at a layout position.
+void DrawPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y);
+void DrawKeyedPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y,
+                          Colour key);
 void DrawTextBox(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,
                  int backG, int backB, int left, int top, int right, int bottom, int transparent,
                  int format);

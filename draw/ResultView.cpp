@@ -1,9 +1,10 @@
 #include "draw/ResultView.h"
 
 #include "draw/Primitives.h"
-#include "readings/Signs.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "resources/Signs.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -41,29 +42,29 @@ void DrawFillers(DeviceContext* dc) {
     const bool wide = LayoutShift.X == 40, tall = LayoutShift.Y == 40;
     if (DoubleResolution()) {
         if (wide) {
-            DrawBitmap(dc, 468, 80, 480, -40, 0);
-            DrawBitmap(dc, 469, 80, 480, 320, 0);
+            DrawBitmap(dc, PictureFrameFillerLeft, 80, 480, -40, 0);
+            DrawBitmap(dc, PictureFrameFillerRight, 80, 480, 320, 0);
         }
         if (tall) {
-            DrawBitmap(dc, 466, 480, 80, 0, -40);
-            DrawBitmap(dc, 467, 480, 80, 0, 320);
+            DrawBitmap(dc, PictureFrameFillerAbove, 480, 80, 0, -40);
+            DrawBitmap(dc, PictureFrameFillerBelow, 480, 80, 0, 320);
         }
         return;
     }
     if (wide) {
-        StretchBitmap(dc, 468, 80, 480, -40, 0, 40, 240);
-        StretchBitmap(dc, 469, 80, 480, 320, 0, 40, 240);
+        StretchBitmap(dc, PictureFrameFillerLeft, 80, 480, -40, 0, 40, 240);
+        StretchBitmap(dc, PictureFrameFillerRight, 80, 480, 320, 0, 40, 240);
     }
     if (tall) {
-        StretchBitmap(dc, 466, 480, 80, 0, -40, 240, 40);
-        StretchBitmap(dc, 467, 480, 80, 0, 320, 240, 40);
+        StretchBitmap(dc, PictureFrameFillerAbove, 480, 80, 0, -40, 240, 40);
+        StretchBitmap(dc, PictureFrameFillerBelow, 480, 80, 0, 320, 240, 40);
     }
 }
 
 void DrawTitleBand(DeviceContext* dc) {
-    DrawPicturePair(dc, 360, 359, 240, 30, 0, 0);
-    if (DisplayMode == 2 || DisplayMode == 7) DrawBitmap(dc, 439, 80, 28, 240, 0);
-    if (DisplayMode == 4) StretchBitmap(dc, 439, 80, 28, 480, 0, 160, 57);
+    DrawPicturePair(dc, PictureFrameTitleBand, 240, 30, 0, 0);
+    if (DisplayMode == 2 || DisplayMode == 7) DrawBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 240, 0);
+    if (DisplayMode == 4) StretchBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 480, 0, 160, 57);
     // The underline runs on the last row above the grey strip at both
     // resolutions, over the band and its right end alike: one row lower the
     // strip hides it on the double-size layouts, the right end's 57
@@ -74,13 +75,8 @@ void DrawTitleBand(DeviceContext* dc) {
 }
 
 void DrawHeaderBox(DeviceContext* dc, int right) {
-    if (DoubleResolution()) {
-        DrawKeyedBitmap(dc, 323, 8, 60, 4, 1, 255, 204, 255);
-        DrawKeyedBitmap(dc, 319, 8, 60, right, 1, 255, 204, 255);
-    } else {
-        DrawKeyedBitmap(dc, 322, 4, 30, 4, 1, 255, 204, 255);
-        DrawKeyedBitmap(dc, 326, 4, 30, right, 1, 255, 204, 255);
-    }
+    DrawKeyedPicturePair(dc, PictureFrameHeaderLeft, 4, 30, 4, 1, UsualKey);
+    DrawKeyedPicturePair(dc, PictureFrameHeaderRight, 4, 30, right, 1, UsualKey);
     DrawLine(dc, 0, 0, 0, 8, 1, right, 1);
     if (DoubleResolution()) DrawLine(dc, 0, 0, 0, 8, 2, right, 2);
     FillBox(dc, 119, 119, 119, 8, 2, right, 4);
@@ -206,23 +202,21 @@ void DrawBar(DeviceContext* dc) {
 // The button pictures by mode: tall on portrait and 320 x 320 layouts, flat
 // on the others, double size on the double-resolution modes.
 enum Button { Previous, Next, Back };
-constexpr int ButtonIds[3][4] = {{382, 380, 383, 381}, {390, 388, 379, 389}, {386, 384, 387, 385}};
+constexpr PicturePair ButtonPictures[3][2] = {{PictureFrameNavPrevious, PictureFrameNavPreviousShort},
+                                              {PictureFrameNavNext, PictureFrameNavNextShort},
+                                              {PictureFrameNavBack, PictureFrameNavBackShort}};
 constexpr int ButtonRoles[3] = {RolePrevious, RoleNext, RoleBack};
 constexpr const char* ButtonNames[3] = {"previous-page", "next-page", "back"};
 
 void DrawButton(DeviceContext* dc, Button button, LayoutPoint at) {
     const bool flat = DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
-    const int variant = (DoubleResolution() ? 2 : 0) + (flat ? 1 : 0);
-    const int width = DoubleResolution() ? 64 : 32;
-    const int height = (flat ? 18 : 28) * (DoubleResolution() ? 2 : 1);
-    DrawKeyedBitmap(dc, ButtonIds[button][variant], width, height, at.X, at.Y, 255, 204, 255);
+    DrawKeyedPicturePair(dc, ButtonPictures[button][flat ? 1 : 0], 32, flat ? 18 : 28, at.X, at.Y, UsualKey);
     DescribeTarget(CornerButtonRect(at), ButtonRoles[button], ControlName(ButtonNames[button]));
 }
 
 void DrawBackAtTopRight(DeviceContext* dc) {
     BackButton = WideLayout() ? LayoutPoint{286, 0} : LayoutPoint{206, 0};
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 387, 64, 56, BackButton.X, 0, 255, 204, 255);
-    else DrawKeyedBitmap(dc, 386, 32, 28, BackButton.X, 0, 255, 204, 255);
+    DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, BackButton.X, 0, UsualKey);
     DescribeTarget(CornerButtonRect(BackButton), RoleBack, ControlName("back"));
 }
 
@@ -244,25 +238,14 @@ void DrawSinglePageButtons(DeviceContext* dc) {
 
 }  // namespace
 
-void DrawPicturePair(DeviceContext* dc, int small, int large, int width, int height, int x, int y) {
-    if (DoubleResolution()) DrawBitmap(dc, large, 2 * width, 2 * height, x, y);
-    else DrawBitmap(dc, small, width, height, x, y);
-}
-
-void DrawResultView(DeviceContext* dc) {
+void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
     ContentOrigin = {0, ShortLayout() ? 144 : 160};
     MarginX = WideLayout() ? 40 : 0;
     if (DisplayMode < 1 || DisplayMode > 7) return;
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     PlaceCornerButtons();
-    switch (ResultKind) {
-    case KindCompatibility: DrawCompatibilityReport(dc); break;
-    case KindForecast: DrawYearlyForecast(dc); break;
-    case KindProfile: DrawSignProfile(dc); break;
-    case KindNumerology: DrawNumerologyReport(dc); break;
-    default: break;
-    }
+    if (report) report(dc);
     PlatformSelectFont(dc, previous);
 }
 
@@ -293,14 +276,12 @@ void DrawReportNav(DeviceContext* dc, int page, int count) {
         else DrawSinglePageButtons(dc);
         break;
     case KindNumerology:
-        if (ReportPage == 1 || ReportPage == 2 || ReportPage == 6) {
-            DrawSinglePageButtons(dc);
-        } else if (ReportPage == 3 || ReportPage == 4 || ReportPage == 5) {
-            const int last = ReportPage == 5 ? 3 : 4;
+        if (const int last = NumerologySubpageCount(ReportPage); last > 1)
             DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
-        } else {
+        else if (ReportPage >= 1 && ReportPage <= 6)
+            DrawSinglePageButtons(dc);
+        else
             DrawBar(dc);
-        }
         break;
     default:
         break;

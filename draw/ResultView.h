@@ -4,19 +4,10 @@
 
 struct DeviceContext;
 
-// The painter of the result view: sets the layout for the display mode and
-// hands over to the report of the current ResultKind.
-void DrawResultView(DeviceContext* dc);
+// The result view around a report: sets the layout for the display mode
+// and the corner buttons, then runs the report's painter (none: nothing).
+void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc));
 // Background, title band and header box of report page p of n.
 void DrawReportFrame(DeviceContext* dc, int page, int count);
 // Bottom bar and the buttons the report's current page offers.
 void DrawReportNav(DeviceContext* dc, int page, int count);
-// The report pictures that exist in a quarter-VGA and a double-size variant:
-// the right one for the mode, drawn at a layout position.
-void DrawPicturePair(DeviceContext* dc, int small, int large, int width, int height, int x, int y);
-
-// The report painters the result view hands over to.
-void DrawCompatibilityReport(DeviceContext* dc);
-void DrawYearlyForecast(DeviceContext* dc);
-void DrawSignProfile(DeviceContext* dc);
-void DrawNumerologyReport(DeviceContext* dc);

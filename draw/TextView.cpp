@@ -3,10 +3,10 @@
 #include "draw/Primitives.h"
 
 #include "platform/Platform.h"
-#include "shell/Display.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Display.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -66,8 +66,6 @@ void ScrollKey(int keyCode) {
     default: break;
     }
 }
-
-void ResetScroll() { ScrollStarted = 0; }
 
 wchar_t PageText[PageTextCapacity];
 wchar_t PageLines[LineSlots][SlotCapacity];
@@ -201,11 +199,11 @@ struct ViewPainter {
 void DrawScrollBar(const ViewPainter& paint, int rows) {
     const int x = ViewRect.X, y = ViewRect.Y, w = ViewRect.Width, bottom = y + 20 * rows;
     if (DoubleResolution()) {
-        paint.Keyed(470, 28, 14, x + w - 9, y + 1);
-        paint.Keyed(476, 28, 14, x + w - 9, bottom - 4);
+        paint.Keyed(PictureFrameScrollUp.Large, 28, 14, x + w - 9, y + 1);
+        paint.Keyed(PictureFrameScrollDown.Large, 28, 14, x + w - 9, bottom - 4);
     } else {
-        paint.Keyed(477, 14, 7, x + w - 11, y);
-        paint.Keyed(475, 14, 7, x + w - 11, bottom - 5);
+        paint.Keyed(PictureFrameScrollUp.Small, 14, 7, x + w - 11, y);
+        paint.Keyed(PictureFrameScrollDown.Small, 14, 7, x + w - 11, bottom - 5);
     }
     paint.Fill(189, 190, 189, x + w - 7, y + 9, x + w - 1, bottom - 7);
 }

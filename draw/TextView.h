@@ -1,15 +1,13 @@
 // The paged text view, shared by the result view and popups. Its scroll
-// state is part of the program's state (shell/State.h).
+// state is part of the program's state (shell/core/State.h).
 #pragma once
 
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 // A tap (layout units) offered to the scroll arrows.
 void ScrollTap(int x, int y);
 // The hardware up and down keys of a popup: one line up or down.
 void ScrollKey(int keyCode);
-// The next layout starts from the top.
-void ResetScroll();
 
 // ---- Source text and layout ----------------------------------------------------
 constexpr int PageTextCapacity = 2060;  // characters, terminator included

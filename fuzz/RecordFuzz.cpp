@@ -7,8 +7,8 @@
 #include "FuzzSupport.h"
 
 #include "platform/headless/Headless.h"
-#include "shell/Settings.h"
-#include "shell/State.h"
+#include "shell/core/Settings.h"
+#include "shell/core/State.h"
 
 #include <cstdint>
 #include <cstring>

@@ -10,7 +10,7 @@
 #include "platform/canvas/DrawnTexts.h"
 #include "platform/headless/Headless.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 #include "tests/StateBounds.h"
 #include "tools/stellarion-sim/Script.h"
 

@@ -9,6 +9,20 @@
 // device's messages (PostDeviceMessage) and the program's window procedure
 // decides what they mean. Past starting it (StellarionMain), nothing here
 // calls into the program.
+//
+// Optional services. Every backend defines every function below, but a
+// backend may leave these out (an empty body, or none of the messages), and
+// its file opens with the list of those it has, [x] done and [ ] left out:
+//   clipboard       MessageCopy posted (Ctrl+C), and BackendSetClipboard puts the
+//                   text where the system pastes from
+//   save screen     MessageSaveScreen posted (Ctrl+S), and BackendSaveScreen keeps
+//                   the device screen as a picture file
+//   window          BackendWindowCreated/BackendShowWindow open a real window
+//   one-copy rule   BackendFindRunningCopy finds another copy running
+//   come-forward    BackendBringRunningCopyForward, and MessageComeForward posted
+//                   when a later copy asks this one
+//   typed keys      MessageTypedCharacter posted from the keyboard
+//   wheel           MessageWheel posted from a mouse wheel or a scroll gesture
 #pragma once
 
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 #include "readings/Compatibility.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
 
 #include <cstdio>

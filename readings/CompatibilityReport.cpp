@@ -3,24 +3,22 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/Compatibility.h"
 #include "readings/RatingRows.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 
-struct PageIcon {
-    int Small, Large;
-};
 // Handshake, heart and smiley: Relationship, Sex and Life.
-constexpr PageIcon Icons[3] = {{361, 362}, {378, 366}, {377, 363}};
+constexpr PicturePair Icons[3] = {PictureIconHandshake, PictureIconHeart, PictureIconSmiley};
 
 bool ValidSign(int sign) { return sign >= 1 && sign <= 12; }
 
 }  // namespace
 
 void DrawCompatibilityReport(DeviceContext* dc) {
-    if (SubPage != 1 || ResultKind != KindCompatibility) return;
+    if (SubPage != SubPageCompatibility || ResultKind != KindCompatibility) return;
     const int page = ReportPage;
     DrawReportFrame(dc, page, 3);
     ClearPageText();
@@ -35,11 +33,11 @@ void DrawCompatibilityReport(DeviceContext* dc) {
         int* slots[3] = {&FirstRating, &SecondRating, &ThirdRating};
         *slots[page - 1] = tables[page - 1][PairMySign][PairLoverSign];
         DrawRatingRow(dc, page, *slots[page - 1]);
-        DrawPicturePair(dc, Icons[page - 1].Small, Icons[page - 1].Large, 48, 50, 2, 39);
+        DrawPicturePair(dc, Icons[page - 1], 48, 50, 2, 39);
     } else if (page == 4) {
         DrawRatingRow(dc, 4, 0);
         for (int i = 0; i < 3; ++i)
-            DrawPicturePair(dc, Icons[i].Small, Icons[i].Large, 48, 50, 2, 39 + 55 * i);
+            DrawPicturePair(dc, Icons[i], 48, 50, 2, 39 + 55 * i);
     }
     DrawReportNav(dc, page, 3);
 }

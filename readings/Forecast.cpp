@@ -1,8 +1,8 @@
 #include "readings/Forecast.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cstdio>
 
@@ -23,6 +23,6 @@ const wchar_t* ForecastReading(int page, int sign) {
 }
 
 const wchar_t* ForecastText(int page, int sign) {
-    if (SubPage != 2 || ResultKind != KindForecast) return L"";
+    if (SubPage != SubPageForecast || ResultKind != KindForecast) return L"";
     return ForecastReading(page, sign);
 }

@@ -3,22 +3,24 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/Forecast.h"
 #include "readings/RatingRows.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 
 struct Area {
     int Variant;    // rating row: Life, Love, Loot, Luck
-    int Small, Large;
+    PicturePair Icon;
 };
-constexpr Area Areas[4] = {{3, 377, 363}, {2, 378, 366}, {5, 398, 399}, {6, 392, 393}};
+constexpr Area Areas[4] = {
+    {3, PictureIconSmiley}, {2, PictureIconHeart}, {5, PictureIconLoot}, {6, PictureIconLuck}};
 
 }  // namespace
 
 void DrawYearlyForecast(DeviceContext* dc) {
-    if (SubPage != 2 || ResultKind != KindForecast) return;
+    if (SubPage != SubPageForecast || ResultKind != KindForecast) return;
     const int page = ReportPage, sign = SignIndex;
     if (page >= 1 && page <= 4) {
         DrawReportFrame(dc, page, 4);
@@ -29,14 +31,14 @@ void DrawYearlyForecast(DeviceContext* dc) {
         *slots[page - 1] = sign >= 1 && sign <= 12 ? ForecastRatings[sign][page] : 0;
         const Area& area = Areas[page - 1];
         DrawRatingRow(dc, area.Variant, *slots[page - 1]);
-        DrawPicturePair(dc, area.Small, area.Large, 48, 50, 2, 39);
+        DrawPicturePair(dc, area.Icon, 48, 50, 2, 39);
         DrawReportNav(dc, page, 4);
     } else if (page == 5) {
         DrawReportFrame(dc, 5, 4);
         const int s = SummarySpacing;
         const int tops[4] = {39, s + 89, 2 * s + 139, 3 * s + 189};
         for (int i = 0; i < 4; ++i)
-            DrawPicturePair(dc, Areas[i].Small, Areas[i].Large, 48, 50, 2, tops[i]);
+            DrawPicturePair(dc, Areas[i].Icon, 48, 50, 2, tops[i]);
         DrawRatingRow(dc, 7, 0);
         DrawReportNav(dc, 5, 4);
     }

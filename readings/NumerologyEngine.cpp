@@ -1,5 +1,7 @@
 #include "readings/NumerologyEngine.h"
 
+#include <cwchar>
+
 namespace {
 
 int DigitSum(int n) {
@@ -22,47 +24,16 @@ int MonthDigit(int m) { return ReduceFull(m); }
 int DayDigit(int d) { return ReduceFull(d); }
 int YearDigit(int y) { return ReduceFull(DigitSum(y)); }
 
-// The age texts by cycle, indexed by 9 - L' (L' = 9 first): a cycle of the
-// first group ends at 36 - L', the later ones follow 9 (Pinnacles) or 27
-// (Periods) years apart.
-const wchar_t* const FirstCycleAges[9] = {
-    L"age 0 - 27.\r\n\r\n", L"age 0 - 28.\r\n\r\n", L"age 0 - 29.\r\n\r\n", L"age 0 - 30.\r\n\r\n",
-    L"age 0 - 31.\r\n\r\n", L"age 0 - 32.\r\n\r\n", L"age 0 - 33.\r\n\r\n", L"age 0 - 34.\r\n\r\n",
-    L"age 0 - 35.\r\n\r\n",
-};
-const wchar_t* const SecondPinnacleAges[9] = {
-    L"age 27 - 36.\r\n\r\n", L"age 28 - 37.\r\n\r\n", L"age 29 - 38.\r\n\r\n",
-    L"age 30 - 39.\r\n\r\n", L"age 31 - 40.\r\n\r\n", L"age 32 - 41.\r\n\r\n",
-    L"age 33 - 42.\r\n\r\n", L"age 34 - 43.\r\n\r\n", L"age 35 - 44.\r\n\r\n",
-};
-const wchar_t* const ThirdPinnacleAges[9] = {
-    L"age 36 - 45.\r\n\r\n", L"age 37 - 46.\r\n\r\n", L"age 38 - 47.\r\n\r\n",
-    L"age 39 - 48.\r\n\r\n", L"age 40 - 49.\r\n\r\n", L"age 41 - 50.\r\n\r\n",
-    L"age 42 - 51.\r\n\r\n", L"age 43 - 52.\r\n\r\n", L"age 44 - 53.\r\n\r\n",
-};
-const wchar_t* const FourthPinnacleAges[9] = {
-    L"age 45 and above.\r\n\r\n", L"age 46 and above.\r\n\r\n", L"age 47 and above.\r\n\r\n",
-    L"age 48 and above.\r\n\r\n", L"age 49 and above.\r\n\r\n", L"age 50 and above.\r\n\r\n",
-    L"age 51 and above.\r\n\r\n", L"age 52 and above.\r\n\r\n", L"age 53 and above.\r\n\r\n",
-};
-const wchar_t* const SecondPeriodAges[9] = {
-    L"age 27 - 54.\r\n\r\n", L"age 28 - 55.\r\n\r\n", L"age 29 - 56.\r\n\r\n",
-    L"age 30 - 57.\r\n\r\n", L"age 31 - 58.\r\n\r\n", L"age 32 - 59.\r\n\r\n",
-    L"age 33 - 60.\r\n\r\n", L"age 34 - 61.\r\n\r\n", L"age 35 - 62.\r\n\r\n",
-};
-const wchar_t* const ThirdPeriodAges[9] = {
-    L"age 54 and above.\r\n\r\n", L"age 55 and above.\r\n\r\n", L"age 56 and above.\r\n\r\n",
-    L"age 57 and above.\r\n\r\n", L"age 58 and above.\r\n\r\n", L"age 59 and above.\r\n\r\n",
-    L"age 60 and above.\r\n\r\n", L"age 61 and above.\r\n\r\n", L"age 62 and above.\r\n\r\n",
-};
-
-const wchar_t* const* const PinnacleAges[4] = {FirstCycleAges, SecondPinnacleAges,
-                                               ThirdPinnacleAges, FourthPinnacleAges};
-const wchar_t* const* const PeriodAges[3] = {FirstCycleAges, SecondPeriodAges, ThirdPeriodAges};
-
-const wchar_t* AgeText(const wchar_t* const* cycle, int lifePathForAges) {
-    if (lifePathForAges < 1 || lifePathForAges > 9) return L"";
-    return cycle[9 - lifePathForAges];
+// The ages of cycle n of `count`, `step` years long past the first, which
+// ends at 36 - L' (L' the Life Path for ages, 1 … 9); the last has no end.
+AgeText CycleAges(int n, int count, int step, int lifePathForAges) {
+    AgeText ages{};
+    if (n < 1 || n > count || lifePathForAges < 1 || lifePathForAges > 9) return ages;
+    const int firstEnd = 36 - lifePathForAges;
+    const int from = n == 1 ? 0 : firstEnd + step * (n - 2);
+    if (n == count) std::swprintf(ages.Text, AgeTextCapacity, L"age %d and above.\r\n\r\n", from);
+    else std::swprintf(ages.Text, AgeTextCapacity, L"age %d - %d.\r\n\r\n", from, firstEnd + step * (n - 1));
+    return ages;
 }
 
 }  // namespace
@@ -134,12 +105,6 @@ int PersonalYear(int d, int m, int y) {
     return ReduceFull(PersonalYearBase(d, m, y) + YearOfTheReadings);
 }
 
-const wchar_t* PinnacleAgeText(int n, int d, int m, int y) {
-    if (n < 1 || n > 4) return L"";
-    return AgeText(PinnacleAges[n - 1], LifePathForAges(d, m, y));
-}
+AgeText PinnacleAgeText(int n, int d, int m, int y) { return CycleAges(n, 4, 9, LifePathForAges(d, m, y)); }
 
-const wchar_t* PeriodAgeText(int n, int d, int m, int y) {
-    if (n < 1 || n > 3) return L"";
-    return AgeText(PeriodAges[n - 1], LifePathForAges(d, m, y));
-}
+AgeText PeriodAgeText(int n, int d, int m, int y) { return CycleAges(n, 3, 27, LifePathForAges(d, m, y)); }

@@ -27,5 +27,9 @@ int PersonalYear(int d, int m, int y);
 // The ages of Pinnacle n (1 … 4) or Period n (1 … 3), as the report shows
 // them, e.g. L"age 0 - 32.\r\n\r\n" or L"age 50 and above.\r\n\r\n"; an
 // empty text for any other cycle or a date without a Life Path.
-const wchar_t* PinnacleAgeText(int n, int d, int m, int y);
-const wchar_t* PeriodAgeText(int n, int d, int m, int y);
+constexpr int AgeTextCapacity = 32;
+struct AgeText {
+    wchar_t Text[AgeTextCapacity];
+};
+AgeText PinnacleAgeText(int n, int d, int m, int y);
+AgeText PeriodAgeText(int n, int d, int m, int y);

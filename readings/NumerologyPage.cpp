@@ -3,13 +3,15 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/NumerologyReport.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 void DrawNumerologyReport(DeviceContext* dc) {
     const int topic = ReportPage, subpage = ReportSubpage;
-    const int count = topic == 3 || topic == 4 ? 4 : topic == 5 ? 3 : 1;
+    const int count = NumerologySubpageCount(topic);
     DrawReportFrame(dc, count == 1 ? 1 : subpage, count);
     const int day = DayIndex + 1, month = MonthIndex + 1, year = BirthYear;
     wchar_t text[PageTextCapacity];

@@ -95,11 +95,11 @@ int BuildNumerologyText(int topic, int subpage, int day, int month, int year, wc
         Put(out, ChallengeReading(Challenge(page, day, month, year)));
         break;
     case 4:
-        PutCycle(out, page, L" Pinnacle Cycle runs from: ", PinnacleAgeText(page, day, month, year),
+        PutCycle(out, page, L" Pinnacle Cycle runs from: ", PinnacleAgeText(page, day, month, year).Text,
                  PinnacleIntroduction(page), PinnacleReading(Pinnacle(page, day, month, year)));
         break;
     case 5:
-        PutCycle(out, page, L" Period Cycle runs from: ", PeriodAgeText(page, day, month, year),
+        PutCycle(out, page, L" Period Cycle runs from: ", PeriodAgeText(page, day, month, year).Text,
                  PeriodIntroduction(page), PeriodReading(PeriodNumber(page, day, month, year)));
         break;
     case 6:

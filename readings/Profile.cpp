@@ -1,8 +1,8 @@
 #include "readings/Profile.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cstdio>
 
@@ -32,6 +32,6 @@ const wchar_t* ProfileReading(int sign, int topic) {
 }
 
 const wchar_t* ProfileText(int page) {
-    if (SubPage != 4 || ResultKind != KindProfile || ReportPage != page) return L"";
+    if (SubPage != SubPageTopicList || ResultKind != KindProfile || ReportPage != page) return L"";
     return ProfileReading(SignIndex, page);
 }

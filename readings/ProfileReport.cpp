@@ -3,10 +3,11 @@
 #include "draw/Primitives.h"
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
+#include "readings/Reports.h"
 #include "readings/Profile.h"
-#include "readings/Signs.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "resources/Signs.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -25,18 +26,18 @@ struct SignPictures {
 // By SignIndex; Virgo's colour page has a second half, drawn separately.
 constexpr SignPictures Pictures[13] = {
     {},
-    {L"MARS", L"RAM", 404, 414, L"RED", {255, 0, 0}, L"DIAMOND", 426},
-    {L"The SUN", L"LION", 405, 415, L"GOLD", {255, 204, 51}, L"RED RUBY", 427},
-    {L"JUPITER", L"CENTAUR", 406, 416, L"RICH PURPLE", {147, 74, 183}, L"TOPAZ", 428},
-    {L"VENUS", L"BULL", 407, 417, L"PINK", {255, 138, 242}, L"EMERALD", 429},
-    {L"MERCURY", L"VIRGIN", 408, 418, L"GREEN", {0, 255, 0}, L"SARDONYX", 430},
-    {L"SATURN", L"GOAT", 409, 419, L"BROWN", {128, 64, 0}, L"BLACK ONYX", 431},
-    {L"MERCURY", L"TWINS", 408, 420, L"GREEN", {0, 255, 0}, L"MOSS AGATE", 432},
-    {L"VENUS", L"SCALES", 407, 421, L"BLUE", {0, 0, 255}, L"SAPPHIRE", 433},
-    {L"URANUS", L"WATER", 410, 422, L"TURQUOISE", {0, 204, 204}, L"TURKUOISE", 434},
-    {L"MOON", L"CRAB", 411, 423, L"SILVER", {204, 204, 153}, L"PEARL", 435},
-    {L"PLUTO", L"SCORPION", 412, 424, L"DARK RED", {102, 0, 0}, L"OPAL", 436},
-    {L"NEPTUNE", L"FISH", 403, 413, L"SEAGREEN", {102, 153, 102}, L"MOONSTONE", 425},
+    {L"MARS", L"RAM", PicturePlanetMars, PictureSymbolRam, L"RED", {255, 0, 0}, L"DIAMOND", PictureStoneDiamond},
+    {L"The SUN", L"LION", PicturePlanetSun, PictureSymbolLion, L"GOLD", {255, 204, 51}, L"RED RUBY", PictureStoneRuby},
+    {L"JUPITER", L"CENTAUR", PicturePlanetJupiter, PictureSymbolCentaur, L"RICH PURPLE", {147, 74, 183}, L"TOPAZ", PictureStoneTopaz},
+    {L"VENUS", L"BULL", PicturePlanetVenus, PictureSymbolBull, L"PINK", {255, 138, 242}, L"EMERALD", PictureStoneEmerald},
+    {L"MERCURY", L"VIRGIN", PicturePlanetMercury, PictureSymbolVirgin, L"GREEN", {0, 255, 0}, L"SARDONYX", PictureStoneSardonyx},
+    {L"SATURN", L"GOAT", PicturePlanetSaturn, PictureSymbolGoat, L"BROWN", {128, 64, 0}, L"BLACK ONYX", PictureStoneOnyx},
+    {L"MERCURY", L"TWINS", PicturePlanetMercury, PictureSymbolTwins, L"GREEN", {0, 255, 0}, L"MOSS AGATE", PictureStoneMossagate},
+    {L"VENUS", L"SCALES", PicturePlanetVenus, PictureSymbolScales, L"BLUE", {0, 0, 255}, L"SAPPHIRE", PictureStoneSapphire},
+    {L"URANUS", L"WATER", PicturePlanetUranus, PictureSymbolWater, L"TURQUOISE", {0, 204, 204}, L"TURKUOISE", PictureStoneTurquoise},
+    {L"MOON", L"CRAB", PicturePlanetMoon, PictureSymbolCrab, L"SILVER", {204, 204, 153}, L"PEARL", PictureStonePearl},
+    {L"PLUTO", L"SCORPION", PicturePlanetPluto, PictureSymbolScorpion, L"DARK RED", {102, 0, 0}, L"OPAL", PictureStoneOpal},
+    {L"NEPTUNE", L"FISH", PicturePlanetNeptune, PictureSymbolFish, L"SEAGREEN", {102, 153, 102}, L"MOONSTONE", PictureStoneMoonstone},
 };
 
 constexpr const wchar_t* PageTitles[6] = {L"", L"General Information:", L"About Love:",
@@ -145,7 +146,7 @@ void DrawSignProfile(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 18, 900);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     const int page = ReportPage;
-    if (SubPage == 4 && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
+    if (SubPage == SubPageTopicList && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
         page >= 1 && page <= ProfileTopics) {
         DrawReportFrame(dc, page, ProfileTopics);
         if (page <= 5) {

@@ -1,19 +1,22 @@
 #include "readings/RatingRows.h"
 
 #include "draw/Primitives.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
 namespace {
 
 struct Symbols {
-    int Empty, Full, EmptyLarge, FullLarge;
+    PicturePair Empty, Full;
 };
 
-constexpr Symbols Hands{375, 376, 369, 370}, Hearts{373, 374, 367, 368},
-    Smileys{371, 372, 364, 365}, Charts{400, 402, 401, 391}, Clovers{394, 396, 395, 397};
+constexpr Symbols Hands{PictureRatingHandEmpty, PictureRatingHandFull},
+    Hearts{PictureRatingHeartEmpty, PictureRatingHeartFull},
+    Smileys{PictureRatingSmileyEmpty, PictureRatingSmileyFull},
+    Charts{PictureRatingCoinsEmpty, PictureRatingCoinsFull},
+    Clovers{PictureRatingCloverEmpty, PictureRatingCloverFull};
 
 struct Row {
     const wchar_t* Label;
@@ -23,10 +26,7 @@ struct Row {
 };
 
 void DrawSymbol(DeviceContext* dc, const Symbols& pictures, bool full, int x, int y) {
-    if (DoubleResolution())
-        DrawBitmap(dc, full ? pictures.FullLarge : pictures.EmptyLarge, 36, 48, x, y);
-    else
-        DrawBitmap(dc, full ? pictures.Full : pictures.Empty, 18, 24, x, y);
+    DrawPicturePair(dc, full ? pictures.Full : pictures.Empty, 18, 24, x, y);
 }
 
 void DrawRow(DeviceContext* dc, const Row& row) {

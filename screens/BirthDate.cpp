@@ -6,10 +6,10 @@
 #include "draw/TextView.h"
 #include "screens/Keyboard.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 
@@ -75,8 +75,7 @@ void FillPage(DeviceContext* dc, int r, int g, int b) {
 
 // The logo, and the page's heading over it.
 void DrawLogo(DeviceContext* dc, LayoutPoint at, const wchar_t* heading) {
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 484, 444, 180, at.X, at.Y, 255, 156, 254);
-    else DrawKeyedBitmap(dc, 358, 222, 90, at.X, at.Y, 255, 156, 254);
+    DrawKeyedPicturePair(dc, PictureNumerologyLogo, 222, 90, at.X, at.Y, {255, 156, 254});
     DescribeHeadingAt(heading, at.X, at.Y, at.X + 222, at.Y + 90);
 }
 
@@ -98,8 +97,7 @@ void DrawDateStep(DeviceContext* dc) {
         DescribeTextAt(prompt, xs, 150 - s, xs + 240, 170 - s);
     }
     DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
-    if (DoubleResolution()) DrawBitmap(dc, 486, 280, 72, layout.Next.X, layout.Next.Y);
-    else DrawBitmap(dc, 357, 140, 36, layout.Next.X, layout.Next.Y);
+    DrawPicturePair(dc, PictureNumerologyNext, 140, 36, layout.Next.X, layout.Next.Y);
     DescribeTarget(NextRect(), RoleButton, ControlName("next"));
     DrawSmallBackIcon(dc);
     const BirthDateAnchors anchors = BirthDateLayout();
@@ -122,8 +120,7 @@ void DrawTopicStep(DeviceContext* dc) {
         DescribeHeadingAt(heading, layout.Heading.X, 10, layout.Heading.X + 240, 25);
         PlatformSelectFont(dc, previous);
     }
-    if (DoubleResolution()) DrawBitmap(dc, 485, 440, 404, layout.Menu.X, layout.Menu.Y);
-    else DrawBitmap(dc, 356, 220, 202, layout.Menu.X, layout.Menu.Y);
+    DrawPicturePair(dc, PictureNumerologyTopics, 220, 202, layout.Menu.X, layout.Menu.Y);
     for (int n = 1; n <= 6; ++n) {
         char key[16];
         std::snprintf(key, sizeof key, "numerology-%d", n);
@@ -142,14 +139,12 @@ int TopicAt(int x, int y) {
 void DateStepTap(int x, int y) {
     if (Contains(NextRect(), x, y)) {
         ParseBirthDate();
-        SubPage = 6;
+        SubPage = SubPageTopicStep;
         ScreenReady = 0;
         RepaintAll();
     } else if (InCloseBox(x, y)) {
-        SubPage = 0;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        SubPage = SubPageNone;
+        BackToMainMenu();
     } else {
         const LayoutPoint row = BirthDateLayout().DateRow;
         if (const int box = DateBoxAt(row.X, row.Y, x, y)) SelectDateBox(box, row.X, row.Y);
@@ -162,7 +157,7 @@ void TopicStepTap(int x, int y) {
         ReportSubpage = 1;
         OpenReport(KindNumerology);
     } else if (InCloseBox(x, y)) {
-        SubPage = 5;
+        SubPage = SubPageDateStep;
         ScreenReady = 0;
         RepaintAll();
     }
@@ -244,12 +239,12 @@ void DrawBirthDatePage(DeviceContext* dc) {
     MarginX = WideLayout() ? 40 : 0;
     FillPage(dc, 255, 153, 255);
     DefaultBirthDate();
-    if (SubPage == 6) DrawTopicStep(dc);
+    if (SubPage == SubPageTopicStep) DrawTopicStep(dc);
     else DrawDateStep(dc);
 }
 
 void BirthDateTap(int x, int y) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    if (SubPage == 6) TopicStepTap(x, y);
+    if (SubPage == SubPageTopicStep) TopicStepTap(x, y);
     else DateStepTap(x, y);
 }

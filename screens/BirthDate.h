@@ -1,7 +1,7 @@
 // The birth date shared by the numerology page and the extras page.
 #pragma once
 
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 struct DeviceContext;
 

@@ -1,12 +1,12 @@
 // The compatibility picker: "I am" and "My lover is" sign grids and the
 // Match button that opens the report for the ordered pair.
 #include "draw/Primitives.h"
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -40,8 +40,9 @@ void FillBackground(DeviceContext* dc) {
 }
 
 void DrawGrid(DeviceContext* dc, bool mine, LayoutPoint at) {
-    if (DoubleResolution()) DrawBitmap(dc, mine ? 336 : 338, 480, 165, at.X, at.Y);
-    else DrawBitmap(dc, mine ? 335 : 337, 240, 83, at.X, at.Y);
+    const PicturePair grid = mine ? PictureCompatGridMe : PictureCompatGridLover;
+    if (DoubleResolution()) DrawBitmap(dc, grid.Large, 480, 165, at.X, at.Y);
+    else DrawBitmap(dc, grid.Small, 240, 83, at.X, at.Y);
 }
 
 // Redraws the grid, which wipes any earlier ring, and rings sign k.
@@ -52,8 +53,8 @@ void DrawHighlight(DeviceContext* dc, bool mine, int sign) {
     const int column = sign <= 6 ? sign : sign - 6;
     if (column < 1 || column > 6) return;
     const int x = grid.X + offsets[column - 1], y = grid.Y + (sign <= 6 ? 0 : 43);
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 343, 65, 54, x, y, 255, 204, 255);
-    else DrawKeyedBitmap(dc, 344, 32, 27, x, y, 255, 204, 255);
+    if (DoubleResolution()) DrawKeyedBitmap(dc, PictureCompatRing.Large, 65, 54, x, y, 255, 204, 255);
+    else DrawKeyedBitmap(dc, PictureCompatRing.Small, 32, 27, x, y, 255, 204, 255);
     (mine ? PairMySign : PairLoverSign) = sign;
 }
 
@@ -105,8 +106,7 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     ButtonSlot1 = layout.Match;
     MarginX = WideLayout() ? 40 : 0;
     FillBackground(dc);
-    if (DoubleResolution()) DrawBitmap(dc, 339, 426, 82, layout.Title.X, layout.Title.Y);
-    else DrawBitmap(dc, 340, 213, 41, layout.Title.X, layout.Title.Y);
+    DrawPicturePair(dc, PictureCompatTitle, 213, 41, layout.Title.X, layout.Title.Y);
     DescribeHeadingAt(L"Matchmaker by Sign: choose two signs", layout.Title.X, layout.Title.Y,
                       layout.Title.X + 213, layout.Title.Y + 41);
     PlatformDescribeTitle(ControlName("section-1"));
@@ -119,8 +119,7 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     DrawLabel(dc, L"My lover is: (Or someone close to you)", LoverRow, layout);
     DrawGrid(dc, false, LoverRow);
     DescribeGrid(LoverRow, LoverSignChoice, L"My lover is");
-    if (DoubleResolution()) DrawBitmap(dc, 341, 180, 30, ButtonSlot1.X, ButtonSlot1.Y);
-    else DrawBitmap(dc, 342, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
+    DrawPicturePair(dc, PictureCompatMatch, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
     DescribeTarget(MatchRect(), RoleButton, ControlName("match"));
     DrawSmallBackIcon(dc);
     if (MySignChoice > 0) DrawHighlight(dc, true, MySignChoice);
@@ -132,9 +131,7 @@ void CompatibilityPickerTap(int x, int y) {
     if (GridTap(MyRow, x, y, &MySignChoice) || GridTap(LoverRow, x, y, &LoverSignChoice)) return;
     if (InCloseBox(x, y)) {
         ResultKind = KindNone;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        BackToMainMenu();
     } else if (Contains(MatchRect(), x, y)) {
         ScreenReady = 0;
         OpenReport(KindCompatibility);

@@ -3,10 +3,10 @@
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "screens/BirthDate.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 namespace {
 
@@ -28,14 +28,15 @@ int Lift() { return ShortLayout() ? 20 : 0; }
 
 struct ExtrasButton {
     int Left;          // from MarginX; each button is 64 units wide
-    int Icon, IconLarge, IconX;
+    PicturePair Icon;
+    int IconX;
     const wchar_t* Caption;
 };
 
 constexpr ExtrasButton Buttons[3] = {
-    {20, 461, 452, 42, L"What tree did you fall from?"},
-    {88, 455, 456, 110, L"Your birthday color codes."},
-    {156, 453, 454, 178, L" Find your Chinese Sign."},
+    {20, PictureExtrasTree, 42, L"What tree did you fall from?"},
+    {88, PictureExtrasWheel, 110, L"Your birthday color codes."},
+    {156, PictureExtrasSeal, 178, L" Find your Chinese Sign."},
 };
 
 LayoutRect ButtonRect(int kind) {
@@ -58,15 +59,14 @@ void DrawButtons(DeviceContext* dc) {
     for (const ExtrasButton& button : Buttons) {
         const int left = MarginX + button.Left;
         DrawRoundBox(dc, 252, 252, 203, 119, 119, 119, left, top, left + 64, top + 70, 5);
-        if (DoubleResolution()) DrawBitmap(dc, button.IconLarge, 40, 40, MarginX + button.IconX, top + 8);
-        else DrawBitmap(dc, button.Icon, 20, 20, MarginX + button.IconX, top + 8);
+        DrawPicturePair(dc, button.Icon, 20, 20, MarginX + button.IconX, top + 8);
         DrawTextBox(dc, button.Caption, 0, 0, 130, 0, 0, 0, left + 2, top + 30, left + 62, top + 80, 1, 1);
     }
     PlatformSelectFont(dc, previous);
 }
 
 void OpenResult(int kind) {
-    SubPage = 7;
+    SubPage = SubPageExtras;
     ParseBirthDate();
     EntryField = kind;  // while the popup is open: which result it shows
     OpenPopup(PopupExtras);
@@ -83,14 +83,15 @@ void DrawExtrasMenu(DeviceContext* dc) {
     const int lift = Lift();
     if (ScreenReady == 0) {
         FillBox(dc, 204, 203, 252, -40, -40, 400, 400);
+        // The double-size heading is drawn one row short of its picture.
         if (DoubleResolution())
-            DrawKeyedBitmap(dc, 460, 440, 38, layout.Heading.X, layout.Heading.Y, 252, 252, 203);
+            DrawKeyedBitmap(dc, PictureExtrasHeading.Large, 440, 38, layout.Heading.X, layout.Heading.Y,
+                            252, 252, 203);
         else
-            DrawKeyedBitmap(dc, 459, 220, 19, layout.Heading.X, layout.Heading.Y, 252, 252, 203);
-        if (DoubleResolution()) DrawKeyedBitmap(dc, 387, 64, 56, ButtonSlot1.X, ButtonSlot1.Y, 255, 204, 255);
-        else DrawKeyedBitmap(dc, 386, 32, 28, ButtonSlot1.X, ButtonSlot1.Y, 255, 204, 255);
-        if (DoubleResolution()) DrawKeyedBitmap(dc, 458, 412, 52, MarginX + 17, 78 - lift, 204, 255, 204);
-        else DrawKeyedBitmap(dc, 457, 206, 26, MarginX + 17, 78 - lift, 204, 255, 204);
+            DrawKeyedBitmap(dc, PictureExtrasHeading.Small, 220, 19, layout.Heading.X, layout.Heading.Y,
+                            252, 252, 203);
+        DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, ButtonSlot1.X, ButtonSlot1.Y, UsualKey);
+        DrawKeyedPicturePair(dc, PictureExtrasPrompt, 206, 26, MarginX + 17, 78 - lift, {204, 255, 204});
         DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, MarginX + 20, 110 - lift, MarginX + 220, 160 - lift, 5);
         DrawButtons(dc);
     }
@@ -116,8 +117,6 @@ void ExtrasMenuTap(int x, int y) {
         if (const int box = DateBoxAt(MarginX, 126 - lift, x, y)) SelectDateBox(box, MarginX, 126 - lift);
     // The house button is tested after every tap; its area lies apart.
     if (Contains(CornerButtonRect(ButtonSlot1), x, y)) {
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        BackToMainMenu();
     }
 }

@@ -2,9 +2,9 @@
 
 #include "draw/Primitives.h"
 #include "platform/Platform.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -339,13 +339,10 @@ void CommitEntry() {
 
 void DrawKeyboardPanel(DeviceContext* dc) {
     const int x = PanelOrigin.X, y = PanelOrigin.Y;
-    const bool large = DoubleResolution();
-    const int scale = large ? 2 : 1;
-    const int bar = EditSelected ? (large ? 451 : 442) : (large ? 450 : 449);
-    DrawBitmap(dc, bar, 240 * scale, 60 * scale, x, y);
-    const int keys = KeyboardPage == 1 ? (large ? 446 : 445) : (large ? 444 : 443);
-    DrawBitmap(dc, keys, 240 * scale, 162 * scale, x, y + 60);
-    if (KeyboardPage == 0 && ShiftOn) DrawBitmap(dc, large ? 448 : 447, 33 * scale, 37 * scale, x, y + 146);
+    DrawPicturePair(dc, EditSelected ? PictureFrameKeyboardBarSelected : PictureFrameKeyboardBar, 240, 60, x, y);
+    DrawPicturePair(dc, KeyboardPage == 1 ? PictureFrameKeyboardSymbols : PictureFrameKeyboardLetters, 240, 162,
+                    x, y + 60);
+    if (KeyboardPage == 0 && ShiftOn) DrawPicturePair(dc, PictureFrameKeyboardShiftLit, 33, 37, x, y + 146);
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     DrawTextBox(dc, PanelTitle, 33, 56, 74, 0, 0, 0, x + 10, y + 4, x + 240, y + 30, 1, 0);

@@ -2,11 +2,11 @@
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/Settings.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/Settings.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 
@@ -42,9 +42,11 @@ void PublishPositions() {
 
 void DrawMenuList(DeviceContext* dc) {
     if (DoubleResolution())
-        DrawKeyedBitmap(dc, 328, 351, 163, ContentOrigin.X, ContentOrigin.Y, 255, 204, 255);
+        DrawKeyedBitmap(dc, PictureMenuMenulist.Large, 351, 163, ContentOrigin.X, ContentOrigin.Y, 255,
+                        204, 255);
     else
-        DrawKeyedBitmap(dc, 332, 176, 80, ContentOrigin.X, ContentOrigin.Y, 255, 204, 255);
+        DrawKeyedBitmap(dc, PictureMenuMenulist.Small, 176, 80, ContentOrigin.X, ContentOrigin.Y, 255,
+                        204, 255);
 }
 
 // Tall and wide screens: pictures close the 40-unit bands on either side of
@@ -53,7 +55,8 @@ void DrawMenuList(DeviceContext* dc) {
 void DrawFillers(DeviceContext* dc, bool tall) {
     if (tall ? LayoutShift.Y != 40 : LayoutShift.X != 40) return;
     const int width = tall ? 480 : 80, height = tall ? 80 : 480;
-    const int first = tall ? 462 : 464, second = first + 1;
+    const int first = tall ? PictureMenuFillerTop : PictureMenuFillerLeft;
+    const int second = tall ? PictureMenuFillerBottom : PictureMenuFillerRight;
     const LayoutPoint before = tall ? LayoutPoint{0, -40} : LayoutPoint{-40, 0};
     const LayoutPoint after = tall ? LayoutPoint{0, 320} : LayoutPoint{320, 0};
     if (DoubleResolution()) {
@@ -68,49 +71,49 @@ void DrawFillers(DeviceContext* dc, bool tall) {
 void DrawPicture(DeviceContext* dc) {
     switch (DisplayMode) {
     case 1:
-        DrawBitmap(dc, 330, 240, 320, 0, 0);
+        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 0, 0);
         DrawFillers(dc, true);
         DrawMenuList(dc);
         break;
     case 2:
-        DrawBitmap(dc, 330, 240, 320, 40, -50);
+        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 40, -50);
         DrawFillers(dc, false);
         DrawMenuList(dc);
-        DrawBitmap(dc, 438, 40, 240, 0, 0);
-        DrawBitmap(dc, 437, 40, 240, 280, 0);
+        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 0);
+        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, 0);
         break;
     case 3:
-        DrawBitmap(dc, 331, 480, 640, 0, 0);
-        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 0, 0);
+        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
         DrawMenuList(dc);
         DrawFillers(dc, true);
         break;
     case 4:
-        DrawBitmap(dc, 331, 480, 640, 40, -50);
-        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 40, -50);
+        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
         DrawFillers(dc, false);
         DrawMenuList(dc);
-        StretchBitmap(dc, 438, 40, 240, 0, 0, 80, 480);
-        StretchBitmap(dc, 437, 40, 240, 560, 0, 80, 480);
+        StretchBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 0, 80, 480);
+        StretchBitmap(dc, PictureMenuSidebarRight, 40, 240, 560, 0, 80, 480);
         break;
     case 5:
-        DrawBitmap(dc, 330, 240, 320, 0, -50);
+        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 0, -50);
         DrawMenuList(dc);
         break;
     case 6:
-        DrawBitmap(dc, 331, 480, 640, 0, -50);
-        DrawBitmap(dc, 329, 480, 108, TitlePos.X, TitlePos.Y);
+        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 0, -50);
+        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
         DrawMenuList(dc);
         break;
     case 7:
-        DrawBitmap(dc, 330, 240, 320, 40, 0);
-        DrawBitmap(dc, 438, 40, 240, 0, 50);
-        DrawBitmap(dc, 437, 40, 240, 280, 50);
+        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 40, 0);
+        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 50);
+        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, 50);
         DrawMenuList(dc);
         FillBox(dc, 66, 190, 173, 0, 290, 40, 320);
         FillBox(dc, 255, 219, 115, 280, 290, 320, 320);
-        DrawBitmap(dc, 441, 41, 51, 0, 0);
-        DrawBitmap(dc, 440, 41, 55, 279, 0);
+        DrawBitmap(dc, PictureMenuCornerLeft, 41, 51, 0, 0);
+        DrawBitmap(dc, PictureMenuCornerRight, 41, 55, 279, 0);
         break;
     default:
         break;
@@ -118,15 +121,9 @@ void DrawPicture(DeviceContext* dc) {
 }
 
 void DrawIcons(DeviceContext* dc) {
-    if (DoubleResolution()) {
-        DrawBitmap(dc, 163, 34, 34, ButtonSlot1.X, ButtonSlot1.Y);
-        DrawBitmap(dc, 480, 34, 34, ButtonSlot2.X, ButtonSlot2.Y);
-        DrawBitmap(dc, 478, 34, 34, ButtonSlot3.X, ButtonSlot3.Y);
-    } else {
-        DrawBitmap(dc, 162, 17, 17, ButtonSlot1.X, ButtonSlot1.Y);
-        DrawBitmap(dc, 479, 17, 17, ButtonSlot2.X, ButtonSlot2.Y);
-        DrawBitmap(dc, 481, 17, 17, ButtonSlot3.X, ButtonSlot3.Y);
-    }
+    DrawPicturePair(dc, PictureMenuIconExit, 17, 17, ButtonSlot1.X, ButtonSlot1.Y);
+    DrawPicturePair(dc, PictureMenuIconHelp, 17, 17, ButtonSlot2.X, ButtonSlot2.Y);
+    DrawPicturePair(dc, PictureMenuIconInfo, 17, 17, ButtonSlot3.X, ButtonSlot3.Y);
 }
 
 LayoutRect IconRect(LayoutPoint icon) { return {icon.X, icon.Y, icon.X + 17, icon.Y + 17}; }
@@ -153,7 +150,7 @@ void DescribeMenu() {
     DescribeTarget(IconRect(ButtonSlot1), RoleButton, ControlName("exit"));
 }
 
-void EnterSection(int subPage, int baseScreen) {
+void EnterSection(int subPage, ScreenValue baseScreen) {
     SubPage = subPage;
     BaseScreen = baseScreen;
     ScreenReady = 0;
@@ -190,11 +187,11 @@ void DrawMainMenu(DeviceContext* dc) {
 }
 
 void MainMenuTap(int x, int y) {
-    if (PopupScreen != 0) return;
-    if (Contains(RowRect(1), x, y)) EnterSection(1, ScreenCompatibilityPicker);
-    else if (Contains(RowRect(2), x, y)) EnterSection(2, ScreenForecastPicker);
-    else if (Contains(RowRect(3), x, y)) EnterSection(3, ScreenProfilePicker);
-    else if (Contains(RowRect(4), x, y)) EnterSection(5, ScreenBirthDate);
+    if (PopupScreen != PopupNone) return;
+    if (Contains(RowRect(1), x, y)) EnterSection(SubPageCompatibility, ScreenCompatibilityPicker);
+    else if (Contains(RowRect(2), x, y)) EnterSection(SubPageForecast, ScreenForecastPicker);
+    else if (Contains(RowRect(3), x, y)) EnterSection(SubPageSignGrid, ScreenProfilePicker);
+    else if (Contains(RowRect(4), x, y)) EnterSection(SubPageDateStep, ScreenBirthDate);
     else if (Contains(RowRect(5), x, y)) EnterSection(SubPage, ScreenExtras);
     else if (Contains(IconRect(ButtonSlot3), x, y)) {
         OpenPopup(PopupAbout);

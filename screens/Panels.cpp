@@ -3,10 +3,10 @@
 #include "draw/Primitives.h"
 #include "screens/Keyboard.h"
 
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 namespace {
 
@@ -105,8 +105,7 @@ void DrawBand(DeviceContext* dc, const PanelGeometry& panel, int bottom) {
 }
 
 void DrawPanelButton(DeviceContext* dc, int x, int y, bool pressed) {
-    if (DoubleResolution()) DrawBitmap(dc, pressed ? 472 : 474, 420, 62, x, y);
-    else DrawBitmap(dc, pressed ? 471 : 473, 210, 31, x, y);
+    DrawPicturePair(dc, pressed ? PictureFramePanelButtonPressed : PictureFramePanelButton, 210, 31, x, y);
 }
 
 void DrawCentred(DeviceContext* dc, const wchar_t* text, int height, int width, int top, int bottom) {

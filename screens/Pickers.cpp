@@ -1,12 +1,12 @@
 // The two sign pickers: the forecast picker and the profile picker with its
 // sign grid and topic list.
 #include "draw/Primitives.h"
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "screens/Screens.h"
-#include "shell/Navigation.h"
-#include "shell/Repaint.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -146,8 +146,7 @@ void DescribeTopics() {
 
 void DrawSmallBackIcon(DeviceContext* dc) {
     const int x = 222 + 2 * MarginX;
-    if (DoubleResolution()) DrawKeyedBitmap(dc, 333, 34, 34, x, 1, 255, 204, 255);
-    else DrawKeyedBitmap(dc, 334, 17, 17, x, 1, 255, 204, 255);
+    DrawKeyedPicturePair(dc, PictureFrameBackSmall, 17, 17, x, 1, UsualKey);
     DescribeTarget(CloseBoxRect(), RoleBack, ControlName("back"));
 }
 
@@ -155,7 +154,10 @@ bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 
 void DrawForecastPicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    DrawPicker(dc, ForecastLayouts[DisplayMode], {{346, 220, 46}, {348, 440, 91}, {345, 232, 218}, {347, 464, 436}}, 206, 255,
+    DrawPicker(dc, ForecastLayouts[DisplayMode], {{PictureForecastTitle.Small, 220, 46},
+                                                   {PictureForecastTitle.Large, 440, 91},
+                                                   {PictureForecastGrid.Small, 232, 218},
+                                                   {PictureForecastGrid.Large, 464, 436}}, 206, 255,
                49, L"Click your sign and learn about 2010:", L"Horoscopes 2010: click your sign",
                ControlName("section-2"));
     DescribeSignCells(ForecastRows);
@@ -163,19 +165,25 @@ void DrawForecastPicker(DeviceContext* dc) {
 
 void DrawProfilePicker(DeviceContext* dc) {
     if (DisplayMode < 1 || DisplayMode > 7) return;
-    if (SubPage == 3) {
-        DrawPicker(dc, GridLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {351, 240, 218}, {352, 480, 436}}, 255, 255,
+    if (SubPage == SubPageSignGrid) {
+        DrawPicker(dc, GridLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+                                                   {PictureProfileTitle.Large, 480, 114},
+                                                   {PictureProfileGrid.Small, 240, 218},
+                                                   {PictureProfileGrid.Large, 480, 436}}, 255, 255,
                    153, L"Click your sign and learn about you:", L"Zodiac Signs: click your sign",
                    ControlName("section-3"));
         DescribeSignCells(ProfileRows);
-    } else if (SubPage == 4) {
+    } else if (SubPage == SubPageTopicList) {
         wchar_t title[32] = L"", heading[48] = L"", place[48] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount) {
             std::swprintf(title, 32, L"About %ls:", SignTitleName(SignIndex));
             std::swprintf(heading, 48, L"%ls: topics", SignName(SignIndex));
             std::swprintf(place, 48, L"%ls, topics", SignName(SignIndex));
         }
-        DrawPicker(dc, TopicLayouts[DisplayMode], {{350, 240, 57}, {483, 480, 114}, {349, 220, 230}, {482, 440, 460}}, 255, 255,
+        DrawPicker(dc, TopicLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+                                                  {PictureProfileTitle.Large, 480, 114},
+                                                  {PictureProfileTopics.Small, 220, 230},
+                                                  {PictureProfileTopics.Large, 440, 460}}, 255, 255,
                    153, title, heading, place);
         DescribeTopics();
     }
@@ -187,33 +195,29 @@ void ForecastPickerTap(int x, int y) {
         SignIndex = cell;
         OpenReport(KindForecast);
     } else if (InCloseBox(x, y)) {
-        SubPage = 0;
-        ScreenReady = 0;
-        BaseScreen = ScreenMainMenu;
-        RepaintAll();
+        SubPage = SubPageNone;
+        BackToMainMenu();
     }
 }
 
 void ProfilePickerTap(int x, int y) {
-    if (SubPage == 3) {
+    if (SubPage == SubPageSignGrid) {
         if (const int cell = SignCell(ProfileRows, x, y)) {
             SignIndex = cell;
-            SubPage = 4;
+            SubPage = SubPageTopicList;
             RepaintAll();
         } else if (InCloseBox(x, y)) {
-            ScreenReady = 0;
-            SubPage = 0;
-            BaseScreen = ScreenMainMenu;
-            RepaintAll();
+            SubPage = SubPageNone;
+            BackToMainMenu();
         }
-    } else if (SubPage == 4) {
+    } else if (SubPage == SubPageTopicList) {
         if (const int topic = TopicAt(x, y)) {
             ReportPage = topic <= 10 ? topic : 1;
             ProfileReadAll = topic <= 10 ? 0 : 1;
             OpenReport(KindProfile);
         } else if (InCloseBox(x, y)) {
             ScreenReady = 0;
-            SubPage = 3;
+            SubPage = SubPageSignGrid;
             BaseScreen = ScreenProfilePicker;
             RepaintAll();
         }

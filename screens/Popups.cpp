@@ -4,8 +4,9 @@
 #include "draw/TextView.h"
 #include "readings/Extras.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
-#include "shell/Targets.h"
+#include "shell/core/Repaint.h"
+#include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
 #include <cwchar>
 
@@ -17,19 +18,19 @@ constexpr const char* HelpParagraphs[] = {"help/1", "help/2", "help/3"};
 void DrawBorders(DeviceContext* dc) {
     if (DoubleResolution()) {
         for (int i = 0, y = 26; i < (PopupBand - 36) / 15; ++i, y += 15) {
-            DrawBitmapFixed(dc, 171, 8, 60, 0, y);
-            DrawBitmapFixed(dc, 172, 8, 60, 236, y);
+            DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 8, 60, 0, y);
+            DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 8, 60, 236, y);
         }
-        DrawBitmapFixed(dc, 171, 4, 30, 0, PopupBand - 20);
-        DrawBitmapFixed(dc, 172, 4, 30, 236, PopupBand - 20);
+        DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 4, 30, 0, PopupBand - 20);
+        DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 4, 30, 236, PopupBand - 20);
         return;
     }
     for (int i = 0, y = 26; i < (PopupBand - 36) / 30; ++i, y += 30) {
-        DrawBitmapFixed(dc, 167, 4, 30, 0, y);
-        DrawBitmapFixed(dc, 168, 4, 30, 236, y);
+        DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, y);
+        DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, y);
     }
-    DrawBitmapFixed(dc, 167, 4, 30, 0, PopupBand - 40);
-    DrawBitmapFixed(dc, 168, 4, 30, 236, PopupBand - 40);
+    DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, PopupBand - 40);
+    DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, PopupBand - 40);
 }
 
 // Selects the toolkit's new current font, returning the one it replaced.
@@ -43,13 +44,13 @@ FontHandle UseFont(DeviceContext* dc, int height, int weight) {
 void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption, const wchar_t* heading) {
     FillBoxFixed(dc, 255, 255, 255, 0, 0, 240, PopupBand);
     if (DoubleResolution()) {
-        DrawBitmapFixed(dc, 170, 480, 52, 0, 0);
+        DrawBitmapFixed(dc, PictureMenuPopupTitle.Large, 480, 52, 0, 0);
         DrawBorders(dc);
-        DrawBitmapFixed(dc, 173, 480, 20, 0, PopupBand - 10);
+        DrawBitmapFixed(dc, PictureMenuPopupBottom.Large, 480, 20, 0, PopupBand - 10);
     } else {
-        DrawBitmapFixed(dc, 166, 240, 26, 0, 0);
+        DrawBitmapFixed(dc, PictureMenuPopupTitle.Small, 240, 26, 0, 0);
         DrawBorders(dc);
-        DrawBitmapFixed(dc, 169, 240, 10, 0, PopupBand - 10);
+        DrawBitmapFixed(dc, PictureMenuPopupBottom.Small, 240, 10, 0, PopupBand - 10);
     }
     const FontHandle previous = UseFont(dc, 15, 900);
     DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
@@ -62,8 +63,8 @@ void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption, const wchar_t* he
 
 void DrawAboutPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"About...", L"About Stellarion");
-    if (DoubleResolution()) DrawBitmapFixed(dc, 164, 206, 58, 66, 80);
-    else DrawBitmapFixed(dc, 165, 103, 29, 66, 80);
+    if (DoubleResolution()) DrawBitmapFixed(dc, PictureMenuLogo.Large, 206, 58, 66, 80);
+    else DrawBitmapFixed(dc, PictureMenuLogo.Small, 103, 29, 66, 80);
     const FontHandle previous = UseFont(dc, 18, 700);
     DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
     PlatformDescribeText(L"Stellarion 1.9");
@@ -101,4 +102,40 @@ void DrawExtrasPopup(DeviceContext* dc) {
     ClearPageText();
     AppendPageText(text);
     DrawTextPageFixed(8, dc, 10, 34, 220);
+}
+
+void PopupLayerTap(int x, int y) {
+    const bool closeBox = Contains(PopupCloseRect, x, y);
+    switch (PopupScreen) {
+    case PopupAbout:
+        if (!closeBox) return;
+        PopupScreen = PopupNone;
+        ResetScroll();
+        BaseScreen = ScreenMainMenu;
+        RepaintBand(PopupBand);
+        return;
+    case PopupExtras:
+        if (closeBox) {
+            PopupScreen = PopupNone;
+            ResetScroll();
+            EntryField = 0;  // no date box stays selected
+            RepaintBand(PopupBand);
+            const int d = ShortLayout() ? 20 : 0;
+            RepaintRect(MarginX + 38, 126 - d, MarginX + 126, 146 - d);
+            RepaintRect(MarginX + 88, 126 - d, MarginX + 128, 146 - d);
+            RepaintRect(MarginX + 138, 126 - d, MarginX + 200, 146 - d);
+        }
+        ScrollTap(x, y);
+        return;
+    case PopupHelp:
+        if (closeBox) {
+            ResetScroll();
+            PopupScreen = PopupNone;
+            RepaintBand(PopupBand);
+        }
+        ScrollTap(x, y);
+        return;
+    default:
+        return;
+    }
 }

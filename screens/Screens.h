@@ -17,6 +17,9 @@ void DrawCompatibilityPicker(DeviceContext* dc);
 void CompatibilityPickerTap(int x, int y);
 void DrawForecastPicker(DeviceContext* dc);
 void ForecastPickerTap(int x, int y);
+// The result view, which shows the report of the current ResultKind.
+void DrawResultView(DeviceContext* dc);
+void ResultViewTap(int x, int y);
 // The profile picker: the sign grid (SubPage 3) or the topic list (4).
 void DrawProfilePicker(DeviceContext* dc);
 void ProfilePickerTap(int x, int y);

@@ -9,9 +9,10 @@
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Keyboard.h"
-#include "shell/Display.h"
+#include "shell/core/Display.h"
+#include "shell/Pages.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 
@@ -29,15 +30,14 @@ void TapAt(LayoutPoint point, LayoutPoint shift) {
 // The text view a tap would reach now, and the shift of its form: popups
 // draw theirs unshifted, report pages theirs shifted like the page.
 bool ViewOnScreen(LayoutPoint* shift) {
-    if (PopupScreen == PopupExtras || PopupScreen == PopupHelp) {
+    if (PopupScreen != PopupNone) {
+        const Page* popup = FindPage(Layer::Popup, PopupScreen);
         *shift = {0, 0};
-        return true;
+        return popup && popup->TextView;
     }
-    if (PopupScreen == PopupNone && BaseScreen == ScreenResult) {
-        *shift = LayoutShift;
-        return true;
-    }
-    return false;
+    const Page* page = FindPage(Layer::Page, BaseScreen);
+    *shift = LayoutShift;
+    return page && page->TextView;
 }
 
 }  // namespace

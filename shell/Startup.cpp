@@ -1,8 +1,8 @@
 #include "platform/Platform.h"
-#include "shell/Display.h"
-#include "shell/Settings.h"
+#include "shell/core/Display.h"
+#include "shell/core/Settings.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 namespace {
 

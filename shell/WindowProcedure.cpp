@@ -1,49 +1,25 @@
 // The window procedure: routes every message of the one window, and the
 // paint dispatcher that draws the three layers (page, popup, entry panel).
-#include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "platform/Platform.h"
-#include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
-#include "screens/Popups.h"
-#include "screens/Screens.h"
-#include "shell/Display.h"
+#include "shell/core/Display.h"
+#include "shell/Pages.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cwchar>
 
 namespace {
 
-void DrawPage(DeviceContext* dc) {
-    switch (BaseScreen) {
-    case ScreenMainMenu: DrawMainMenu(dc); break;
-    case ScreenCompatibilityPicker: DrawCompatibilityPicker(dc); break;
-    case ScreenForecastPicker: DrawForecastPicker(dc); break;
-    case ScreenProfilePicker: DrawProfilePicker(dc); break;
-    case ScreenBirthDate: DrawBirthDatePage(dc); break;
-    case ScreenResult: DrawResultView(dc); break;
-    case ScreenExtras: DrawExtrasMenu(dc); break;
-    default: break;
-    }
+void DrawLayer(DeviceContext* dc, Layer layer, int value) {
+    if (const Page* page = FindPage(layer, value)) page->Paint(dc);
 }
 
-void DrawPopup(DeviceContext* dc) {
-    switch (PopupScreen) {
-    case PopupAbout: DrawAboutPopup(dc); break;
-    case PopupExtras: DrawExtrasPopup(dc); break;
-    case PopupHelp: DrawHelpPopup(dc); break;
-    default: break;
-    }
-}
-
-void DrawPanel(DeviceContext* dc) {
-    switch (InputPanel) {
-    case PanelKeyboard: DrawKeyboardPanel(dc); break;
-    case PanelMessageBox: DrawMessagePanel(dc); break;
-    case PanelConfirm: DrawConfirmPanel(dc); break;
-    default: break;
-    }
+// The page on screen has a text view that the page keys scroll.
+bool PageHasTextView() {
+    const Page* page = FindPage(Layer::Page, BaseScreen);
+    return page && page->TextView;
 }
 
 // Names the screen a layer shows, so that a reader can tell another screen
@@ -71,20 +47,20 @@ void Paint() {
     // Each layer drawn describes itself afresh; a closed one is described
     // as empty.
     if (PanelOnly == 0) {
-        if ((InputPanel == 0 && PopupScreen == 0) || RedrawAll == 1) {
+        if ((InputPanel == PanelNone && PopupScreen == PopupNone) || RedrawAll == 1) {
             PlatformDescribeLayer(LayerPage);
             DescribeScreenKey(LayerPage);
-            DrawPage(dc);
+            DrawLayer(dc, Layer::Page, BaseScreen);
         }
         RedrawAll = 0;
         PlatformDescribeLayer(LayerPopup);
         if (PopupScreen > 0) DescribeScreenKey(LayerPopup);
-        DrawPopup(dc);
+        DrawLayer(dc, Layer::Popup, PopupScreen);
     }
     PlatformDescribeLayer(LayerPanel);
     if (InputPanel > 0) {
         DescribeScreenKey(LayerPanel);
-        DrawPanel(dc);
+        DrawLayer(dc, Layer::Panel, InputPanel);
         PanelOnly = 0;
     }
     PlatformEndPaint(dc);
@@ -112,7 +88,7 @@ void ScreenChanged(bool moved) {
         ScreenReady = 0;
     }
     if (moved) {
-        if (BaseScreen == ScreenResult) ScrollOffset = 0;
+        if (PageHasTextView()) ScrollOffset = 0;
         else if (BaseScreen == ScreenMainMenu) ScreenReady = 0;
     }
     if (PopupScreen > 0 || InputPanel > 0) RedrawAll = 1;
@@ -121,7 +97,7 @@ void ScreenChanged(bool moved) {
 int PointX(long second) { return static_cast<int>(second & 0xFFFF); }
 int PointY(long second) { return static_cast<int>((second >> 16) & 0xFFFF); }
 
-bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == 0; }
+bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == PopupNone; }
 
 // Up and down step a popup's text; the page keys move a popup's text or a
 // report's, when no entry panel is open.
@@ -130,7 +106,7 @@ void ScrollKeyDown(int code) {
         if (PopupScreen > 0) ScrollKey(code);
         return;
     }
-    if (InputPanel == 0 && (PopupScreen > 0 || BaseScreen == ScreenResult)) ScrollKey(code);
+    if (InputPanel == PanelNone && (PopupScreen > 0 || PageHasTextView())) ScrollKey(code);
 }
 
 }  // namespace

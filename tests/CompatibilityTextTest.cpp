@@ -1,7 +1,7 @@
 // The love compatibility catalogue: 576 readings, their titles, line
 // structure, lengths and the text view's capacities.
 #include "readings/Compatibility.h"
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 
 #include "Harness.h"
 #include "TextChecks.h"

@@ -1,4 +1,4 @@
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 
 #include "Harness.h"
 

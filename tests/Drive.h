@@ -5,7 +5,7 @@
 #include "draw/TextView.h"
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 // Puts the program on the result view of a report, as the pickers leave it.
 inline void ShowReport(int kind, int subPage, int page) {

@@ -62,7 +62,7 @@ TEST(BirthDate, FirstVisitDefaultsAndNext) {
     EXPECT_STREQ(EditText, L"1");
     TapReturn();
     TapLayout(50 + 70, 260 + 17);  // Next
-    EXPECT_EQ(SubPage, 6);
+    EXPECT_EQ(SubPage, SubPageTopicStep);
     EXPECT_EQ(DayIndex, 23);
     EXPECT_EQ(MonthIndex, 0);
     EXPECT_EQ(BirthYear, 2010);
@@ -74,7 +74,7 @@ TEST(BirthDate, FirstVisitDefaultsAndNext) {
     EXPECT_EQ(ReportSubpage, 1);
     TapLayout(15 + 5, 288 + 5);  // back to the topic menu
     EXPECT_EQ(BaseScreen, ScreenBirthDate);
-    EXPECT_EQ(SubPage, 6);
+    EXPECT_EQ(SubPage, SubPageTopicStep);
 }
 
 TEST(BirthDate, KeyboardRules) {
@@ -151,7 +151,7 @@ TEST(Extras, ButtonsDateBoxesAndPopup) {
     TapLayout(50, 200);
     EXPECT_EQ(PopupScreen, PopupExtras);
     EXPECT_EQ(EntryField, 1);  // the tree
-    EXPECT_EQ(SubPage, 7);
+    EXPECT_EQ(SubPage, SubPageExtras);
     EXPECT_EQ(BirthYear, 2010);
     Tap(222, 10);  // close: no date box stays selected
     EXPECT_EQ(PopupScreen, PopupNone);

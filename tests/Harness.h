@@ -6,10 +6,10 @@
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "platform/headless/Headless.h"
-#include "shell/Display.h"
-#include "shell/Settings.h"
+#include "shell/core/Display.h"
+#include "shell/core/Settings.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <gtest/gtest.h>
 

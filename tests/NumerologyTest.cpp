@@ -77,21 +77,21 @@ TEST(NumerologyEngine, WorkedDates) {
         }
         for (int n = 1; n <= 3; ++n) EXPECT_EQ(PeriodNumber(n, d, m, y), w.Masters[n - 1]) << "Period " << n;
         const int* p = w.PinnacleEnds;
-        EXPECT_EQ(PinnacleAgeText(1, d, m, y), Ages(0, p[0]));
-        EXPECT_EQ(PinnacleAgeText(2, d, m, y), Ages(p[0], p[1]));
-        EXPECT_EQ(PinnacleAgeText(3, d, m, y), Ages(p[1], p[2]));
-        EXPECT_EQ(PinnacleAgeText(4, d, m, y), Ages(p[2], 0));
-        EXPECT_EQ(PeriodAgeText(1, d, m, y), Ages(0, w.PeriodEnds[0]));
-        EXPECT_EQ(PeriodAgeText(2, d, m, y), Ages(w.PeriodEnds[0], w.PeriodEnds[1]));
-        EXPECT_EQ(PeriodAgeText(3, d, m, y), Ages(w.PeriodEnds[1], 0));
+        EXPECT_EQ(PinnacleAgeText(1, d, m, y).Text, Ages(0, p[0]));
+        EXPECT_EQ(PinnacleAgeText(2, d, m, y).Text, Ages(p[0], p[1]));
+        EXPECT_EQ(PinnacleAgeText(3, d, m, y).Text, Ages(p[1], p[2]));
+        EXPECT_EQ(PinnacleAgeText(4, d, m, y).Text, Ages(p[2], 0));
+        EXPECT_EQ(PeriodAgeText(1, d, m, y).Text, Ages(0, w.PeriodEnds[0]));
+        EXPECT_EQ(PeriodAgeText(2, d, m, y).Text, Ages(w.PeriodEnds[0], w.PeriodEnds[1]));
+        EXPECT_EQ(PeriodAgeText(3, d, m, y).Text, Ages(w.PeriodEnds[1], 0));
         EXPECT_EQ(PersonalYearBase(d, m, y), w.Base);
         EXPECT_EQ(PersonalYear(d, m, y), w.PersonalYear);
     }
     // Cycles that do not exist, and a date without a Life Path, have no numbers or ages.
     EXPECT_EQ(Challenge(5, 24, 1, 2010), -1);
     EXPECT_EQ(PeriodNumber(4, 24, 1, 2010), -1);
-    EXPECT_STREQ(PinnacleAgeText(5, 24, 1, 2010), L"");
-    EXPECT_STREQ(PeriodAgeText(1, 0, 0, 0), L"");
+    EXPECT_STREQ(PinnacleAgeText(5, 24, 1, 2010).Text, L"");
+    EXPECT_STREQ(PeriodAgeText(1, 0, 0, 0).Text, L"");
 }
 
 TEST(NumerologyEngine, ReductionsKeepTheirMasterNumbers) {
@@ -133,8 +133,8 @@ TEST(NumerologyEngine, EveryDateHasReadingsAndUnbrokenCycles) {
 
                 int from[7], to[7];
                 for (int cycle = 0; cycle < 7; ++cycle) {
-                    const std::wstring text = cycle < 4 ? PinnacleAgeText(cycle + 1, d, m, y)
-                                                        : PeriodAgeText(cycle - 3, d, m, y);
+                    const std::wstring text = cycle < 4 ? PinnacleAgeText(cycle + 1, d, m, y).Text
+                                                        : PeriodAgeText(cycle - 3, d, m, y).Text;
                     ASSERT_TRUE(ParseAges(text, from[cycle], to[cycle]));
                     seen[cycle].insert(text);
                 }

@@ -6,7 +6,7 @@
 #include "readings/NumerologyReport.h"
 #include "readings/NumerologyTexts.h"
 #include "readings/Profile.h"
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
 
 #include "Harness.h"

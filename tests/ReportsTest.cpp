@@ -1,7 +1,7 @@
 // The pickers and the reports as a user reaches them: taps on the real
 // pages, with the anchors their painters publish.
 #include "screens/Panels.h"
-#include "shell/Repaint.h"
+#include "shell/core/Repaint.h"
 
 #include "Harness.h"
 
@@ -75,7 +75,7 @@ TEST(Reports, ProfileOneTopicAndInSequence) {
     ASSERT_EQ(BaseScreen, ScreenProfilePicker);
     TapLayout(ContentOrigin.X + 190, ContentOrigin.Y + 160);  // Pisces
     ASSERT_EQ(SignIndex, 12);
-    ASSERT_EQ(SubPage, 4);
+    ASSERT_EQ(SubPage, SubPageTopicList);
     TapLayout(ContentOrigin.X + 50, ContentOrigin.Y + 45);  // About Health
     ASSERT_EQ(BaseScreen, ScreenResult);
     EXPECT_EQ(ReportPage, 3);
@@ -83,7 +83,7 @@ TEST(Reports, ProfileOneTopicAndInSequence) {
     EXPECT_EQ(BackButton.Y, 0);
     TapLayout(210, 5);
     ASSERT_EQ(BaseScreen, ScreenProfilePicker);
-    EXPECT_EQ(SubPage, 4);
+    EXPECT_EQ(SubPage, SubPageTopicList);
 
     ASSERT_TRUE(StartProgram(240, 320));
     OpenSection(3);
@@ -175,7 +175,7 @@ TEST(Reports, EveryNewTopicStartsAtItsFirstLine) {
     ScrollView(true, end);
     ASSERT_EQ(ScrollOffset, end);
     TapLayout(BackButton.X + 5, BackButton.Y + 5);
-    ASSERT_EQ(SubPage, 4);
+    ASSERT_EQ(SubPage, SubPageTopicList);
     for (const int topicTop : {22, 146}) {  // love (scrollable), colour (short)
         OpenTopic(topicTop);
         ASSERT_EQ(BaseScreen, ScreenResult);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "draw/TextView.h"
-#include "shell/State.h"
+#include "shell/Pages.h"
+#include "shell/core/State.h"
 
 #include <cwchar>
 #include <initializer_list>
@@ -49,14 +50,14 @@ inline void CheckDisplayState(const Start& start, std::string* problem) {
 }
 
 inline void CheckScreenState(std::string* problem) {
-    CHECK_STATE(OneOf(BaseScreen, {0, 1, 2, 3, 5, 6, 7}), BaseScreen);
-    CHECK_STATE(OneOf(PopupScreen, {0, 1, 4, 5}), PopupScreen);
-    CHECK_STATE(OneOf(InputPanel, {0, 1, 10, 11}), InputPanel);
-    CHECK_STATE(Within(SubPage, 0, 7), SubPage);
-    CHECK_STATE(OneOf(ResultKind, {0, 1, 2, 4, 5}), ResultKind);
+    CHECK_STATE(FindPage(Layer::Page, BaseScreen) != nullptr, BaseScreen);
+    CHECK_STATE(PopupScreen == PopupNone || FindPage(Layer::Popup, PopupScreen) != nullptr, PopupScreen);
+    CHECK_STATE(InputPanel == PanelNone || FindPage(Layer::Panel, InputPanel) != nullptr, InputPanel);
+    CHECK_STATE(Within(SubPage, SubPageNone, SubPageExtras), SubPage);
+    CHECK_STATE(OneOf(ResultKind, {KindNone, KindCompatibility, KindForecast, KindProfile, KindNumerology}), ResultKind);
     CHECK_STATE(BaseScreen != ScreenResult || ResultKind != KindNone, ResultKind);
     // Only the main menu marks its static parts as drawn.
-    CHECK_STATE(OneOf(ScreenReady, {0, 1}) && (ScreenReady == 0 || BaseScreen == 0), ScreenReady);
+    CHECK_STATE(OneOf(ScreenReady, {0, 1}) && (ScreenReady == 0 || BaseScreen == ScreenMainMenu), ScreenReady);
     CHECK_STATE(OneOf(RedrawAll, {0, 1}), RedrawAll);
     CHECK_STATE(OneOf(PanelOnly, {0, 1}), PanelOnly);
     CHECK_STATE(OneOf(KeyLatch, {0, 1}), KeyLatch);
@@ -74,7 +75,7 @@ inline void CheckReportState(std::string* problem) {
     CHECK_STATE(Within(ReportSubpage, 0, 4), ReportSubpage);
     CHECK_STATE(OneOf(ProfileReadAll, {0, 1}), ProfileReadAll);
     CHECK_STATE(OneOf(PopupBand, {0, 210}), PopupBand);
-    CHECK_STATE(Within(AbandonTarget, 0, 3), AbandonTarget);
+    CHECK_STATE(Within(AbandonTarget, AbandonNone, AbandonToTopicList), AbandonTarget);
     const bool unset = ReportPageCount[1] == 0 && ReportPageCount[2] == 0 &&
                        ReportPageCount[4] == 0 && ReportPageCount[5] == 0;
     const bool counts = ReportPageCount[1] == 3 && ReportPageCount[2] == 4 &&

@@ -3,7 +3,10 @@
 // variable past it (one that would escape both).
 #include "Harness.h"
 
+#include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -59,7 +62,7 @@ TEST(State, FormatStatePrintsEveryVariableOnceInOrder) {
 // printed. The text view's source text and lines are refilled at every
 // paint: working storage, not state.
 TEST(State, NoStateHeaderDeclaresAVariablePastTheList) {
-    for (const char* header : {"shell/State.h", "shell/Settings.h", "draw/TextView.h"}) {
+    for (const char* header : {"shell/core/State.h", "shell/core/Settings.h", "draw/TextView.h"}) {
         std::ifstream file(std::string(STELLARION_SOURCE) + "/" + header);
         ASSERT_TRUE(file) << header;
         std::string line;
@@ -71,4 +74,47 @@ TEST(State, NoStateHeaderDeclaresAVariablePastTheList) {
             }
         }
     }
+}
+
+// Every other global of the program is named here with what it holds: the
+// drawing's and the text view's working storage, remade by every paint. A
+// new one joins the state table, or this list with its reason.
+TEST(State, EveryOtherGlobalIsKnownWorkingStorage) {
+    const std::set<std::string> working = {
+        "Current",         // draw/Primitives.cpp: the font the next text is drawn in
+        "PageText",        // draw/TextView.cpp: the source text, refilled at every paint
+        "PageLines",       // the lines of the last layout
+        "Words",           // the words of the last layout
+        "WordCount",
+        "EndsParagraph",   // which laid out lines end a paragraph
+        "LayoutsMade",     // counts layouts, so a stale one is never read
+        "LastLayout",      // the last laid out view, for the wheel and copy until the next paint
+        "Expanded",        // resources/Catalogue.cpp: ring of expanded texts
+        "NextBuffer",
+    };
+    // A definition at file scope: type, name, optional extents and initial
+    // value, and nothing that makes it constant.
+    const std::regex definition(
+        R"(^(?:static )?[A-Za-z_][\w:<>]*[ *&]+([A-Za-z_]\w*)(?:\[[^\]]*\])*(?: = [^;(]*| \{[^;]*\})?;)");
+    std::set<std::string> found;
+    for (const char* folder : {"shell", "draw", "screens", "readings", "resources"}) {
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(std::string(STELLARION_SOURCE) + "/" + folder)) {
+            if (entry.path().extension() != ".cpp") continue;
+            std::ifstream file(entry.path());
+            std::string line;
+            std::smatch match;
+            while (std::getline(file, line)) {
+                if (line.rfind("const", 0) == 0 || line.rfind("constexpr", 0) == 0 || line.rfind("extern", 0) == 0 ||
+                    line.rfind("return", 0) == 0 || line.rfind("using", 0) == 0 || line.rfind("enum", 0) == 0)
+                    continue;
+                if (std::regex_search(line, match, definition)) {
+                    found.insert(match[1]);
+                    EXPECT_TRUE(working.count(match[1])) << entry.path().string() << ": " << line;
+                }
+            }
+        }
+    }
+    // The scan still finds what it lists: it has not gone blind.
+    EXPECT_EQ(found, working);
 }

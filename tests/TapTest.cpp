@@ -78,7 +78,7 @@ TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
     PlaceResultButtons();
     Send(MessageButtonDown, 1, PackPoint(20, 290));
     EXPECT_EQ(InputPanel, PanelConfirm);
-    EXPECT_EQ(AbandonTarget, 1);
+    EXPECT_EQ(AbandonTarget, AbandonToCompatibilityPicker);
     EXPECT_STREQ(PanelMessage, L"Abandon to the previous screen?");
     // The release of the tap that opened the question is ignored.
     Send(MessageButtonUp, 0, PackPoint(20, 290));
@@ -94,9 +94,9 @@ TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
     Tap(20, 290);
     Tap(panel.ButtonX + 5, panel.ButtonY + 5);
     EXPECT_EQ(BaseScreen, ScreenCompatibilityPicker);
-    EXPECT_EQ(SubPage, 1);
+    EXPECT_EQ(SubPage, SubPageCompatibility);
     EXPECT_EQ(ResultKind, KindNone);
-    EXPECT_EQ(AbandonTarget, 0);
+    EXPECT_EQ(AbandonTarget, AbandonNone);
     // On the closing page back goes straight to the picker.
     ShowReport(KindCompatibility, 1, 4);
     PlaceResultButtons();
@@ -126,7 +126,7 @@ TEST(Taps, ReportPagingStopsAtTheEnds) {
     Tap(20, 290);
     EXPECT_EQ(InputPanel, PanelNone);
     EXPECT_EQ(BaseScreen, ScreenProfilePicker);
-    EXPECT_EQ(SubPage, 4);
+    EXPECT_EQ(SubPage, SubPageTopicList);
 
     // Numerology sub-pages: four Challenges, three Periods.
     ShowReport(KindNumerology, 6, 3);
@@ -140,7 +140,7 @@ TEST(Taps, ReportPagingStopsAtTheEnds) {
     EXPECT_EQ(ReportSubpage, 3);
     Tap(20, 290);
     EXPECT_EQ(BaseScreen, ScreenBirthDate);
-    EXPECT_EQ(SubPage, 6);
+    EXPECT_EQ(SubPage, SubPageTopicStep);
 }
 
 TEST(Taps, PickerCellsAndCloseBoxes) {
@@ -156,12 +156,12 @@ TEST(Taps, PickerCellsAndCloseBoxes) {
     EXPECT_EQ(BaseScreen, ScreenResult);
 
     BaseScreen = ScreenProfilePicker;
-    SubPage = 3;
+    SubPage = SubPageSignGrid;
     ContentOrigin = {0, 94};
     Tap(124, 244);
     EXPECT_EQ(SignIndex, 11);
-    ASSERT_EQ(SubPage, 4);
-    SubPage = 3;
+    ASSERT_EQ(SubPage, SubPageTopicList);
+    SubPage = SubPageSignGrid;
     Tap(30, 94 + 71);  // no gaps on the profile grid: Virgo
     EXPECT_EQ(SignIndex, 5);
     ContentOrigin = {10, 85};

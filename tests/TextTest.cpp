@@ -163,9 +163,10 @@ TEST(Text, EveryTextAndLabelHasItsGlyphs) {
     for (int i = 0; i < CatalogueSize; ++i)
         for (const wchar_t* p = CatalogueText(CatalogueEntries[i].Key); *p; ++p) codes.insert(static_cast<uint32_t>(*p));
     const std::filesystem::path root = STELLARION_SOURCE;
-    for (const char* folder : {"shell", "draw", "screens", "readings"})
-        for (const auto& entry : std::filesystem::directory_iterator(root / folder))
-            LabelCharacters(ReadFile(entry.path()), &codes);
+    for (const char* folder : {"shell", "draw", "screens", "readings", "resources"})
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder))
+            if (entry.path().extension() == ".cpp" || entry.path().extension() == ".h")
+                LabelCharacters(ReadFile(entry.path()), &codes);
     EXPECT_GT(codes.size(), 70u);
     ASSERT_GT(BakedFontCount, 0);
     for (int i = 0; i < BakedFontCount; ++i)

@@ -4,8 +4,8 @@
 // runs under the Back button.
 #include "platform/canvas/DrawnTexts.h"
 #include "readings/NumerologyReport.h"
-#include "readings/Signs.h"
-#include "shell/Navigation.h"
+#include "resources/Signs.h"
+#include "shell/core/Navigation.h"
 
 #include "Harness.h"
 
@@ -167,9 +167,9 @@ TEST(Titles, ScreenLabelsShowWhole) {
             PaintAndCheck(&faults);
         }
         ShowReport(KindCompatibility, 1, 1);
-        AskAbandon(KindCompatibility);
+        AskAbandon(AbandonToCompatibilityPicker);
         PaintAndCheck(&faults);
-        for (const int popup : {PopupAbout, PopupHelp}) {
+        for (const PopupValue popup : {PopupAbout, PopupHelp}) {
             ZeroState();
             OpenPopup(popup);
             PaintAndCheck(&faults);
@@ -177,7 +177,7 @@ TEST(Titles, ScreenLabelsShowWhole) {
         for (int kind = 1; kind <= 3; ++kind) {
             ZeroState();
             BaseScreen = ScreenExtras;
-            SubPage = 7;
+            SubPage = SubPageExtras;
             DefaultBirthDate();
             ParseBirthDate();
             EntryField = kind;

@@ -1,6 +1,11 @@
 // The headless backend: the same window, paint path and drawing code as the
 // desktop one, painting into memory only. The smallest backend: a new one
 // starts from this file and platform/Backend.h.
+//
+// Services (platform/Backend.h), its messages posted by whoever drives it
+// (HeadlessPost): [x] clipboard (kept for HeadlessClipboard)  [x] save screen
+// [ ] window  [ ] one-copy rule (tools start many copies)  [ ] come-forward
+// [ ] typed keys  [ ] wheel
 #include "platform/headless/Headless.h"
 
 #include "platform/Backend.h"

@@ -2,6 +2,9 @@
 // screen scaled to fit, with mouse and keys translated into the device's
 // messages, the desktop's own habits (typed keys, the wheel, copy and save)
 // included: the program decides what each means.
+//
+// Services (platform/Backend.h): [x] clipboard  [x] save screen  [x] window
+// [x] one-copy rule  [x] come-forward  [x] typed keys  [x] wheel
 #include "platform/Backend.h"
 #include "platform/atspi/Accessible.h"
 #include "platform/canvas/Description.h"

@@ -11,9 +11,9 @@
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "screens/Panels.h"
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cstdio>
 #include <cstdlib>

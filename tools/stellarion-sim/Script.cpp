@@ -7,7 +7,7 @@
 #include "platform/headless/Headless.h"
 #include "platform/posix/Screenshot.h"
 #include "shell/Shell.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <fcntl.h>
 

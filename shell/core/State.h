@@ -94,7 +94,7 @@ constexpr int SettingsSize = 40;      // the saved record
     X(int, LineCount, )                                                                       \
     X(int, ScrollStarted, )                                                                   \
     X(TextViewRect, ViewRect, )                                                               \
-    /* The saved record (shell/Settings.h): held for the whole run, zero until loaded */      \
+    /* The saved record (shell/core/Settings.h): held for the whole run, zero until loaded */      \
     X(uint8_t, SettingsBlob, [SettingsSize])
 
 #define STELLARION_DECLARE_STATE(type, name, extent) extern type name extent;
@@ -115,20 +115,61 @@ void ZeroState();
 constexpr int StateTextCapacity = 8192;
 int FormatState(char* text, int capacity);
 
-// Screen values of BaseScreen, PopupScreen and InputPanel.
-enum : int {
+// The values of the screen-state variables, by name. The variables stay
+// plain ints (their numbers are what the state printout and the record
+// show); code names every value it means, and never takes one numbering for
+// another: a report's kind is not its picker's screen.
+// BaseScreen: the full-screen page.
+enum ScreenValue : int {
     ScreenMainMenu = 0, ScreenCompatibilityPicker = 1, ScreenForecastPicker = 2,
     ScreenProfilePicker = 3, ScreenBirthDate = 5, ScreenResult = 6, ScreenExtras = 7,
 };
-enum : int { PopupNone = 0, PopupAbout = 1, PopupExtras = 4, PopupHelp = 5 };
-enum : int { PanelNone = 0, PanelKeyboard = 1, PanelMessageBox = 10, PanelConfirm = 11 };
-enum : int { KindNone = 0, KindCompatibility = 1, KindForecast = 2, KindProfile = 4, KindNumerology = 5 };
+// PopupScreen and InputPanel: the layers over it.
+enum PopupValue : int { PopupNone = 0, PopupAbout = 1, PopupExtras = 4, PopupHelp = 5 };
+enum PanelValue : int { PanelNone = 0, PanelKeyboard = 1, PanelMessageBox = 10, PanelConfirm = 11 };
+// ResultKind: the report the result view shows.
+enum KindValue : int {
+    KindNone = 0, KindCompatibility = 1, KindForecast = 2, KindProfile = 4, KindNumerology = 5,
+};
+// SubPage: the main-menu section and its step.
+enum SubPageValue : int {
+    SubPageNone = 0, SubPageCompatibility = 1, SubPageForecast = 2, SubPageSignGrid = 3,
+    SubPageTopicList = 4, SubPageDateStep = 5, SubPageTopicStep = 6, SubPageExtras = 7,
+};
+// AbandonTarget: where "yes" on the confirmation leads.
+enum AbandonValue : int {
+    AbandonNone = 0, AbandonToCompatibilityPicker = 1, AbandonToForecastPicker = 2,
+    AbandonToTopicList = 3,
+};
+
+// The text view's next layout starts from the top.
+inline void ResetScroll() { ScrollStarted = 0; }
+
+// The display modes, by DisplayMode (1 … 7; 0 and 8 have no layout): how
+// many device pixels a layout unit is, whether the layout is 320 units wide
+// (else 240) and 240 units high (else 320), and how many pixels beyond the
+// caption's height the window grows to hide its title bar.
+struct DisplayModeInfo {
+    int Scale;
+    bool Wide, Short;
+    int TitleCover;
+};
+constexpr DisplayModeInfo DisplayModes[9] = {
+    {1, false, false, 0},
+    {1, false, false, 3},  // 1: 240 x 320
+    {1, true, true, 3},    // 2: 320 x 240
+    {2, false, false, 6},  // 3: 480 x 640
+    {2, true, true, 6},    // 4: 640 x 480
+    {1, false, true, 3},   // 5: 240 x 240
+    {2, false, true, 6},   // 6: 480 x 480
+    {1, true, false, 4},   // 7: 320 x 320
+    {1, false, false, 0},  // 8: unsupported
+};
+inline const DisplayModeInfo& CurrentDisplayMode() { return DisplayModes[DisplayMode < 9 ? DisplayMode : 0]; }
 
 // True in the double-resolution modes 3, 4 and 6.
-inline bool DoubleResolution() { return DisplayMode == 3 || DisplayMode == 4 || DisplayMode == 6; }
+inline bool DoubleResolution() { return CurrentDisplayMode().Scale == 2; }
 // True on the 320-unit-wide layouts (modes 2, 4, 7).
-inline bool WideLayout() { return DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 7; }
+inline bool WideLayout() { return CurrentDisplayMode().Wide; }
 // True on the 240-unit-high layouts (modes 2, 4, 5, 6).
-inline bool ShortLayout() {
-    return DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
-}
+inline bool ShortLayout() { return CurrentDisplayMode().Short; }

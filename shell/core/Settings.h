@@ -1,7 +1,7 @@
 // The one saved record: 40 bytes under the user's settings key.
 #pragma once
 
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 constexpr const char* SettingsKeyPath = "Software\\Tessaline\\Corvanta\\Stellarion";
 constexpr const char* SettingsValueName = "GameValues";

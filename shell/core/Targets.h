@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 struct LayoutRect {
     int Left, Top, Right, Bottom;  // inclusive

@@ -1,4 +1,4 @@
-#include "shell/Display.h"
+#include "shell/core/Display.h"
 
 ScreenClass ClassifyScreen(int w, int h) {
     constexpr ScreenClass unsupported{8, ScreenMatch::Unsupported};
@@ -40,10 +40,8 @@ bool StartupClassification() {
         PlatformMessageBox("This screen is not supported.", "Warning!");
         return false;
     }
-    const double scale = DoubleResolution() ? 2.0 : 1.0;
-    ScaleFactor[0] = ScaleFactor[1] = scale;
-    const int caption = PlatformCaptionHeight();
-    HeightExtra = caption + (DoubleResolution() ? 6 : DisplayMode == 7 ? 4 : 3);
+    ScaleFactor[0] = ScaleFactor[1] = CurrentDisplayMode().Scale;
+    HeightExtra = PlatformCaptionHeight() + CurrentDisplayMode().TitleCover;
     return true;
 }
 
@@ -57,7 +55,7 @@ void RefreshClassification() {
     if (found.Match == ScreenMatch::Wide) LayoutShift = {40, 0};
 }
 
-int UnitsToPixels(int units) { return DoubleResolution() ? 2 * units : units; }
+int UnitsToPixels(int units) { return CurrentDisplayMode().Scale * units; }
 
 LayoutPoint LayoutToPixel(LayoutPoint point, LayoutPoint shift) {
     return {UnitsToPixels(point.X + shift.X), UnitsToPixels(point.Y + shift.Y)};
@@ -70,8 +68,8 @@ PixelRect LayoutToPixels(LayoutPoint shift, int left, int top, int right, int bo
 }
 
 LayoutPoint PixelToLayout(int x, int y, LayoutPoint shift) {
-    const int divisor = DoubleResolution() ? 2 : 1;
-    return {x / divisor - shift.X, y / divisor - shift.Y};
+    const int scale = CurrentDisplayMode().Scale;
+    return {x / scale - shift.X, y / scale - shift.Y};
 }
 
 PixelRect InvalidatedPixels(LayoutPoint shift, int left, int top, int right, int bottom) {

@@ -1,4 +1,4 @@
-#include "shell/Settings.h"
+#include "shell/core/Settings.h"
 
 #include "platform/Platform.h"
 

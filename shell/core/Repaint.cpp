@@ -1,12 +1,12 @@
-#include "shell/Repaint.h"
+#include "shell/core/Repaint.h"
 
 #include "platform/Platform.h"
-#include "shell/Display.h"
-#include "shell/State.h"
+#include "shell/core/Display.h"
+#include "shell/core/State.h"
 
 void InvalidateLayoutRect(int left, int top, int right, int bottom) {
     // Popups are drawn without the centring shift, so their areas are too.
-    const LayoutPoint shift = PopupScreen != 0 ? LayoutPoint{0, 0} : LayoutShift;
+    const LayoutPoint shift = PopupScreen != PopupNone ? LayoutPoint{0, 0} : LayoutShift;
     PlatformInvalidateRect(InvalidatedPixels(shift, left, top, right, bottom));
 }
 

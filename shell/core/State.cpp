@@ -1,4 +1,4 @@
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "shell/Targets.h"
+#include "shell/core/Targets.h"
 
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 #include "resources/Catalogue.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,10 +10,11 @@
 namespace {
 
 // The device pixels whose taps the tap layer converts into the rectangle:
-// it halves on the double-size modes and then takes the shift off, so each
-// layout unit stands for `scale` pixels. Cut to the screen.
+// it divides by the mode's scale and then takes the shift off
+// (PixelToLayout), so each layout unit stands for `scale` pixels. Cut to
+// the screen.
 PixelRect PixelBox(const LayoutRect& r, LayoutPoint shift) {
-    const int scale = DoubleResolution() ? 2 : 1;
+    const int scale = CurrentDisplayMode().Scale;
     return {std::max(0, (r.Left + shift.X) * scale), std::max(0, (r.Top + shift.Y) * scale),
             std::min(PlatformScreenWidth(), (r.Right + 1 + shift.X) * scale),
             std::min(PlatformScreenHeight(), (r.Bottom + 1 + shift.Y) * scale)};

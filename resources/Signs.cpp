@@ -1,4 +1,4 @@
-#include "readings/Signs.h"
+#include "resources/Signs.h"
 
 namespace {
 

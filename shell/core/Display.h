@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "shell/State.h"
+#include "shell/core/State.h"
 
 enum class ScreenMatch { Exact, Tall, Wide, Unsupported };
 
