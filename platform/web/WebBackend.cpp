@@ -5,9 +5,9 @@
 // the page resumes it (the compiler's asynchronous mode), so the message
 // loop stays the blocking loop of every other backend.
 //
-// Services (platform/Backend.h): [ ] clipboard and [ ] save screen (the
-// browser has its own; no copy or save message is posted)  [x] window (the
-// page's canvas)  [x] one-copy rule (one tab)  [x] come-forward (the page
+// Services (platform/Backend.h): [x] clipboard (Ctrl+C and the browser's
+// copy command)  [x] save screen (Ctrl+S downloads the screen as a PNG)
+// [x] window (the page's canvas)  [x] one-copy rule (one tab)  [x] come-forward (the page
 // notifies)  [x] typed keys (characters only)  [x] wheel
 #include "platform/Backend.h"
 #include "platform/canvas/Description.h"
