@@ -267,39 +267,14 @@ std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
     return packed;
 }
 
-// A lone clear or full pixel costs less inside a literal run than as a run
-// of its own.
-std::vector<uint8_t> PackRuns(const std::vector<uint8_t>& coverage) {
-    std::vector<uint8_t> packed;
-    size_t literal = 0;  // where the pending literal pixels start
-    const auto flushLiteral = [&](size_t end) {
-        for (; literal < end; literal += RunLongest) {
-            const size_t length = std::min<size_t>(RunLongest, end - literal);
-            packed.push_back(static_cast<uint8_t>(RunLiteral | (length - 1)));
-            packed.insert(packed.end(), coverage.begin() + literal, coverage.begin() + literal + length);
-        }
-    };
-    for (size_t at = 0; at < coverage.size();) {
-        const uint8_t value = coverage[at];
-        size_t end = at;
-        while (end < coverage.size() && coverage[end] == value) ++end;
-        if ((value == 0 || value == 255) && end - at >= 2) {
-            flushLiteral(at);
-            for (size_t from = at; from < end; from += RunLongest) {
-                const size_t length = std::min<size_t>(RunLongest, end - from);
-                packed.push_back(static_cast<uint8_t>((value ? RunFull : RunClear) | (length - 1)));
-            }
-            literal = end;
-        }
-        at = end;
-    }
-    flushLiteral(coverage.size());
-    return packed;
+std::vector<uint8_t> FlipBytes(std::vector<uint8_t> coverage) {
+    for (uint8_t& value : coverage) value ^= SmoothFlip;
+    return coverage;
 }
 
 // The packed glyph, checked against the program's own unpacking.
 bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
-    *packed = font.Smooth ? PackRuns(glyph.Coverage) : PackBits(glyph.Coverage);
+    *packed = font.Smooth ? FlipBytes(glyph.Coverage) : PackBits(glyph.Coverage);
     if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");
