@@ -7,7 +7,6 @@
 
 struct BakedGlyph {
     uint32_t Code;      // the character
-    uint32_t Offset;    // its first packed byte (see UnpackCoverage)
     int16_t Left, Top;  // the ink's top left, from the pen position and the cell top
     uint8_t Width, Height;
     uint8_t Advance;    // how far the pen moves on
@@ -25,7 +24,7 @@ struct BakedFont {
     bool Smooth;     // antialiased coverage; hard-edged (0 or 255) otherwise
     int GlyphCount;
     const BakedGlyph* Glyphs;
-    const uint8_t* Packed;  // every glyph's coverage, packed
+    const uint8_t* Packed;  // every glyph's coverage, packed, in the order of Glyphs
 };
 
 extern const BakedFont BakedFonts[];
@@ -38,7 +37,9 @@ extern const int BakedFontCount;
 // full pixels between literals, and the flip keeps clear pixels from being
 // zero bytes, whose runs the WebAssembly build's optimiser would cut out of
 // the program's data into segments of their own, each costing more than it
-// saves. Both read a whole glyph from its first byte on.
+// saves. Both read a whole glyph from its first byte on, and each glyph's
+// bytes follow those of the one before it: the table does not say where
+// each starts (where they would be two fifths of its compressed size).
 constexpr uint8_t SmoothFlip = 0x55;
 
 // Bounds the baker keeps to, so that a font unpacks into fixed buffers: its
@@ -50,10 +51,16 @@ inline void UnpackBits(const uint8_t* in, int count, uint8_t* out) {
     for (int i = 0; i < count; ++i) out[i] = (in[i >> 3] >> (7 - (i & 7))) & 1 ? 255 : 0;
 }
 
-// The glyph's Width x Height coverage bytes, 0 (none) … 255 (full), to `out`.
-inline void UnpackCoverage(const BakedFont& font, const BakedGlyph& glyph, uint8_t* out) {
+// How many packed bytes a glyph takes.
+inline int PackedSize(const BakedFont& font, const BakedGlyph& glyph) {
     const int count = glyph.Width * glyph.Height;
-    const uint8_t* in = font.Packed + glyph.Offset;
+    return font.Smooth ? count : (count + 7) / 8;
+}
+
+// The glyph's Width x Height coverage bytes, 0 (none) … 255 (full), to
+// `out`, from its packed bytes `in`.
+inline void UnpackCoverage(const BakedFont& font, const BakedGlyph& glyph, const uint8_t* in, uint8_t* out) {
+    const int count = glyph.Width * glyph.Height;
     if (font.Smooth) {
         for (int i = 0; i < count; ++i) out[i] = in[i] ^ SmoothFlip;
     } else {

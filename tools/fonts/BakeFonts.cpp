@@ -279,9 +279,10 @@ bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");
     const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, packed->data()};
-    const BakedGlyph at{glyph.Code, 0, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    const BakedGlyph at{glyph.Code, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    if (PackedSize(baked, at) != static_cast<int>(packed->size())) return Fail("packed size misjudged");
     std::vector<uint8_t> unpacked(glyph.Coverage.size());
-    UnpackCoverage(baked, at, unpacked.data());
+    UnpackCoverage(baked, at, packed->data(), unpacked.data());
     return unpacked == glyph.Coverage || Fail("packing loses coverage");
 }
 
@@ -292,9 +293,7 @@ bool WriteFont(std::ostream& out, const Font& font, int number) {
         return Fail("a font too large to unpack");
     out << "constexpr uint8_t Packed" << number << "[] = {";
     size_t offset = 0;
-    std::vector<size_t> offsets;
     for (const Glyph& glyph : font.Glyphs) {
-        offsets.push_back(offset);
         std::vector<uint8_t> packed;
         if (!Pack(font, glyph, &packed)) return false;
         for (const uint8_t value : packed) {
@@ -305,7 +304,7 @@ bool WriteFont(std::ostream& out, const Font& font, int number) {
     out << (offset ? "," : "") << "0};\nconstexpr BakedGlyph Glyphs" << number << "[] = {\n";
     for (size_t i = 0; i < font.Glyphs.size(); ++i) {
         const Glyph& g = font.Glyphs[i];
-        out << "  {" << g.Code << "," << offsets[i] << "," << g.Left << "," << g.Top << ","
+        out << "  {" << g.Code << "," << g.Left << "," << g.Top << ","
             << g.Width << "," << g.Height << "," << g.Advance << "},\n";
     }
     out << "};\n";
