@@ -49,8 +49,10 @@ const std::vector<uint8_t>& CoverageOf(const BakedFont& font, const BakedGlyph& 
     static std::map<const BakedGlyph*, std::vector<uint8_t>> unpacked;
     std::vector<uint8_t>& coverage = unpacked[&glyph];
     if (coverage.empty() && glyph.Width * glyph.Height > 0) {
+        const uint8_t* packed = font.Packed;
+        for (const BakedGlyph* before = font.Glyphs; before != &glyph; ++before) packed += PackedSize(font, *before);
         coverage.resize(static_cast<size_t>(glyph.Width) * glyph.Height);
-        UnpackCoverage(font, glyph, coverage.data());
+        UnpackCoverage(font, glyph, packed, coverage.data());
     }
     return coverage;
 }

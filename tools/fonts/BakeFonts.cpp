@@ -267,46 +267,22 @@ std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
     return packed;
 }
 
-// A lone clear or full pixel costs less inside a literal run than as a run
-// of its own.
-std::vector<uint8_t> PackRuns(const std::vector<uint8_t>& coverage) {
-    std::vector<uint8_t> packed;
-    size_t literal = 0;  // where the pending literal pixels start
-    const auto flushLiteral = [&](size_t end) {
-        for (; literal < end; literal += RunLongest) {
-            const size_t length = std::min<size_t>(RunLongest, end - literal);
-            packed.push_back(static_cast<uint8_t>(RunLiteral | (length - 1)));
-            packed.insert(packed.end(), coverage.begin() + literal, coverage.begin() + literal + length);
-        }
-    };
-    for (size_t at = 0; at < coverage.size();) {
-        const uint8_t value = coverage[at];
-        size_t end = at;
-        while (end < coverage.size() && coverage[end] == value) ++end;
-        if ((value == 0 || value == 255) && end - at >= 2) {
-            flushLiteral(at);
-            for (size_t from = at; from < end; from += RunLongest) {
-                const size_t length = std::min<size_t>(RunLongest, end - from);
-                packed.push_back(static_cast<uint8_t>((value ? RunFull : RunClear) | (length - 1)));
-            }
-            literal = end;
-        }
-        at = end;
-    }
-    flushLiteral(coverage.size());
-    return packed;
+std::vector<uint8_t> FlipBytes(std::vector<uint8_t> coverage) {
+    for (uint8_t& value : coverage) value ^= SmoothFlip;
+    return coverage;
 }
 
 // The packed glyph, checked against the program's own unpacking.
 bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
-    *packed = font.Smooth ? PackRuns(glyph.Coverage) : PackBits(glyph.Coverage);
+    *packed = font.Smooth ? FlipBytes(glyph.Coverage) : PackBits(glyph.Coverage);
     if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");
     const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, packed->data()};
-    const BakedGlyph at{glyph.Code, 0, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    const BakedGlyph at{glyph.Code, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
+    if (PackedSize(baked, at) != static_cast<int>(packed->size())) return Fail("packed size misjudged");
     std::vector<uint8_t> unpacked(glyph.Coverage.size());
-    UnpackCoverage(baked, at, unpacked.data());
+    UnpackCoverage(baked, at, packed->data(), unpacked.data());
     return unpacked == glyph.Coverage || Fail("packing loses coverage");
 }
 
@@ -317,9 +293,7 @@ bool WriteFont(std::ostream& out, const Font& font, int number) {
         return Fail("a font too large to unpack");
     out << "constexpr uint8_t Packed" << number << "[] = {";
     size_t offset = 0;
-    std::vector<size_t> offsets;
     for (const Glyph& glyph : font.Glyphs) {
-        offsets.push_back(offset);
         std::vector<uint8_t> packed;
         if (!Pack(font, glyph, &packed)) return false;
         for (const uint8_t value : packed) {
@@ -330,7 +304,7 @@ bool WriteFont(std::ostream& out, const Font& font, int number) {
     out << (offset ? "," : "") << "0};\nconstexpr BakedGlyph Glyphs" << number << "[] = {\n";
     for (size_t i = 0; i < font.Glyphs.size(); ++i) {
         const Glyph& g = font.Glyphs[i];
-        out << "  {" << g.Code << "," << offsets[i] << "," << g.Left << "," << g.Top << ","
+        out << "  {" << g.Code << "," << g.Left << "," << g.Top << ","
             << g.Width << "," << g.Height << "," << g.Advance << "},\n";
     }
     out << "};\n";
