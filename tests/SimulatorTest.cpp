@@ -104,6 +104,23 @@ TEST(Simulator, KeysActAsInTheWindow) {
     EXPECT_NE(r.Output.find("EditText=24e\n"), std::string::npos) << r.Output;
 }
 
+// A popup or a reading opened from the keyboard gives the focus back to the
+// control that opened it when it closes, also after a detour through
+// another focused control (the report's Back).
+TEST(Simulator, FocusComesBackToTheOpener) {
+    Result r = RunSimulator("", "key tab\nkey tab\nkey enter\nstate\nkey escape\ndescribe\n");
+    EXPECT_NE(r.Output.find("PopupScreen=5\n"), std::string::npos) << r.Output;
+    EXPECT_NE(r.Output.find("button \"Help\" focused\n"), std::string::npos) << r.Output;
+    // Zodiac Signs, Aries, the second topic, and back by the report's Back.
+    const std::string topics = "tap 52 265\ntap 20 104\nkey tab\nkey tab\nkey tab\nkey enter\n";
+    for (const char* back : {"key escape\n", "key shift-tab\nkey enter\n"}) {
+        r = RunSimulator("", topics + "state\n" + back + "state\ndescribe\n");
+        EXPECT_NE(r.Output.find("BaseScreen=6\n"), std::string::npos) << back;
+        EXPECT_NE(r.Output.find("BaseScreen=3\n"), std::string::npos) << back;
+        EXPECT_NE(r.Output.find("button \"About Love\" focused\n"), std::string::npos) << back << r.Output;
+    }
+}
+
 TEST(Simulator, UnwritableShotFailsNamingItsLine) {
     const std::string missing = TemporaryFolder() + "/no/such/folder/x.png";
     for (const std::string& path : {missing, std::string("/dev/full")}) {

@@ -84,7 +84,8 @@ enum DeviceKey : int {
 };
 // The focused target, an item of the description, or -1. After a repaint
 // the focus stays on the same control where there is one, and is dropped
-// otherwise.
+// otherwise; when the screen or popup that took it away closes, it comes
+// back to the control that opened it.
 int KeyboardFocus();
 // A key going down. Tab and Shift+Tab move the focus in reading order,
 // Enter and Space tap the focused target, Escape taps the back or close

@@ -9,10 +9,48 @@ int Focus = -1;            // an item of the description, or -1
 PixelRect FocusBox{};      // the focused target's box: the same control after a repaint
 unsigned FocusVersion = 0; // the description the focus was found in
 
+// The controls that had the focus when their screen or layer gave way (a
+// topic row, the date box, the Help icon), latest last: where one comes back
+// with nothing focused, the focus returns to it. Bounded: the oldest goes.
+constexpr int OpenerCapacity = 4;
+PixelRect Openers[OpenerCapacity];
+int OpenerCount = 0;
+
 void SetFocus(int focus) {
     Focus = focus;
     FocusBox = focus >= 0 ? DescriptionAt(focus).Box : PixelRect{};
     FocusVersion = DescriptionVersion();
+}
+
+void RememberOpener(const PixelRect& box) {
+    if (OpenerCount == OpenerCapacity) {
+        for (int i = 1; i < OpenerCapacity; ++i) Openers[i - 1] = Openers[i];
+        --OpenerCount;
+    }
+    Openers[OpenerCount++] = box;
+}
+
+// The latest opener the screen shows again, forgetting it and every later
+// one; -1 where none is back.
+int ReturningOpener() {
+    for (int i = OpenerCount - 1; i >= 0; --i) {
+        const int target = FindTarget(Openers[i]);
+        if (target < 0) continue;
+        OpenerCount = i;
+        return target;
+    }
+    return -1;
+}
+
+// The focus on a new description: the same control where it still stands;
+// else the control that went is remembered as an opener, and an opener that
+// came back takes the focus.
+int FocusAfterRepaint() {
+    if (Focus >= 0) {
+        if (const int same = FindTarget(FocusBox); same >= 0) return same;
+        RememberOpener(FocusBox);
+    }
+    return ReturningOpener();
 }
 
 void TapTarget(int target) {
@@ -65,10 +103,13 @@ bool FocusTakes(int key) {
 
 }  // namespace
 
-void ResetKeyboardFocus() { SetFocus(-1); }
+void ResetKeyboardFocus() {
+    SetFocus(-1);
+    OpenerCount = 0;
+}
 
 int KeyboardFocus() {
-    if (FocusVersion != DescriptionVersion()) SetFocus(Focus >= 0 ? FindTarget(FocusBox) : -1);
+    if (FocusVersion != DescriptionVersion()) SetFocus(FocusAfterRepaint());
     return Focus;
 }
 
