@@ -345,9 +345,12 @@ describe("heard, found and enlarged", () => {
     assert.equal(await alertSays(), "Write from 1 to 31.");
     await activate("ok");
     assert.deepEqual(await focused(), ["input", "Day"]);
-    for (const key of ["Backspace", "Backspace"]) await page.keyboard.press(key);
-    await page.keyboard.type("14");
-    await waitIdle(page);
+    // Keys a moment apart, as a person types: each change is said on its own.
+    await page.waitForFunction(() => !document.querySelector('#described [role="alert"]'));
+    for (const key of ["Backspace", "Backspace", "1", "4"]) {
+      await page.keyboard.press(key);
+      await waitIdle(page);
+    }
     assert.equal(await said(), "Day: 14");
     await page.keyboard.press("Enter");
     await waitIdle(page);
