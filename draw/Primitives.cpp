@@ -7,41 +7,11 @@ namespace {
 
 FontHandle Current = 0;
 
-Colour MakeColour(int r, int g, int b) {
-    // Only the low eight bits of each component count.
-    return {static_cast<uint8_t>(r & 0xFF), static_cast<uint8_t>(g & 0xFF),
-            static_cast<uint8_t>(b & 0xFF)};
-}
-
-// Both forms share one body each; `shift` is LayoutShift or (0, 0).
-void Fill(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int left, int top,
-          int right, int bottom) {
-    PlatformFillRect(dc, LayoutToPixels(shift, left, top, right, bottom), MakeColour(r, g, b));
-}
-
-void Copy(DeviceContext* dc, LayoutPoint shift, int id, int width, int height, int x, int y,
+void Copy(DeviceContext* dc, Surface surface, int id, int width, int height, int x, int y,
           const Colour* key) {
-    const LayoutPoint at = LayoutToPixel({x, y}, shift);
+    const LayoutPoint at = LayoutToPixel({x, y}, SurfaceShift(surface));
     PlatformCopyPicture(dc, id, width, height, at.X, at.Y, key);
 }
-
-void Text(DeviceContext* dc, LayoutPoint shift, const wchar_t* text, int r, int g, int b,
-          int backR, int backG, int backB, int left, int top, int right, int bottom,
-          int transparent, int format) {
-    PlatformSetTextColour(dc, MakeColour(r, g, b));
-    PlatformSetBackground(dc, transparent == 1, MakeColour(backR, backG, backB));
-    if (transparent == 0) Fill(dc, shift, backR, backG, backB, left, top, right, bottom);
-    PlatformDrawText(dc, text, LayoutToPixels(shift, left, top, right, bottom), format == 1);
-}
-
-void Line(DeviceContext* dc, LayoutPoint shift, int r, int g, int b, int x1, int y1, int x2,
-          int y2) {
-    const PixelRect ends = LayoutToPixels(shift, x1, y1, x2, y2);
-    PlatformLine(dc, ends.Left, ends.Top, ends.Right, ends.Bottom, UnitsToPixels(1),
-                 MakeColour(r, g, b));
-}
-
-constexpr LayoutPoint NoShift{0, 0};
 
 }  // namespace
 
@@ -53,19 +23,19 @@ void SetTextFont(const wchar_t*, int height, int weight) {
 
 FontHandle CurrentFont() { return Current; }
 
-void FillBox(DeviceContext* dc, int r, int g, int b, int left, int top, int right, int bottom) {
-    Fill(dc, LayoutShift, r, g, b, left, top, right, bottom);
-}
-void FillBoxFixed(DeviceContext* dc, int r, int g, int b, int left, int top, int right,
-                  int bottom) {
-    Fill(dc, NoShift, r, g, b, left, top, right, bottom);
+void FillBoxOn(DeviceContext* dc, Surface surface, int r, int g, int b, int left, int top, int right,
+               int bottom) {
+    PlatformFillRect(dc, LayoutToPixels(SurfaceShift(surface), left, top, right, bottom), MakeColour(r, g, b));
 }
 
-void DrawBitmap(DeviceContext* dc, int id, int width, int height, int x, int y) {
-    Copy(dc, LayoutShift, id, width, height, x, y, nullptr);
+void FillLayoutArea(DeviceContext* dc, int r, int g, int b) {
+    const int width = WideLayout() ? 320 : 240, height = WideLayout() && ShortLayout() ? 240 : 320;
+    const int across = WideBands() ? 40 : 0, down = TallBands() ? 40 : 0;
+    FillBox(dc, r, g, b, -across, -down, width + 2 * across, height + 2 * down);
 }
-void DrawBitmapFixed(DeviceContext* dc, int id, int width, int height, int x, int y) {
-    Copy(dc, NoShift, id, width, height, x, y, nullptr);
+
+void DrawBitmapOn(DeviceContext* dc, Surface surface, int id, int width, int height, int x, int y) {
+    Copy(dc, surface, id, width, height, x, y, nullptr);
 }
 
 void StretchBitmap(DeviceContext* dc, int id, int sourceWidth, int sourceHeight, int x, int y,
@@ -75,47 +45,36 @@ void StretchBitmap(DeviceContext* dc, int id, int sourceWidth, int sourceHeight,
                            height);
 }
 
-void DrawKeyedBitmap(DeviceContext* dc, int id, int width, int height, int x, int y, int keyR,
-                     int keyG, int keyB) {
-    const Colour key = MakeColour(keyR, keyG, keyB);
-    Copy(dc, LayoutShift, id, width, height, x, y, &key);
-}
-void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int x, int y,
-                          int keyR, int keyG, int keyB) {
-    const Colour key = MakeColour(keyR, keyG, keyB);
-    Copy(dc, NoShift, id, width, height, x, y, &key);
+void DrawKeyedBitmapOn(DeviceContext* dc, Surface surface, int id, int width, int height, int x, int y,
+                       Colour key) {
+    Copy(dc, surface, id, width, height, x, y, &key);
 }
 
 int ForResolution(PicturePair pair) { return DoubleResolution() ? pair.Large : pair.Small; }
 
-void DrawPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y) {
+void DrawPicturePairOn(DeviceContext* dc, Surface surface, PicturePair pair, int width, int height, int x,
+                       int y) {
     const int scale = CurrentDisplayMode().Scale;
-    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, nullptr);
+    Copy(dc, surface, ForResolution(pair), scale * width, scale * height, x, y, nullptr);
 }
 void DrawKeyedPicturePair(DeviceContext* dc, PicturePair pair, int width, int height, int x, int y,
                           Colour key) {
     const int scale = CurrentDisplayMode().Scale;
-    Copy(dc, LayoutShift, ForResolution(pair), scale * width, scale * height, x, y, &key);
+    Copy(dc, Surface::Page, ForResolution(pair), scale * width, scale * height, x, y, &key);
 }
 
-void DrawTextBox(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,
-                 int backG, int backB, int left, int top, int right, int bottom, int transparent,
-                 int format) {
-    Text(dc, LayoutShift, text, r, g, b, backR, backG, backB, left, top, right, bottom,
-         transparent, format);
-}
-void DrawTextBoxFixed(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,
-                      int backG, int backB, int left, int top, int right, int bottom,
-                      int transparent, int format) {
-    Text(dc, NoShift, text, r, g, b, backR, backG, backB, left, top, right, bottom, transparent,
-         format);
+void DrawTextBoxOn(DeviceContext* dc, Surface surface, const wchar_t* text, int r, int g, int b, int backR,
+                   int backG, int backB, int left, int top, int right, int bottom, int transparent,
+                   int format) {
+    PlatformSetTextColour(dc, MakeColour(r, g, b));
+    PlatformSetBackground(dc, transparent == 1, MakeColour(backR, backG, backB));
+    if (transparent == 0) FillBoxOn(dc, surface, backR, backG, backB, left, top, right, bottom);
+    PlatformDrawText(dc, text, LayoutToPixels(SurfaceShift(surface), left, top, right, bottom), format == 1);
 }
 
-void DrawLine(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x2, int y2) {
-    Line(dc, LayoutShift, r, g, b, x1, y1, x2, y2);
-}
-void DrawLineFixed(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x2, int y2) {
-    Line(dc, NoShift, r, g, b, x1, y1, x2, y2);
+void DrawLineOn(DeviceContext* dc, Surface surface, int r, int g, int b, int x1, int y1, int x2, int y2) {
+    const PixelRect ends = LayoutToPixels(SurfaceShift(surface), x1, y1, x2, y2);
+    PlatformLine(dc, ends.Left, ends.Top, ends.Right, ends.Bottom, UnitsToPixels(1), MakeColour(r, g, b));
 }
 
 void DrawRoundBox(DeviceContext* dc, int fillR, int fillG, int fillB, int lineR, int lineG,

@@ -23,14 +23,16 @@ constexpr int BoxLeft[4] = {0, 38, 88, 138}, BoxRight[4] = {0, 78, 128, 200};
 struct DateStepLayout {
     int Xs, S;  // extra x offset; upward shift on 240-unit-high layouts
     LayoutPoint Logo, Next;
+    int PromptLeft, PromptRight;  // the prompt's line, centred between them
 };
 
-// Indexed by DisplayMode 1 … 7.
+// Indexed by DisplayMode 1 … 7 (0: no layout).
 constexpr DateStepLayout DateLayouts[8] = {
     {},
-    {0, 0, {9, 35}, {50, 260}},   {40, 30, {49, 20}, {93, 200}}, {0, 0, {9, 35}, {50, 260}},
-    {40, 30, {49, 20}, {93, 200}}, {0, 30, {9, 20}, {53, 200}},  {0, 30, {9, 20}, {53, 200}},
-    {40, 0, {49, 35}, {93, 260}},
+    {0, 0, {9, 35}, {50, 260}, 0, 240},    {40, 30, {49, 20}, {93, 200}, 40, 280},
+    {0, 0, {9, 35}, {50, 260}, 0, 240},    {40, 30, {49, 20}, {93, 200}, 40, 280},
+    {0, 30, {9, 20}, {53, 200}, 0, 240},   {0, 30, {9, 20}, {53, 200}, 0, 240},
+    {40, 0, {49, 35}, {93, 260}, 0, 320},
 };
 
 struct TopicStepLayout {
@@ -46,8 +48,9 @@ constexpr TopicStepLayout TopicLayouts[8] = {
     {true, {40, 15}, {50, 108}},
 };
 
-const DateStepLayout& DateLayout() { return DateLayouts[DisplayMode]; }
-const TopicStepLayout& TopicLayout() { return TopicLayouts[DisplayMode]; }
+// The two steps' layouts in the current display mode.
+const DateStepLayout& DateLayout() { return DateLayouts[HasLayout() ? DisplayMode : 0]; }
+const TopicStepLayout& TopicLayout() { return TopicLayouts[HasLayout() ? DisplayMode : 0]; }
 
 LayoutRect NextRect() {
     const LayoutPoint next = DateLayout().Next;
@@ -66,11 +69,12 @@ constexpr const char* DateBoxNames[4] = {"", "day", "month", "year"};
 
 LayoutRect DateBoxRect(int x, int top, int box) { return {x + BoxLeft[box], top, x + BoxRight[box], top + 20}; }
 
+// The page's background. Unlike the pickers', it also covers the bands
+// above and below when a tall screen's shift outlived a turn to the
+// 240-unit-high narrow layout.
 void FillPage(DeviceContext* dc, int r, int g, int b) {
-    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
-    if (DisplayMode == 7) FillBox(dc, r, g, b, 0, 0, 320, 320);
-    else if (DisplayMode == 2 || DisplayMode == 4) FillBox(dc, r, g, b, wide ? -40 : 0, 0, wide ? 400 : 320, 240);
-    else FillBox(dc, r, g, b, 0, tall ? -40 : 0, 240, tall ? 400 : 320);
+    if (!WideLayout() && ShortLayout() && LayoutShift.Y == 40) FillBox(dc, r, g, b, 0, -40, 240, 400);
+    else FillLayoutArea(dc, r, g, b);
 }
 
 // The logo, and the page's heading over it.
@@ -89,13 +93,8 @@ void DrawDateStep(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     constexpr const wchar_t* prompt = L"Please input your birth date:";
-    if (DisplayMode == 7) {
-        DrawTextBox(dc, prompt, 142, 4, 4, 0, 0, 0, 0, 150, 320, 170, 1, 1);
-        DescribeTextAt(prompt, 0, 150, 320, 170);
-    } else {
-        DrawTextBox(dc, prompt, 142, 4, 4, 0, 0, 0, xs, 150 - s, xs + 240, 170 - s, 1, 1);
-        DescribeTextAt(prompt, xs, 150 - s, xs + 240, 170 - s);
-    }
+    DrawTextBox(dc, prompt, 142, 4, 4, 0, 0, 0, layout.PromptLeft, 150 - s, layout.PromptRight, 170 - s, 1, 1);
+    DescribeTextAt(prompt, layout.PromptLeft, 150 - s, layout.PromptRight, 170 - s);
     DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, xs + 20, 170 - s, xs + 220, 220 - s, 5);
     DrawPicturePair(dc, PictureNumerologyNext, 140, 36, layout.Next.X, layout.Next.Y);
     DescribeTarget(NextRect(), RoleButton, ControlName("next"));
@@ -235,8 +234,8 @@ void SelectDateBox(int box, int x, int top) {
 }
 
 void DrawBirthDatePage(DeviceContext* dc) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
-    MarginX = WideLayout() ? 40 : 0;
+    if (!HasLayout()) return;
+    MarginX = LayoutMargin();
     FillPage(dc, 255, 153, 255);
     DefaultBirthDate();
     if (SubPage == SubPageTopicStep) DrawTopicStep(dc);
@@ -244,7 +243,7 @@ void DrawBirthDatePage(DeviceContext* dc) {
 }
 
 void BirthDateTap(int x, int y) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
+    if (!HasLayout()) return;
     if (SubPage == SubPageTopicStep) TopicStepTap(x, y);
     else DateStepTap(x, y);
 }

@@ -32,5 +32,7 @@ void SelectDateBox(int box, int x, int top);
 
 void DrawBirthDatePage(DeviceContext* dc);
 void BirthDateTap(int x, int y);
+// Where the extras page's date row stands in the current display mode.
+LayoutPoint ExtrasDateRow();
 void DrawExtrasMenu(DeviceContext* dc);
 void ExtrasMenuTap(int x, int y);

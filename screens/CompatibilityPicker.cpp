@@ -17,7 +17,7 @@ struct PickerLayout {
     int LabelTop, LabelBottom;  // the grids' label boxes, from the grid's top
 };
 
-// Indexed by DisplayMode 1 … 7.
+// Indexed by DisplayMode 1 … 7 (0: no layout).
 constexpr PickerLayout Layouts[8] = {
     {},
     {{12, 20}, {0, 90}, {0, 200}, {75, 296}, -20, 0},
@@ -29,15 +29,10 @@ constexpr PickerLayout Layouts[8] = {
     {{52, 20}, {40, 90}, {40, 200}, {124, 296}, -20, 0},
 };
 
-void FillBackground(DeviceContext* dc) {
-    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
-    switch (DisplayMode) {
-    case 1: case 3: FillBox(dc, 153, 204, 255, 0, tall ? -40 : 0, 240, tall ? 400 : 320); break;
-    case 2: case 4: FillBox(dc, 153, 204, 255, wide ? -40 : 0, 0, wide ? 400 : 320, 240); break;
-    case 7: FillBox(dc, 153, 204, 255, 0, 0, 320, 320); break;
-    default: FillBox(dc, 153, 204, 255, 0, 0, 240, 320); break;
-    }
-}
+// The picker's layout in the current display mode: the painter draws at
+// it and publishes it (MyRow, LoverRow, ButtonSlot1), taps and the
+// description read it.
+const PickerLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
 
 void DrawGrid(DeviceContext* dc, bool mine, LayoutPoint at) {
     const PicturePair grid = mine ? PictureCompatGridMe : PictureCompatGridLover;
@@ -47,7 +42,7 @@ void DrawGrid(DeviceContext* dc, bool mine, LayoutPoint at) {
 
 // Redraws the grid, which wipes any earlier ring, and rings sign k.
 void DrawHighlight(DeviceContext* dc, bool mine, int sign) {
-    const LayoutPoint grid = mine ? MyRow : LoverRow;
+    const LayoutPoint grid = mine ? Layout().MyGrid : Layout().LoverGrid;
     DrawGrid(dc, mine, grid);
     constexpr int offsets[6] = {3, 44, 84, 125, 165, 204};
     const int column = sign <= 6 ? sign : sign - 6;
@@ -84,7 +79,10 @@ bool GridTap(LayoutPoint grid, int x, int y, int* choice) {
     return false;
 }
 
-LayoutRect MatchRect() { return {ButtonSlot1.X, ButtonSlot1.Y, ButtonSlot1.X + 90, ButtonSlot1.Y + 15}; }
+LayoutRect MatchRect() {
+    const LayoutPoint match = Layout().Match;
+    return {match.X, match.Y, match.X + 90, match.Y + 15};
+}
 
 // One sign of each grid is chosen: a group of choices named by its label.
 void DescribeGrid(LayoutPoint grid, int choice, const wchar_t* label) {
@@ -97,15 +95,15 @@ void DescribeGrid(LayoutPoint grid, int choice, const wchar_t* label) {
 
 void DrawCompatibilityPicker(DeviceContext* dc) {
     ReportPage = 1;
-    if (DisplayMode < 1 || DisplayMode > 7) return;
+    if (!HasLayout()) return;
     SetTextFont(L"Tahoma", 13, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
-    const PickerLayout& layout = Layouts[DisplayMode];
+    const PickerLayout& layout = Layout();
     MyRow = layout.MyGrid;
     LoverRow = layout.LoverGrid;
     ButtonSlot1 = layout.Match;
-    MarginX = WideLayout() ? 40 : 0;
-    FillBackground(dc);
+    MarginX = LayoutMargin();
+    FillLayoutArea(dc, 153, 204, 255);
     DrawPicturePair(dc, PictureCompatTitle, 213, 41, layout.Title.X, layout.Title.Y);
     DescribeHeadingAt(L"Matchmaker by Sign: choose two signs", layout.Title.X, layout.Title.Y,
                       layout.Title.X + 213, layout.Title.Y + 41);
@@ -113,13 +111,13 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
     wchar_t chosen[96];
     std::swprintf(chosen, 96, L"I am %ls, my lover is %ls", SignName(MySignChoice), SignName(LoverSignChoice));
     PlatformDescribeStatus(chosen);
-    DrawLabel(dc, L"I am:", MyRow, layout);
-    DrawGrid(dc, true, MyRow);
-    DescribeGrid(MyRow, MySignChoice, L"I am");
-    DrawLabel(dc, L"My lover is: (Or someone close to you)", LoverRow, layout);
-    DrawGrid(dc, false, LoverRow);
-    DescribeGrid(LoverRow, LoverSignChoice, L"My lover is");
-    DrawPicturePair(dc, PictureCompatMatch, 90, 15, ButtonSlot1.X, ButtonSlot1.Y);
+    DrawLabel(dc, L"I am:", layout.MyGrid, layout);
+    DrawGrid(dc, true, layout.MyGrid);
+    DescribeGrid(layout.MyGrid, MySignChoice, L"I am");
+    DrawLabel(dc, L"My lover is: (Or someone close to you)", layout.LoverGrid, layout);
+    DrawGrid(dc, false, layout.LoverGrid);
+    DescribeGrid(layout.LoverGrid, LoverSignChoice, L"My lover is");
+    DrawPicturePair(dc, PictureCompatMatch, 90, 15, layout.Match.X, layout.Match.Y);
     DescribeTarget(MatchRect(), RoleButton, ControlName("match"));
     DrawSmallBackIcon(dc);
     if (MySignChoice > 0) DrawHighlight(dc, true, MySignChoice);
@@ -128,7 +126,9 @@ void DrawCompatibilityPicker(DeviceContext* dc) {
 }
 
 void CompatibilityPickerTap(int x, int y) {
-    if (GridTap(MyRow, x, y, &MySignChoice) || GridTap(LoverRow, x, y, &LoverSignChoice)) return;
+    const PickerLayout& layout = Layout();
+    if (GridTap(layout.MyGrid, x, y, &MySignChoice) || GridTap(layout.LoverGrid, x, y, &LoverSignChoice))
+        return;
     if (InCloseBox(x, y)) {
         ResultKind = KindNone;
         BackToMainMenu();

@@ -11,23 +11,29 @@
 namespace {
 
 struct ExtrasLayout {
-    int MarginX;
     LayoutPoint Heading, House;
 };
 
-// Indexed by DisplayMode 1 … 7.
+// Indexed by DisplayMode 1 … 7 (0: no layout). The page stands MarginX in.
 constexpr ExtrasLayout Layouts[8] = {
     {},
-    {0, {10, 30}, {15, 288}},  {40, {50, 30}, {246, 0}}, {0, {10, 30}, {15, 288}},
-    {40, {50, 30}, {246, 0}},  {0, {10, 30}, {206, 0}},  {0, {10, 30}, {206, 0}},
-    {40, {50, 30}, {15, 0}},
+    {{10, 30}, {15, 288}},  {{50, 30}, {246, 0}}, {{10, 30}, {15, 288}},
+    {{50, 30}, {246, 0}},  {{10, 30}, {206, 0}},  {{10, 30}, {206, 0}},
+    {{50, 30}, {15, 0}},
 };
+
+// The page's layout in the current display mode: the painter draws at it
+// and publishes it (MarginX, ButtonSlot1, ContentOrigin), taps and the
+// description read it.
+const ExtrasLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
 
 // The lift of the page on 240-unit-high layouts.
 int Lift() { return ShortLayout() ? 20 : 0; }
 
+LayoutRect HouseRect() { return CornerButtonRect(Layout().House); }
+
 struct ExtrasButton {
-    int Left;          // from MarginX; each button is 64 units wide
+    int Left;          // from the margin; each button is 64 units wide
     PicturePair Icon;
     int IconX;
     const wchar_t* Caption;
@@ -40,7 +46,7 @@ constexpr ExtrasButton Buttons[3] = {
 };
 
 LayoutRect ButtonRect(int kind) {
-    const int left = MarginX + Buttons[kind - 1].Left, top = 190 - 2 * Lift();
+    const int left = LayoutMargin() + Buttons[kind - 1].Left, top = 190 - 2 * Lift();
     return {left, top, left + 64, top + 70};
 }
 
@@ -56,10 +62,11 @@ void DrawButtons(DeviceContext* dc) {
     const int top = 190 - 2 * Lift();
     SetTextFont(L"Tahoma", 12, 400);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
+    const int margin = LayoutMargin();
     for (const ExtrasButton& button : Buttons) {
-        const int left = MarginX + button.Left;
+        const int left = margin + button.Left;
         DrawRoundBox(dc, 252, 252, 203, 119, 119, 119, left, top, left + 64, top + 70, 5);
-        DrawPicturePair(dc, button.Icon, 20, 20, MarginX + button.IconX, top + 8);
+        DrawPicturePair(dc, button.Icon, 20, 20, margin + button.IconX, top + 8);
         DrawTextBox(dc, button.Caption, 0, 0, 130, 0, 0, 0, left + 2, top + 30, left + 62, top + 80, 1, 1);
     }
     PlatformSelectFont(dc, previous);
@@ -74,13 +81,15 @@ void OpenResult(int kind) {
 
 }  // namespace
 
+LayoutPoint ExtrasDateRow() { return {LayoutMargin(), 126 - Lift()}; }
+
 void DrawExtrasMenu(DeviceContext* dc) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
-    const ExtrasLayout& layout = Layouts[DisplayMode];
-    MarginX = layout.MarginX;
+    if (!HasLayout()) return;
+    const ExtrasLayout& layout = Layout();
+    const int margin = LayoutMargin(), lift = Lift();
+    MarginX = margin;
     ButtonSlot1 = layout.House;
     ContentOrigin = {layout.Heading.X, 66};
-    const int lift = Lift();
     if (ScreenReady == 0) {
         FillBox(dc, 204, 203, 252, -40, -40, 400, 400);
         // The double-size heading is drawn one row short of its picture.
@@ -90,22 +99,22 @@ void DrawExtrasMenu(DeviceContext* dc) {
         else
             DrawKeyedBitmap(dc, PictureExtrasHeading.Small, 220, 19, layout.Heading.X, layout.Heading.Y,
                             252, 252, 203);
-        DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, ButtonSlot1.X, ButtonSlot1.Y, UsualKey);
-        DrawKeyedPicturePair(dc, PictureExtrasPrompt, 206, 26, MarginX + 17, 78 - lift, {204, 255, 204});
-        DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, MarginX + 20, 110 - lift, MarginX + 220, 160 - lift, 5);
+        DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, layout.House.X, layout.House.Y, UsualKey);
+        DrawKeyedPicturePair(dc, PictureExtrasPrompt, 206, 26, margin + 17, 78 - lift, {204, 255, 204});
+        DrawRoundBox(dc, 255, 255, 255, 119, 119, 119, margin + 20, 110 - lift, margin + 220, 160 - lift, 5);
         DrawButtons(dc);
     }
     DescribeHeadingAt(ControlName("section-5"), layout.Heading.X, layout.Heading.Y, layout.Heading.X + 220,
                       layout.Heading.Y + 19);
     PlatformDescribeTitle(ControlName("section-5"));
     DefaultBirthDate();
-    DrawDateBoxes(dc, MarginX, 126 - lift);
+    const LayoutPoint row = ExtrasDateRow();
+    DrawDateBoxes(dc, row.X, row.Y);
     DescribeButtons();
-    DescribeTarget(CornerButtonRect(ButtonSlot1), RoleBack, ControlName("back"));
+    DescribeTarget(HouseRect(), RoleBack, ControlName("back"));
 }
 
 void ExtrasMenuTap(int x, int y) {
-    const int lift = Lift();
     bool handled = false;
     for (int kind = 1; kind <= 3 && !handled; ++kind) {
         if (Contains(ButtonRect(kind), x, y)) {
@@ -113,10 +122,11 @@ void ExtrasMenuTap(int x, int y) {
             handled = true;
         }
     }
+    const LayoutPoint row = ExtrasDateRow();
     if (!handled)
-        if (const int box = DateBoxAt(MarginX, 126 - lift, x, y)) SelectDateBox(box, MarginX, 126 - lift);
+        if (const int box = DateBoxAt(row.X, row.Y, x, y)) SelectDateBox(box, row.X, row.Y);
     // The house button is tested after every tap; its area lies apart.
-    if (Contains(CornerButtonRect(ButtonSlot1), x, y)) {
+    if (Contains(HouseRect(), x, y)) {
         BackToMainMenu();
     }
 }

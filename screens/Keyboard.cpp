@@ -62,12 +62,16 @@ constexpr KeyRow Pages[2][4] = {
 
 // A key's rectangle in layout units.
 LayoutRect KeyRect(const KeyRow& row, const Key& key) {
-    const int x = PanelOrigin.X, y = PanelOrigin.Y + 60;
+    const LayoutPoint origin = KeyboardOrigin();
+    const int x = origin.X, y = origin.Y + 60;
     return {x + key.Left, y + row.Top, x + key.Right, y + row.Bottom};
 }
 
 LayoutRect ReturnRect() { return KeyRect(Pages[0][3], BottomRow[2]); }
-LayoutRect EditFieldRect() { return {PanelOrigin.X + 8, PanelOrigin.Y + 21, PanelOrigin.X + 232, PanelOrigin.Y + 55}; }
+LayoutRect EditFieldRect() {
+    const LayoutPoint origin = KeyboardOrigin();
+    return {origin.X + 8, origin.Y + 21, origin.X + 232, origin.Y + 55};
+}
 
 // The symbols' spoken names; letters and digits are named by themselves.
 constexpr struct {
@@ -106,7 +110,8 @@ void DescribeKeyboard() {
     wchar_t line[48];
     std::swprintf(line, 48, L"%ls: keyboard", PanelTitle);
     PlatformDescribeHeading(line);
-    DescribeBox({PanelOrigin.X, PanelOrigin.Y, PanelOrigin.X + 239, PanelOrigin.Y + 20});
+    const LayoutPoint origin = KeyboardOrigin();
+    DescribeBox({origin.X, origin.Y, origin.X + 239, origin.Y + 20});
     std::swprintf(line, 48, L"%ls, keyboard", PanelTitle);
     PlatformDescribeTitle(line);
     std::swprintf(line, 48, L"%ls: %ls", PanelTitle, *EditText ? EditText : L"empty");
@@ -146,19 +151,19 @@ const Key* KeyTyping(int page, wchar_t character) {
 
 // The centre of a key in layout units.
 LayoutPoint KeyCentre(int page, const Key& key) {
+    const LayoutPoint origin = KeyboardOrigin();
     for (const KeyRow& row : Pages[page])
         if (&key >= row.Keys && &key < row.Keys + row.Count)
-            return {PanelOrigin.X + (key.Left + key.Right) / 2,
-                    PanelOrigin.Y + 60 + (row.Top + row.Bottom) / 2};
-    return PanelOrigin;
+            return {origin.X + (key.Left + key.Right) / 2, origin.Y + 60 + (row.Top + row.Bottom) / 2};
+    return origin;
 }
 
 int EditLength() { return static_cast<int>(std::wcslen(EditText)); }
 
 // Panel-only repaints of the keyboard's parts, relative to its origin.
 void RepaintPanelPart(int left, int top, int right, int bottom) {
-    RepaintPanelOnly(PanelOrigin.X + left, PanelOrigin.Y + top, PanelOrigin.X + right,
-                     PanelOrigin.Y + bottom);
+    const LayoutPoint origin = KeyboardOrigin();
+    RepaintPanelOnly(origin.X + left, origin.Y + top, origin.X + right, origin.Y + bottom);
 }
 void RepaintTopBar() { RepaintPanelPart(0, 0, 240, 60); }
 void RepaintEditField() { RepaintPanelPart(8, 21, 232, 55); }
@@ -271,16 +276,17 @@ bool KeyboardKeyFor(wchar_t character, LayoutPoint* centre, bool* more) {
     return true;
 }
 
-void PlaceKeyboard() {
-    switch (DisplayMode) {
-    case 2: case 4: PanelOrigin = {80, 18}; break;
-    case 5: case 6: PanelOrigin = {0, 18}; break;
-    default: PanelOrigin = {0, 98}; break;
-    }
-    // On tall or wide screens the panel keeps to the bottom and right edges.
-    if (LayoutShift.Y == 40) PanelOrigin.Y += 40;
-    if (LayoutShift.X == 40) PanelOrigin.X += 40;
+LayoutPoint KeyboardOrigin() {
+    // The 222-unit-high panel stands at the bottom of the layout, at the
+    // right on the 320 x 240 one; on tall or wide screens it keeps to the
+    // bottom and right edges.
+    LayoutPoint origin{WideLayout() && ShortLayout() ? 80 : 0, ShortLayout() ? 18 : 98};
+    if (LayoutShift.Y == 40) origin.Y += 40;
+    if (LayoutShift.X == 40) origin.X += 40;
+    return origin;
 }
+
+void PlaceKeyboard() { PanelOrigin = KeyboardOrigin(); }
 
 void OpenKeyboard(const wchar_t* title) {
     InputPanel = PanelKeyboard;
@@ -338,7 +344,8 @@ void CommitEntry() {
 }
 
 void DrawKeyboardPanel(DeviceContext* dc) {
-    const int x = PanelOrigin.X, y = PanelOrigin.Y;
+    const LayoutPoint origin = KeyboardOrigin();
+    const int x = origin.X, y = origin.Y;
     DrawPicturePair(dc, EditSelected ? PictureFrameKeyboardBarSelected : PictureFrameKeyboardBar, 240, 60, x, y);
     DrawPicturePair(dc, KeyboardPage == 1 ? PictureFrameKeyboardSymbols : PictureFrameKeyboardLetters, 240, 162,
                     x, y + 60);

@@ -8,7 +8,10 @@ struct LayoutPoint;
 
 // Opens the keyboard on the selected date field, captioned `title`.
 void OpenKeyboard(const wchar_t* title);
-// Puts the keyboard where it belongs in the current display mode.
+// Where the keyboard's panel stands in the current display mode (layout
+// units): its drawing, keys and description go by it.
+LayoutPoint KeyboardOrigin();
+// Publishes it (PanelOrigin), when the keyboard opens or the screen changes.
 void PlaceKeyboard();
 // A press on the keyboard (layout units).
 void KeyboardTap(int x, int y);

@@ -17,7 +17,7 @@ struct MenuLayout {
     LayoutPoint ContentOrigin, Exit, Help, Information, TitlePos;
 };
 
-// Indexed by DisplayMode 1 … 7.
+// Indexed by DisplayMode 1 … 7 (0: no layout).
 constexpr MenuLayout Layouts[8] = {
     {},
     {0, {32, 225}, {221, 2}, {202, 2}, {183, 2}, {0, 72}},
@@ -29,9 +29,13 @@ constexpr MenuLayout Layouts[8] = {
     {40, {72, 225}, {302, 2}, {302, 21}, {302, 40}, {40, 72}},
 };
 
+// The menu's layout in the current display mode: the painter draws at it
+// and publishes it, taps and the description read it.
+const MenuLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
+
 void PublishPositions() {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
-    const MenuLayout& layout = Layouts[DisplayMode];
+    if (!HasLayout()) return;
+    const MenuLayout& layout = Layout();
     MarginX = layout.MarginX;
     ContentOrigin = layout.ContentOrigin;
     ButtonSlot1 = layout.Exit;
@@ -41,19 +45,19 @@ void PublishPositions() {
 }
 
 void DrawMenuList(DeviceContext* dc) {
+    const LayoutPoint at = Layout().ContentOrigin;
     if (DoubleResolution())
-        DrawKeyedBitmap(dc, PictureMenuMenulist.Large, 351, 163, ContentOrigin.X, ContentOrigin.Y, 255,
-                        204, 255);
+        DrawKeyedBitmap(dc, PictureMenuMenulist.Large, 351, 163, at.X, at.Y, 255, 204, 255);
     else
-        DrawKeyedBitmap(dc, PictureMenuMenulist.Small, 176, 80, ContentOrigin.X, ContentOrigin.Y, 255,
-                        204, 255);
+        DrawKeyedBitmap(dc, PictureMenuMenulist.Small, 176, 80, at.X, at.Y, 255, 204, 255);
 }
 
 // Tall and wide screens: pictures close the 40-unit bands on either side of
 // the layout, above and below (tall) or left and right (wide). They are
 // stored at double size and shrunk on the other modes.
-void DrawFillers(DeviceContext* dc, bool tall) {
-    if (tall ? LayoutShift.Y != 40 : LayoutShift.X != 40) return;
+void DrawFillers(DeviceContext* dc) {
+    const bool tall = TallBands();
+    if (!tall && !WideBands()) return;
     const int width = tall ? 480 : 80, height = tall ? 80 : 480;
     const int first = tall ? PictureMenuFillerTop : PictureMenuFillerLeft;
     const int second = tall ? PictureMenuFillerBottom : PictureMenuFillerRight;
@@ -68,62 +72,44 @@ void DrawFillers(DeviceContext* dc, bool tall) {
     }
 }
 
-void DrawPicture(DeviceContext* dc) {
-    switch (DisplayMode) {
-    case 1:
-        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 0, 0);
-        DrawFillers(dc, true);
-        DrawMenuList(dc);
-        break;
-    case 2:
-        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 40, -50);
-        DrawFillers(dc, false);
-        DrawMenuList(dc);
-        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 0);
-        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, 0);
-        break;
-    case 3:
-        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 0, 0);
-        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
-        DrawMenuList(dc);
-        DrawFillers(dc, true);
-        break;
-    case 4:
-        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 40, -50);
-        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
-        DrawFillers(dc, false);
-        DrawMenuList(dc);
-        StretchBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 0, 80, 480);
-        StretchBitmap(dc, PictureMenuSidebarRight, 40, 240, 560, 0, 80, 480);
-        break;
-    case 5:
-        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 0, -50);
-        DrawMenuList(dc);
-        break;
-    case 6:
-        DrawBitmap(dc, PictureMenuBackground.Large, 480, 640, 0, -50);
-        DrawBitmap(dc, PictureMenuTitle, 480, 108, TitlePos.X, TitlePos.Y);
-        DrawMenuList(dc);
-        break;
-    case 7:
-        DrawBitmap(dc, PictureMenuBackground.Small, 240, 320, 40, 0);
-        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, 50);
-        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, 50);
-        DrawMenuList(dc);
-        FillBox(dc, 66, 190, 173, 0, 290, 40, 320);
-        FillBox(dc, 255, 219, 115, 280, 290, 320, 320);
-        DrawBitmap(dc, PictureMenuCornerLeft, 41, 51, 0, 0);
-        DrawBitmap(dc, PictureMenuCornerRight, 41, 55, 279, 0);
-        break;
-    default:
-        break;
+// The 320-unit-wide layouts close the sides of the 240-unit background with
+// two bars, from the top on the short one and 50 units down on the square
+// one, whose corners get pictures and boxes of their own.
+void DrawSidebars(DeviceContext* dc) {
+    if (!WideLayout()) return;
+    const int top = ShortLayout() ? 0 : 50;
+    if (DoubleResolution()) {
+        StretchBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, UnitsToPixels(top), UnitsToPixels(40),
+                      UnitsToPixels(240));
+        StretchBitmap(dc, PictureMenuSidebarRight, 40, 240, UnitsToPixels(280), UnitsToPixels(top),
+                      UnitsToPixels(40), UnitsToPixels(240));
+    } else {
+        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, top);
+        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, top);
     }
+    if (ShortLayout()) return;
+    FillBox(dc, 66, 190, 173, 0, 290, 40, 320);
+    FillBox(dc, 255, 219, 115, 280, 290, 320, 320);
+    DrawBitmap(dc, PictureMenuCornerLeft, 41, 51, 0, 0);
+    DrawBitmap(dc, PictureMenuCornerRight, 41, 55, 279, 0);
+}
+
+// The background stands 40 units in on the wide layouts and 50 units up on
+// the short ones, under the title on the double-resolution modes.
+void DrawPicture(DeviceContext* dc) {
+    const int x = WideLayout() ? 40 : 0, y = ShortLayout() ? -50 : 0;
+    DrawPicturePair(dc, PictureMenuBackground, 240, 320, x, y);
+    if (DoubleResolution()) DrawBitmap(dc, PictureMenuTitle, 480, 108, Layout().TitlePos.X, Layout().TitlePos.Y);
+    DrawFillers(dc);
+    DrawMenuList(dc);
+    DrawSidebars(dc);
 }
 
 void DrawIcons(DeviceContext* dc) {
-    DrawPicturePair(dc, PictureMenuIconExit, 17, 17, ButtonSlot1.X, ButtonSlot1.Y);
-    DrawPicturePair(dc, PictureMenuIconHelp, 17, 17, ButtonSlot2.X, ButtonSlot2.Y);
-    DrawPicturePair(dc, PictureMenuIconInfo, 17, 17, ButtonSlot3.X, ButtonSlot3.Y);
+    const MenuLayout& layout = Layout();
+    DrawPicturePair(dc, PictureMenuIconExit, 17, 17, layout.Exit.X, layout.Exit.Y);
+    DrawPicturePair(dc, PictureMenuIconHelp, 17, 17, layout.Help.X, layout.Help.Y);
+    DrawPicturePair(dc, PictureMenuIconInfo, 17, 17, layout.Information.X, layout.Information.Y);
 }
 
 LayoutRect IconRect(LayoutPoint icon) { return {icon.X, icon.Y, icon.X + 17, icon.Y + 17}; }
@@ -133,21 +119,21 @@ LayoutRect IconRect(LayoutPoint icon) { return {icon.X, icon.Y, icon.X + 17, ico
 constexpr int RowBottoms[5] = {17, 32, 48, 64, 80};
 
 LayoutRect RowRect(int row) {
-    const int x = ContentOrigin.X, y = ContentOrigin.Y;
+    const int x = Layout().ContentOrigin.X, y = Layout().ContentOrigin.Y;
     return {x, y + (row == 1 ? 0 : RowBottoms[row - 2] + 1), x + 176, y + RowBottoms[row - 1]};
 }
 
 void DescribeMenu() {
     PlatformDescribeHeading(ControlName("main-menu"));
-    DescribeBox({RowRect(1).Left, ContentOrigin.Y - 20, RowRect(1).Right, ContentOrigin.Y - 1});
+    DescribeBox({RowRect(1).Left, RowRect(1).Top - 20, RowRect(1).Right, RowRect(1).Top - 1});
     for (int row = 1; row <= 5; ++row) {
         char key[16];
         std::snprintf(key, sizeof key, "section-%d", row);
         DescribeTarget(RowRect(row), RoleButton, ControlName(key));
     }
-    DescribeTarget(IconRect(ButtonSlot3), RoleButton, ControlName("about"));
-    DescribeTarget(IconRect(ButtonSlot2), RoleButton, ControlName("help"));
-    DescribeTarget(IconRect(ButtonSlot1), RoleButton, ControlName("exit"));
+    DescribeTarget(IconRect(Layout().Information), RoleButton, ControlName("about"));
+    DescribeTarget(IconRect(Layout().Help), RoleButton, ControlName("help"));
+    DescribeTarget(IconRect(Layout().Exit), RoleButton, ControlName("exit"));
 }
 
 void EnterSection(int subPage, ScreenValue baseScreen) {
@@ -193,11 +179,11 @@ void MainMenuTap(int x, int y) {
     else if (Contains(RowRect(3), x, y)) EnterSection(SubPageSignGrid, ScreenProfilePicker);
     else if (Contains(RowRect(4), x, y)) EnterSection(SubPageDateStep, ScreenBirthDate);
     else if (Contains(RowRect(5), x, y)) EnterSection(SubPage, ScreenExtras);
-    else if (Contains(IconRect(ButtonSlot3), x, y)) {
+    else if (Contains(IconRect(Layout().Information), x, y)) {
         OpenPopup(PopupAbout);
-    } else if (Contains(IconRect(ButtonSlot2), x, y)) {
+    } else if (Contains(IconRect(Layout().Help), x, y)) {
         OpenPopup(PopupHelp);
-    } else if (Contains(IconRect(ButtonSlot1), x, y)) {
+    } else if (Contains(IconRect(Layout().Exit), x, y)) {
         SaveSettings();
         PlatformPostQuit(0);
     }

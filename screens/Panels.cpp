@@ -39,26 +39,16 @@ void RepaintBandOf(const PanelGeometry& panel) {
 }  // namespace
 
 PanelGeometry PanelLayout() {
-    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
-    PanelGeometry panel{};
-    switch (DisplayMode) {
-    case 2: case 4:
-        panel = {wide ? -40 : 0, wide ? 360 : 320, 140, 55, 190, 320};
-        break;
-    case 5: case 6:
-        panel = {0, 240, 140, 15, 190, 240};
-        break;
-    case 7:
-        panel = {0, 320, 220, 55, 270, 320};
-        break;
-    default:
-        panel = tall ? PanelGeometry{0, 240, 260, 15, 310, 240} : PanelGeometry{0, 240, 220, 15, 270, 240};
-        break;
-    }
+    // The band runs across the layout, and on a wide screen across the bands
+    // beside it too; it stands 100 units above the layout's bottom, lower
+    // by the band below it on a tall screen.
+    const int width = WideLayout() ? 320 : 240, band = WideBands() ? 40 : 0;
+    const int top = (ShortLayout() ? 140 : 220) + (TallBands() ? 40 : 0);
+    PanelGeometry panel{-band, width + band, top, WideLayout() ? 55 : 15, top + 50, width};
     if (InputPanel == PanelConfirm) {
         // The confirmation's buttons stand higher to make room for the second.
-        panel.ButtonY = ShortLayout() ? 173 : (tall && DisplayMode != 7 ? 293 : 253);
-        panel.BandTop = panel.ButtonY - 33;
+        panel.ButtonY = top + 33;
+        panel.BandTop = top;
     }
     return panel;
 }

@@ -20,8 +20,8 @@ struct PickerLayout {
     bool Centred;
 };
 
-// Indexed by DisplayMode 1 … 7. MarginX and the Back icon follow from the
-// layout's width.
+// Indexed by DisplayMode 1 … 7 (0: no layout). MarginX and the Back icon
+// follow from the layout's width.
 constexpr PickerLayout ForecastLayouts[8] = {
     {},
     {{10, 12}, {4, 94}, true, 5, -20, false},  {{50, 0}, {44, 22}, false, 5, -18, false},
@@ -44,6 +44,9 @@ constexpr PickerLayout TopicLayouts[8] = {
     {{40, 5}, {43, 85}, true, 10, -18, false},
 };
 
+// A picker's layout in the current display mode.
+const PickerLayout& InMode(const PickerLayout (&layouts)[8]) { return layouts[HasLayout() ? DisplayMode : 0]; }
+
 struct Picture {
     int Id, Width, Height;
 };
@@ -58,14 +61,6 @@ void DrawPair(DeviceContext* dc, const Picture& small, const Picture& large, Lay
     DrawBitmap(dc, picture.Id, picture.Width, picture.Height, at.X, at.Y);
 }
 
-void FillBackground(DeviceContext* dc, int r, int g, int b) {
-    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
-    if (DisplayMode == 2 || DisplayMode == 4) FillBox(dc, r, g, b, wide ? -40 : 0, 0, wide ? 400 : 320, 240);
-    else if (DisplayMode == 7) FillBox(dc, r, g, b, 0, 0, 320, 320);
-    else if (DisplayMode == 1 || DisplayMode == 3) FillBox(dc, r, g, b, 0, tall ? -40 : 0, 240, tall ? 400 : 320);
-    else FillBox(dc, r, g, b, 0, 0, 240, 320);
-}
-
 // The drawn title is the instruction; the heading and the page's title
 // name the place.
 void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictures& pictures,
@@ -74,15 +69,15 @@ void DrawPicker(DeviceContext* dc, const PickerLayout& layout, const PickerPictu
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     TitlePos = layout.Title;
     ContentOrigin = layout.Origin;
-    MarginX = WideLayout() ? 40 : 0;
-    FillBackground(dc, r, g, b);
-    if (layout.TitlePicture) DrawPair(dc, pictures.Title, pictures.TitleLarge, TitlePos);
-    const int x0 = ContentOrigin.X, y0 = ContentOrigin.Y;
+    MarginX = LayoutMargin();
+    FillLayoutArea(dc, r, g, b);
+    if (layout.TitlePicture) DrawPair(dc, pictures.Title, pictures.TitleLarge, layout.Title);
+    const int x0 = layout.Origin.X, y0 = layout.Origin.Y;
     DrawTextBox(dc, title, 142, 4, 4, 0, 0, 0, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240,
                 y0, 1, layout.Centred ? 1 : 0);
     DescribeHeadingAt(heading, x0 + layout.TextLeft, y0 + layout.TextTop, x0 + 240, y0);
     PlatformDescribeTitle(place);
-    DrawPair(dc, pictures.Grid, pictures.GridLarge, ContentOrigin);
+    DrawPair(dc, pictures.Grid, pictures.GridLarge, layout.Origin);
     DrawSmallBackIcon(dc);
     PlatformSelectFont(dc, previous);
 }
@@ -96,25 +91,26 @@ using GridRows = int[3][2];
 constexpr GridRows ForecastRows = {{0, 70}, {74, 146}, {150, 218}};
 constexpr GridRows ProfileRows = {{0, 70}, {37, 146}, {75, 218}};
 
-// Sign cell 4 (row − 1) + column: its columns are 51 units wide. A row
-// begins where the one tested before it ends, when they overlap.
-LayoutRect SignCellRect(const GridRows& rows, int sign) {
+// Sign cell 4 (row − 1) + column of the grid at `origin`: its columns are
+// 51 units wide. A row begins where the one tested before it ends, when
+// they overlap.
+LayoutRect SignCellRect(const GridRows& rows, LayoutPoint origin, int sign) {
     constexpr int starts[4] = {0, 60, 120, 182};
     const int row = (sign - 1) / 4, column = (sign - 1) % 4;
     const int top = row > 0 && rows[row][0] < rows[row - 1][1] ? rows[row - 1][1] : rows[row][0];
-    const int x = ContentOrigin.X + starts[column], y = ContentOrigin.Y;
+    const int x = origin.X + starts[column], y = origin.Y;
     return {x, y + top, x + 50, y + rows[row][1] - 1};
 }
 
-int SignCell(const GridRows& rows, int x, int y) {
+int SignCell(const GridRows& rows, LayoutPoint origin, int x, int y) {
     for (int sign = 1; sign <= SignCount; ++sign)
-        if (Contains(SignCellRect(rows, sign), x, y)) return sign;
+        if (Contains(SignCellRect(rows, origin, sign), x, y)) return sign;
     return 0;
 }
 
-void DescribeSignCells(const GridRows& rows) {
+void DescribeSignCells(const GridRows& rows, LayoutPoint origin) {
     for (int sign = 1; sign <= SignCount; ++sign)
-        DescribeTarget(SignCellRect(rows, sign), RoleChoice, SignChoiceName(sign));
+        DescribeTarget(SignCellRect(rows, origin, sign), RoleChoice, SignChoiceName(sign));
 }
 
 // Topic rows of the profile topic list, [top, bottom) from the list's origin;
@@ -124,7 +120,8 @@ constexpr int TopicRows[11][2] = {{0, 20},    {22, 40},   {42, 62},   {64, 82},
                                   {168, 186}, {188, 208}, {210, 230}};
 
 LayoutRect TopicRect(int topic) {
-    const int x = ContentOrigin.X, y = ContentOrigin.Y;
+    const LayoutPoint origin = InMode(TopicLayouts).Origin;
+    const int x = origin.X, y = origin.Y;
     return {x, y + TopicRows[topic - 1][0], x + 220, y + TopicRows[topic - 1][1] - 1};
 }
 
@@ -145,34 +142,33 @@ void DescribeTopics() {
 }  // namespace
 
 void DrawSmallBackIcon(DeviceContext* dc) {
-    const int x = 222 + 2 * MarginX;
-    DrawKeyedPicturePair(dc, PictureFrameBackSmall, 17, 17, x, 1, UsualKey);
+    DrawKeyedPicturePair(dc, PictureFrameBackSmall, 17, 17, CloseBoxRect().Left, 1, UsualKey);
     DescribeTarget(CloseBoxRect(), RoleBack, ControlName("back"));
 }
 
 bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 
 void DrawForecastPicker(DeviceContext* dc) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
-    DrawPicker(dc, ForecastLayouts[DisplayMode], {{PictureForecastTitle.Small, 220, 46},
+    if (!HasLayout()) return;
+    DrawPicker(dc, InMode(ForecastLayouts), {{PictureForecastTitle.Small, 220, 46},
                                                    {PictureForecastTitle.Large, 440, 91},
                                                    {PictureForecastGrid.Small, 232, 218},
                                                    {PictureForecastGrid.Large, 464, 436}}, 206, 255,
                49, L"Click your sign and learn about 2010:", L"Horoscopes 2010: click your sign",
                ControlName("section-2"));
-    DescribeSignCells(ForecastRows);
+    DescribeSignCells(ForecastRows, InMode(ForecastLayouts).Origin);
 }
 
 void DrawProfilePicker(DeviceContext* dc) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
+    if (!HasLayout()) return;
     if (SubPage == SubPageSignGrid) {
-        DrawPicker(dc, GridLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+        DrawPicker(dc, InMode(GridLayouts), {{PictureProfileTitle.Small, 240, 57},
                                                    {PictureProfileTitle.Large, 480, 114},
                                                    {PictureProfileGrid.Small, 240, 218},
                                                    {PictureProfileGrid.Large, 480, 436}}, 255, 255,
                    153, L"Click your sign and learn about you:", L"Zodiac Signs: click your sign",
                    ControlName("section-3"));
-        DescribeSignCells(ProfileRows);
+        DescribeSignCells(ProfileRows, InMode(GridLayouts).Origin);
     } else if (SubPage == SubPageTopicList) {
         wchar_t title[32] = L"", heading[48] = L"", place[48] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount) {
@@ -180,7 +176,7 @@ void DrawProfilePicker(DeviceContext* dc) {
             std::swprintf(heading, 48, L"%ls: topics", SignName(SignIndex));
             std::swprintf(place, 48, L"%ls, topics", SignName(SignIndex));
         }
-        DrawPicker(dc, TopicLayouts[DisplayMode], {{PictureProfileTitle.Small, 240, 57},
+        DrawPicker(dc, InMode(TopicLayouts), {{PictureProfileTitle.Small, 240, 57},
                                                   {PictureProfileTitle.Large, 480, 114},
                                                   {PictureProfileTopics.Small, 220, 230},
                                                   {PictureProfileTopics.Large, 440, 460}}, 255, 255,
@@ -190,7 +186,7 @@ void DrawProfilePicker(DeviceContext* dc) {
 }
 
 void ForecastPickerTap(int x, int y) {
-    if (const int cell = SignCell(ForecastRows, x, y)) {
+    if (const int cell = SignCell(ForecastRows, InMode(ForecastLayouts).Origin, x, y)) {
         ReportPage = 1;
         SignIndex = cell;
         OpenReport(KindForecast);
@@ -202,7 +198,7 @@ void ForecastPickerTap(int x, int y) {
 
 void ProfilePickerTap(int x, int y) {
     if (SubPage == SubPageSignGrid) {
-        if (const int cell = SignCell(ProfileRows, x, y)) {
+        if (const int cell = SignCell(ProfileRows, InMode(GridLayouts).Origin, x, y)) {
             SignIndex = cell;
             SubPage = SubPageTopicList;
             RepaintAll();

@@ -4,6 +4,7 @@
 #include "draw/TextView.h"
 #include "readings/Extras.h"
 #include "resources/Catalogue.h"
+#include "screens/BirthDate.h"
 #include "shell/core/Repaint.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
@@ -12,25 +13,28 @@
 
 namespace {
 
+// Popups draw on their own surface, never shifted.
+constexpr Surface OnPopup = Surface::Popup;
+
 // Appended one by one, each with the space the text view adds after it.
 constexpr const char* HelpParagraphs[] = {"help/1", "help/2", "help/3"};
 
 void DrawBorders(DeviceContext* dc) {
     if (DoubleResolution()) {
         for (int i = 0, y = 26; i < (PopupBand - 36) / 15; ++i, y += 15) {
-            DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 8, 60, 0, y);
-            DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 8, 60, 236, y);
+            DrawBitmapOn(dc, OnPopup, PictureMenuPopupLeft.Large, 8, 60, 0, y);
+            DrawBitmapOn(dc, OnPopup, PictureMenuPopupRight.Large, 8, 60, 236, y);
         }
-        DrawBitmapFixed(dc, PictureMenuPopupLeft.Large, 4, 30, 0, PopupBand - 20);
-        DrawBitmapFixed(dc, PictureMenuPopupRight.Large, 4, 30, 236, PopupBand - 20);
+        DrawBitmapOn(dc, OnPopup, PictureMenuPopupLeft.Large, 4, 30, 0, PopupBand - 20);
+        DrawBitmapOn(dc, OnPopup, PictureMenuPopupRight.Large, 4, 30, 236, PopupBand - 20);
         return;
     }
     for (int i = 0, y = 26; i < (PopupBand - 36) / 30; ++i, y += 30) {
-        DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, y);
-        DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, y);
+        DrawBitmapOn(dc, OnPopup, PictureMenuPopupLeft.Small, 4, 30, 0, y);
+        DrawBitmapOn(dc, OnPopup, PictureMenuPopupRight.Small, 4, 30, 236, y);
     }
-    DrawBitmapFixed(dc, PictureMenuPopupLeft.Small, 4, 30, 0, PopupBand - 40);
-    DrawBitmapFixed(dc, PictureMenuPopupRight.Small, 4, 30, 236, PopupBand - 40);
+    DrawBitmapOn(dc, OnPopup, PictureMenuPopupLeft.Small, 4, 30, 0, PopupBand - 40);
+    DrawBitmapOn(dc, OnPopup, PictureMenuPopupRight.Small, 4, 30, 236, PopupBand - 40);
 }
 
 // Selects the toolkit's new current font, returning the one it replaced.
@@ -42,45 +46,38 @@ FontHandle UseFont(DeviceContext* dc, int height, int weight) {
 }  // namespace
 
 void DrawPopupFrame(DeviceContext* dc, const wchar_t* caption, const wchar_t* heading) {
-    FillBoxFixed(dc, 255, 255, 255, 0, 0, 240, PopupBand);
-    if (DoubleResolution()) {
-        DrawBitmapFixed(dc, PictureMenuPopupTitle.Large, 480, 52, 0, 0);
-        DrawBorders(dc);
-        DrawBitmapFixed(dc, PictureMenuPopupBottom.Large, 480, 20, 0, PopupBand - 10);
-    } else {
-        DrawBitmapFixed(dc, PictureMenuPopupTitle.Small, 240, 26, 0, 0);
-        DrawBorders(dc);
-        DrawBitmapFixed(dc, PictureMenuPopupBottom.Small, 240, 10, 0, PopupBand - 10);
-    }
+    FillBoxOn(dc, OnPopup, 255, 255, 255, 0, 0, 240, PopupBand);
+    DrawPicturePairOn(dc, OnPopup, PictureMenuPopupTitle, 240, 26, 0, 0);
+    DrawBorders(dc);
+    DrawPicturePairOn(dc, OnPopup, PictureMenuPopupBottom, 240, 10, 0, PopupBand - 10);
     const FontHandle previous = UseFont(dc, 15, 900);
-    DrawTextBoxFixed(dc, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
+    DrawTextBoxOn(dc, OnPopup, caption, 255, 255, 255, 0, 0, 0, 0, 6, 240, 25, 1, 1);
     PlatformSelectFont(dc, previous);
     PlatformDescribeHeading(heading);
-    DescribeBoxFixed({0, 6, 239, 24});
+    DescribeBoxOn(OnPopup, {0, 6, 239, 24});
     PlatformDescribeTitle(heading);
-    DescribeTargetFixed(PopupCloseRect, RoleClose, ControlName("close"));
+    DescribeTargetOn(OnPopup, PopupCloseRect, RoleClose, ControlName("close"));
 }
 
 void DrawAboutPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"About...", L"About Stellarion");
-    if (DoubleResolution()) DrawBitmapFixed(dc, PictureMenuLogo.Large, 206, 58, 66, 80);
-    else DrawBitmapFixed(dc, PictureMenuLogo.Small, 103, 29, 66, 80);
+    DrawPicturePairOn(dc, OnPopup, PictureMenuLogo, 103, 29, 66, 80);
     const FontHandle previous = UseFont(dc, 18, 700);
-    DrawTextBoxFixed(dc, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
+    DrawTextBoxOn(dc, OnPopup, L"Stellarion 1.9", 0, 0, 0, 255, 255, 255, 0, 42, 240, 62, 1, 1);
     PlatformDescribeText(L"Stellarion 1.9");
-    DescribeBoxFixed({0, 42, 239, 61});
+    DescribeBoxOn(OnPopup, {0, 42, 239, 61});
     UseFont(dc, 15, 400);
-    DrawTextBoxFixed(dc, L"by", 0, 0, 0, 255, 255, 255, 0, 66, 240, 86, 1, 1);
+    DrawTextBoxOn(dc, OnPopup, L"by", 0, 0, 0, 255, 255, 255, 0, 66, 240, 86, 1, 1);
     UseFont(dc, 15, 700);
     const wchar_t* addresses[2] = {CatalogueText("about/web"), CatalogueText("about/email")};
     for (int line = 0; line < 2; ++line) {
         const int top = 127 + 15 * line;
-        DrawTextBoxFixed(dc, L"Support:", 50, 0, 150, 255, 255, 255, 32, top, 240, top + 20, 1, 0);
-        DrawTextBoxFixed(dc, addresses[line], 0, 0, 0, 255, 255, 255, 92, top, 240, top + 20, 1, 0);
+        DrawTextBoxOn(dc, OnPopup, L"Support:", 50, 0, 150, 255, 255, 255, 32, top, 240, top + 20, 1, 0);
+        DrawTextBoxOn(dc, OnPopup, addresses[line], 0, 0, 0, 255, 255, 255, 92, top, 240, top + 20, 1, 0);
         wchar_t support[96];
         std::swprintf(support, 96, L"Support: %ls", addresses[line]);
         PlatformDescribeText(support);
-        DescribeBoxFixed({32, top, 239, top + 19});
+        DescribeBoxOn(OnPopup, {32, top, 239, top + 19});
     }
     PlatformSelectFont(dc, previous);
 }
@@ -120,10 +117,10 @@ void PopupLayerTap(int x, int y) {
             ResetScroll();
             EntryField = 0;  // no date box stays selected
             RepaintBand(PopupBand);
-            const int d = ShortLayout() ? 20 : 0;
-            RepaintRect(MarginX + 38, 126 - d, MarginX + 126, 146 - d);
-            RepaintRect(MarginX + 88, 126 - d, MarginX + 128, 146 - d);
-            RepaintRect(MarginX + 138, 126 - d, MarginX + 200, 146 - d);
+            const LayoutPoint row = ExtrasDateRow();
+            RepaintRect(row.X + 38, row.Y, row.X + 126, row.Y + 20);
+            RepaintRect(row.X + 88, row.Y, row.X + 128, row.Y + 20);
+            RepaintRect(row.X + 138, row.Y, row.X + 200, row.Y + 20);
         }
         ScrollTap(x, y);
         return;

@@ -20,6 +20,27 @@ bool StartupClassification();
 // At every paint and on screen changes: mode and shift only.
 void RefreshClassification();
 
+// ---- What the mode table says about the layout -----------------------------------
+// True once a supported screen is classified (modes 1 … 7): only then has a
+// page a layout.
+inline bool HasLayout() { return DisplayMode >= 1 && DisplayMode <= 7; }
+// The left margin of the 320-unit-wide layouts: the 240-unit design stands
+// 40 units in (published as MarginX).
+inline int LayoutMargin() { return WideLayout() ? 40 : 0; }
+// The bands the centring shift opens beside the layout on a tall or a wide
+// screen: above and below the 240 x 320 layout, left and right of the
+// 320 x 240 one. (A shift outlives a turn to an exact size; the layouts that
+// were not made for it open no band.)
+inline bool TallBands() { return !WideLayout() && !ShortLayout() && LayoutShift.Y == 40; }
+inline bool WideBands() { return WideLayout() && ShortLayout() && LayoutShift.X == 40; }
+
+// Where a drawing or a target lands: a page and its entry panels move with
+// the centring shift; a popup keeps to the window's top left.
+enum class Surface { Page, Popup };
+inline LayoutPoint SurfaceShift(Surface surface) {
+    return surface == Surface::Page ? LayoutShift : LayoutPoint{0, 0};
+}
+
 // ---- Layout units and device pixels ---------------------------------------------
 // Drawing and taps go by DisplayMode: a unit is two pixels in the
 // double-resolution modes. A position of a page (`shift` = LayoutShift) is

@@ -9,38 +9,30 @@
 
 namespace {
 
-// The device pixels whose taps the tap layer converts into the rectangle:
-// it divides by the mode's scale and then takes the shift off
-// (PixelToLayout), so each layout unit stands for `scale` pixels. Cut to
-// the screen.
-PixelRect PixelBox(const LayoutRect& r, LayoutPoint shift) {
-    const int scale = CurrentDisplayMode().Scale;
-    return {std::max(0, (r.Left + shift.X) * scale), std::max(0, (r.Top + shift.Y) * scale),
-            std::min(PlatformScreenWidth(), (r.Right + 1 + shift.X) * scale),
-            std::min(PlatformScreenHeight(), (r.Bottom + 1 + shift.Y) * scale)};
+// The device pixels whose taps the tap layer converts into the rectangle
+// (PixelToLayout divides by the scale, then takes the shift off, so each
+// layout unit stands for `scale` pixels), cut to the screen.
+PixelRect PixelBox(const LayoutRect& r, Surface surface) {
+    const PixelRect box = LayoutToPixels(SurfaceShift(surface), r.Left, r.Top, r.Right + 1, r.Bottom + 1);
+    return {std::max(0, box.Left), std::max(0, box.Top), std::min(PlatformScreenWidth(), box.Right),
+            std::min(PlatformScreenHeight(), box.Bottom)};
 }
 
 }  // namespace
 
-void DescribeTarget(const LayoutRect& r, int role, const wchar_t* name, int state) {
-    PlatformDescribeTarget(PixelBox(r, LayoutShift), role, name, state);
-}
-
-void DescribeTargetFixed(const LayoutRect& r, int role, const wchar_t* name, int state) {
-    PlatformDescribeTarget(PixelBox(r, {0, 0}), role, name, state);
+void DescribeTargetOn(Surface surface, const LayoutRect& r, int role, const wchar_t* name, int state) {
+    PlatformDescribeTarget(PixelBox(r, surface), role, name, state);
 }
 
 void DescribeField(const LayoutRect& r, const wchar_t* name, const wchar_t* value, int state) {
-    PlatformDescribeField(PixelBox(r, LayoutShift), name, value, state);
+    PlatformDescribeField(PixelBox(r, Surface::Page), name, value, state);
 }
 
 void DescribeGroup(const LayoutRect& r, const wchar_t* label) {
-    PlatformDescribeGroup(PixelBox(r, LayoutShift), label);
+    PlatformDescribeGroup(PixelBox(r, Surface::Page), label);
 }
 
-void DescribeBox(const LayoutRect& r) { PlatformDescribeBox(PixelBox(r, LayoutShift)); }
-
-void DescribeBoxFixed(const LayoutRect& r) { PlatformDescribeBox(PixelBox(r, {0, 0})); }
+void DescribeBoxOn(Surface surface, const LayoutRect& r) { PlatformDescribeBox(PixelBox(r, surface)); }
 
 // An empty text is not published, and so not placed either.
 void DescribeHeadingAt(const wchar_t* text, int left, int top, int right, int bottom) {
@@ -68,4 +60,7 @@ const wchar_t* SignChoiceName(int sign) {
     return ControlName(key);
 }
 
-LayoutRect CloseBoxRect() { return {2 * MarginX + 222, 0, 2 * MarginX + 240, 17}; }
+LayoutRect CloseBoxRect() {
+    const int right = 2 * LayoutMargin() + 240;
+    return {right - 18, 0, right, 17};
+}
