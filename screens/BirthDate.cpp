@@ -49,8 +49,8 @@ constexpr TopicStepLayout TopicLayouts[8] = {
 };
 
 // The two steps' layouts in the current display mode.
-const DateStepLayout& DateLayout() { return DateLayouts[HasLayout() ? DisplayMode : 0]; }
-const TopicStepLayout& TopicLayout() { return TopicLayouts[HasLayout() ? DisplayMode : 0]; }
+const DateStepLayout& DateLayout() { return InMode(DateLayouts); }
+const TopicStepLayout& TopicLayout() { return InMode(TopicLayouts); }
 
 LayoutRect NextRect() {
     const LayoutPoint next = DateLayout().Next;

@@ -32,7 +32,7 @@ constexpr PickerLayout Layouts[8] = {
 // The picker's layout in the current display mode: the painter draws at
 // it and publishes it (MyRow, LoverRow, ButtonSlot1), taps and the
 // description read it.
-const PickerLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
+const PickerLayout& Layout() { return InMode(Layouts); }
 
 void DrawGrid(DeviceContext* dc, bool mine, LayoutPoint at) {
     const PicturePair grid = mine ? PictureCompatGridMe : PictureCompatGridLover;

@@ -25,7 +25,7 @@ constexpr ExtrasLayout Layouts[8] = {
 // The page's layout in the current display mode: the painter draws at it
 // and publishes it (MarginX, ButtonSlot1, ContentOrigin), taps and the
 // description read it.
-const ExtrasLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
+const ExtrasLayout& Layout() { return InMode(Layouts); }
 
 // The lift of the page on 240-unit-high layouts.
 int Lift() { return ShortLayout() ? 20 : 0; }

@@ -31,7 +31,7 @@ constexpr MenuLayout Layouts[8] = {
 
 // The menu's layout in the current display mode: the painter draws at it
 // and publishes it, taps and the description read it.
-const MenuLayout& Layout() { return Layouts[HasLayout() ? DisplayMode : 0]; }
+const MenuLayout& Layout() { return InMode(Layouts); }
 
 void PublishPositions() {
     if (!HasLayout()) return;

@@ -44,9 +44,6 @@ constexpr PickerLayout TopicLayouts[8] = {
     {{40, 5}, {43, 85}, true, 10, -18, false},
 };
 
-// A picker's layout in the current display mode.
-const PickerLayout& InMode(const PickerLayout (&layouts)[8]) { return layouts[HasLayout() ? DisplayMode : 0]; }
-
 struct Picture {
     int Id, Width, Height;
 };

@@ -74,3 +74,33 @@ TEST(ScreenClassification, RefreshKeepsScaleAndIgnoresUnsupportedSizes) {
     EXPECT_EQ(LayoutShift.X, 40);
     EXPECT_EQ(ScaleFactor[0], 1.0);
 }
+
+// The margin and the centring bands follow from the mode table and the
+// shift; a shift that outlives a turn opens no band on a layout that was
+// not made for it.
+TEST(DisplayModes, MarginAndBandsOfEveryScreen) {
+    struct Case {
+        int w, h, margin;
+        bool tall, wide;
+    };
+    const Case cases[] = {
+        {240, 320, 0, false, false}, {240, 400, 0, true, false},  {480, 800, 0, true, false},
+        {320, 240, 40, false, false}, {400, 240, 40, false, true}, {800, 480, 40, false, true},
+        {320, 320, 40, false, false}, {240, 240, 0, false, false}, {480, 480, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        ASSERT_TRUE(StartProgram(c.w, c.h));
+        EXPECT_TRUE(HasLayout());
+        EXPECT_EQ(LayoutMargin(), c.margin);
+        EXPECT_EQ(MarginX, c.margin);  // as the menu publishes it
+        EXPECT_EQ(TallBands(), c.tall);
+        EXPECT_EQ(WideBands(), c.wide);
+    }
+    ASSERT_TRUE(StartProgram(240, 400));
+    ASSERT_TRUE(ChangeScreen(240, 240));
+    EXPECT_EQ(LayoutShift.Y, 40);
+    EXPECT_FALSE(TallBands());
+    EXPECT_EQ(SurfaceShift(Surface::Page).Y, 40);
+    EXPECT_EQ(SurfaceShift(Surface::Popup).Y, 0);
+}

@@ -70,8 +70,6 @@ TEST(MainMenu, ReturningResetsTheSelections) {
     SignIndex = 4;
     DayIndex = 23;
     FirstRating = 9;
-    MyRow = {0, 90};  // as the picker's painter publishes them
-    LoverRow = {0, 200};
     Tap(230, 5);  // the picker's close box
     ASSERT_EQ(BaseScreen, ScreenMainMenu);
     EXPECT_EQ(MySignChoice, 1);

@@ -54,9 +54,35 @@ TEST(Primitives, FillShiftsThenDoubles) {
     ExpectRect(BoundsOf(Red), {0, 138, 480, 142});  // (0,138)-(640,142), clipped to the screen
     {
         Canvas canvas(1, {0, 40}, 240, 400);
-        FillBoxFixed(canvas.dc(), 255 + 256, 0, 0, 10, 10, 20, 30);  // high bits ignored
+        FillBoxOn(canvas.dc(), Surface::Popup, 255 + 256, 0, 0, 10, 10, 20, 30);  // high bits ignored
     }
     ExpectRect(BoundsOf(Red), {10, 10, 20, 30});
+}
+
+// A page's background reaches into the bands the centring shift opens, and
+// only on the layouts made for them: a shift that outlived a turn to the
+// square or the short narrow layout opens none.
+TEST(Primitives, LayoutAreaCoversTheBandsOfItsLayout) {
+    struct Case {
+        unsigned mode;
+        LayoutPoint shift;
+        int w, h;
+        PixelRect want;
+    };
+    const Case cases[] = {
+        {1, {0, 40}, 240, 400, {0, 0, 240, 400}},  {3, {0, 40}, 480, 800, {0, 0, 480, 800}},
+        {2, {40, 0}, 400, 240, {0, 0, 400, 240}},  {4, {40, 0}, 800, 480, {0, 0, 800, 480}},
+        {7, {0, 40}, 320, 320, {0, 40, 320, 320}}, {5, {0, 40}, 240, 240, {0, 40, 240, 240}},
+        {6, {0, 0}, 480, 480, {0, 0, 480, 480}},   {2, {0, 40}, 320, 240, {0, 40, 320, 240}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
+        {
+            Canvas canvas(c.mode, c.shift, c.w, c.h);
+            FillLayoutArea(canvas.dc(), 255, 0, 0);
+        }
+        ExpectRect(BoundsOf(Red), c.want);
+    }
 }
 
 TEST(Primitives, LinesAreOneUnitWide) {

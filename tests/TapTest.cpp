@@ -177,9 +177,6 @@ TEST(Taps, CompatibilityGridBandEdges) {
     ASSERT_TRUE(StartProgram(240, 320));
     Tap(32 + 10, 225 + 10);
     ASSERT_EQ(BaseScreen, ScreenCompatibilityPicker);
-    MyRow = {0, 90};
-    LoverRow = {0, 200};
-    ButtonSlot1 = {75, 296};
     Tap(40, 90 + 40);
     EXPECT_EQ(MySignChoice, 1);
     Tap(41, 90 + 41);
@@ -191,6 +188,51 @@ TEST(Taps, CompatibilityGridBandEdges) {
     Tap(75 + 90, 296 + 15);
     EXPECT_EQ(BaseScreen, ScreenResult);
     EXPECT_EQ(ResultKind, KindCompatibility);
+}
+
+// A tap that comes right after a change of page, before any paint, lands on
+// the new page's targets: they come from its layout in the display mode,
+// not from the positions the main menu's paint left published.
+TEST(Taps, BeforeAnyPaintTheNewPagesTargetsAnswer) {
+    struct Case {
+        int w, h;
+        LayoutPoint lover, match, forecast, topics;  // the grids' and lists' origins, Match
+    };
+    const Case cases[] = {
+        {240, 320, {0, 200}, {75, 296}, {4, 94}, {10, 85}},
+        {640, 480, {40, 140}, {124, 225}, {44, 22}, {43, 10}},
+        {240, 240, {0, 140}, {84, 225}, {4, 22}, {3, 10}},
+    };
+    const auto showPage = [](int screen, int subPage) {
+        BaseScreen = screen;
+        SubPage = subPage;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        ASSERT_TRUE(StartProgram(c.w, c.h));
+        showPage(ScreenCompatibilityPicker, SubPageCompatibility);
+        TapLayout(c.lover.X + 220, c.lover.Y + 60);
+        EXPECT_EQ(LoverSignChoice, 12);  // Pisces
+
+        ASSERT_TRUE(StartProgram(c.w, c.h));
+        showPage(ScreenCompatibilityPicker, SubPageCompatibility);
+        ASSERT_NE(ButtonSlot1.X, c.match.X);  // still the menu's exit icon
+        TapLayout(c.match.X + 45, c.match.Y + 7);
+        EXPECT_EQ(ResultKind, KindCompatibility);
+
+        ASSERT_TRUE(StartProgram(c.w, c.h));
+        showPage(ScreenForecastPicker, SubPageForecast);
+        TapLayout(c.forecast.X + 10, c.forecast.Y + 10);
+        EXPECT_EQ(SignIndex, 1);
+        EXPECT_EQ(ResultKind, KindForecast);
+
+        ASSERT_TRUE(StartProgram(c.w, c.h));
+        showPage(ScreenProfilePicker, SubPageTopicList);
+        SignIndex = 5;
+        TapLayout(c.topics.X + 50, c.topics.Y + 215);  // every topic in sequence
+        EXPECT_EQ(ProfileReadAll, 1);
+        EXPECT_EQ(ResultKind, KindProfile);
+    }
 }
 
 TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {

@@ -24,6 +24,13 @@ void RefreshClassification();
 // True once a supported screen is classified (modes 1 … 7): only then has a
 // page a layout.
 inline bool HasLayout() { return DisplayMode >= 1 && DisplayMode <= 7; }
+// A page's entry in its table of layouts, indexed by DisplayMode 1 … 7:
+// the current mode's, or entry 0 (no layout) before a supported screen is
+// classified.
+template <typename Entry>
+const Entry& InMode(const Entry (&layouts)[8]) {
+    return layouts[HasLayout() ? DisplayMode : 0];
+}
 // The left margin of the 320-unit-wide layouts: the 240-unit design stands
 // 40 units in (published as MarginX).
 inline int LayoutMargin() { return WideLayout() ? 40 : 0; }

@@ -20,24 +20,13 @@ void RepaintBand(int height) {
     PlatformUpdateWindow();
 }
 
+// The entry panels' band: the layout's lowest 100 units, across the layout
+// and the bands the centring shift opens beside it (down to the one below).
 void RepaintPanelBand() {
-    const bool tall = LayoutShift.Y == 40, wide = LayoutShift.X == 40;
-    switch (DisplayMode) {
-    case 1: case 3:
-        tall ? RepaintRect(0, 260, 240, 400) : RepaintRect(0, 220, 240, 320);
-        break;
-    case 2: case 4:
-        wide ? RepaintRect(-40, 140, 400, 240) : RepaintRect(0, 140, 320, 240);
-        break;
-    case 5: case 6:
-        RepaintRect(0, 140, 240, 240);
-        break;
-    case 7:
-        RepaintRect(0, 220, 320, 320);
-        break;
-    default:
-        break;
-    }
+    if (!HasLayout()) return;
+    const int across = WideBands() ? 40 : 0, down = TallBands() ? 40 : 0;
+    const int width = WideLayout() ? 320 : 240, height = ShortLayout() ? 240 : 320;
+    RepaintRect(-across, height - 100 + down, width + 2 * across, height + 2 * down);
 }
 
 // The flag lives for this one paint only, which runs before the call
