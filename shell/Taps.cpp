@@ -7,13 +7,13 @@
 #include "shell/core/State.h"
 
 void TapDown(int x, int y) {
-    const LayoutPoint at = PixelToLayout(x, y, LayoutShift);
+    const LayoutPoint at = PixelToLayout(x, y, SurfaceShift(Surface::Page));
     const Page* layer = InputPanel == PanelNone ? FindPage(Layer::Page, BaseScreen) : FindPage(Layer::Panel, InputPanel);
     if (layer) layer->Tap(at.X, at.Y);
 }
 
 void TapUp(int x, int y) {
-    const LayoutPoint at = PixelToLayout(x, y, LayoutShift);
+    const LayoutPoint at = PixelToLayout(x, y, SurfaceShift(Surface::Page));
     if (InputPanel == PanelMessageBox || InputPanel == PanelConfirm) PanelButtonUp(at.X, at.Y);
 }
 
@@ -21,6 +21,6 @@ void TapUp(int x, int y) {
 void Drag(int, int) {}
 
 void PopupTap(int x, int y) {
-    const LayoutPoint at = PixelToLayout(x, y, {0, 0});
+    const LayoutPoint at = PixelToLayout(x, y, SurfaceShift(Surface::Popup));
     if (const Page* popup = FindPage(Layer::Popup, PopupScreen)) popup->Tap(at.X, at.Y);
 }

@@ -5,9 +5,9 @@
 #include "shell/core/State.h"
 
 void InvalidateLayoutRect(int left, int top, int right, int bottom) {
-    // Popups are drawn without the centring shift, so their areas are too.
-    const LayoutPoint shift = PopupScreen != PopupNone ? LayoutPoint{0, 0} : LayoutShift;
-    PlatformInvalidateRect(InvalidatedPixels(shift, left, top, right, bottom));
+    // While a popup is open, the area is the popup's.
+    const Surface surface = PopupScreen != PopupNone ? Surface::Popup : Surface::Page;
+    PlatformInvalidateRect(InvalidatedPixels(SurfaceShift(surface), left, top, right, bottom));
 }
 
 void RepaintRect(int left, int top, int right, int bottom) {
@@ -16,7 +16,7 @@ void RepaintRect(int left, int top, int right, int bottom) {
 }
 
 void RepaintBand(int height) {
-    PlatformInvalidateRect(InvalidatedPixels({0, 0}, 0, 0, 240, height));
+    PlatformInvalidateRect(InvalidatedPixels(SurfaceShift(Surface::Popup), 0, 0, 240, height));
     PlatformUpdateWindow();
 }
 
