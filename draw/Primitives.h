@@ -12,6 +12,9 @@ constexpr Colour UsualKey{255, 204, 255};
 // Replaces the toolkit's current font (face Tahoma); the caller selects it.
 void SetTextFont(const wchar_t* face, int height, int weight);
 FontHandle CurrentFont();
+// The width in pixels of a text in the font SetTextFont(height, weight)
+// makes, measured without a device context (for taps).
+int MeasureText(int height, int weight, const wchar_t* text);
 
 void FillBox(DeviceContext* dc, int r, int g, int b, int left, int top, int right, int bottom);
 void FillBoxFixed(DeviceContext* dc, int r, int g, int b, int left, int top, int right, int bottom);

@@ -85,23 +85,34 @@ void DrawAboutPopup(DeviceContext* dc) {
     PlatformSelectFont(dc, previous);
 }
 
+bool PopupTextView(TextViewPlace* place) {
+    ClearPageText();
+    if (PopupScreen == PopupHelp) {
+        for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
+    } else if (PopupScreen == PopupExtras) {
+        wchar_t text[ExtrasTextCapacity];
+        BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
+        AppendPageText(text);
+    } else {
+        return false;
+    }
+    *place = {8, 10, 34, 220};
+    return true;
+}
+
 void DrawHelpPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"Help", L"Help");
     PlatformDescribeHint(CatalogueText("help/keyboard"));
-    ClearPageText();
-    for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    TextViewPlace view;
+    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
 }
 
 void DrawExtrasPopup(DeviceContext* dc) {
     constexpr const wchar_t* Headings[4] = {L"Extras", L"Extras: your tree", L"Extras: your birthday colour",
                                             L"Extras: your Chinese sign"};
     DrawPopupFrame(dc, L"Conclusion Details:", Headings[EntryField >= 1 && EntryField <= 3 ? EntryField : 0]);
-    wchar_t text[ExtrasTextCapacity];
-    BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
-    ClearPageText();
-    AppendPageText(text);
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    TextViewPlace view;
+    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
 }
 
 void PopupLayerTap(int x, int y) {
@@ -125,7 +136,7 @@ void PopupLayerTap(int x, int y) {
             RepaintRect(MarginX + 88, 126 - d, MarginX + 128, 146 - d);
             RepaintRect(MarginX + 138, 126 - d, MarginX + 200, 146 - d);
         }
-        ScrollTap(x, y);
+        ScrollTap(PopupTextView, x, y);
         return;
     case PopupHelp:
         if (closeBox) {
@@ -133,7 +144,7 @@ void PopupLayerTap(int x, int y) {
             PopupScreen = PopupNone;
             RepaintBand(PopupBand);
         }
-        ScrollTap(x, y);
+        ScrollTap(PopupTextView, x, y);
         return;
     default:
         return;
