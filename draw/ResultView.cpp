@@ -227,21 +227,21 @@ ReportButtons ButtonsOfPage(int page, int count) {
 // read in sequence on a short layout, Back stands below the title band.
 ResultViewLayout LayOutResultView(const ReportButtons* page) {
     ResultViewLayout layout{};
-    const int wide = WideLayout() ? 80 : 0;
+    const int extra = WideLayout() ? 80 : 0;  // the wide layouts' further units
     layout.ContentOrigin = {0, ShortLayout() ? 144 : 160};
-    layout.MarginX = wide / 2;
+    layout.MarginX = extra / 2;
     if (ShortLayout()) {
-        layout.Back = {142 + wide, 5};
-        layout.Previous = {174 + wide, 5};
-        layout.Next = {208 + wide, 5};
-        if (ResultKind == KindProfile && ProfileReadAll == 1) layout.Back = {208 + wide, 39};
+        layout.Back = {142 + extra, 5};
+        layout.Previous = {174 + extra, 5};
+        layout.Next = {208 + extra, 5};
+        if (ResultKind == KindProfile && ProfileReadAll == 1) layout.Back = {208 + extra, 39};
     } else {
         layout.Back = {15, 288};
-        layout.Previous = {166 + wide, 288};
-        layout.Next = {200 + wide, 288};
+        layout.Previous = {166 + extra, 288};
+        layout.Next = {200 + extra, 288};
         layout.SummarySpacing = 26;
     }
-    if (page && page->Back == BackPlace::TopRight) layout.Back = {206 + wide, 0};
+    if (page && page->Back == BackPlace::TopRight) layout.Back = {206 + extra, 0};
     return layout;
 }
 
