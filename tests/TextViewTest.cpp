@@ -95,6 +95,27 @@ TEST(TextView, HelpPopupScrollsByArrowsAndKeys) {
     EXPECT_EQ(ScrollOffset, 0);
 }
 
+// The page keys reach the view of the screen shown, never one an earlier
+// screen's paint left in the state: About over the main menu has none.
+TEST(TextView, PageKeysMoveNoViewWhereTheScreenHasNone) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindCompatibility, SubPageCompatibility, 1);
+    PairMySign = PairLoverSign = 1;
+    PlatformInvalidateWindow();
+    int code = 0;
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_EQ(ScrollActive, 1);
+    BaseScreen = ScreenMainMenu;
+    ScreenReady = 0;
+    PlatformInvalidateWindow();
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    Tap(187, 6);  // the information icon
+    ASSERT_EQ(PopupScreen, PopupAbout);
+    Send(MessageKeyDown, KeyCodePageDown);
+    Send(MessageKeyUp, KeyCodePageDown);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
 TEST(TextView, PopupsStayAtTheWindowsTopLeftOnShiftedScreens) {
     ASSERT_TRUE(StartProgram(240, 400));
     ASSERT_EQ(LayoutShift.Y, 40);
