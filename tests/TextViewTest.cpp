@@ -95,9 +95,10 @@ TEST(TextView, HelpPopupScrollsByArrowsAndKeys) {
     EXPECT_EQ(ScrollOffset, 0);
 }
 
-// The page keys reach the view of the screen shown, never one an earlier
-// screen's paint left in the state: About over the main menu has none.
-TEST(TextView, PageKeysMoveNoViewWhereTheScreenHasNone) {
+// The page keys and the arrows reach the view of the screen shown, never
+// one an earlier screen's paint left in the state: About over the main menu
+// has none, nor has the forecast's outcome page.
+TEST(TextView, KeysAndTapsMoveNoViewWhereTheScreenHasNone) {
     ASSERT_TRUE(StartProgram(240, 320));
     ShowReport(KindCompatibility, SubPageCompatibility, 1);
     PairMySign = PairLoverSign = 1;
@@ -113,6 +114,18 @@ TEST(TextView, PageKeysMoveNoViewWhereTheScreenHasNone) {
     ASSERT_EQ(PopupScreen, PopupAbout);
     Send(MessageKeyDown, KeyCodePageDown);
     Send(MessageKeyUp, KeyCodePageDown);
+    EXPECT_EQ(ScrollOffset, 0);
+
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindForecast, SubPageForecast, 4);
+    SignIndex = 1;
+    PlatformInvalidateWindow();
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_EQ(ScrollActive, 1);
+    const TextViewRect fourth = ViewRect;
+    Tap(205, 290);  // Next: the outcome
+    ASSERT_EQ(ReportPage, 5);
+    Tap(fourth.X + fourth.Width - 4, fourth.Y + fourth.Height - 8);  // where the down arrow was
     EXPECT_EQ(ScrollOffset, 0);
 }
 
