@@ -13,12 +13,20 @@ void Copy(DeviceContext* dc, Surface surface, int id, int width, int height, int
     PlatformCopyPicture(dc, id, width, height, at.X, at.Y, key);
 }
 
+// A font's cell height in pixels: a little under twice its height on the
+// double-resolution modes.
+int FontPixels(int height) { return DoubleResolution() ? 2 * height - 1 : height; }
+
 }  // namespace
 
 void SetTextFont(const wchar_t*, int height, int weight) {
     // The face is always Tahoma; the platform's text service provides it.
     if (Current) PlatformDeleteFont(Current);
-    Current = PlatformCreateFont(DoubleResolution() ? 2 * height - 1 : height, weight);
+    Current = PlatformCreateFont(FontPixels(height), weight);
+}
+
+int MeasureText(int height, int weight, const wchar_t* text) {
+    return PlatformMeasureText(FontPixels(height), weight, text);
 }
 
 FontHandle CurrentFont() { return Current; }

@@ -19,6 +19,9 @@ constexpr Colour MakeColour(int r, int g, int b) {
 // Replaces the toolkit's current font (face Tahoma); the caller selects it.
 void SetTextFont(const wchar_t* face, int height, int weight);
 FontHandle CurrentFont();
+// The width in pixels of a text in the font SetTextFont(height, weight)
+// makes, measured without a device context (for taps).
+int MeasureText(int height, int weight, const wchar_t* text);
 
 void FillBoxOn(DeviceContext* dc, Surface surface, int r, int g, int b, int left, int top, int right,
                int bottom);

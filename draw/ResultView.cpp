@@ -11,33 +11,6 @@
 
 namespace {
 
-struct CornerButtons {
-    LayoutPoint Back, Previous, Next;
-    int Spacing;
-};
-
-// Indexed by DisplayMode 1 … 7.
-constexpr CornerButtons Corners[8] = {
-    {},
-    {{15, 288}, {166, 288}, {200, 288}, 26}, {{222, 5}, {254, 5}, {288, 5}, 0},
-    {{15, 288}, {166, 288}, {200, 288}, 26}, {{222, 5}, {254, 5}, {288, 5}, 0},
-    {{142, 5}, {174, 5}, {208, 5}, 0},       {{142, 5}, {174, 5}, {208, 5}, 0},
-    {{15, 288}, {246, 288}, {280, 288}, 26},
-};
-
-void PlaceCornerButtons() {
-    const CornerButtons& corners = Corners[DisplayMode];
-    BackButton = corners.Back;
-    PrevPageButton = corners.Previous;
-    NextPageButton = corners.Next;
-    SummarySpacing = corners.Spacing;
-    // Read in sequence on a short layout, Back stands below the title band.
-    if (ResultKind == KindProfile && ProfileReadAll == 1) {
-        if (DisplayMode == 2 || DisplayMode == 4) BackButton = {288, 39};
-        if (DisplayMode == 5 || DisplayMode == 6) BackButton = {208, 39};
-    }
-}
-
 void DrawFillers(DeviceContext* dc) {
     const bool wide = LayoutShift.X == 40, tall = LayoutShift.Y == 40;
     if (DoubleResolution()) {
@@ -63,8 +36,10 @@ void DrawFillers(DeviceContext* dc) {
 
 void DrawTitleBand(DeviceContext* dc) {
     DrawPicturePair(dc, PictureFrameTitleBand, 240, 30, 0, 0);
-    if (DisplayMode == 2 || DisplayMode == 7) DrawBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 240, 0);
-    if (DisplayMode == 4) StretchBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 480, 0, 160, 57);
+    // The wide layouts' right end: the single-size picture, stretched where
+    // the band is double size.
+    if (WideLayout() && DoubleResolution()) StretchBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 480, 0, 160, 57);
+    else if (WideLayout()) DrawBitmap(dc, PictureFrameTitleBandEnd, 80, 28, 240, 0);
     // The underline runs on the last row above the grey strip at both
     // resolutions, over the band and its right end alike: one row lower the
     // strip hides it on the double-size layouts, the right end's 57
@@ -191,12 +166,12 @@ void DrawHeaderText(DeviceContext* dc, int page, int count, int headerRight) {
     DescribeHeading(headerRight);
 }
 
+// The bottom bar of the tall layouts.
 void DrawBar(DeviceContext* dc) {
-    if (DisplayMode == 1 || DisplayMode == 3 || DisplayMode == 7) {
-        const int right = DisplayMode == 7 ? 320 : 240;
-        FillBox(dc, 220, 220, 220, 0, 280, right, 320);
-        FillBox(dc, 170, 170, 170, 0, 280, right, 282);
-    }
+    if (ShortLayout()) return;
+    const int right = WideLayout() ? 320 : 240;
+    FillBox(dc, 220, 220, 220, 0, 280, right, 320);
+    FillBox(dc, 170, 170, 170, 0, 280, right, 282);
 }
 
 // The button pictures by mode: tall on portrait and 320 x 320 layouts, flat
@@ -209,49 +184,87 @@ constexpr int ButtonRoles[3] = {RolePrevious, RoleNext, RoleBack};
 constexpr const char* ButtonNames[3] = {"previous-page", "next-page", "back"};
 
 void DrawButton(DeviceContext* dc, Button button, LayoutPoint at) {
-    const bool flat = DisplayMode == 2 || DisplayMode == 4 || DisplayMode == 5 || DisplayMode == 6;
+    const bool flat = ShortLayout();
     DrawKeyedPicturePair(dc, ButtonPictures[button][flat ? 1 : 0], 32, flat ? 18 : 28, at.X, at.Y, UsualKey);
     DescribeTarget(CornerButtonRect(at), ButtonRoles[button], ControlName(ButtonNames[button]));
 }
 
-void DrawBackAtTopRight(DeviceContext* dc) {
-    BackButton = WideLayout() ? LayoutPoint{286, 0} : LayoutPoint{206, 0};
-    DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, BackButton.X, 0, UsualKey);
-    DescribeTarget(CornerButtonRect(BackButton), RoleBack, ControlName("back"));
+// Back at the top right always has the tall picture.
+void DrawBackAtTopRight(DeviceContext* dc, LayoutPoint at) {
+    DrawKeyedPicturePair(dc, PictureFrameNavBack, 32, 28, at.X, at.Y, UsualKey);
+    DescribeTarget(CornerButtonRect(at), RoleBack, ControlName("back"));
 }
 
 // A page with Previous while there is one before, Next while there is one
 // after, and Back.
-void DrawPagingButtons(DeviceContext* dc, bool previous, bool next) {
-    DrawBar(dc);
-    if (previous) DrawButton(dc, Previous, PrevPageButton);
-    if (next) DrawButton(dc, Next, NextPageButton);
-    DrawButton(dc, Back, BackButton);
-}
+ReportButtons Paging(bool previous, bool next) { return {previous, next, BackPlace::Corner, true}; }
 
 // A single page: Back in the bar on tall layouts, at the top right otherwise.
-void DrawSinglePageButtons(DeviceContext* dc) {
-    DrawBar(dc);
-    if (DisplayMode == 1 || DisplayMode == 3 || DisplayMode == 7) DrawButton(dc, Back, BackButton);
-    else DrawBackAtTopRight(dc);
-}
+ReportButtons SinglePage() { return {false, false, ShortLayout() ? BackPlace::TopRight : BackPlace::Corner, true}; }
 
 }  // namespace
 
+ReportButtons ButtonsOfPage(int page, int count) {
+    switch (ResultKind) {
+    case KindCompatibility:
+    case KindForecast:
+        if (page > count) return {false, false, BackPlace::TopRight, false};
+        return Paging(page > 1, true);
+    case KindProfile:
+        return ProfileReadAll == 1 ? Paging(page > 1, page < count) : SinglePage();
+    case KindNumerology:
+        if (const int last = NumerologySubpageCount(ReportPage); last > 1)
+            return Paging(ReportSubpage > 1, ReportSubpage < last);
+        if (ReportPage >= 1 && ReportPage <= 6) return SinglePage();
+        return {false, false, BackPlace::None, true};
+    default:
+        return {false, false, BackPlace::None, false};
+    }
+}
+
+// The corner buttons stand in the bottom bar on the tall layouts (Previous
+// and Next at its right end), in a row at the top right on the short ones;
+// read in sequence on a short layout, Back stands below the title band.
+ResultViewLayout LayOutResultView(const ReportButtons* page) {
+    ResultViewLayout layout{};
+    const int extra = WideLayout() ? 80 : 0;  // the wide layouts' further units
+    layout.ContentOrigin = {0, ShortLayout() ? 144 : 160};
+    layout.MarginX = extra / 2;
+    if (ShortLayout()) {
+        layout.Back = {142 + extra, 5};
+        layout.Previous = {174 + extra, 5};
+        layout.Next = {208 + extra, 5};
+        if (ResultKind == KindProfile && ProfileReadAll == 1) layout.Back = {208 + extra, 39};
+    } else {
+        layout.Back = {15, 288};
+        layout.Previous = {166 + extra, 288};
+        layout.Next = {200 + extra, 288};
+        layout.SummarySpacing = 26;
+    }
+    if (page && page->Back == BackPlace::TopRight) layout.Back = {206 + extra, 0};
+    return layout;
+}
+
+int ReportViewWidth() { return 220 + 2 * LayOutResultView(nullptr).MarginX; }
+
 void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
-    ContentOrigin = {0, ShortLayout() ? 144 : 160};
-    MarginX = WideLayout() ? 40 : 0;
-    if (DisplayMode < 1 || DisplayMode > 7) return;
+    const ResultViewLayout layout = LayOutResultView(nullptr);
+    ContentOrigin = layout.ContentOrigin;
+    MarginX = layout.MarginX;
+    if (!ModeHasLayout()) return;
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
-    PlaceCornerButtons();
+    BackButton = layout.Back;
+    PrevPageButton = layout.Previous;
+    NextPageButton = layout.Next;
+    SummarySpacing = layout.SummarySpacing;
     if (report) report(dc);
     PlatformSelectFont(dc, previous);
 }
 
 void DrawReportFrame(DeviceContext* dc, int page, int count) {
-    if (DisplayMode < 1 || DisplayMode > 7) return;
-    const int bottom = DisplayMode == 2 || DisplayMode == 4 ? 240 : 320;
+    if (!ModeHasLayout()) return;
+    const int bottom = ShortLayout() ? 240 : 320;
     FillBox(dc, 255, 255, 255, 0, 0, WideLayout() ? 320 : 240, bottom);
     DrawFillers(dc);
     DrawTitleBand(dc);
@@ -265,25 +278,15 @@ void DrawReportFrame(DeviceContext* dc, int page, int count) {
 
 void DrawReportNav(DeviceContext* dc, int page, int count) {
     DescribeTitleAndStatus();
-    switch (ResultKind) {
-    case KindCompatibility:
-    case KindForecast:
-        if (page > count) DrawBackAtTopRight(dc);
-        else DrawPagingButtons(dc, page > 1, true);
-        break;
-    case KindProfile:
-        if (ProfileReadAll == 1) DrawPagingButtons(dc, page > 1, page < 10);
-        else DrawSinglePageButtons(dc);
-        break;
-    case KindNumerology:
-        if (const int last = NumerologySubpageCount(ReportPage); last > 1)
-            DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
-        else if (ReportPage >= 1 && ReportPage <= 6)
-            DrawSinglePageButtons(dc);
-        else
-            DrawBar(dc);
-        break;
-    default:
-        break;
+    const ReportButtons buttons = ButtonsOfPage(page, count);
+    const ResultViewLayout layout = LayOutResultView(&buttons);
+    if (buttons.Bar) DrawBar(dc);
+    if (buttons.Previous) DrawButton(dc, Previous, layout.Previous);
+    if (buttons.Next) DrawButton(dc, Next, layout.Next);
+    if (buttons.Back == BackPlace::Corner) {
+        DrawButton(dc, Back, layout.Back);
+    } else if (buttons.Back == BackPlace::TopRight) {
+        BackButton = layout.Back;
+        DrawBackAtTopRight(dc, layout.Back);
     }
 }

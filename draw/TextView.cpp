@@ -13,56 +13,63 @@
 namespace {
 
 // Only the view's rows move; the page redraws its content around them.
-void RepaintView() {
+// That repaint draws the view's own layer alone (RedrawAll 0), so what
+// earlier messages left invalid (a turned screen, say) is painted in full
+// first.
+void RepaintView(const TextViewLayout& view) {
+    const TextViewRect& box = view.Box;
+    PlatformUpdateWindow();
     RedrawAll = 0;
-    RepaintRect(ViewRect.X, ViewRect.Y, ViewRect.X + ViewRect.Width + 5,
-                ViewRect.Y + ViewRect.Height);
+    RepaintRect(box.X, box.Y, box.X + box.Width + 5, box.Y + box.Height);
 }
 
-// The areas of the scroll arrows that a tap steps: around the arrow
-// pictures at the view's right edge. Up is tested first, so where a short
-// view's areas overlap, down begins below up.
-LayoutRect UpArrowRect() {
-    const int ax = ViewRect.X + ViewRect.Width - 11;
-    return {ax - 13, ViewRect.Y - 12, ax + 27, ViewRect.Y + 27};
-}
-
-LayoutRect DownArrowRect() {
-    const int ax = ViewRect.X + ViewRect.Width - 11, dy = ViewRect.Y + ViewRect.Height - 5;
-    const int top = dy - 20 > UpArrowRect().Bottom ? dy - 20 : UpArrowRect().Bottom + 1;
-    return {ax - 13, top, ax + 27, dy + 19};
+// The offset the view shows: its first line on a first layout (or when
+// every line fits), and never past its end, since the same text laid out
+// again in a narrower or wider font (a new screen) can have fewer lines.
+int ShownOffset(const TextViewLayout& view) {
+    if (!view.Scrolls || ScrollStarted == 0) return 0;
+    return ScrollOffset < view.MaxScroll ? ScrollOffset : view.MaxScroll;
 }
 
 // Up acts whenever the view is below its top, down whenever it is above its
 // last position.
-void Step(int delta) {
-    const bool moves = delta < 0 ? ScrollOffset > 0 : delta > 0 && ScrollOffset < MaxScrollOffset;
+void Step(const TextViewLayout& view, int delta) {
+    const int offset = ShownOffset(view);
+    const bool moves = delta < 0 ? offset > 0 : delta > 0 && offset < view.MaxScroll;
     if (!moves) return;
-    ScrollOffset += delta;
     // A step of a whole page stops at either end.
-    if (ScrollOffset < 0) ScrollOffset = 0;
-    if (ScrollOffset > MaxScrollOffset) ScrollOffset = MaxScrollOffset;
-    RepaintView();
+    ScrollOffset = offset + delta < 0 ? 0 : offset + delta > view.MaxScroll ? view.MaxScroll : offset + delta;
+    ScrollStarted = 1;
+    RepaintView(view);
+}
+
+// The source's view laid out, when the screen shows one.
+bool ViewOf(TextViewSource source, TextViewLayout* view) {
+    TextViewPlace place{};
+    if (!source || !source(&place)) return false;
+    *view = LayOutTextView(place);
+    return true;
 }
 
 }  // namespace
 
-void ScrollTap(int x, int y) {
-    if (!ScrollActive) return;
-    if (Contains(UpArrowRect(), x, y)) Step(-1);
-    else if (Contains(DownArrowRect(), x, y)) Step(+1);
+void ScrollTap(TextViewSource source, int x, int y) {
+    TextViewLayout view;
+    if (!ViewOf(source, &view) || !view.Scrolls) return;
+    if (Contains(view.Up, x, y)) Step(view, -1);
+    else if (Contains(view.Down, x, y)) Step(view, +1);
 }
 
-void ScrollKey(int keyCode) {
-    if (!ScrollActive) return;
-    const int rows = ViewRect.Height / 20;
+void ScrollKey(TextViewSource source, int keyCode) {
+    TextViewLayout view;
+    if (!ViewOf(source, &view) || !view.Scrolls) return;
     switch (keyCode) {
-    case KeyCodeUp: Step(-1); break;
-    case KeyCodeDown: Step(+1); break;
-    case KeyCodePageUp: Step(-rows); break;
-    case KeyCodePageDown: Step(+rows); break;
-    case KeyCodeHome: Step(-ScrollOffset); break;
-    case KeyCodeEnd: Step(MaxScrollOffset - ScrollOffset); break;
+    case KeyCodeUp: Step(view, -1); break;
+    case KeyCodeDown: Step(view, +1); break;
+    case KeyCodePageUp: Step(view, -view.Rows); break;
+    case KeyCodePageDown: Step(view, +view.Rows); break;
+    case KeyCodeHome: Step(view, -ShownOffset(view)); break;
+    case KeyCodeEnd: Step(view, view.MaxScroll - ShownOffset(view)); break;
     default: break;
     }
 }
@@ -124,13 +131,16 @@ void AppendPageText(const wchar_t* text) {
 
 namespace {
 
+// The view's font: Tahoma of 15 units, bold.
+constexpr int ViewFontHeight = 15, ViewFontWeight = 700;
+
 // Counts the layouts made, so the view knows whether the lines it laid out
 // are still the ones in PageLines.
 unsigned LayoutsMade;
 
 }  // namespace
 
-int LayOutPageText(DeviceContext* dc, int available) {
+int LayOutPageText(int height, int weight, int available) {
     ++LayoutsMade;
     SplitWords();
     PageText[0] = 0;
@@ -151,7 +161,7 @@ int LayOutPageText(DeviceContext* dc, int available) {
             store(true);
             continue;
         }
-        if (PlatformTextWidth(dc, word) + PlatformTextWidth(dc, line) > available) store(false);
+        if (MeasureText(height, weight, word) + MeasureText(height, weight, line) > available) store(false);
         Append(line, SlotCapacity, word, Length(word));
         Append(line, SlotCapacity, L" ", 1);
     }
@@ -165,9 +175,11 @@ const wchar_t* LaidOutLine(int index) {
     return index >= 0 && index < LaidOutLineCount() ? PageLines[index + 1] : L"";
 }
 
-bool ScrollArrowAt(int x, int y, int direction, int* arrowX, int* arrowY) {
-    const TextViewRect& v = ViewRect;
-    if (!ScrollActive || x < v.X || x > v.X + v.Width || y < v.Y || y > v.Y + v.Height) return false;
+bool ScrollArrowAt(TextViewSource source, int x, int y, int direction, int* arrowX, int* arrowY) {
+    TextViewLayout view;
+    if (!ViewOf(source, &view)) return false;
+    const TextViewRect& v = view.Box;
+    if (!view.Scrolls || x < v.X || x > v.X + v.Width || y < v.Y || y > v.Y + v.Height) return false;
     // The middle of the arrow picture, inside the rectangle ScrollTap tests.
     *arrowX = v.X + v.Width - 4;
     *arrowY = direction < 0 ? v.Y + 3 : v.Y + v.Height - 2;
@@ -196,8 +208,8 @@ struct ViewPainter {
     }
 };
 
-void DrawScrollBar(const ViewPainter& paint, int rows) {
-    const int x = ViewRect.X, y = ViewRect.Y, w = ViewRect.Width, bottom = y + 20 * rows;
+void DrawScrollBar(const ViewPainter& paint, const TextViewRect& box) {
+    const int x = box.X, y = box.Y, w = box.Width, bottom = y + box.Height;
     if (DoubleResolution()) {
         paint.Keyed(PictureFrameScrollUp.Large, 28, 14, x + w - 9, y + 1);
         paint.Keyed(PictureFrameScrollDown.Large, 28, 14, x + w - 9, bottom - 4);
@@ -210,40 +222,29 @@ void DrawScrollBar(const ViewPainter& paint, int rows) {
 
 // The thumb: its position shows the scroll offset, its length how much of
 // the text the rows show.
-void DrawThumb(const ViewPainter& paint, int rows) {
-    const int left = ViewRect.X + ViewRect.Width - 7, right = left + 6;
-    const int y = ViewRect.Y, bottom = y + 20 * rows;
-    if (LineCount > rows) {
-        ScrollActive = 1;
-        const int over = LineCount - rows, height = 20 * rows - 20;
-        MaxScrollOffset = over;
+void DrawThumb(const ViewPainter& paint, const TextViewLayout& view, int offset) {
+    const int left = view.Box.X + view.Box.Width - 7, right = left + 6;
+    const int y = view.Box.Y, bottom = y + view.Box.Height;
+    if (view.Scrolls) {
+        const int over = view.MaxScroll, height = view.Box.Height - 20;
         const int step = (height - 7) / (over + 1);
         const int length = height - step * over - 4;
-        if (ScrollStarted == 0) {
-            ScrollOffset = 0;
-            ScrollStarted = 1;
-        }
-        // The same text laid out again in a narrower or wider font (a new
-        // screen) can have fewer lines: never show rows past its end.
-        if (ScrollOffset > over) ScrollOffset = over;
-        const int top = y + 11 + step * ScrollOffset;
+        const int top = y + 11 + step * offset;
         paint.Fill(255, 255, 255, left, top, right, top + 2);
         paint.Fill(255, 255, 255, left, top + length + 2, right, top + length + 4);
         paint.Fill(0, 0, 0, left, top + 2, right, top + length + 2);
     } else {
-        ScrollActive = 0;
-        ScrollOffset = 0;  // every line fits: show them from the first
         paint.Fill(255, 255, 255, left, y + 11, right, y + 13);
         paint.Fill(255, 255, 255, left, bottom - 11, right, bottom - 9);
         paint.Fill(0, 0, 0, left, y + 13, right, bottom - 11);
     }
 }
 
-// The view's last layout. A view redrawn with the same text at the same
-// width and scale, with no other layout in between (a scroll step, the same
-// page painted again), would lay it out into the very same lines, since the
-// font is fixed and widths come from constant tables; those lines are drawn
-// again instead.
+// The last layout, a cache of LayOutPageText by its inputs: the same text
+// at the same width and scale always gives the same lines (the font is
+// fixed and widths come from constant tables), so while no other layout
+// has refilled PageLines since (a scroll step, the same page painted again,
+// a tap on it) those lines are used again.
 struct ViewLayout {
     wchar_t Text[PageTextCapacity];
     int Available;
@@ -253,7 +254,7 @@ struct ViewLayout {
 };
 ViewLayout LastLayout;
 
-int LayOutView(DeviceContext* dc, int available) {
+int LayOutView(int available) {
     const bool reusable = LastLayout.Layout != 0 && LastLayout.Layout == LayoutsMade &&
                           LastLayout.Available == available && LastLayout.Double == DoubleResolution() &&
                           std::wcscmp(LastLayout.Text, PageText) == 0;
@@ -264,12 +265,29 @@ int LayOutView(DeviceContext* dc, int available) {
     std::wcscpy(LastLayout.Text, PageText);
     LastLayout.Available = available;
     LastLayout.Double = DoubleResolution();
-    LastLayout.Lines = LayOutPageText(dc, available);
+    LastLayout.Lines = LayOutPageText(ViewFontHeight, ViewFontWeight, available);
     LastLayout.Layout = LayoutsMade;
     return LastLayout.Lines;
 }
 
 }  // namespace
+
+// The scroll arrows' tap areas lie around the arrow pictures at the view's
+// right edge. Up is tested first, so where a short view's areas overlap,
+// down begins below up.
+TextViewLayout LayOutTextView(const TextViewPlace& place) {
+    TextViewLayout view{};
+    view.Box = {place.X, place.Y, place.Width, 20 * place.Rows};
+    view.Rows = place.Rows;
+    const int lines = LayOutView(UnitsToPixels(place.Width - 20));
+    view.Lines = lines > LineSlots - 1 ? LineSlots - 1 : lines;
+    view.Scrolls = view.Lines > view.Rows;
+    view.MaxScroll = view.Scrolls ? view.Lines - view.Rows : 0;
+    const int ax = place.X + place.Width - 11, dy = place.Y + view.Box.Height - 5;
+    view.Up = {ax - 13, place.Y - 12, ax + 27, place.Y + 27};
+    view.Down = {ax - 13, dy - 20 > view.Up.Bottom ? dy - 20 : view.Up.Bottom + 1, ax + 27, dy + 19};
+    return view;
+}
 
 int LaidOutText(wchar_t* text, int capacity) {
     if (capacity < 1) return 0;
@@ -332,23 +350,26 @@ void DescribeReading(bool fixed, int rows) {
     }
 }
 
-void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
-    ViewRect = {x, y, width, 20 * rows};
-    LineCount = 0;
-    ScrollActive = 0;
-    MaxScrollOffset = 0;
-    SetTextFont(L"Tahoma", 15, 700);
+// Publishes the view's scroll state as the layout gives it, then draws.
+void DrawView(const ViewPainter& paint, const TextViewPlace& place) {
+    SetTextFont(L"Tahoma", ViewFontHeight, ViewFontWeight);
     PlatformSelectFont(paint.Dc, CurrentFont());
-    const int available = UnitsToPixels(width - 20);
-    LineCount = LayOutView(paint.Dc, available);
-    if (LineCount > LineSlots - 1) LineCount = LineSlots - 1;
-    DrawScrollBar(paint, rows);
-    DrawThumb(paint, rows);
+    const TextViewLayout view = LayOutTextView(place);
+    const int offset = ShownOffset(view);
+    ViewRect = view.Box;
+    LineCount = view.Lines;
+    ScrollActive = view.Scrolls ? 1 : 0;
+    MaxScrollOffset = view.MaxScroll;
+    ScrollOffset = offset;
+    if (view.Scrolls) ScrollStarted = 1;
+    const int rows = place.Rows, x = place.X, y = place.Y, width = place.Width;
+    DrawScrollBar(paint, view.Box);
+    DrawThumb(paint, view, offset);
     DescribeReading(paint.Fixed, rows);
-    if (ScrollActive) {
+    if (view.Scrolls) {
         const auto describe = paint.Fixed ? DescribeTargetFixed : DescribeTarget;
-        describe(UpArrowRect(), RoleScrollUp, ControlName("scroll-up"), StateNone);
-        describe(DownArrowRect(), RoleScrollDown, ControlName("scroll-down"), StateNone);
+        describe(view.Up, RoleScrollUp, ControlName("scroll-up"), StateNone);
+        describe(view.Down, RoleScrollDown, ControlName("scroll-down"), StateNone);
     }
     for (int i = 1; i <= rows; ++i) {
         paint.Rule(x, y + 20 * i - 2, x + width - 14, y + 20 * i - 2);
@@ -360,10 +381,6 @@ void DrawView(const ViewPainter& paint, int rows, int x, int y, int width) {
 
 }  // namespace
 
-void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width) {
-    DrawView({dc, false}, rows, x, y, width);
-}
+void DrawTextPage(DeviceContext* dc, const TextViewPlace& place) { DrawView({dc, false}, place); }
 
-void DrawTextPageFixed(int rows, DeviceContext* dc, int x, int y, int width) {
-    DrawView({dc, true}, rows, x, y, width);
-}
+void DrawTextPageFixed(DeviceContext* dc, const TextViewPlace& place) { DrawView({dc, true}, place); }

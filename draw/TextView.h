@@ -3,11 +3,35 @@
 #pragma once
 
 #include "shell/core/State.h"
+#include "shell/core/Targets.h"
 
-// A tap (layout units) offered to the scroll arrows.
-void ScrollTap(int x, int y);
-// The hardware up and down keys of a popup: one line up or down.
-void ScrollKey(int keyCode);
+// Where a view stands: `Rows` rows of 20 units from (X, Y), `Width` wide, in
+// layout units of its form (a page's shifted, a popup's fixed).
+struct TextViewPlace {
+    int Rows, X, Y, Width;
+};
+// A screen's text view: fills PageText with the view's text and gives its
+// place; false when the screen shows none. Painters, taps and the desktop's
+// messages ask the same function, so that a tap needs no paint before it.
+using TextViewSource = bool (*)(TextViewPlace* place);
+
+// A view laid out: its box, how many lines its text makes (those past the
+// last slot not counted), how far it scrolls and where its arrows take
+// taps. The same text, width and scale always give the same layout.
+struct TextViewLayout {
+    TextViewRect Box;
+    int Rows, Lines, MaxScroll;
+    bool Scrolls;
+    LayoutRect Up, Down;
+};
+// Lays out PageText (and empties it, as LayOutPageText does) for the place.
+TextViewLayout LayOutTextView(const TextViewPlace& place);
+
+// A tap (layout units of the view's form) offered to the scroll arrows of
+// the source's view.
+void ScrollTap(TextViewSource source, int x, int y);
+// The up, down and page keys: a line, a page, or to either end.
+void ScrollKey(TextViewSource source, int keyCode);
 
 // ---- Source text and layout ----------------------------------------------------
 constexpr int PageTextCapacity = 2060;  // characters, terminator included
@@ -22,9 +46,10 @@ void ClearPageText();
 // Appends the string and one space; what does not fit is left out.
 void AppendPageText(const wchar_t* text);
 // Splits PageText into words and lines no wider than `available` pixels in
-// the font selected into dc; empties PageText and returns the number of
-// lines (those past the last slot are counted, not kept).
-int LayOutPageText(DeviceContext* dc, int available);
+// the font SetTextFont(height, weight) makes (draw/Primitives.h); empties
+// PageText and returns the number of lines (those past the last slot are
+// counted, not kept).
+int LayOutPageText(int height, int weight, int available);
 
 // The lines of the last layout, 0-based, all of them (not only the rows
 // shown); LaidOutLine gives an empty text past the end.
@@ -34,13 +59,13 @@ const wchar_t* LaidOutLine(int index);
 // the blanks at paragraph ends dropped, each paragraph ended by '\n'. Cut to
 // `capacity` and terminated; returns the length.
 int LaidOutText(wchar_t* text, int capacity);
-// When (x, y) (layout units of the view's own form) lies on the last laid
-// out view and it scrolls: the centre of its up (direction -1) or down
-// (+1) arrow, where a tap steps it.
-bool ScrollArrowAt(int x, int y, int direction, int* arrowX, int* arrowY);
+// When (x, y) (layout units of the view's own form) lies on the source's
+// view and it scrolls: the centre of its up (direction -1) or down (+1)
+// arrow, where a tap steps it.
+bool ScrollArrowAt(TextViewSource source, int x, int y, int direction, int* arrowX, int* arrowY);
 
-// Lays out PageText and draws the ruled view of `rows` rows with its scroll
-// bar at (x, y), `width` wide (layout units); page form.
-void DrawTextPage(int rows, DeviceContext* dc, int x, int y, int width);
+// Lays out PageText and draws the ruled view with its scroll bar at the
+// place, and publishes its scroll state; page form.
+void DrawTextPage(DeviceContext* dc, const TextViewPlace& place);
 // The same in the fixed form, for popups.
-void DrawTextPageFixed(int rows, DeviceContext* dc, int x, int y, int width);
+void DrawTextPageFixed(DeviceContext* dc, const TextViewPlace& place);

@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FontHandle previous = PlatformSelectFont(dc, font);
     ClearPageText();
     AppendPageText(text.c_str());
-    const int count = LayOutPageText(dc, available);
+    // Before start-up classifies the screen, a font's height is its pixels.
+    const int count = LayOutPageText(height, weight, available);
 
     // Only what every slot held whole can be compared word for word.
     bool longWord = false;

@@ -146,6 +146,9 @@ TextInk PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect
                          bool centred);
 // Width in pixels of the text in the font selected into dc.
 int PlatformTextWidth(DeviceContext* dc, const wchar_t* text);
+// The same in the font PlatformCreateFont(height, weight) gives, without a
+// device context: what a tap needs to know of a text's lines.
+int PlatformMeasureText(int height, int weight, const wchar_t* text);
 
 // ---- Description of the screen ----------------------------------------------------
 // Beside its pixels every paint describes what it draws, for assistive

@@ -17,16 +17,25 @@ bool ValidSign(int sign) { return sign >= 1 && sign <= 12; }
 
 }  // namespace
 
-void DrawCompatibilityReport(DeviceContext* dc) {
-    if (SubPage != SubPageCompatibility || ResultKind != KindCompatibility) return;
-    const int page = ReportPage;
-    DrawReportFrame(dc, page, 3);
+// Three explanation pages, the outcome's text below its three rating rows.
+bool CompatibilityLayout(ReportLayout* layout) {
+    if (SubPage != SubPageCompatibility || ResultKind != KindCompatibility) return false;
+    const int page = ReportPage, width = ReportViewWidth();
+    *layout = {page, 3, true, {}};
+    if (page <= 3) layout->View = {ShortLayout() ? 6 : 8, 10, 108, width};
+    else if (ShortLayout()) layout->View = {2, 10, 198, width};
+    else layout->View = {5, 10, 208, width};
     ClearPageText();
     AppendPageText(PairText(PairMySign, page, PairLoverSign));
-    const int width = 220 + 2 * MarginX;
-    if (page <= 3) DrawTextPage(ShortLayout() ? 6 : 8, dc, 10, 108, width);
-    else if (ShortLayout()) DrawTextPage(2, dc, 10, 198, width);
-    else DrawTextPage(5, dc, 10, 208, width);
+    return true;
+}
+
+void DrawCompatibilityReport(DeviceContext* dc) {
+    ReportLayout layout;
+    if (!CompatibilityLayout(&layout)) return;
+    const int page = layout.Page;
+    DrawReportFrame(dc, page, layout.Count);
+    DrawTextPage(dc, layout.View);
 
     if (page >= 1 && page <= 3 && ValidSign(PairMySign) && ValidSign(PairLoverSign)) {
         const int(*tables[3])[13] = {RelationshipRatings, SexRatings, LifeRatings};
@@ -39,5 +48,5 @@ void DrawCompatibilityReport(DeviceContext* dc) {
         for (int i = 0; i < 3; ++i)
             DrawPicturePair(dc, Icons[i], 48, 50, 2, 39 + 55 * i);
     }
-    DrawReportNav(dc, page, 3);
+    DrawReportNav(dc, page, layout.Count);
 }

@@ -9,22 +9,29 @@
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
 
-void DrawNumerologyReport(DeviceContext* dc) {
+// The topic's sub-pages are the report's pages; each has a title line over
+// its text.
+bool NumerologyLayout(ReportLayout* layout) {
     const int topic = ReportPage, subpage = ReportSubpage;
     const int count = NumerologySubpageCount(topic);
-    DrawReportFrame(dc, count == 1 ? 1 : subpage, count);
-    const int day = DayIndex + 1, month = MonthIndex + 1, year = BirthYear;
+    *layout = {count == 1 ? 1 : subpage, count, true, {ShortLayout() ? 8 : 10, 10, 67, ReportViewWidth()}};
     wchar_t text[PageTextCapacity];
-    BuildNumerologyText(topic, subpage, day, month, year, text, PageTextCapacity);
-    wchar_t title[64];
-    NumerologyTitle(topic, subpage, day, month, year, title, 64);
-    // The result line is the page's first text; the heading names the page.
-    DescribeTextAt(title, 10, 39, 240, 59);
+    BuildNumerologyText(topic, subpage, DayIndex + 1, MonthIndex + 1, BirthYear, text, PageTextCapacity);
     ClearPageText();
     AppendPageText(text);
-    const int xs = WideLayout() ? 40 : 0;
-    DrawTextPage(ShortLayout() ? 8 : 10, dc, 10, 67, 2 * (xs + 110));
+    return true;
+}
+
+void DrawNumerologyReport(DeviceContext* dc) {
+    ReportLayout layout;
+    NumerologyLayout(&layout);
+    DrawReportFrame(dc, layout.Page, layout.Count);
+    wchar_t title[64];
+    NumerologyTitle(ReportPage, ReportSubpage, DayIndex + 1, MonthIndex + 1, BirthYear, title, 64);
+    // The result line is the page's first text; the heading names the page.
+    DescribeTextAt(title, 10, 39, 240, 59);
+    DrawTextPage(dc, layout.View);
     // The title goes in the body font the text view leaves selected.
     DrawTextBox(dc, title, 142, 4, 4, 255, 255, 255, 10, 39, 240, 59, 1, 0);
-    DrawReportNav(dc, count == 1 ? 1 : subpage, count);
+    DrawReportNav(dc, layout.Page, layout.Count);
 }

@@ -6,6 +6,7 @@
 #include "readings/Reports.h"
 #include "readings/Profile.h"
 #include "resources/Signs.h"
+#include "shell/core/Display.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
 
@@ -59,9 +60,11 @@ constexpr const wchar_t* PictureLabels[10] = {
 // in sequence on the 240-unit-high layouts). A title too long for that
 // steps down to a smaller size of the same weight rather than lose its
 // end under the button or wrap onto a line the box cannot show.
-void DrawTitle(DeviceContext* dc, const wchar_t* title) {
-    const bool backBeside = BackButton.Y < 59 && BackButton.Y + 28 > 39;
-    const int room = ((backBeside ? std::min(BackButton.X, 240) : 240) - 10) * (DoubleResolution() ? 2 : 1);
+void DrawTitle(DeviceContext* dc, const wchar_t* title, const ReportLayout& page) {
+    const ReportButtons buttons = ButtonsOfPage(page.Page, page.Count);
+    const LayoutPoint back = LayOutResultView(&buttons).Back;
+    const bool backBeside = back.Y < 59 && back.Y + 28 > 39;
+    const int room = UnitsToPixels((backBeside ? std::min(back.X, 240) : 240) - 10);
     for (const int smaller : {17, 15}) {
         if (PlatformTextWidth(dc, title) <= room) break;
         SetTextFont(L"Tahoma", smaller, 900);
@@ -71,22 +74,20 @@ void DrawTitle(DeviceContext* dc, const wchar_t* title) {
     DescribeTextAt(title, 10, 39, 240, 59);
 }
 
-// Shows a reading in the text view; a lead-in goes in front of it as part
-// of the same string, so the reading does not start with a space.
-void DrawText(DeviceContext* dc, const wchar_t* lead, const wchar_t* text, int rows, int y) {
+// A reading for the text view; a lead-in goes in front of it as part of the
+// same string, so the reading does not start with a space.
+void SetText(const wchar_t* lead, const wchar_t* text) {
     wchar_t joined[PageTextCapacity] = L"";
     std::wcsncat(joined, lead ? lead : L"", PageTextCapacity - 1);
     std::wcsncat(joined, text, PageTextCapacity - 1 - std::wcslen(joined));
     ClearPageText();
     AppendPageText(joined);
-    DrawTextPage(rows, dc, 10, y, 220 + 2 * MarginX);
 }
 
 // A picture of the sign's planet, symbol (142 x 142) or stone (100 x 100),
-// stretched to double size on the double-resolution modes.
+// stretched to the display mode's scale.
 void DrawSignPicture(DeviceContext* dc, int id, int size, int x, int y) {
-    if (DoubleResolution()) StretchBitmap(dc, id, size, size, 2 * x, 2 * y, 2 * size, 2 * size);
-    else DrawBitmap(dc, id, size, size, x, y);
+    StretchBitmap(dc, id, size, size, UnitsToPixels(x), UnitsToPixels(y), UnitsToPixels(size), UnitsToPixels(size));
 }
 
 void DrawSwatch(DeviceContext* dc, const SignPictures& sign) {
@@ -120,7 +121,8 @@ void DescribePicturePage(int page, const SignPictures& sign, const wchar_t* word
 
 // Pages 6 … 9: a label, a picture or colour swatch, the sign's word, a
 // short text below.
-void DrawPicturePage(DeviceContext* dc, FontHandle previous, int page, int rows) {
+void DrawPicturePage(DeviceContext* dc, FontHandle previous, const ReportLayout& layout) {
+    const int page = layout.Page;
     const SignPictures& sign = Pictures[SignIndex];
     PlatformSelectFont(dc, previous);
     SetTextFont(L"Tahoma", 15, 700);
@@ -136,29 +138,38 @@ void DrawPicturePage(DeviceContext* dc, FontHandle previous, int page, int rows)
     }
     if (word) DrawTextBox(dc, word, 142, 4, 4, 255, 255, 255, 25, 130, 130, 150, 1, 0);
     DescribePicturePage(page, sign, word);
-    DrawText(dc, nullptr, ProfileText(page), rows - 6, 190);
+    DrawTextPage(dc, layout.View);
 }
 
 }  // namespace
 
-void DrawSignProfile(DeviceContext* dc) {
+// Pages 1 … 5 and 10: a title over the text; 6 … 9: a picture over a
+// shorter text.
+bool ProfileLayout(ReportLayout* layout) {
+    const int page = ReportPage;
+    if (SubPage != SubPageTopicList || ResultKind != KindProfile || SignIndex < 1 || SignIndex > SignCount ||
+        page < 1 || page > ProfileTopics)
+        return false;
     const int rows = ShortLayout() ? 8 : 10;
+    const bool picture = page >= 6 && page <= 9;
+    *layout = {page, ProfileTopics, true, {picture ? rows - 6 : rows, 10, picture ? 190 : 67, ReportViewWidth()}};
+    SetText(page == 5 ? ProblemsLeadIn : nullptr, ProfileText(page));
+    return true;
+}
+
+void DrawSignProfile(DeviceContext* dc) {
     SetTextFont(L"Tahoma", 18, 900);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
-    const int page = ReportPage;
-    if (SubPage == SubPageTopicList && ResultKind == KindProfile && SignIndex >= 1 && SignIndex <= SignCount &&
-        page >= 1 && page <= ProfileTopics) {
-        DrawReportFrame(dc, page, ProfileTopics);
-        if (page <= 5) {
-            DrawTitle(dc, PageTitles[page]);
-            DrawText(dc, page == 5 ? ProblemsLeadIn : nullptr, ProfileText(page), rows, 67);
-        } else if (page <= 9) {
-            DrawPicturePage(dc, previous, page, rows);
+    if (ReportLayout layout; ProfileLayout(&layout)) {
+        const int page = layout.Page;
+        DrawReportFrame(dc, page, layout.Count);
+        if (page >= 6 && page <= 9) {
+            DrawPicturePage(dc, previous, layout);
         } else {
-            DrawTitle(dc, FamousTitles[SignIndex]);
-            DrawText(dc, nullptr, ProfileText(page), rows, 67);
+            DrawTitle(dc, page <= 5 ? PageTitles[page] : FamousTitles[SignIndex], layout);
+            DrawTextPage(dc, layout.View);
         }
-        DrawReportNav(dc, page, ProfileTopics);
+        DrawReportNav(dc, page, layout.Count);
     }
     PlatformSelectFont(dc, previous);
 }

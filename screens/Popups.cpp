@@ -82,23 +82,34 @@ void DrawAboutPopup(DeviceContext* dc) {
     PlatformSelectFont(dc, previous);
 }
 
+bool PopupTextView(TextViewPlace* place) {
+    ClearPageText();
+    if (PopupScreen == PopupHelp) {
+        for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
+    } else if (PopupScreen == PopupExtras) {
+        wchar_t text[ExtrasTextCapacity];
+        BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
+        AppendPageText(text);
+    } else {
+        return false;
+    }
+    *place = {8, 10, 34, 220};
+    return true;
+}
+
 void DrawHelpPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"Help", L"Help");
     PlatformDescribeHint(CatalogueText("help/keyboard"));
-    ClearPageText();
-    for (const char* key : HelpParagraphs) AppendPageText(CatalogueText(key));
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    TextViewPlace view;
+    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
 }
 
 void DrawExtrasPopup(DeviceContext* dc) {
     constexpr const wchar_t* Headings[4] = {L"Extras", L"Extras: your tree", L"Extras: your birthday colour",
                                             L"Extras: your Chinese sign"};
     DrawPopupFrame(dc, L"Conclusion Details:", Headings[EntryField >= 1 && EntryField <= 3 ? EntryField : 0]);
-    wchar_t text[ExtrasTextCapacity];
-    BuildExtrasText(EntryField, MonthIndex, DayIndex, BirthYear, text, ExtrasTextCapacity);
-    ClearPageText();
-    AppendPageText(text);
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    TextViewPlace view;
+    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
 }
 
 void PopupLayerTap(int x, int y) {
@@ -122,7 +133,7 @@ void PopupLayerTap(int x, int y) {
             RepaintRect(row.X + 88, row.Y, row.X + 128, row.Y + 20);
             RepaintRect(row.X + 138, row.Y, row.X + 200, row.Y + 20);
         }
-        ScrollTap(x, y);
+        ScrollTap(PopupTextView, x, y);
         return;
     case PopupHelp:
         if (closeBox) {
@@ -130,7 +141,7 @@ void PopupLayerTap(int x, int y) {
             PopupScreen = PopupNone;
             RepaintBand(PopupBand);
         }
-        ScrollTap(x, y);
+        ScrollTap(PopupTextView, x, y);
         return;
     default:
         return;

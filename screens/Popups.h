@@ -12,6 +12,10 @@ void DrawAboutPopup(DeviceContext* dc);
 void DrawHelpPopup(DeviceContext* dc);
 // The result of the extras page's button: tree, birthday colour or Chinese sign.
 void DrawExtrasPopup(DeviceContext* dc);
+// The open popup's text view (a TextViewSource): Help's and the extras
+// result's.
+struct TextViewPlace;
+bool PopupTextView(TextViewPlace* place);
 // A tap (layout units, unshifted) on the open popup: its close cross, then
 // its text view's scroll arrows.
 void PopupLayerTap(int x, int y);

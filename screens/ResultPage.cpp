@@ -13,12 +13,13 @@ namespace {
 struct Report {
     KindValue Kind;
     void (*Paint)(DeviceContext* dc);
+    bool (*Layout)(ReportLayout* layout);
 };
 constexpr Report Reports[] = {
-    {KindCompatibility, DrawCompatibilityReport},
-    {KindForecast, DrawYearlyForecast},
-    {KindProfile, DrawSignProfile},
-    {KindNumerology, DrawNumerologyReport},
+    {KindCompatibility, DrawCompatibilityReport, CompatibilityLayout},
+    {KindForecast, DrawYearlyForecast, ForecastLayout},
+    {KindProfile, DrawSignProfile, ProfileLayout},
+    {KindNumerology, DrawNumerologyReport, NumerologyLayout},
 };
 
 const Report* CurrentReport() {
@@ -29,7 +30,20 @@ const Report* CurrentReport() {
 
 bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRect(button), x, y); }
 
+// The page of the report on screen; false when none is drawn.
+bool CurrentPage(ReportLayout* layout) {
+    const Report* report = CurrentReport();
+    return report && ModeHasLayout() && report->Layout(layout);
+}
+
 }  // namespace
+
+bool ReportTextView(TextViewPlace* place) {
+    ReportLayout layout;
+    if (!CurrentPage(&layout) || !layout.HasView) return false;
+    *place = layout.View;
+    return true;
+}
 
 void DrawResultView(DeviceContext* dc) {
     const Report* report = CurrentReport();
@@ -41,9 +55,13 @@ void DrawResultView(DeviceContext* dc) {
 // effect. A button that turns nothing (a hidden Next on an outcome page lies
 // over the down arrow) lets the tap go on to the scroll arrows.
 void ResultViewTap(int x, int y) {
-    if (OnButton(BackButton, x, y) && ReportBack()) return;
-    if (OnButton(PrevPageButton, x, y) && PreviousSection()) return;
-    if (OnButton(NextPageButton, x, y) && NextSection()) return;
-    ScrollTap(x, y);
+    ReportLayout page;
+    const bool shown = CurrentPage(&page);
+    const ReportButtons buttons = shown ? ButtonsOfPage(page.Page, page.Count) : ReportButtons{};
+    const ResultViewLayout layout = LayOutResultView(shown ? &buttons : nullptr);
+    if (OnButton(layout.Back, x, y) && ReportBack()) return;
+    if (OnButton(layout.Previous, x, y) && PreviousSection()) return;
+    if (OnButton(layout.Next, x, y) && NextSection()) return;
+    ScrollTap(ReportTextView, x, y);
 }
 

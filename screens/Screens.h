@@ -20,6 +20,9 @@ void ForecastPickerTap(int x, int y);
 // The result view, which shows the report of the current ResultKind.
 void DrawResultView(DeviceContext* dc);
 void ResultViewTap(int x, int y);
+// Its text view (a TextViewSource): the report page's, when it has one.
+struct TextViewPlace;
+bool ReportTextView(TextViewPlace* place);
 // The profile picker: the sign grid (SubPage 3) or the topic list (4).
 void DrawProfilePicker(DeviceContext* dc);
 void ProfilePickerTap(int x, int y);

@@ -4,13 +4,14 @@
 // puts the reading on screen on the clipboard, and the screen is saved or
 // brought forward. A tap made here goes through the window procedure as a
 // press and a release, so it does exactly what a stylus tap there does,
-// feedback included. Each starts by painting what earlier messages left
-// invalid, so that it finds the screen they left.
+// feedback included. Typed keys and the wheel find their targets from the
+// state alone, as taps do; copy and save read what is painted, so they
+// first paint what earlier messages left invalid, and so does a typed key,
+// whose feedback repaints the keyboard alone.
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Keyboard.h"
 #include "shell/core/Display.h"
-#include "shell/Pages.h"
 #include "shell/Shell.h"
 #include "shell/core/State.h"
 
@@ -27,23 +28,13 @@ void TapAt(LayoutPoint point, LayoutPoint shift) {
     WindowProcedureMain(MessageButtonUp, 0, PackPoint(pixel.X, pixel.Y));
 }
 
-// The text view a tap would reach now, and the shift of its form: popups
-// draw theirs unshifted, report pages theirs shifted like the page.
-bool ViewOnScreen(LayoutPoint* shift) {
-    if (PopupScreen != PopupNone) {
-        const Page* popup = FindPage(Layer::Popup, PopupScreen);
-        *shift = {0, 0};
-        return popup && popup->TextView;
-    }
-    const Page* page = FindPage(Layer::Page, BaseScreen);
-    *shift = LayoutShift;
-    return page && page->TextView;
-}
-
 }  // namespace
 
 void TypeCharacter(wchar_t character) {
     for (int tap = 0; tap < MostTapsPerCharacter; ++tap) {
+        // The key's feedback repaints the keyboard alone (PanelOnly): what
+        // earlier messages left invalid, a turned screen say, must be
+        // painted in full before.
         PlatformUpdateWindow();
         LayoutPoint key{};
         bool more = false;
@@ -54,26 +45,28 @@ void TypeCharacter(wchar_t character) {
 }
 
 void WheelStep(int direction, int x, int y) {
-    PlatformUpdateWindow();
     LayoutPoint shift{};
+    const TextViewSource view = TextViewOnScreen(&shift);
     // An open panel takes every tap: the wheel must not reach under it.
-    if (InputPanel != PanelNone || !ViewOnScreen(&shift)) return;
+    if (InputPanel != PanelNone || !view) return;
     const LayoutPoint at = PixelToLayout(x, y, shift);
     LayoutPoint arrow{};
-    if (ScrollArrowAt(at.X, at.Y, direction < 0 ? -1 : 1, &arrow.X, &arrow.Y)) TapAt(arrow, shift);
+    if (ScrollArrowAt(view, at.X, at.Y, direction < 0 ? -1 : 1, &arrow.X, &arrow.Y)) TapAt(arrow, shift);
 }
 
 // The reading as the screen's description tells it (its heading, result
 // line and ratings, then the reading); without a reading on screen the
 // clipboard keeps what it had.
 void CopyReading() {
+    // The reading is taken from the description, which painting makes.
     PlatformUpdateWindow();
     static wchar_t text[ReadingCapacity];
     LayoutPoint shift{};
-    if (ViewOnScreen(&shift) && PlatformDescribedReading(text, ReadingCapacity) > 0) PlatformSetClipboard(text);
+    if (TextViewOnScreen(&shift) && PlatformDescribedReading(text, ReadingCapacity) > 0) PlatformSetClipboard(text);
 }
 
 void SaveScreen() {
+    // The screen saved is the one painted.
     PlatformUpdateWindow();
     PlatformSaveScreen();
 }

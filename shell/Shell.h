@@ -1,6 +1,8 @@
 // The application shell: start-up, the window procedure and the tap layer.
 #pragma once
 
+#include "draw/TextView.h"
+
 // Start-up steps 1 to 8; false when the program must end (unsupported
 // screen, or a running copy was brought forward).
 bool StellarionStart();
@@ -11,6 +13,11 @@ int StellarionMain();
 constexpr int FullScreenFlags = 42;
 
 long WindowProcedureMain(int message, long first, long second);
+
+// The text view a tap would reach now (none: nullptr), and the shift of its
+// form: popups draw theirs unshifted, the result view its reports' shifted
+// like the page. The wheel, the page keys and copy act on it.
+TextViewSource TextViewOnScreen(LayoutPoint* shift);
 
 // What a desktop or a browser offers beyond a stylus (shell/Desktop.cpp),
 // for the messages its backend posts; points are device pixels.

@@ -3,6 +3,8 @@
 #include "draw/TextView.h"
 #include "platform/Platform.h"
 #include "screens/Keyboard.h"
+#include "screens/Popups.h"
+#include "screens/Screens.h"
 #include "shell/core/Display.h"
 #include "shell/Pages.h"
 #include "shell/Shell.h"
@@ -102,14 +104,26 @@ bool PageTakesTaps() { return InputPanel > 0 || PopupScreen == PopupNone; }
 // Up and down step a popup's text; the page keys move a popup's text or a
 // report's, when no entry panel is open.
 void ScrollKeyDown(int code) {
+    LayoutPoint shift{};
+    const TextViewSource view = TextViewOnScreen(&shift);
     if (code == KeyCodeUp || code == KeyCodeDown) {
-        if (PopupScreen > 0) ScrollKey(code);
+        if (PopupScreen > 0) ScrollKey(view, code);
         return;
     }
-    if (InputPanel == PanelNone && (PopupScreen > 0 || PageHasTextView())) ScrollKey(code);
+    if (InputPanel == PanelNone) ScrollKey(view, code);
 }
 
 }  // namespace
+
+TextViewSource TextViewOnScreen(LayoutPoint* shift) {
+    if (PopupScreen != PopupNone) {
+        const Page* popup = FindPage(Layer::Popup, PopupScreen);
+        *shift = {0, 0};
+        return popup && popup->TextView ? PopupTextView : nullptr;
+    }
+    *shift = LayoutShift;
+    return PageHasTextView() ? ReportTextView : nullptr;
+}
 
 long WindowProcedureMain(int message, long first, long second) {
     switch (message) {

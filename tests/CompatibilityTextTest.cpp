@@ -120,7 +120,7 @@ TEST(CompatibilityTexts, EveryReadingFitsTheNarrowestTextView) {
                 ClearPageText();
                 AppendPageText(PairText(me, page, lover));
                 // The view is 220 units wide; its lines are 20 narrower.
-                EXPECT_LE(LayOutPageText(canvas.dc(), 200), 99)
+                EXPECT_LE(LayOutPageText(15, 700, 200), 99)
                     << SignSlug(me) << "-" << SignSlug(lover) << "-" << page;
             }
 }

@@ -147,6 +147,36 @@ TEST(DesktopHabits, WheelStepsTheTextViewLikeItsArrows) {
     }
 }
 
+// Wheel steps queued behind a turn of the screen, before any paint: each
+// finds the text view where the turned screen has it, and the screen ends
+// as when the turn was painted first.
+TEST(DesktopHabits, WheelRightAfterATurnFindsTheTurnedView) {
+    const auto turnThenWheel = [](bool paintBetween) {
+        OpenCompatibilityReport(240, 320);
+        HeadlessChangeScreen(320, 240);
+        if (paintBetween) RunPending();
+        // Inside the view on 320 x 240, below it on 240 x 320.
+        Wheel(300, 200, +1);
+        Wheel(300, 200, +1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 2);
+        return Screenshot();
+    };
+    EXPECT_EQ(turnThenWheel(false), turnThenWheel(true));
+    // A popup's view the same, its page drawn whole around it.
+    const auto helpTurnThenWheel = [](bool paintBetween) {
+        EXPECT_TRUE(StartProgram(240, 320));
+        TapLayout(202, 2);
+        HeadlessChangeScreen(240, 400);
+        if (paintBetween) RunPending();
+        Wheel(100, 100, +1);
+        RunPending();
+        EXPECT_EQ(ScrollOffset, 1);
+        return Screenshot();
+    };
+    EXPECT_EQ(helpTurnThenWheel(false), helpTurnThenWheel(true));
+}
+
 TEST(DesktopHabits, WheelNeverReachesUnderAnOpenPanel) {
     OpenCompatibilityReport(240, 320);
     TapLayout(BackButton.X + 5, BackButton.Y + 5);  // "Abandon to the previous screen?"

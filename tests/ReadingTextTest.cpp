@@ -76,7 +76,7 @@ protected:
         EXPECT_LE(longest, 255u);
         ClearPageText();
         AppendPageText(text.c_str());
-        EXPECT_LE(LayOutPageText(canvas_.dc(), 200), 99);
+        EXPECT_LE(LayOutPageText(15, 700, 200), 99);
     }
 
 private:

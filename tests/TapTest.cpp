@@ -1,18 +1,10 @@
 // Tap conversion, routing to panel, popup or page, and the result view's
 // navigation rules.
+#include "draw/ResultView.h"
 #include "screens/Panels.h"
+#include "screens/Screens.h"
 
 #include "Harness.h"
-
-namespace {
-
-void PlaceResultButtons() {
-    BackButton = {15, 288};
-    PrevPageButton = {166, 288};
-    NextPageButton = {200, 288};
-}
-
-}  // namespace
 
 TEST(Taps, DoubleResolutionTapsAreHalvedBeforeTheShift) {
     ASSERT_TRUE(StartProgram(480, 640));
@@ -28,7 +20,6 @@ TEST(Taps, WideScreenCloseBoxIsShifted) {
     ASSERT_EQ(LayoutShift.X, 40);
     Tap(72 + 40 + 10, 158 + 25);  // list row 2
     ASSERT_EQ(BaseScreen, ScreenForecastPicker);
-    MarginX = 40;
     Tap(370, 5);  // (330, 5): right of the close box
     EXPECT_EQ(BaseScreen, ScreenForecastPicker);
     Tap(350, 5);  // (310, 5)
@@ -58,9 +49,6 @@ TEST(Taps, PanelThenPopupThenPageTakeTheTap) {
 TEST(Taps, HeldKeyActsOnce) {
     ASSERT_TRUE(StartProgram(240, 320));
     Tap(202 + 5, 5);
-    ScrollActive = 1;
-    MaxScrollOffset = 5;
-    ViewRect = {10, 34, 220, 160};
     Send(MessageKeyDown, KeyCodeDown);
     Send(MessageKeyDown, KeyCodeDown);  // auto-repeat while held
     EXPECT_EQ(ScrollOffset, 1);
@@ -75,7 +63,6 @@ TEST(Taps, HeldKeyActsOnce) {
 TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
     ASSERT_TRUE(StartProgram(240, 320));
     ShowReport(KindCompatibility, 1, 2);
-    PlaceResultButtons();
     Send(MessageButtonDown, 1, PackPoint(20, 290));
     EXPECT_EQ(InputPanel, PanelConfirm);
     EXPECT_EQ(AbandonTarget, AbandonToCompatibilityPicker);
@@ -97,10 +84,9 @@ TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
     EXPECT_EQ(SubPage, SubPageCompatibility);
     EXPECT_EQ(ResultKind, KindNone);
     EXPECT_EQ(AbandonTarget, AbandonNone);
-    // On the closing page back goes straight to the picker.
+    // On the closing page back, at the top right, goes straight to the picker.
     ShowReport(KindCompatibility, 1, 4);
-    PlaceResultButtons();
-    Tap(20, 290);
+    Tap(206 + 5, 5);
     EXPECT_EQ(InputPanel, PanelNone);
     EXPECT_EQ(BaseScreen, ScreenCompatibilityPicker);
 }
@@ -108,7 +94,6 @@ TEST(Taps, ReportBackAsksUnlessOnTheClosingPage) {
 TEST(Taps, ReportPagingStopsAtTheEnds) {
     ASSERT_TRUE(StartProgram(240, 320));
     ShowReport(KindForecast, 2, 1);
-    PlaceResultButtons();
     Tap(170, 290);  // previous on page 1
     EXPECT_EQ(ReportPage, 1);
     for (int i = 0; i < 6; ++i) Tap(205, 290);
@@ -119,7 +104,6 @@ TEST(Taps, ReportPagingStopsAtTheEnds) {
     // One profile topic: no paging, back without a question.
     ShowReport(KindProfile, 4, 3);
     ProfileReadAll = 0;
-    PlaceResultButtons();
     Tap(205, 290);
     Tap(170, 290);
     EXPECT_EQ(ReportPage, 3);
@@ -131,7 +115,6 @@ TEST(Taps, ReportPagingStopsAtTheEnds) {
     // Numerology sub-pages: four Challenges, three Periods.
     ShowReport(KindNumerology, 6, 3);
     ReportSubpage = 1;
-    PlaceResultButtons();
     for (int i = 0; i < 5; ++i) Tap(205, 290);
     EXPECT_EQ(ReportSubpage, 4);
     ReportPage = 5;
@@ -143,11 +126,68 @@ TEST(Taps, ReportPagingStopsAtTheEnds) {
     EXPECT_EQ(SubPage, SubPageTopicStep);
 }
 
+namespace {
+
+// The centre of a corner button of the result view.
+void TapButton(LayoutPoint at) { TapLayout(at.X + 16, at.Y + 14); }
+
+// The result view's targets for the state as it is, unpainted.
+ResultViewLayout UnpaintedResultView(int page, int count) {
+    const ReportButtons buttons = ButtonsOfPage(page, count);
+    return LayOutResultView(&buttons);
+}
+
+}  // namespace
+
+// A tap that follows a change of state before any paint (a backend's queued
+// messages, a screen turned) finds the targets of the new state, not those
+// the last paint left: the buttons, and the text view's arrows and range.
+TEST(Taps, TapAfterAStateChangeFindsTheNewLayoutUnpainted) {
+    ASSERT_TRUE(StartProgram(320, 240));
+    const LayoutPoint menuBack = BackButton;
+    // One topic of a profile: Back at the top right on the short layout.
+    ShowReport(KindProfile, SubPageTopicList, 3);
+    SignIndex = 2;
+    ProfileReadAll = 0;
+    const ResultViewLayout single = UnpaintedResultView(3, 10);
+    ASSERT_NE(single.Back.X, menuBack.X);
+    TapButton(single.Back);
+    EXPECT_EQ(BaseScreen, ScreenProfilePicker);
+
+    // Read in sequence: Back moves below the title band, Next turns.
+    ShowReport(KindProfile, SubPageTopicList, 3);
+    ProfileReadAll = 1;
+    const ResultViewLayout sequence = UnpaintedResultView(3, 10);
+    EXPECT_NE(sequence.Back.Y, single.Back.Y);
+    TapButton(sequence.Next);
+    EXPECT_EQ(ReportPage, 4);
+
+    // A report opened on another screen size: the arrows of its text view,
+    // scrolled by a tap and by the page keys, with none of it painted yet.
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindForecast, SubPageForecast, 2);
+    SignIndex = 7;
+    ResetScroll();
+    ASSERT_EQ(ScrollActive, 0);  // nothing painted the view yet
+    TextViewPlace place{};
+    ASSERT_TRUE(ReportTextView(&place));
+    const TextViewLayout view = LayOutTextView(place);
+    ASSERT_TRUE(view.Scrolls);
+    Send(MessageButtonDown, 1, PackPoint((view.Down.Left + view.Down.Right) / 2, view.Down.Bottom - 2));
+    EXPECT_EQ(ScrollOffset, 1);
+    EXPECT_EQ(MaxScrollOffset, view.MaxScroll);  // the paint it asked for agrees
+    ShowReport(KindForecast, SubPageForecast, 3);
+    ResetScroll();
+    Send(MessageKeyDown, KeyCodeEnd);
+    Send(MessageKeyUp, KeyCodeEnd);
+    ASSERT_TRUE(ReportTextView(&place));
+    EXPECT_EQ(ScrollOffset, LayOutTextView(place).MaxScroll);
+}
+
 TEST(Taps, PickerCellsAndCloseBoxes) {
     ASSERT_TRUE(StartProgram(240, 320));
     Tap(32 + 10, 225 + 25);
     ASSERT_EQ(BaseScreen, ScreenForecastPicker);
-    ContentOrigin = {4, 94};
     Tap(30, 94 + 71);  // the gap between rows
     EXPECT_EQ(BaseScreen, ScreenForecastPicker);
     Tap(124, 244);
@@ -236,11 +276,10 @@ TEST(Taps, BeforeAnyPaintTheNewPagesTargetsAnswer) {
 }
 
 TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {
-    const TextCanvas canvas;
-    DeviceContext* dc = canvas.dc();
+    const TextCanvas canvas;  // the layouts of 240 x 320
     ClearPageText();
     AppendPageText(L"Title\r\n\r\nA  paragraph");
-    EXPECT_EQ(LayOutPageText(dc, 200), 3);
+    EXPECT_EQ(LayOutPageText(15, 700, 200), 3);
     EXPECT_STREQ(PageLines[1], L"Title\r ");
     EXPECT_STREQ(PageLines[2], L"\r ");
     EXPECT_STREQ(PageLines[3], L"A  paragraph  ");  // the empty word keeps its space
@@ -249,7 +288,7 @@ TEST(TextLayout, LineFeedsEndLinesAndCarriageReturnsStay) {
     ClearPageText();
     AppendPageText(L"Antidisestablishmentarianism");
     // (The appended space makes a last, empty word: it goes on a third line.)
-    EXPECT_EQ(LayOutPageText(dc, 40), 3);
+    EXPECT_EQ(LayOutPageText(15, 700, 40), 3);
     EXPECT_STREQ(PageLines[1], L"");
     EXPECT_STREQ(PageLines[2], L"Antidisestablishmentarianism ");
     // The source buffer never overflows.

@@ -12,6 +12,13 @@ void NineteenLines() {
     AppendPageText(text.c_str());
 }
 
+bool TwoWords(TextViewPlace* place) {
+    ClearPageText();
+    AppendPageText(L"Two words");
+    *place = {8, 10, 34, 220};
+    return true;
+}
+
 uint32_t ThumbPixel(int y) { return HeadlessPixel(10 + 220 - 4, y); }
 
 }  // namespace
@@ -26,7 +33,7 @@ TEST(TextView, ThumbStepAndLengthFollowTheOffset) {
         PlatformFillRect(dc, {0, 0, 240, 320}, {255, 0, 0});
         NineteenLines();
         ScrollOffset = offset;
-        DrawTextPageFixed(8, dc, 10, 34, 220);
+        DrawTextPageFixed(dc, {8, 10, 34, 220});
         PlatformEndPaint(dc);
         EXPECT_EQ(LineCount, 19);
         EXPECT_EQ(MaxScrollOffset, 11);
@@ -51,7 +58,7 @@ TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
     DeviceContext* dc = PlatformBeginPaint();
     ClearPageText();
     AppendPageText(L"Two words");
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    DrawTextPageFixed(dc, {8, 10, 34, 220});
     PlatformEndPaint(dc);
     EXPECT_EQ(ScrollActive, 0);
     ASSERT_EQ(LaidOutLineCount(), 1);
@@ -60,7 +67,7 @@ TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
     EXPECT_STREQ(LaidOutLine(-1), L"");
     EXPECT_EQ(ThumbPixel(34 + 13), 0u);
     EXPECT_EQ(ThumbPixel(34 + 160 - 12), 0u);
-    ScrollTap(219, 40);
+    ScrollTap(TwoWords, 219, 40);
     EXPECT_EQ(ScrollOffset, 0);
 }
 
@@ -85,6 +92,40 @@ TEST(TextView, HelpPopupScrollsByArrowsAndKeys) {
     // Closing and opening again starts from the top.
     Tap(222, 10);
     Tap(207, 5);
+    EXPECT_EQ(ScrollOffset, 0);
+}
+
+// The page keys and the arrows reach the view of the screen shown, never
+// one an earlier screen's paint left in the state: About over the main menu
+// has none, nor has the forecast's outcome page.
+TEST(TextView, KeysAndTapsMoveNoViewWhereTheScreenHasNone) {
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindCompatibility, SubPageCompatibility, 1);
+    PairMySign = PairLoverSign = 1;
+    PlatformInvalidateWindow();
+    int code = 0;
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_EQ(ScrollActive, 1);
+    BaseScreen = ScreenMainMenu;
+    ScreenReady = 0;
+    PlatformInvalidateWindow();
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    Tap(187, 6);  // the information icon
+    ASSERT_EQ(PopupScreen, PopupAbout);
+    Send(MessageKeyDown, KeyCodePageDown);
+    Send(MessageKeyUp, KeyCodePageDown);
+    EXPECT_EQ(ScrollOffset, 0);
+
+    ASSERT_TRUE(StartProgram(240, 320));
+    ShowReport(KindForecast, SubPageForecast, 4);
+    SignIndex = 1;
+    PlatformInvalidateWindow();
+    ASSERT_TRUE(HeadlessRunPending(&code));
+    ASSERT_EQ(ScrollActive, 1);
+    const TextViewRect fourth = ViewRect;
+    Tap(205, 290);  // Next: the outcome
+    ASSERT_EQ(ReportPage, 5);
+    Tap(fourth.X + fourth.Width - 4, fourth.Y + fourth.Height - 8);  // where the down arrow was
     EXPECT_EQ(ScrollOffset, 0);
 }
 
@@ -114,7 +155,7 @@ std::vector<uint32_t> ViewOf(const wchar_t* text, unsigned mode, int offset) {
     DeviceContext* dc = PlatformBeginPaint();
     ClearPageText();
     AppendPageText(text);
-    DrawTextPageFixed(8, dc, 10, 34, 220);
+    DrawTextPageFixed(dc, {8, 10, 34, 220});
     PlatformEndPaint(dc);
     return std::vector<uint32_t>(HeadlessPixels(), HeadlessPixels() + w * h);
 }
@@ -140,7 +181,7 @@ TEST(TextView, KeptLayoutDrawsWhatAFreshOneWould) {
             DeviceContext* dc = PlatformBeginPaint();
             ClearPageText();
             AppendPageText(L"unrelated");
-            LayOutPageText(dc, 100);
+            LayOutPageText(15, 700, 100);
             PlatformEndPaint(dc);
             EXPECT_EQ(ViewOf(text, mode, 1), kept) << mode;
             std::wstring fresh;

@@ -263,10 +263,19 @@ TextInk PlatformDrawText(DeviceContext* dc, const wchar_t* text, const PixelRect
     return made;
 }
 
-int PlatformTextWidth(DeviceContext* dc, const wchar_t* text) {
-    const BakedFont* font = Selected(dc);
+namespace {
+
+int TextWidth(const BakedFont* font, const wchar_t* text) {
     if (!font) return 0;
     const wchar_t* end = text;
     while (*end) ++end;
     return Width(*font, text, end);
+}
+
+}  // namespace
+
+int PlatformTextWidth(DeviceContext* dc, const wchar_t* text) { return TextWidth(Selected(dc), text); }
+
+int PlatformMeasureText(int height, int weight, const wchar_t* text) {
+    return TextWidth(ClosestFont(height, weight), text);
 }
