@@ -69,23 +69,6 @@ void DrawLineOn(DeviceContext* dc, Surface surface, int r, int g, int b, int x1,
 inline void DrawLine(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x2, int y2) {
     DrawLineOn(dc, Surface::Page, r, g, b, x1, y1, x2, y2);
 }
-// The popup's forms by name, for the text view's choice between the two.
-inline void FillBoxFixed(DeviceContext* dc, int r, int g, int b, int left, int top, int right, int bottom) {
-    FillBoxOn(dc, Surface::Popup, r, g, b, left, top, right, bottom);
-}
-inline void DrawKeyedBitmapFixed(DeviceContext* dc, int id, int width, int height, int x, int y, int keyR,
-                                 int keyG, int keyB) {
-    DrawKeyedBitmapOn(dc, Surface::Popup, id, width, height, x, y, MakeColour(keyR, keyG, keyB));
-}
-inline void DrawTextBoxFixed(DeviceContext* dc, const wchar_t* text, int r, int g, int b, int backR,
-                             int backG, int backB, int left, int top, int right, int bottom,
-                             int transparent, int format) {
-    DrawTextBoxOn(dc, Surface::Popup, text, r, g, b, backR, backG, backB, left, top, right, bottom,
-                  transparent, format);
-}
-inline void DrawLineFixed(DeviceContext* dc, int r, int g, int b, int x1, int y1, int x2, int y2) {
-    DrawLineOn(dc, Surface::Popup, r, g, b, x1, y1, x2, y2);
-}
 // A white or coloured rounded box with a one-unit outline (two pixels on the
 // double-resolution modes); the corner ellipse is given in layout units.
 void DrawRoundBox(DeviceContext* dc, int fillR, int fillG, int fillB, int lineR, int lineG,

@@ -188,23 +188,20 @@ bool ScrollArrowAt(TextViewSource source, int x, int y, int direction, int* arro
 
 namespace {
 
-// The view's drawing, in the page form or the fixed form of the primitives.
+// The view's drawing on the page's surface or a popup's.
 struct ViewPainter {
     DeviceContext* Dc;
-    bool Fixed;
+    Surface On;
 
     void Fill(int r, int g, int b, int left, int top, int right, int bottom) const {
-        (Fixed ? FillBoxFixed : FillBox)(Dc, r, g, b, left, top, right, bottom);
+        FillBoxOn(Dc, On, r, g, b, left, top, right, bottom);
     }
     void Keyed(int id, int width, int height, int x, int y) const {
-        (Fixed ? DrawKeyedBitmapFixed : DrawKeyedBitmap)(Dc, id, width, height, x, y, 255, 204, 255);
+        DrawKeyedBitmapOn(Dc, On, id, width, height, x, y, MakeColour(255, 204, 255));
     }
-    void Rule(int x1, int y1, int x2, int y2) const {
-        (Fixed ? DrawLineFixed : DrawLine)(Dc, 156, 154, 156, x1, y1, x2, y2);
-    }
+    void Rule(int x1, int y1, int x2, int y2) const { DrawLineOn(Dc, On, 156, 154, 156, x1, y1, x2, y2); }
     void Text(const wchar_t* text, int left, int top, int right, int bottom) const {
-        (Fixed ? DrawTextBoxFixed : DrawTextBox)(Dc, text, 0, 0, 0, 255, 255, 255, left, top, right,
-                                                 bottom, 1, 0);
+        DrawTextBoxOn(Dc, On, text, 0, 0, 0, 255, 255, 255, left, top, right, bottom, 1, 0);
     }
 };
 
@@ -328,7 +325,7 @@ LayoutRect ParagraphRows(int first, int last, int rows) {
 
 // The whole text laid out, visible or scrolled away, one paragraph at a
 // time, each where its rows are.
-void DescribeReading(bool fixed, int rows) {
+void DescribeReading(Surface surface, int rows) {
     static wchar_t text[PageTextCapacity + LineSlots];
     LaidOutText(text, PageTextCapacity + LineSlots);
     const int lines = LaidOutLineCount();
@@ -342,7 +339,7 @@ void DescribeReading(bool fixed, int rows) {
         while (line < lines && !EndsParagraph[line]) ++line;
         if (*paragraph) {
             PlatformDescribeText(paragraph);
-            (fixed ? DescribeBoxFixed : DescribeBox)(ParagraphRows(first, line, rows));
+            DescribeBoxOn(surface, ParagraphRows(first, line, rows));
         }
         ++line;
         if (last) break;
@@ -365,11 +362,10 @@ void DrawView(const ViewPainter& paint, const TextViewPlace& place) {
     const int rows = place.Rows, x = place.X, y = place.Y, width = place.Width;
     DrawScrollBar(paint, view.Box);
     DrawThumb(paint, view, offset);
-    DescribeReading(paint.Fixed, rows);
+    DescribeReading(paint.On, rows);
     if (view.Scrolls) {
-        const auto describe = paint.Fixed ? DescribeTargetFixed : DescribeTarget;
-        describe(view.Up, RoleScrollUp, ControlName("scroll-up"), StateNone);
-        describe(view.Down, RoleScrollDown, ControlName("scroll-down"), StateNone);
+        DescribeTargetOn(paint.On, view.Up, RoleScrollUp, ControlName("scroll-up"), StateNone);
+        DescribeTargetOn(paint.On, view.Down, RoleScrollDown, ControlName("scroll-down"), StateNone);
     }
     for (int i = 1; i <= rows; ++i) {
         paint.Rule(x, y + 20 * i - 2, x + width - 14, y + 20 * i - 2);
@@ -381,6 +377,6 @@ void DrawView(const ViewPainter& paint, const TextViewPlace& place) {
 
 }  // namespace
 
-void DrawTextPage(DeviceContext* dc, const TextViewPlace& place) { DrawView({dc, false}, place); }
-
-void DrawTextPageFixed(DeviceContext* dc, const TextViewPlace& place) { DrawView({dc, true}, place); }
+void DrawTextPageOn(DeviceContext* dc, Surface surface, const TextViewPlace& place) {
+    DrawView({dc, surface}, place);
+}

@@ -65,7 +65,8 @@ int LaidOutText(wchar_t* text, int capacity);
 bool ScrollArrowAt(TextViewSource source, int x, int y, int direction, int* arrowX, int* arrowY);
 
 // Lays out PageText and draws the ruled view with its scroll bar at the
-// place, and publishes its scroll state; page form.
-void DrawTextPage(DeviceContext* dc, const TextViewPlace& place);
-// The same in the fixed form, for popups.
-void DrawTextPageFixed(DeviceContext* dc, const TextViewPlace& place);
+// place on the surface, and publishes its scroll state.
+void DrawTextPageOn(DeviceContext* dc, Surface surface, const TextViewPlace& place);
+inline void DrawTextPage(DeviceContext* dc, const TextViewPlace& place) {
+    DrawTextPageOn(dc, Surface::Page, place);
+}

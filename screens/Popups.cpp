@@ -101,7 +101,7 @@ void DrawHelpPopup(DeviceContext* dc) {
     DrawPopupFrame(dc, L"Help", L"Help");
     PlatformDescribeHint(CatalogueText("help/keyboard"));
     TextViewPlace view;
-    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
+    if (PopupTextView(&view)) DrawTextPageOn(dc, Surface::Popup, view);
 }
 
 void DrawExtrasPopup(DeviceContext* dc) {
@@ -109,7 +109,7 @@ void DrawExtrasPopup(DeviceContext* dc) {
                                             L"Extras: your Chinese sign"};
     DrawPopupFrame(dc, L"Conclusion Details:", Headings[EntryField >= 1 && EntryField <= 3 ? EntryField : 0]);
     TextViewPlace view;
-    if (PopupTextView(&view)) DrawTextPageFixed(dc, view);
+    if (PopupTextView(&view)) DrawTextPageOn(dc, Surface::Popup, view);
 }
 
 void PopupLayerTap(int x, int y) {

@@ -197,14 +197,12 @@ TEST(Taps, PickerCellsAndCloseBoxes) {
 
     BaseScreen = ScreenProfilePicker;
     SubPage = SubPageSignGrid;
-    ContentOrigin = {0, 94};
     Tap(124, 244);
     EXPECT_EQ(SignIndex, 11);
     ASSERT_EQ(SubPage, SubPageTopicList);
     SubPage = SubPageSignGrid;
     Tap(30, 94 + 71);  // no gaps on the profile grid: Virgo
     EXPECT_EQ(SignIndex, 5);
-    ContentOrigin = {10, 85};
     Tap(50, 85 + 21);  // between topics 1 and 2
     EXPECT_EQ(BaseScreen, ScreenProfilePicker);
     Tap(50, 85 + 215);

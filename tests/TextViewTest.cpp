@@ -33,7 +33,7 @@ TEST(TextView, ThumbStepAndLengthFollowTheOffset) {
         PlatformFillRect(dc, {0, 0, 240, 320}, {255, 0, 0});
         NineteenLines();
         ScrollOffset = offset;
-        DrawTextPageFixed(dc, {8, 10, 34, 220});
+        DrawTextPageOn(dc, Surface::Popup, {8, 10, 34, 220});
         PlatformEndPaint(dc);
         EXPECT_EQ(LineCount, 19);
         EXPECT_EQ(MaxScrollOffset, 11);
@@ -58,7 +58,7 @@ TEST(TextView, ShortTextShowsAFullThumbAndIgnoresArrows) {
     DeviceContext* dc = PlatformBeginPaint();
     ClearPageText();
     AppendPageText(L"Two words");
-    DrawTextPageFixed(dc, {8, 10, 34, 220});
+    DrawTextPageOn(dc, Surface::Popup, {8, 10, 34, 220});
     PlatformEndPaint(dc);
     EXPECT_EQ(ScrollActive, 0);
     ASSERT_EQ(LaidOutLineCount(), 1);
@@ -155,7 +155,7 @@ std::vector<uint32_t> ViewOf(const wchar_t* text, unsigned mode, int offset) {
     DeviceContext* dc = PlatformBeginPaint();
     ClearPageText();
     AppendPageText(text);
-    DrawTextPageFixed(dc, {8, 10, 34, 220});
+    DrawTextPageOn(dc, Surface::Popup, {8, 10, 34, 220});
     PlatformEndPaint(dc);
     return std::vector<uint32_t>(HeadlessPixels(), HeadlessPixels() + w * h);
 }

@@ -23,10 +23,6 @@ void DescribeTargetOn(Surface surface, const LayoutRect& r, int role, const wcha
 inline void DescribeTarget(const LayoutRect& r, int role, const wchar_t* name, int state = StateNone) {
     DescribeTargetOn(Surface::Page, r, role, name, state);
 }
-// The popup's form by name, for the text view's choice between the two.
-inline void DescribeTargetFixed(const LayoutRect& r, int role, const wchar_t* name, int state = StateNone) {
-    DescribeTargetOn(Surface::Popup, r, role, name, state);
-}
 // A field the user enters a value in, of a page or a panel.
 void DescribeField(const LayoutRect& r, const wchar_t* name, const wchar_t* value, int state);
 // A group of choices (PlatformDescribeGroup) over the rectangle, of a page.
@@ -35,7 +31,6 @@ void DescribeGroup(const LayoutRect& r, const wchar_t* label);
 // of its rows on a page or panel (shifted), or on a popup.
 void DescribeBoxOn(Surface surface, const LayoutRect& r);
 inline void DescribeBox(const LayoutRect& r) { DescribeBoxOn(Surface::Page, r); }
-inline void DescribeBoxFixed(const LayoutRect& r) { DescribeBoxOn(Surface::Popup, r); }
 // A heading or a text, and where it is drawn, given as DrawTextBox takes
 // it: left, top, right, bottom with right and bottom exclusive.
 void DescribeHeadingAt(const wchar_t* text, int left, int top, int right, int bottom);
