@@ -251,7 +251,7 @@ void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
     const ResultViewLayout layout = LayOutResultView(nullptr);
     ContentOrigin = layout.ContentOrigin;
     MarginX = layout.MarginX;
-    if (!ModeHasLayout()) return;
+    if (!HasLayout()) return;
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     BackButton = layout.Back;
@@ -263,7 +263,7 @@ void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
 }
 
 void DrawReportFrame(DeviceContext* dc, int page, int count) {
-    if (!ModeHasLayout()) return;
+    if (!HasLayout()) return;
     const int bottom = ShortLayout() ? 240 : 320;
     FillBox(dc, 255, 255, 255, 0, 0, WideLayout() ? 320 : 240, bottom);
     DrawFillers(dc);

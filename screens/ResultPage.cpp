@@ -33,7 +33,7 @@ bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRe
 // The page of the report on screen; false when none is drawn.
 bool CurrentPage(ReportLayout* layout) {
     const Report* report = CurrentReport();
-    return report && ModeHasLayout() && report->Layout(layout);
+    return report && HasLayout() && report->Layout(layout);
 }
 
 }  // namespace

@@ -173,5 +173,3 @@ inline bool DoubleResolution() { return CurrentDisplayMode().Scale == 2; }
 inline bool WideLayout() { return CurrentDisplayMode().Wide; }
 // True on the 240-unit-high layouts (modes 2, 4, 5, 6).
 inline bool ShortLayout() { return CurrentDisplayMode().Short; }
-// False before start-up has classified the screen and on an unsupported one.
-inline bool ModeHasLayout() { return DisplayMode >= 1 && DisplayMode <= 7; }
