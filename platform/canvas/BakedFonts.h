@@ -3,6 +3,8 @@
 // character. Text is drawn and measured from these tables alone.
 #pragma once
 
+#include "platform/canvas/Unpack.h"
+
 #include <cstdint>
 
 struct BakedGlyph {
@@ -24,11 +26,12 @@ struct BakedFont {
     bool Smooth;     // antialiased coverage; hard-edged (0 or 255) otherwise
     int GlyphCount;
     const BakedGlyph* Glyphs;
-    const uint8_t* Packed;  // every glyph's coverage, packed, in the order of Glyphs
+    int Chunk;  // in FontChunks: every glyph's coverage, packed, in the order of Glyphs
 };
 
 extern const BakedFont BakedFonts[];
 extern const int BakedFontCount;
+extern const PackedChunk FontChunks[];
 
 // Hard-edged glyphs are packed to keep the program small: one bit per
 // pixel, row after row, the first pixel in the top bit. Smooth glyphs are
