@@ -80,7 +80,7 @@ function(StellarionFonts face heights weights output packed)
        ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.cpp)
   add_custom_command(OUTPUT ${output} ${packed}
     COMMAND ${bake-fonts_COMMAND} ${output} ${packed}.chunks ${face} ${heights} ${weights} ${texts} ${labels}
-    COMMAND ${StellarionPack} ${packed}.chunks ${packed} FontChunks 0 0 0
+    COMMAND ${StellarionPack} ${packed}.chunks ${packed} FontChunks 2 0 0
     DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels} ${CMAKE_SOURCE_DIR}/tools/pack/pack.py
     COMMENT "Baking the text face")
 endfunction()

@@ -269,14 +269,9 @@ std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
     return packed;
 }
 
-std::vector<uint8_t> FlipBytes(std::vector<uint8_t> coverage) {
-    for (uint8_t& value : coverage) value ^= SmoothFlip;
-    return coverage;
-}
-
 // The packed glyph, checked against the program's own unpacking.
 bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
-    *packed = font.Smooth ? FlipBytes(glyph.Coverage) : PackBits(glyph.Coverage);
+    *packed = font.Smooth ? glyph.Coverage : PackBits(glyph.Coverage);
     if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");

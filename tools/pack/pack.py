@@ -8,8 +8,8 @@ carries the properties and both sizes) and writes a C++ source defining
     extern const PackedChunk NAME[];   // one per chunk, in the file's order
 
 for platform/canvas/Unpack.h to unpack. LC, LP and PB are LZMA's literal
-context bits, literal position bits and position bits: 3 0 2 suits text,
-0 0 0 palette indices and glyph coverage.
+context bits, literal position bits and position bits: 3 0 0 suits the
+texts, 2 0 0 glyph coverage, 0 0 0 colour indices.
 
 Usage: tools/pack/pack.py CHUNKS OUTPUT.cpp NAME LC LP PB
 """
