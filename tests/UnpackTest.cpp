@@ -129,9 +129,9 @@ TEST(Unpack, DamageStaysWithinTheBuffers) {
 TEST(Unpack, PictureBytesMustHoldTogether) {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels;
-    const uint8_t good[] = {2, 0, 1, 0, 1, 0, 0, 0, 255, 255, 255, 0, 1};
+    const uint8_t good[] = {2, 0, 1, 0, 1, 0x10, 0x20, 0x30, 0xF0, 0x01, 0x00, 1, 0};
     ASSERT_TRUE(ReadPicture(good, sizeof good, &width, &height, &pixels));
-    EXPECT_EQ(pixels, (std::vector<uint32_t>{0x000000, 0xFFFFFF}));
+    EXPECT_EQ(pixels, (std::vector<uint32_t>{0x002130, 0x102030}));  // each colour a step from the one before
     EXPECT_FALSE(ReadPicture(good, sizeof good - 1, &width, &height, &pixels));
     EXPECT_FALSE(ReadPicture(good, 4, &width, &height, &pixels));
     const uint8_t badIndex[] = {2, 0, 1, 0, 1, 0, 0, 0, 255, 255, 255, 0, 2};

@@ -45,7 +45,8 @@ extern const EmbeddedPicture StellarionPictures[];
 extern const PackedChunk PictureChunks[];
 
 // A picture's unpacked chunk: width and height (two bytes each, low byte
-// first), the number of colours less one, the colours, one index a pixel.
+// first), the number of colours less one, the colours (red, green, blue,
+// each the step from the colour before), one index a pixel.
 // False for one that does not hold together.
 bool ReadPicture(const uint8_t* bytes, size_t size, int* width, int* height, std::vector<uint32_t>* pixels);
 

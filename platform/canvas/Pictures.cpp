@@ -12,10 +12,16 @@ bool ReadPicture(const uint8_t* bytes, size_t size, int* width, int* height, std
     *height = bytes[2] | bytes[3] << 8;
     const size_t colours = size_t{bytes[4]} + 1, count = static_cast<size_t>(*width) * *height;
     if (size != Header + 3 * colours + count) return false;
+    // Each colour is stored as its steps from the one before.
     uint32_t palette[256];
     const uint8_t* colour = bytes + Header;
-    for (size_t i = 0; i < colours; ++i, colour += 3)
-        palette[i] = (uint32_t{colour[0]} << 16) | (uint32_t{colour[1]} << 8) | colour[2];
+    uint8_t red = 0, green = 0, blue = 0;
+    for (size_t i = 0; i < colours; ++i, colour += 3) {
+        red = static_cast<uint8_t>(red + colour[0]);
+        green = static_cast<uint8_t>(green + colour[1]);
+        blue = static_cast<uint8_t>(blue + colour[2]);
+        palette[i] = (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
+    }
     pixels->resize(count);
     for (size_t i = 0; i < count; ++i) {
         if (colour[i] >= colours) return false;
