@@ -23,12 +23,11 @@ const CatalogueEntry* Find(const char* key) {
 
 // The unpacked chunks, by number; an empty one is not unpacked yet. A
 // damaged one stays empty and its texts read as empty.
-constexpr int ChunksMost = 64;
-std::unique_ptr<char[]> Unpacked[ChunksMost];
+std::unique_ptr<char[]> Unpacked[CatalogueChunksMost];
 
 // The UTF-8 of an entry, or nullptr.
 const char* EntryText(const CatalogueEntry& entry) {
-    if (entry.Chunk < 0 || entry.Chunk >= CatalogueChunkCount || entry.Chunk >= ChunksMost) return nullptr;
+    if (entry.Chunk < 0 || entry.Chunk >= CatalogueChunkCount || entry.Chunk >= CatalogueChunksMost) return nullptr;
     std::unique_ptr<char[]>& chunk = Unpacked[entry.Chunk];
     const PackedChunk& packed = TextChunks[entry.Chunk];
     if (!chunk) {

@@ -23,6 +23,8 @@ extern const int CatalogueChunkCount;
 
 // The longest text, terminator included; the build refuses longer ones.
 constexpr int CatalogueTextCapacity = 4096;
+// The most chunks the texts may take; the build refuses more.
+constexpr int CatalogueChunksMost = 64;
 
 // The text of a key in wide characters, or an empty text when there is
 // none. It is expanded into the next of a few buffers taken in turn, so it

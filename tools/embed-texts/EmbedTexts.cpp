@@ -157,6 +157,8 @@ int main(int argc, char** argv) {
         chunk += '\0';
     }
     WriteChunk(chunks, chunk);
+    if (chunkCount >= CatalogueChunksMost)
+        return Fail("the texts take more than the program's " + std::to_string(CatalogueChunksMost) + " chunks"), 1;
     std::ostringstream file;
     file << "// Written by the build from resources/texts; edit the text files instead.\n"
          << "#include \"resources/Catalogue.h\"\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
