@@ -6,7 +6,7 @@
 // the Chinese sign (pictures of their own). Each should stay within 50 ms.
 //
 //   node bench/web/UnpackCost.mjs SITE_FOLDER
-import { launch, open, play, serve } from "../../tools/web/Browser.mjs";
+import { launch, open, play, serve, slowPage } from "../../tools/web/Browser.mjs";
 import { placeOf } from "../../tests/web/Scripts.mjs";
 
 const Screen = "480x640";
@@ -22,16 +22,7 @@ if (!site) throw new Error("usage: node bench/web/UnpackCost.mjs SITE_FOLDER");
 const server = await serve(site);
 const chromium = await launch();
 try {
-  const context = await chromium.browser.createBrowserContext();
-  const page = await context.newPage();
-  const client = await page.createCDPSession();
-  await client.send("Emulation.setCPUThrottlingRate", { rate: 4 });
-  await page.evaluateOnNewDocument(() => {
-    window.longTasks = [];
-    new PerformanceObserver((list) => {
-      for (const entry of list.getEntries()) window.longTasks.push(Math.round(entry.duration));
-    }).observe({ type: "longtask", buffered: true });
-  });
+  const { page } = await slowPage(chromium.browser);
   await open(page, server.url, 768, 1024, 2);
   const longest = () => page.evaluate(() => {
     const most = Math.max(0, ...window.longTasks);
