@@ -18,21 +18,33 @@ function(StellarionHostTool name source)
   endif()
 endfunction()
 
+# Packs the chunks an embedding tool wrote (CHUNKS) into a C++ source of the
+# array NAME, with LZMA's literal context, literal position and position bits.
+find_program(STELLARION_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+find_program(STELLARION_PYTHON python3 NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(StellarionPack ${STELLARION_PYTHON} ${CMAKE_SOURCE_DIR}/tools/pack/pack.py)
+
 # Compiles the rendered pictures (resources/pictures/<id>.png) into a C++
-# source of byte strings with a table that the platform layer looks pictures
-# up in by id.
-function(StellarionPictures folder output)
+# table that the platform layer looks pictures up in by id (OUTPUT) and
+# their packed colour indices (PictureChunks in PACKED).
+function(StellarionPictures folder output packed)
   StellarionHostTool(embed-pictures ${CMAKE_SOURCE_DIR}/tools/embed-pictures/EmbedPictures.cpp)
+  if(TARGET embed-pictures)
+    target_include_directories(embed-pictures PRIVATE ${CMAKE_SOURCE_DIR})
+    target_include_directories(embed-pictures SYSTEM PRIVATE ${STB_INCLUDE_DIR})
+  endif()
   file(GLOB pngs CONFIGURE_DEPENDS ${folder}/*.png)
-  add_custom_command(OUTPUT ${output}
-    COMMAND ${embed-pictures_COMMAND} ${output} ${pngs}
-    DEPENDS ${embed-pictures_COMMAND} ${pngs}
+  add_custom_command(OUTPUT ${output} ${packed}
+    COMMAND ${embed-pictures_COMMAND} ${output} ${packed}.chunks ${pngs}
+    COMMAND ${StellarionPack} ${packed}.chunks ${packed} PictureChunks 0 0 0
+    DEPENDS ${embed-pictures_COMMAND} ${pngs} ${CMAKE_SOURCE_DIR}/tools/pack/pack.py
     COMMENT "Compiling the pictures")
 endfunction()
 
-# Compiles the reading texts (resources/texts/<catalogue>/*.txt) into a C++
-# source of UTF-8 string literals with the line endings each catalogue needs.
-function(StellarionTexts folder output)
+# Compiles the reading texts (resources/texts/<catalogue>/*.txt) into the
+# catalogue's table (OUTPUT) and the texts packed in chunks (TextChunks in
+# PACKED), UTF-8 with the line endings each catalogue needs.
+function(StellarionTexts folder output packed)
   StellarionHostTool(embed-texts ${CMAKE_SOURCE_DIR}/tools/embed-texts/EmbedTexts.cpp)
   if(TARGET embed-texts)
     target_include_directories(embed-texts PRIVATE ${CMAKE_SOURCE_DIR})
@@ -40,18 +52,20 @@ function(StellarionTexts folder output)
   file(GLOB_RECURSE texts CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*/*.txt)
   list(FILTER texts EXCLUDE REGEX "^words/")
   list(TRANSFORM texts PREPEND ${folder}/ OUTPUT_VARIABLE paths)
-  add_custom_command(OUTPUT ${output}
-    COMMAND ${embed-texts_COMMAND} ${output} ${folder} compatibility,profile,forecast,numerology
+  add_custom_command(OUTPUT ${output} ${packed}
+    COMMAND ${embed-texts_COMMAND} ${output} ${packed}.chunks ${folder} compatibility,profile,forecast,numerology
             ${folder}/aliases.txt ${texts}
-    DEPENDS ${embed-texts_COMMAND} ${paths} ${folder}/aliases.txt
+    COMMAND ${StellarionPack} ${packed}.chunks ${packed} TextChunks 3 0 0
+    DEPENDS ${embed-texts_COMMAND} ${paths} ${folder}/aliases.txt ${CMAKE_SOURCE_DIR}/tools/pack/pack.py
     COMMENT "Compiling the reading texts")
 endfunction()
 
 # Bakes the Tahoma face at the program's cell heights (1x; the double-size
 # screens use 2 x height - 1) and weights into a C++ source of glyph coverage
-# and advances, for every character the reading texts and the program's own
+# and advances (OUTPUT, with the coverage packed in FontChunks in PACKED),
+# for every character the reading texts and the program's own
 # labels contain.
-function(StellarionFonts face heights weights output)
+function(StellarionFonts face heights weights output packed)
   StellarionHostTool(bake-fonts ${CMAKE_SOURCE_DIR}/tools/fonts/BakeFonts.cpp)
   if(TARGET bake-fonts)
     find_package(Freetype REQUIRED)
@@ -64,9 +78,10 @@ function(StellarionFonts face heights weights output)
   list(FILTER texts EXCLUDE REGEX "/resources/texts/names/")
   file(GLOB_RECURSE labels CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/draw/*.cpp
        ${CMAKE_SOURCE_DIR}/screens/*.cpp ${CMAKE_SOURCE_DIR}/readings/*.cpp ${CMAKE_SOURCE_DIR}/resources/*.cpp)
-  add_custom_command(OUTPUT ${output}
-    COMMAND ${bake-fonts_COMMAND} ${output} ${face} ${heights} ${weights} ${texts} ${labels}
-    DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels}
+  add_custom_command(OUTPUT ${output} ${packed}
+    COMMAND ${bake-fonts_COMMAND} ${output} ${packed}.chunks ${face} ${heights} ${weights} ${texts} ${labels}
+    COMMAND ${StellarionPack} ${packed}.chunks ${packed} FontChunks 2 0 0
+    DEPENDS ${bake-fonts_COMMAND} ${face} ${texts} ${labels} ${CMAKE_SOURCE_DIR}/tools/pack/pack.py
     COMMENT "Baking the text face")
 endfunction()
 

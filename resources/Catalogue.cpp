@@ -1,6 +1,7 @@
 #include "resources/Catalogue.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -18,6 +19,28 @@ const CatalogueEntry* Find(const char* key) {
         else high = middle - 1;
     }
     return nullptr;
+}
+
+// The unpacked chunks, by number; an empty one is not unpacked yet. A
+// damaged one stays empty and its texts read as empty.
+std::unique_ptr<char[]> Unpacked[CatalogueChunksMost];
+
+// The UTF-8 of an entry, or nullptr.
+const char* EntryText(const CatalogueEntry& entry) {
+    if (entry.Chunk < 0 || entry.Chunk >= CatalogueChunkCount || entry.Chunk >= CatalogueChunksMost) return nullptr;
+    std::unique_ptr<char[]>& chunk = Unpacked[entry.Chunk];
+    const PackedChunk& packed = TextChunks[entry.Chunk];
+    if (!chunk) {
+        chunk.reset(new char[packed.Length + 1]);
+        // A NUL after the end keeps a damaged chunk's texts from running on.
+        chunk[packed.Length] = 0;
+        if (!Unpack(packed, reinterpret_cast<uint8_t*>(chunk.get()), packed.Length)) {
+            chunk.reset();
+            return nullptr;
+        }
+    }
+    return entry.Offset >= 0 && static_cast<uint32_t>(entry.Offset) < packed.Length ? chunk.get() + entry.Offset
+                                                                                      : nullptr;
 }
 
 // The number of continuation bytes after a lead byte, or -1 for a byte that
@@ -53,9 +76,10 @@ int ExpandUtf8(const char* text, wchar_t* out, int capacity) {
 
 const wchar_t* CatalogueText(const char* key) {
     const CatalogueEntry* entry = Find(key);
-    if (!entry) return L"";
+    const char* text = entry ? EntryText(*entry) : nullptr;
+    if (!text) return L"";
     wchar_t* buffer = Expanded[NextBuffer];
     NextBuffer = (NextBuffer + 1) % ExpandedBuffers;
-    ExpandUtf8(entry->Text, buffer, CatalogueTextCapacity);
+    ExpandUtf8(text, buffer, CatalogueTextCapacity);
     return buffer;
 }

@@ -49,7 +49,13 @@ const std::vector<uint8_t>& CoverageOf(const BakedFont& font, const BakedGlyph& 
     static std::map<const BakedGlyph*, std::vector<uint8_t>> unpacked;
     std::vector<uint8_t>& coverage = unpacked[&glyph];
     if (coverage.empty() && glyph.Width * glyph.Height > 0) {
-        const uint8_t* packed = font.Packed;
+        static std::map<const BakedFont*, std::vector<uint8_t>> fontBytes;
+        std::vector<uint8_t>& bytes = fontBytes[&font];
+        if (bytes.empty()) {
+            bytes.resize(FontChunks[font.Chunk].Length);
+            EXPECT_TRUE(Unpack(FontChunks[font.Chunk], bytes.data(), bytes.size()));
+        }
+        const uint8_t* packed = bytes.data();
         for (const BakedGlyph* before = font.Glyphs; before != &glyph; ++before) packed += PackedSize(font, *before);
         coverage.resize(static_cast<size_t>(glyph.Width) * glyph.Height);
         UnpackCoverage(font, glyph, packed, coverage.data());

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Fuzzes one target of fuzz/ (fuzz-script, fuzz-record, fuzz-web-record,
-# fuzz-user-dirs, fuzz-wrap) with libFuzzer under ASan and UBSan.
+# fuzz-user-dirs, fuzz-wrap, fuzz-unpack) with libFuzzer under ASan and UBSan.
 #
 #   tools/fuzz.sh TARGET SECONDS            builds build-fuzz-long (clang, optimised) and fuzzes that long
 #   tools/fuzz.sh --runs N --build DIR TARGET   N runs of a target DIR built (the tests)

@@ -29,7 +29,7 @@ import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
-import { launch, open, play, serve, waitIdle } from "../../tools/web/Browser.mjs";
+import { launch, open, play, serve, slowPage, waitIdle } from "../../tools/web/Browser.mjs";
 import { audit } from "../../tools/web/Lighthouse.mjs";
 
 const Here = dirname(fileURLToPath(import.meta.url));
@@ -158,16 +158,7 @@ async function longTasks(server) {
   try {
     const runs = [];
     for (let i = 0; i < 3; ++i) {
-      const context = await chromium.browser.createBrowserContext();
-      const page = await context.newPage();
-      const client = await page.createCDPSession();
-      await client.send("Emulation.setCPUThrottlingRate", { rate: 4 });
-      await page.evaluateOnNewDocument(() => {
-        window.longTasks = [];
-        new PerformanceObserver((list) => {
-          for (const entry of list.getEntries()) window.longTasks.push(Math.round(entry.duration));
-        }).observe({ type: "longtask", buffered: true });
-      });
+      const { context, page } = await slowPage(chromium.browser);
       await open(page, server.url, 390, 844, 3);
       runs.push(await page.evaluate(() => window.longTasks));
       await context.close();

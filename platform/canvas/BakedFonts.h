@@ -3,6 +3,9 @@
 // character. Text is drawn and measured from these tables alone.
 #pragma once
 
+#include "platform/canvas/Unpack.h"
+
+#include <algorithm>
 #include <cstdint>
 
 struct BakedGlyph {
@@ -24,23 +27,19 @@ struct BakedFont {
     bool Smooth;     // antialiased coverage; hard-edged (0 or 255) otherwise
     int GlyphCount;
     const BakedGlyph* Glyphs;
-    const uint8_t* Packed;  // every glyph's coverage, packed, in the order of Glyphs
+    int Chunk;  // in FontChunks: every glyph's coverage, packed, in the order of Glyphs
 };
 
 extern const BakedFont BakedFonts[];
 extern const int BakedFontCount;
+extern const PackedChunk FontChunks[];
 
 // Hard-edged glyphs are packed to keep the program small: one bit per
 // pixel, row after row, the first pixel in the top bit. Smooth glyphs are
-// one byte per pixel, the coverage flipped by SmoothFlip: the compressed
-// download carries them in fewer bytes that way than as runs of clear and
-// full pixels between literals, and the flip keeps clear pixels from being
-// zero bytes, whose runs the WebAssembly build's optimiser would cut out of
-// the program's data into segments of their own, each costing more than it
-// saves. Both read a whole glyph from its first byte on, and each glyph's
-// bytes follow those of the one before it: the table does not say where
-// each starts (where they would be two fifths of its compressed size).
-constexpr uint8_t SmoothFlip = 0x55;
+// one byte per pixel. Both read a whole glyph from its first byte on, and
+// each glyph's bytes follow those of the one before it: the table does not
+// say where each starts. A font's bytes are then packed as one chunk
+// (Unpack.h).
 
 // Bounds the baker keeps to, so that a font unpacks into fixed buffers: its
 // glyphs, and the pixels of all of them together.
@@ -62,7 +61,7 @@ inline int PackedSize(const BakedFont& font, const BakedGlyph& glyph) {
 inline void UnpackCoverage(const BakedFont& font, const BakedGlyph& glyph, const uint8_t* in, uint8_t* out) {
     const int count = glyph.Width * glyph.Height;
     if (font.Smooth) {
-        for (int i = 0; i < count; ++i) out[i] = in[i] ^ SmoothFlip;
+        std::copy(in, in + count, out);
     } else {
         UnpackBits(in, count, out);
     }

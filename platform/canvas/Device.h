@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/canvas/Unpack.h"
 
 #include <cstdint>
 #include <vector>
@@ -34,14 +35,20 @@ extern EmulatedDevice Device;
 // Releases the fonts deleted while they were selected for drawing.
 void ReleaseDeletedFonts();
 
-// The pictures as the build compiled them in: one entry per picture, PNG
-// data as rendered, ended by an entry with id 0.
+// The pictures as the build compiled them in (tools/embed-pictures): one
+// entry per picture, naming its packed chunk, ended by an entry with id 0.
 struct EmbeddedPicture {
     int Id;
-    const unsigned char* Data;
-    size_t Size;
+    int Chunk;  // in PictureChunks
 };
 extern const EmbeddedPicture StellarionPictures[];
+extern const PackedChunk PictureChunks[];
+
+// A picture's unpacked chunk: width and height (two bytes each, low byte
+// first), the number of colours less one, the colours (red, green, blue,
+// each the step from the colour before), one index a pixel.
+// False for one that does not hold together.
+bool ReadPicture(const uint8_t* bytes, size_t size, int* width, int* height, std::vector<uint32_t>* pixels);
 
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;

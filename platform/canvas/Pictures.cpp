@@ -1,28 +1,32 @@
-// The compiled-in pictures: PNG data linked into the binary, decoded on first
-// use and kept decoded, then copied plain, keyed or stretched.
+// The compiled-in pictures: packed colour indices linked into the binary,
+// unpacked on first use and kept unpacked, then copied plain, keyed or
+// stretched.
 #include "platform/canvas/Device.h"
 
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
-#define STBI_NO_STDIO
-#include <stb_image.h>
-
 #include <algorithm>
-#include <climits>
-#include <vector>
 
-bool DecodePngWithAlpha(const unsigned char* data, size_t size, int* width, int* height,
-                        std::vector<uint32_t>* pixels) {
-    int channels = 0;
-    if (size > INT_MAX) return false;
-    unsigned char* rgba = stbi_load_from_memory(data, static_cast<int>(size), width, height, &channels, 4);
-    if (!rgba) return false;
-    pixels->resize(static_cast<size_t>(*width) * *height);
-    for (size_t i = 0; i < pixels->size(); ++i)
-        (*pixels)[i] = (uint32_t{rgba[4 * i + 3]} << 24) | (uint32_t{rgba[4 * i]} << 16) |
-                       (uint32_t{rgba[4 * i + 1]} << 8) | rgba[4 * i + 2];
-    stbi_image_free(rgba);
+bool ReadPicture(const uint8_t* bytes, size_t size, int* width, int* height, std::vector<uint32_t>* pixels) {
+    constexpr size_t Header = 5;
+    if (size < Header) return false;
+    *width = bytes[0] | bytes[1] << 8;
+    *height = bytes[2] | bytes[3] << 8;
+    const size_t colours = size_t{bytes[4]} + 1, count = static_cast<size_t>(*width) * *height;
+    if (size != Header + 3 * colours + count) return false;
+    // Each colour is stored as its steps from the one before.
+    uint32_t palette[256];
+    const uint8_t* colour = bytes + Header;
+    uint8_t red = 0, green = 0, blue = 0;
+    for (size_t i = 0; i < colours; ++i, colour += 3) {
+        red = static_cast<uint8_t>(red + colour[0]);
+        green = static_cast<uint8_t>(green + colour[1]);
+        blue = static_cast<uint8_t>(blue + colour[2]);
+        palette[i] = (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
+    }
+    pixels->resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        if (colour[i] >= colours) return false;
+        (*pixels)[i] = palette[colour[i]];
+    }
     return true;
 }
 
@@ -46,12 +50,12 @@ const EmbeddedPicture* FindEmbedded(int id) {
 void Decode(int id, DecodedPicture& picture) {
     picture.Tried = true;
     const EmbeddedPicture* embedded = FindEmbedded(id);
-    if (!embedded || !DecodePngWithAlpha(embedded->Data, embedded->Size, &picture.Width,
-                                         &picture.Height, &picture.Pixels))
-        return;
-    // The device's bitmaps have no alpha: an alpha channel, if a file had
-    // one, is dropped.
-    for (uint32_t& pixel : picture.Pixels) pixel &= 0xFFFFFF;
+    if (!embedded) return;
+    const PackedChunk& chunk = PictureChunks[embedded->Chunk];
+    std::vector<uint8_t> bytes(chunk.Length);
+    if (!Unpack(chunk, bytes.data(), bytes.size()) ||
+        !ReadPicture(bytes.data(), bytes.size(), &picture.Width, &picture.Height, &picture.Pixels))
+        picture.Pixels.clear();
 }
 
 const DecodedPicture* Picture(int id) {

@@ -65,8 +65,16 @@ const UnpackedFont& UnpackedOf(const BakedFont& font) {
     }
     oldest->Font = &font;
     oldest->LastUse = ++Uses;
+    // The font's chunk unpacks into its glyphs' packed bytes, at most one
+    // byte a pixel; a damaged one draws nothing.
+    static uint8_t packedBytes[BakedCoverageMost];
+    if (!Unpack(FontChunks[font.Chunk], packedBytes, sizeof packedBytes)) {
+        std::fill(std::begin(oldest->Offsets), std::end(oldest->Offsets), 0);
+        std::fill(std::begin(oldest->Coverage), std::end(oldest->Coverage), 0);
+        return *oldest;
+    }
     uint32_t offset = 0;
-    const uint8_t* packed = font.Packed;
+    const uint8_t* packed = packedBytes;
     for (int i = 0; i < font.GlyphCount; ++i) {
         oldest->Offsets[i] = offset;
         UnpackCoverage(font, font.Glyphs[i], packed, oldest->Coverage + offset);

@@ -24,6 +24,10 @@ const StellarionPage = (() => {
   // the main menu of each as first-WxH.webp.
   const DoubleScreens = [[480, 640], [640, 480], [480, 480], [480, 800], [800, 480]];
   const SingleScreens = [[240, 320], [320, 240], [240, 240], [240, 400], [400, 240]];
+  // Screens whose main menu is, pixel for pixel, the centre of a longer
+  // screen's: they show that screen's first frame, cropped, and have none of
+  // their own (the build checks each).
+  const CroppedFrames = Object.freeze({ "480x640": [480, 800], "640x480": [800, 480], "240x320": [240, 400], "320x240": [400, 240] });
   const WholeFactorShare = 0.9;
   // How far a finger may land beside a target and still reach it, in CSS
   // pixels (the program finds the target: ForgiveTouch).
@@ -634,12 +638,13 @@ const StellarionPage = (() => {
     return image.decode().then(() => {
       // Offline, a frame the service worker lacks comes as a stand-in of
       // another size: it is not shown.
-      if (image.naturalWidth !== frame.width || image.naturalHeight !== frame.height) return undefined;
+      const [width, height] = firstFrameSize();
+      if (image.naturalWidth !== width || image.naturalHeight !== height) return undefined;
       pictureShown();
       return createImageBitmap(image);
     }).then((bitmap) => {
       if (live || !bitmap) return undefined;
-      frameContext.drawImage(bitmap, 0, 0);
+      frameContext.drawImage(bitmap, (frame.width - bitmap.width) / 2, (frame.height - bitmap.height) / 2);
       drawn = true;
       return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
     }).catch(() => {}).then(shown);
@@ -649,7 +654,14 @@ const StellarionPage = (() => {
   // made none.
   function firstFrameFile() {
     const prerendered = [...DoubleScreens, ...SingleScreens].some(([w, h]) => w === frame.width && h === frame.height);
-    return prerendered ? `first-${frame.width}x${frame.height}.webp` : null;
+    const [width, height] = firstFrameSize();
+    return prerendered ? `first-${width}x${height}.webp` : null;
+  }
+
+  // The size of the first frame the screen shows: its own, or the longer
+  // one whose centre it shows (the image element crops it, covering).
+  function firstFrameSize() {
+    return CroppedFrames[`${frame.width}x${frame.height}`] ?? [frame.width, frame.height];
   }
 
   // The service worker is registered once the program has started and waits

@@ -1,8 +1,8 @@
-// Turns the reading texts (plain UTF-8 files under resources/texts/) into a
-// C++ source of one array of UTF-8 string literals, so nobody edits escapes
-// by hand.
+// Turns the reading texts (plain UTF-8 files under resources/texts/) into
+// the catalogue's table (OUTPUT.cpp) and the texts themselves in chunks
+// (CHUNKS, for tools/pack to pack), so nobody edits escapes by hand.
 //
-//   embed-texts OUTPUT.cpp TEXTS_FOLDER CRLF_CATALOGUES ALIASES FILE...
+//   embed-texts OUTPUT.cpp CHUNKS TEXTS_FOLDER CRLF_CATALOGUES ALIASES FILE...
 //
 // Each FILE is named relative to TEXTS_FOLDER; its key is that name without
 // ".txt" (e.g. "compatibility/aries-leo-1"). The file's final newline is
@@ -10,6 +10,7 @@
 // folder names) every line break becomes CR LF. ALIASES names a file of
 // "key = other key" lines: keys that share another key's text.
 #include "resources/Catalogue.h"
+#include "tools/pack/Chunks.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -46,26 +47,6 @@ bool Decode(const std::string& bytes, std::u32string* out) {
     return true;
 }
 
-// Bytes outside printable ASCII are written as three-digit octal escapes,
-// which, unlike hexadecimal ones, cannot swallow a following digit.
-std::string Literal(const std::string& utf8) {
-    std::string out = "\"";
-    for (const char byte : utf8) {
-        const auto c = static_cast<unsigned char>(byte);
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n\"\n    \"";
-        else if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
-        else {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\%03o", c);
-            out += buffer;
-        }
-    }
-    return out + "\"";
-}
-
 // The file's UTF-8 with the line breaks the catalogue needs, and its length
 // in characters.
 bool ReadText(const std::string& path, bool crlf, std::string* text, size_t* length) {
@@ -99,32 +80,43 @@ bool ReadAliases(const std::string& path, std::map<std::string, std::string>* al
 
 // The order the texts are written in: by catalogue, and within it by the
 // last part of the key (a compatibility reading's page), so that texts alike
-// lie close together and the web download's gzip finds more of their words
-// within its reach (9 KB less than in the order of the keys).
+// lie close together and the packing finds more of their words within its
+// reach.
+std::string Group(const std::string& key) {
+    return key.substr(0, key.find('/')) + "/" + key.substr(key.find_last_of('-') + 1);
+}
+
 std::vector<std::string> WritingOrder(const std::map<std::string, std::string>& texts) {
     std::vector<std::string> keys;
     for (const auto& entry : texts) keys.push_back(entry.first);
-    const auto group = [](const std::string& key) {
-        return std::make_pair(key.substr(0, key.find('/')), key.substr(key.find_last_of('-') + 1));
-    };
     std::stable_sort(keys.begin(), keys.end(),
-                     [&](const std::string& a, const std::string& b) { return group(a) < group(b); });
+                     [](const std::string& a, const std::string& b) { return Group(a) < Group(b); });
     return keys;
 }
+
+// A chunk is unpacked whole when a text of it is first read. Each holds at
+// least ChunkLeast bytes, since packing finds more words again the more it
+// has seen, and ends where a catalogue or a compatibility page does: the
+// largest, a compatibility page with the small catalogues before it, is
+// about 160 KB and unpacks in about 2 ms natively, a few times that in the
+// browser and four times more again on a slow phone. (A chunk of a whole
+// catalogue packs 8% smaller, but the compatibility readings' 400 KB would
+// make a slow phone wait about 60 ms.)
+constexpr size_t ChunkLeast = 64 * 1024;
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) return Fail("usage: embed-texts OUTPUT TEXTS CRLF ALIASES FILE..."), 2;
-    const std::string folder = argv[2];
+    if (argc < 6) return Fail("usage: embed-texts OUTPUT CHUNKS TEXTS CRLF ALIASES FILE..."), 2;
+    const std::string folder = argv[3];
     std::set<std::string> crlf;
-    std::istringstream catalogues(argv[3]);
+    std::istringstream catalogues(argv[4]);
     for (std::string name; std::getline(catalogues, name, ',');) crlf.insert(name);
     std::map<std::string, std::string> aliases;
-    if (!ReadAliases(argv[4], &aliases)) return 1;
+    if (!ReadAliases(argv[5], &aliases)) return 1;
     std::map<std::string, std::string> texts;
     std::map<std::string, size_t> lengths;
-    for (int i = 5; i < argc; ++i) {
+    for (int i = 6; i < argc; ++i) {
         std::string name = argv[i];
         if (name.size() < 5 || name.compare(name.size() - 4, 4, ".txt") != 0) continue;
         const std::string key = name.substr(0, name.size() - 4);
@@ -147,22 +139,36 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> sorted;
     for (const auto& entry : texts) sorted[entry.first] = entry.first;
     for (const auto& [key, target] : aliases) sorted[key] = target;
-    // One array of every text, each ending in its NUL, in the writing
-    // order: the compiler lays out separate arrays as the table uses them.
-    std::map<std::string, size_t> offsets;
+    // The texts, each ending in its NUL, in the writing order, cut into
+    // chunks.
+    std::map<std::string, std::pair<int, size_t>> places;  // chunk, offset
+    std::ofstream chunks(argv[2], std::ios::binary);
+    std::string chunk, group;
+    int chunkCount = 0;
+    for (const std::string& key : WritingOrder(texts)) {
+        if (chunk.size() >= ChunkLeast && Group(key) != group) {
+            WriteChunk(chunks, chunk);
+            chunk.clear();
+            ++chunkCount;
+        }
+        group = Group(key);
+        places[key] = {chunkCount, chunk.size()};
+        chunk += texts[key];
+        chunk += '\0';
+    }
+    WriteChunk(chunks, chunk);
+    if (chunkCount >= CatalogueChunksMost)
+        return Fail("the texts take more than the program's " + std::to_string(CatalogueChunksMost) + " chunks"), 1;
     std::ostringstream file;
     file << "// Written by the build from resources/texts; edit the text files instead.\n"
-         << "#include \"resources/Catalogue.h\"\n\nnamespace {\nconst char Texts[] =\n";
-    size_t offset = 0;
-    for (const std::string& key : WritingOrder(texts)) {
-        offsets[key] = offset;
-        offset += texts[key].size() + 1;
-        file << "    " << Literal(texts[key]) << " \"\\0\"\n";
-    }
-    file << "    ;\n}  // namespace\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
+         << "#include \"resources/Catalogue.h\"\n\nconst CatalogueEntry CatalogueEntries[] = {\n";
     for (const auto& [key, target] : sorted)
-        file << "    {\"" << key << "\", Texts + " << offsets[target] << ", " << lengths[target] << "},\n";
-    file << "};\nconst int CatalogueSize = " << sorted.size() << ";\n";
-    std::ofstream(argv[1], std::ios::binary) << file.str();
+        file << "    {\"" << key << "\", " << places[target].first << ", " << places[target].second << ", "
+             << lengths[target] << "},\n";
+    file << "};\nconst int CatalogueSize = " << sorted.size() << ";\nconst int CatalogueChunkCount = "
+         << chunkCount + 1 << ";\n";
+    std::ofstream out(argv[1], std::ios::binary);
+    out << file.str();
+    if (!out.flush() || !chunks.flush()) return Fail("cannot write the texts"), 1;
     return 0;
 }

@@ -1,7 +1,8 @@
-// Bakes the text face into a C++ source of glyph coverage and advances, so
-// the program draws text without opening a font file.
+// Bakes the text face into a C++ source of glyph metrics and advances and a
+// file of chunks of glyph coverage, one chunk a font, for tools/pack to
+// pack, so the program draws text without opening a font file.
 //
-//   bake-fonts OUTPUT.cpp FACE.ttf HEIGHTS WEIGHTS FILE...
+//   bake-fonts OUTPUT.cpp CHUNKS FACE.ttf HEIGHTS WEIGHTS FILE...
 //   bake-fonts --sheet OUTPUT.pgm FACE.ttf HEIGHTS OTHER_BOLD.ttf...
 //
 // HEIGHTS are the cell heights of the small screens (comma-separated); each
@@ -14,6 +15,7 @@
 // The sheet mode draws sample lines of the baked weights next to other bold
 // faces at every height, for choosing the bold by eye.
 #include "platform/canvas/BakedFonts.h"
+#include "tools/pack/Chunks.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -267,18 +269,13 @@ std::vector<uint8_t> PackBits(const std::vector<uint8_t>& coverage) {
     return packed;
 }
 
-std::vector<uint8_t> FlipBytes(std::vector<uint8_t> coverage) {
-    for (uint8_t& value : coverage) value ^= SmoothFlip;
-    return coverage;
-}
-
 // The packed glyph, checked against the program's own unpacking.
 bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
-    *packed = font.Smooth ? FlipBytes(glyph.Coverage) : PackBits(glyph.Coverage);
+    *packed = font.Smooth ? glyph.Coverage : PackBits(glyph.Coverage);
     if (!font.Smooth && std::any_of(glyph.Coverage.begin(), glyph.Coverage.end(),
                                     [](uint8_t v) { return v != 0 && v != 255; }))
         return Fail("partial coverage in a hard-edged glyph");
-    const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, packed->data()};
+    const BakedFont baked{font.CellHeight, font.Baseline, font.Weight, font.Smooth, 0, nullptr, 0};
     const BakedGlyph at{glyph.Code, 0, 0, static_cast<uint8_t>(glyph.Width), static_cast<uint8_t>(glyph.Height), 0};
     if (PackedSize(baked, at) != static_cast<int>(packed->size())) return Fail("packed size misjudged");
     std::vector<uint8_t> unpacked(glyph.Coverage.size());
@@ -286,22 +283,19 @@ bool Pack(const Font& font, const Glyph& glyph, std::vector<uint8_t>* packed) {
     return unpacked == glyph.Coverage || Fail("packing loses coverage");
 }
 
-bool WriteFont(std::ostream& out, const Font& font, int number) {
+bool WriteFont(std::ostream& out, std::ostream& chunks, const Font& font, int number) {
     size_t pixels = 0;
     for (const Glyph& glyph : font.Glyphs) pixels += glyph.Coverage.size();
     if (font.Glyphs.size() > BakedGlyphsMost || pixels > BakedCoverageMost)
         return Fail("a font too large to unpack");
-    out << "constexpr uint8_t Packed" << number << "[] = {";
-    size_t offset = 0;
+    std::string coverage;
     for (const Glyph& glyph : font.Glyphs) {
         std::vector<uint8_t> packed;
         if (!Pack(font, glyph, &packed)) return false;
-        for (const uint8_t value : packed) {
-            out << (offset == 0 ? "\n" : offset % 32 ? "," : ",\n") << int{value};
-            ++offset;
-        }
+        coverage.append(packed.begin(), packed.end());
     }
-    out << (offset ? "," : "") << "0};\nconstexpr BakedGlyph Glyphs" << number << "[] = {\n";
+    WriteChunk(chunks, coverage);
+    out << "constexpr BakedGlyph Glyphs" << number << "[] = {\n";
     for (size_t i = 0; i < font.Glyphs.size(); ++i) {
         const Glyph& g = font.Glyphs[i];
         out << "  {" << g.Code << "," << g.Left << "," << g.Top << ","
@@ -311,21 +305,22 @@ bool WriteFont(std::ostream& out, const Font& font, int number) {
     return true;
 }
 
-bool WriteSource(const std::string& path, const std::vector<Font>& fonts) {
+bool WriteSource(const std::string& path, const std::string& chunksPath, const std::vector<Font>& fonts) {
     std::ostringstream out;
+    std::ofstream chunks(chunksPath, std::ios::binary);
     out << "// Written by tools/fonts/BakeFonts.cpp; do not edit.\n"
            "#include \"platform/canvas/BakedFonts.h\"\n\nnamespace {\n";
     for (size_t i = 0; i < fonts.size(); ++i)
-        if (!WriteFont(out, fonts[i], static_cast<int>(i))) return false;
+        if (!WriteFont(out, chunks, fonts[i], static_cast<int>(i))) return false;
     out << "}  // namespace\n\nextern const BakedFont BakedFonts[] = {\n";
     for (size_t i = 0; i < fonts.size(); ++i)
         out << "  {" << fonts[i].CellHeight << "," << fonts[i].Baseline << "," << fonts[i].Weight << ","
             << (fonts[i].Smooth ? "true" : "false") << "," << fonts[i].Glyphs.size() << ",Glyphs"
-            << i << ",Packed" << i << "},\n";
+            << i << "," << i << "},\n";
     out << "};\nextern const int BakedFontCount = " << fonts.size() << ";\n";
     std::ofstream file(path, std::ios::binary);
     file << out.str();
-    return file.good() || Fail("cannot write " + path);
+    return (file.good() && chunks.flush()) || Fail("cannot write " + path);
 }
 
 std::string ReadFile(const char* path) {
@@ -419,28 +414,28 @@ bool WriteSheet(const char* path, const char* face, const std::vector<int>& heig
 int main(int argc, char** argv) {
     if (argc >= 5 && std::string(argv[1]) == "--sheet")
         return WriteSheet(argv[2], argv[3], Numbers(argv[4]), argc - 5, argv + 5) ? 0 : 1;
-    if (argc < 5) {
-        Fail("usage: bake-fonts OUTPUT.cpp FACE.ttf HEIGHTS WEIGHTS FILE...");
+    if (argc < 6) {
+        Fail("usage: bake-fonts OUTPUT.cpp CHUNKS FACE.ttf HEIGHTS WEIGHTS FILE...");
         return 2;
     }
     FT_Library library;
     FT_Face face;
-    if (FT_Init_FreeType(&library) || FT_New_Face(library, argv[2], 0, &face)) {
-        Fail(std::string("cannot open ") + argv[2]);
+    if (FT_Init_FreeType(&library) || FT_New_Face(library, argv[3], 0, &face)) {
+        Fail(std::string("cannot open ") + argv[3]);
         return 1;
     }
-    const std::vector<uint32_t> codes = CodesOf(argc - 5, argv + 5);
+    const std::vector<uint32_t> codes = CodesOf(argc - 6, argv + 6);
     std::vector<Font> fonts;
     for (const bool smooth : {false, true})
-        for (const int height : Numbers(argv[3]))
-            for (const int weight : Numbers(argv[4])) {
+        for (const int height : Numbers(argv[4]))
+            for (const int weight : Numbers(argv[5])) {
                 fonts.emplace_back();
                 if (!Bake(face, smooth ? 2 * height - 1 : height, weight, smooth, codes, &fonts.back()))
                     return 1;
                 // The weights come lightest first.
-                if (weight != Numbers(argv[4]).front()) NoNarrowerThan(fonts[fonts.size() - 2], &fonts.back());
+                if (weight != Numbers(argv[5]).front()) NoNarrowerThan(fonts[fonts.size() - 2], &fonts.back());
             }
     FT_Done_Face(face);
     FT_Done_FreeType(library);
-    return WriteSource(argv[1], fonts) ? 0 : 1;
+    return WriteSource(argv[1], argv[2], fonts) ? 0 : 1;
 }

@@ -99,6 +99,23 @@ export const waitIdle = (page) => page.waitForFunction(() => StellarionPage.isId
 
 // Opens the page at url on a viewport (CSS pixels, and physical pixels per
 // CSS pixel) and waits for the program to settle.
+// A page in a browser context of its own (no service worker of another),
+// its processor slowed as Lighthouse's mobile preset does (4x), that
+// collects the durations of its long tasks (ms) in window.longTasks.
+export async function slowPage(browser) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const client = await page.createCDPSession();
+  await client.send("Emulation.setCPUThrottlingRate", { rate: 4 });
+  await page.evaluateOnNewDocument(() => {
+    window.longTasks = [];
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries()) window.longTasks.push(Math.round(entry.duration));
+    }).observe({ type: "longtask", buffered: true });
+  });
+  return { context, page };
+}
+
 export async function open(page, url, width, height, ratio = 1) {
   await page.setViewport({ width, height, deviceScaleFactor: ratio });
   await page.goto(url, { waitUntil: "load" });
