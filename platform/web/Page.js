@@ -135,7 +135,7 @@ const StellarionPage = (() => {
   // of its own, so that no task scales a whole frame: on a slow phone that
   // alone would keep the page from answering for longer than a tap may
   // wait. `then` runs once all of it is shown.
-  const Bands = 8;
+  const Bands = 16;
   let bandsShowing = 0;
   function showFrame(left, top, width, height, then = () => {}) {
     const rows = Math.ceil(frame.height / Bands);
@@ -196,21 +196,29 @@ const StellarionPage = (() => {
 
   // Runs a function in a task of its own, as soon as the browser has run
   // those before it: a message the page sends itself, which, unlike a
-  // timer's, is never held back.
+  // timer's, is never held back. One message is on its way at a time: a
+  // browser may hand several waiting messages to the page in one task, so
+  // that functions queued together would run together.
   const tasks = new MessageChannel();
   const queued = [];
-  tasks.port1.onmessage = () => queued.shift()();
+  tasks.port1.onmessage = () => {
+    const run = queued.shift();
+    if (queued.length) tasks.port2.postMessage(null);
+    run();
+  };
   function inTask(run) {
     queued.push(run);
-    tasks.port2.postMessage(null);
+    if (queued.length === 1) tasks.port2.postMessage(null);
   }
 
   // The canvas shows what the program presented in a task of its own: the
-  // scaling into it, and the browser's copy of it for the screen, would
-  // otherwise lengthen the task of the program's paint. Rectangles presented
-  // meanwhile are shown together.
-  function showLater(left, top, width, height) {
+  // pixels' copy into the device's, the scaling into the canvas, and the
+  // browser's copy of it for the screen would otherwise lengthen the task of
+  // the program's paint. Rectangles presented meanwhile are shown together.
+  const presented = [];  // [ImageData, left, top] not yet in the device's pixels
+  function showLater(pixels, left, top, width, height) {
     if (!unshown) inTask(showPresented);
+    presented.push([pixels, left, top]);
     const [l, t, r, b] = unshown || [left, top, left + width, top + height];
     unshown = [Math.min(l, left), Math.min(t, top), Math.max(r, left + width), Math.max(b, top + height)];
   }
@@ -218,6 +226,8 @@ const StellarionPage = (() => {
   function showPresented() {
     const [left, top, right, bottom] = unshown;
     unshown = null;
+    for (const [pixels, x, y] of presented.splice(0)) frameContext.putImageData(pixels, x, y);
+    drawn = true;
     const whole = right - left === frame.width && bottom - top === frame.height;
     showMargins();
     showFrame(left, top, right - left, bottom - top, () => {
@@ -324,7 +334,8 @@ const StellarionPage = (() => {
     if (now === active) return;
     active = now;
     post(now ? Event.Activate : Event.Deactivate);
-    if (now) document.title = StellarionAccessible.title();
+    // The described document names the place once it is loaded.
+    if (now && typeof StellarionAccessible !== "undefined") document.title = StellarionAccessible.title();
   }
 
   // A finger's press carries its reach in device pixels, with the point
@@ -492,11 +503,10 @@ const StellarionPage = (() => {
       margins.pending = [rgba.slice(), width, height];
     },
 
-    // rgba: the painted rectangle's pixels, as the canvas stores them.
+    // rgba: the painted rectangle's pixels, as the canvas stores them; a
+    // copy is kept, as the program's memory is reused.
     present(rgba, left, top, width, height) {
-      frameContext.putImageData(new ImageData(rgba, width, height), left, top);
-      drawn = true;
-      showLater(left, top, width, height);
+      showLater(new ImageData(rgba.slice(), width, height), left, top, width, height);
       if (!live) {
         live = true;
         // The canvas now shows the program's own pixels; the picture under
@@ -597,23 +607,27 @@ const StellarionPage = (() => {
       return performance.now() - start;
     },
 
+    // The first frame and the page's listeners, which take the user's first
+    // keys and taps for the program, are set up at once; the program and
+    // the described document load once the picture is on screen.
     start() {
       canvas = document.getElementById("screen");
       context = canvas.getContext("2d", { alpha: false });
       [frame.width, frame.height] = wantedScreen();
       makeMargins();
       layout();
+      showPrerendered(loadProgram);
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
-      showPrerendered().then(loadProgram);
     },
   };
 
   // Shows the main menu pre-rendered for the screen (the program's first
   // frame, pixel for pixel) until the program shows its own: drawn into the
   // canvas as the program's frames are, with the picture itself under it,
-  // where browsers see the page's largest paint. Both appear at once.
-  function showPrerendered() {
+  // where browsers see the page's largest paint. `then` runs once the
+  // picture is on screen, or once it is known that there is none.
+  function showPrerendered(then) {
     const image = document.getElementById("first-frame");
     const pictureShown = () => {
       if (live) return;
@@ -625,24 +639,32 @@ const StellarionPage = (() => {
       canvas.style.visibility = "visible";
     };
     const file = firstFrameFile();
-    if (!file) return Promise.resolve(shown());
+    if (!file) {
+      shown();
+      then();
+      return;
+    }
     image.src = file;
-    // The picture is shown as soon as it is decoded, scaled by the browser;
-    // meanwhile it is decoded for the canvas away from the page's thread and
-    // drawn there a band at a time, as the program's frames are, and the
-    // canvas, sharply scaled, covers it once whole.
-    return image.decode().then(() => {
+    // The picture is shown as soon as it is decoded, scaled by the browser.
+    // The canvas, sharply scaled, covers it once whole: the file is decoded
+    // for it again away from the page's thread (a picture element's pixels
+    // would be decoded on it, in one task), and drawn a band at a time, as
+    // the program's frames are.
+    const fits = image.decode().then(() => {
       // Offline, a frame the service worker lacks comes as a stand-in of
       // another size: it is not shown.
-      if (image.naturalWidth !== frame.width || image.naturalHeight !== frame.height) return undefined;
+      if (image.naturalWidth !== frame.width || image.naturalHeight !== frame.height) return false;
       pictureShown();
-      return createImageBitmap(image);
-    }).then((bitmap) => {
-      if (live || !bitmap) return undefined;
-      frameContext.drawImage(bitmap, 0, 0);
-      drawn = true;
-      return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
-    }).catch(() => {}).then(shown);
+      return true;
+    }).catch(() => false);
+    fits.then(() => then());
+    fits.then((fitting) => (fitting && !live ? fetch(file).then((response) => response.blob()).then(createImageBitmap) : null))
+      .then((bitmap) => {
+        if (live || !bitmap) return undefined;
+        frameContext.drawImage(bitmap, 0, 0);
+        drawn = true;
+        return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
+      }).catch(() => {}).then(shown);
   }
 
   // The pre-rendered first frame of the screen, or null where the build
@@ -697,11 +719,29 @@ const StellarionPage = (() => {
   }
 
   // The program's download starts once the first picture is on screen, so
-  // that the two do not share the connection.
+  // that the two do not share the connection; its code is fetched at once
+  // beside the script that runs it, and compiled while it arrives, away from
+  // the page's thread. The described document and the reading view come
+  // first and run in that order, each in a task of its own.
   function loadProgram() {
-    const script = document.createElement("script");
-    script.src = "stellarion.js";
-    document.body.append(script);
+    const code = fetch("stellarion.wasm", { credentials: "same-origin" });
+    window.Module = {
+      instantiateWasm(imports, receive) {
+        // A host that sends the code under another type cannot have it
+        // compiled while it arrives.
+        WebAssembly.compileStreaming(code)
+          .catch(() => fetch("stellarion.wasm").then((response) => response.arrayBuffer()).then(WebAssembly.compile))
+          .then((module) => new Promise((resolve) => inTask(() => resolve(module))))
+          .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
+        return {};
+      },
+    };
+    for (const name of ["Accessible.js", "ReadingView.js", "stellarion.js"]) {
+      const script = document.createElement("script");
+      script.src = name;
+      script.async = false;
+      document.body.append(script);
+    }
   }
 
   return page;

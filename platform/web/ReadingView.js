@@ -166,5 +166,6 @@ const StellarionReading = (() => {
   };
 })();
 
-// After the described document (Accessible.js) has made its region.
-document.addEventListener("DOMContentLoaded", () => StellarionReading.start());
+// Loaded by the page after the described document (Accessible.js), which
+// has made its region.
+StellarionReading.start();
