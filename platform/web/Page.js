@@ -525,6 +525,8 @@ const StellarionPage = (() => {
       return new Promise((resolve) => { wake = resolve; });
     },
     takeEvent: () => queue.shift() || null,
+    // Resolves in a task of its own, after those the browser has queued.
+    nextTask: () => new Promise(inTask),
 
     messageBox(text, caption) {
       const dialog = document.getElementById("message");
@@ -742,10 +744,21 @@ const StellarionPage = (() => {
       script.async = false;
       document.body.append(script);
     }
+    // The browser loads the page's storage at its first use, in the task
+    // that uses it: that is this one, while the code arrives, rather than
+    // the program's reading of its record.
+    inTask(() => {
+      try {
+        return window.localStorage?.length;
+      } catch {
+        return undefined;  // storage refused: the program runs without its record
+      }
+    });
   }
 
   return page;
 })();
 
-// The page's script is deferred: the document is whole when it runs.
+// The page's script stands at the end of the document: all of it is
+// parsed when the script runs.
 StellarionPage.start();

@@ -577,6 +577,13 @@ describe("the screen", () => {
       assert.equal(result.differing, 0, `${result.differing} pixels differ, first at ${result.first}`);
       await tab.waitForFunction(() => window.largest !== null);
       assert.equal(await tab.evaluate(() => window.largest), "first-frame", "the largest paint is the first frame");
+      // The picture waits for no script: the page's own is in its HTML, and
+      // the others, with the program's code, are asked for once it shows.
+      const loads = await tab.evaluate(() => performance.getEntriesByType("resource").map((entry) =>
+        [entry.name.split("/").pop(), entry.startTime < StellarionPage.firstPictureTime()]));
+      assert.deepEqual(loads.filter(([name]) => /\.(js|wasm|webp)$/.test(name)).sort(),
+                       [["Accessible.js", false], ["ReadingView.js", false], ["first-480x800.webp", false],
+                        ["first-480x800.webp", true], ["stellarion.js", false], ["stellarion.wasm", false]]);
     } finally {
       await context.close();
     }
