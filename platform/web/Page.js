@@ -720,6 +720,31 @@ const StellarionPage = (() => {
     else navigator.serviceWorker.ready.then((ready) => ready.active.postMessage({ keep: file }));
   }
 
+  // The code as it arrives, handed to the compiler a piece per task: the
+  // browser takes in what the compiler is given on the page's thread, which
+  // a whole download at once (as from a fast connection or a cache) would
+  // keep busy for too long.
+  const CodePiece = 1 << 18;
+  function inPieces(response) {
+    const reader = response.body.getReader();
+    let rest = new Uint8Array(0);
+    return new Response(new ReadableStream({
+      async pull(controller) {
+        if (!rest.length) {
+          const { done, value } = await reader.read();
+          if (done) {
+            controller.close();
+            return;
+          }
+          rest = value;
+        }
+        controller.enqueue(rest.subarray(0, CodePiece));
+        rest = rest.subarray(CodePiece);
+        await new Promise(inTask);
+      },
+    }), { headers: { "Content-Type": "application/wasm" } });
+  }
+
   // The program's download starts once the first picture is on screen, so
   // that the two do not share the connection; its code is fetched at once
   // beside the script that runs it, and compiled while it arrives, away from
@@ -731,7 +756,7 @@ const StellarionPage = (() => {
       instantiateWasm(imports, receive) {
         // A host that sends the code under another type cannot have it
         // compiled while it arrives.
-        WebAssembly.compileStreaming(code)
+        WebAssembly.compileStreaming(code.then(inPieces))
           .catch(() => fetch("stellarion.wasm").then((response) => response.arrayBuffer()).then(WebAssembly.compile))
           .then((module) => new Promise((resolve) => inTask(() => resolve(module))))
           .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
