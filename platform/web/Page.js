@@ -40,6 +40,12 @@ const StellarionPage = (() => {
   const frameContext = frame.getContext("2d", { alpha: false });
   const enlarged = document.createElement("canvas");
   const enlargedContext = enlarged.getContext("2d", { alpha: false });
+  // A frame shown a band at a time is built here, the canvas's size, and
+  // copied into the canvas once whole: the browser copies the canvas for
+  // the screen whenever it changed, which, after each band, would take
+  // longer than the bands themselves.
+  const staging = document.createElement("canvas");
+  const stagingContext = staging.getContext("2d", { alpha: false });
   let view = null;          // fitView's placement of the screen, in physical pixels
   let live = false;         // the program has shown a frame of its own
   let drawn = false;        // the device's pixels hold a picture to show
@@ -140,7 +146,7 @@ const StellarionPage = (() => {
   function showFrame(left, top, width, height, then = () => {}) {
     const rows = Math.ceil(frame.height / Bands);
     if (height <= rows) {
-      showRows(left, top, width, height);
+      showRows(context, left, top, width, height);
       then();
       return;
     }
@@ -148,50 +154,56 @@ const StellarionPage = (() => {
       ++bandsShowing;
       inTask(() => {
         --bandsShowing;
-        showRows(left, band, width, Math.min(rows, top + height - band));
-        if (band + rows >= top + height) then();
+        showRows(stagingContext, left, band, width, Math.min(rows, top + height - band));
+        if (band + rows < top + height) return;
+        const [first, last] = canvasRows(top, height);
+        context.drawImage(staging, 0, first, canvas.width, last - first, 0, first, canvas.width, last - first);
+        then();
       });
     }
   }
 
-  // Scaled as a band's smoothing needs them: the device rows with one more
-  // above and below, which its edge rows blend with.
-  function showRows(left, top, width, height) {
+  // Scaled into the canvas or `staging` (into) as a band's smoothing needs
+  // them: the device rows with one more above and below, which its edge
+  // rows blend with.
+  function showRows(into, left, top, width, height) {
     if (view.factor) {
-      repeat(left, top, width, height);
+      repeat(into, left, top, width, height);
       return;
     }
     const from = Math.max(0, top - 1), to = Math.min(frame.height, top + height + 1);
-    repeat(left, from, width, to - from);
-    smooth(top, height);
+    repeat(enlargedContext, left, from, width, to - from);
+    smooth(into, top, height);
   }
 
-  // The first step of showFrame: the device's pixels repeated into the
-  // canvas at a whole factor, or else into `enlarged`.
-  function repeat(left, top, width, height) {
+  // The first step of showFrame: the device's pixels repeated, into the
+  // canvas's size at a whole factor, or else into `enlarged`.
+  function repeat(into, left, top, width, height) {
     const k = view.upscale;
-    const target = view.factor ? context : enlargedContext;
-    target.imageSmoothingEnabled = false;
-    target.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
+    into.imageSmoothingEnabled = false;
+    into.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
   }
+
+  // The canvas rows [first, last) that show the device rows [top, top + height).
+  const canvasRows = (top, height) => [Math.floor(top * canvas.height / frame.height),
+                                       Math.ceil((top + height) * canvas.height / frame.height)];
 
   // The second step of showFrame at other factors: `enlarged` smoothed down
   // into the canvas rows that show the device rows [top, top + height).
   // The whole of it is drawn, clipped to those rows: a part drawn alone
   // would blend against its own edges.
-  function smooth(top = 0, height = frame.height) {
-    const first = Math.floor(top * canvas.height / frame.height);
-    const last = Math.ceil((top + height) * canvas.height / frame.height);
-    context.save();
-    context.beginPath();
-    context.rect(0, first, canvas.width, last - first);
-    context.clip();
-    context.imageSmoothingEnabled = true;
+  function smooth(into, top, height) {
+    const [first, last] = canvasRows(top, height);
+    into.save();
+    into.beginPath();
+    into.rect(0, first, canvas.width, last - first);
+    into.clip();
+    into.imageSmoothingEnabled = true;
     // Bilinear, as the desktop window. A browser without the setting
     // (Firefox) smooths so anyway, as its pixels in the tests show.
-    context.imageSmoothingQuality = "low";
-    context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
-    context.restore();
+    into.imageSmoothingQuality = "low";
+    into.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+    into.restore();
   }
 
   // Runs a function in a task of its own, as soon as the browser has run
@@ -320,6 +332,7 @@ const StellarionPage = (() => {
     if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
     // Setting a canvas's size clears it: drawn again from the device's pixels.
     [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
+    [staging.width, staging.height] = [canvas.width, canvas.height];
     if (drawn) showFrame(0, 0, frame.width, frame.height);
   }
 
