@@ -143,12 +143,25 @@ const StellarionPage = (() => {
   // wait. `then` runs once all of it is shown.
   const Bands = 16;
   let bandsShowing = 0;
+  let backed = false;  // `enlarged` and `staging` have their memory for their size
   function showFrame(left, top, width, height, then = () => {}) {
     const rows = Math.ceil(frame.height / Bands);
     if (height <= rows) {
       showRows(context, left, top, width, height);
       then();
       return;
+    }
+    // A canvas takes its memory, all of it, at its first drawing: each of
+    // the two takes it in a task of its own, not in the first band's.
+    if (!backed) {
+      backed = true;
+      for (const into of [enlargedContext, stagingContext]) {
+        ++bandsShowing;
+        inTask(() => {
+          --bandsShowing;
+          into.fillRect(0, 0, 1, 1);
+        });
+      }
     }
     for (let band = top; band < top + height; band += rows) {
       ++bandsShowing;
@@ -333,6 +346,7 @@ const StellarionPage = (() => {
     // Setting a canvas's size clears it: drawn again from the device's pixels.
     [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
     [staging.width, staging.height] = [canvas.width, canvas.height];
+    backed = false;
     if (drawn) showFrame(0, 0, frame.width, frame.height);
   }
 

@@ -297,7 +297,8 @@ void BackendPresent(const PixelRect& rect) {
     // A paint of a large part of the screen (the first one, a page's) is
     // handed over in a task after the one that drew it: together, on a slow
     // phone, the two would keep the page from answering for too long.
-    if (4L * width * height >= static_cast<long>(PlatformScreenWidth()) * PlatformScreenHeight()) YieldToBrowser();
+    if (4L * width * height >= static_cast<long>(PlatformScreenWidth()) * PlatformScreenHeight())
+        YieldToBrowser();
     CanvasPixels.resize(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         ToCanvasPixels(DevicePixels() + static_cast<size_t>(rect.Top + y) * PlatformScreenWidth() + rect.Left,
