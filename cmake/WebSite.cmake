@@ -1,4 +1,5 @@
-# Gathers the web page in SITE: the page's files from PAGES, the compiled
+# Gathers the web page in SITE: the page's files from PAGES (index.html with
+# its script, Page.js, written into it), the compiled
 # program (PROGRAM.js and PROGRAM.wasm), the manifest's icons rendered from
 # ICON and MASKABLE_ICON with RSVG and packed by ZOPFLIPNG, the main menu of every screen the page
 # chooses from shot by the native SIMULATOR and kept as lossless WebP by CWEBP
@@ -8,9 +9,20 @@
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
 #         -DCWEBP=... -DZOPFLIPNG=... -DSIMULATOR=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
-foreach(page index.html Page.js Accessible.js ReadingView.js manifest.webmanifest)
+foreach(page Accessible.js ReadingView.js manifest.webmanifest)
   file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
 endforeach()
+file(READ ${PAGES}/index.html page)
+file(READ ${PAGES}/Page.js script)
+set(tag "<script src=\"Page.js\"></script>")
+string(FIND "${page}" "${tag}" at)
+if(at LESS 0)
+  message(FATAL_ERROR "${PAGES}/index.html does not load Page.js as ${tag}")
+endif()
+string(REPLACE "${tag}" "<script>\n${script}</script>" page "${page}")
+file(WRITE ${SITE}/index.html.new "${page}")
+file(COPY_FILE ${SITE}/index.html.new ${SITE}/index.html ONLY_IF_DIFFERENT)
+file(REMOVE ${SITE}/index.html.new ${SITE}/Page.js)
 foreach(part js wasm)
   file(COPY_FILE ${PROGRAM}.${part} ${SITE}/stellarion.${part} ONLY_IF_DIFFERENT)
 endforeach()
@@ -89,7 +101,7 @@ endif()
 # The service worker stores every file but the first frames: a visit
 # fetches only its own screen's, which the page then asks the worker to
 # keep for an offline start. The version covers them all.
-set(files index.html Page.js Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
+set(files index.html Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
     icon-maskable-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")

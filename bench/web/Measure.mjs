@@ -10,8 +10,10 @@
 //    1.0 MB), as a host without compression or with it sends it;
 //  - Lighthouse's mobile and desktop presets, three first visits each, every
 //    one shown: the Performance score (at least 90 on mobile, 100 on the
-//    desktop), the Largest Contentful Paint (at most 1.0 s on mobile), the
-//    Total Blocking Time (at most 50 ms), the time to interactive, the
+//    desktop), the Largest Contentful Paint (at most 1.0 s on mobile, the
+//    first frame's picture, which Lighthouse does not ask to prioritize), the
+//    Total Blocking Time (at most 50 ms), the time to interactive (at most
+//    2.93 s on mobile, a third less than before the start-up was split), the
 //    longest task Lighthouse saw and the Cumulative Layout Shift (0);
 //  - the longest tasks on the page's main thread from navigation until the
 //    program waits for the user, at Lighthouse's mobile slowdown of the
@@ -150,6 +152,9 @@ function siteSize() {
 }
 
 const LighthouseRuns = 3;
+// A third shorter than the 4.4 s the mobile preset measured before the
+// start-up was split (at best; it measured up to 6.6 s).
+const MobileInteractive = 2930;
 
 // The long tasks (ms) of each of three first visits on a phone, from
 // navigation until the program waits, at a fourth of the processor's speed.
@@ -259,15 +264,22 @@ try {
   for (const preset of ["mobile", "desktop"]) {
     for (let i = 0; i < LighthouseRuns; ++i) {
       const lh = await audit(server.url, preset);
+      // The first frame is the largest paint, found from the HTML.
+      const element = /\bid="([^"]*)"/.exec(lh.lcpElement ?? "")?.[1] ?? "none";
+      const found = element === "first-frame" && lh.lcpDiscovered;
       const good = lh.score !== null && lh.lcp !== null && lh.cls === 0 && lh.tbt <= 50 &&
-        (preset === "mobile" ? lh.score >= 90 && lh.lcp <= 1000 : lh.score === 100);
+        (preset === "mobile" ? lh.score >= 90 && lh.lcp <= 1000 && found && lh.tti <= MobileInteractive
+          : lh.score === 100);
       const time = (value) => (value === null ? "none" : ms(value));
-      console.log(`lighthouse ${preset.padEnd(8)} run ${i + 1}   performance ${lh.score ?? "none"}, LCP ${time(lh.lcp)}, ` +
+      console.log(`lighthouse ${preset.padEnd(8)} run ${i + 1}   performance ${lh.score ?? "none"}, LCP ${time(lh.lcp)} ` +
+                  `(#${element}${lh.lcpDiscovered ? "" : ", to prioritize"}), ` +
                   `TBT ${time(lh.tbt)}, TTI ${time(lh.tti)}, longest task ${ms(lh.longest)}, ` +
                   `CLS ${lh.cls === null ? "none" : lh.cls.toFixed(3)}  ${good ? "ok" : "SHORT"}`);
     }
   }
-  console.log(`(lighthouse targets: mobile >= 90 with LCP <= 1.0 s, desktop 100; TBT <= 50 ms, an LCP, CLS 0)`);
+  console.log(`(lighthouse targets: mobile >= 90 with LCP <= 1.0 s, the first frame's, not to prioritize, and TTI <= ` +
+              `${MobileInteractive / 1000} s; desktop 100; ` +
+              `TBT <= 50 ms, an LCP, CLS 0)`);
   const tasks = await longTasks(server);
   const longest = Math.max(0, ...tasks.flat());
   console.log(`long tasks at 4x slowdown     ${tasks.map((run) => `[${run.join(", ")}]`).join(" ")} ms; longest ` +

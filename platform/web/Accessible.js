@@ -385,8 +385,9 @@ const StellarionAccessible = (() => {
       root.append(announcer);
       document.body.append(root);
       // Before the page's own keys (Page.js): a key taken here is the
-      // focus's, and is not also typed on the on-screen keyboard.
-      window.addEventListener("keydown", onKey, true);
+      // focus's, and is not also typed on the on-screen keyboard. After the
+      // reading view's (on the window), whatever order the two loaded in.
+      document.addEventListener("keydown", onKey, true);
       // The focus ring is for the keyboard and screen readers: it stays
       // hidden while the pointer taps the canvas, until a key is pressed.
       window.addEventListener("pointerdown", () => root?.setAttribute("data-pointer", ""), true);
@@ -444,4 +445,5 @@ const StellarionAccessible = (() => {
   };
 })();
 
-document.addEventListener("DOMContentLoaded", () => StellarionAccessible.start());
+// The page (Page.js) loads this script once its first frame is on screen.
+StellarionAccessible.start();

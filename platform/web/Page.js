@@ -44,6 +44,12 @@ const StellarionPage = (() => {
   const frameContext = frame.getContext("2d", { alpha: false });
   const enlarged = document.createElement("canvas");
   const enlargedContext = enlarged.getContext("2d", { alpha: false });
+  // A frame shown a band at a time is built here, the canvas's size, and
+  // copied into the canvas once whole: the browser copies the canvas for
+  // the screen whenever it changed, which, after each band, would take
+  // longer than the bands themselves.
+  const staging = document.createElement("canvas");
+  const stagingContext = staging.getContext("2d", { alpha: false });
   let view = null;          // fitView's placement of the screen, in physical pixels
   let live = false;         // the program has shown a frame of its own
   let drawn = false;        // the device's pixels hold a picture to show
@@ -139,82 +145,109 @@ const StellarionPage = (() => {
   // of its own, so that no task scales a whole frame: on a slow phone that
   // alone would keep the page from answering for longer than a tap may
   // wait. `then` runs once all of it is shown.
-  const Bands = 8;
+  const Bands = 16;
   let bandsShowing = 0;
+  let backed = false;  // `enlarged` and `staging` have their memory for their size
   function showFrame(left, top, width, height, then = () => {}) {
     const rows = Math.ceil(frame.height / Bands);
     if (height <= rows) {
-      showRows(left, top, width, height);
+      showRows(context, left, top, width, height);
       then();
       return;
+    }
+    // A canvas takes its memory, all of it, at its first drawing: each of
+    // the two takes it in a task of its own, not in the first band's.
+    if (!backed) {
+      backed = true;
+      for (const into of [enlargedContext, stagingContext]) {
+        ++bandsShowing;
+        inTask(() => {
+          --bandsShowing;
+          into.fillRect(0, 0, 1, 1);
+        });
+      }
     }
     for (let band = top; band < top + height; band += rows) {
       ++bandsShowing;
       inTask(() => {
         --bandsShowing;
-        showRows(left, band, width, Math.min(rows, top + height - band));
-        if (band + rows >= top + height) then();
+        showRows(stagingContext, left, band, width, Math.min(rows, top + height - band));
+        if (band + rows < top + height) return;
+        const [first, last] = canvasRows(top, height);
+        context.drawImage(staging, 0, first, canvas.width, last - first, 0, first, canvas.width, last - first);
+        then();
       });
     }
   }
 
-  // Scaled as a band's smoothing needs them: the device rows with one more
-  // above and below, which its edge rows blend with.
-  function showRows(left, top, width, height) {
+  // Scaled into the canvas or `staging` (into) as a band's smoothing needs
+  // them: the device rows with one more above and below, which its edge
+  // rows blend with.
+  function showRows(into, left, top, width, height) {
     if (view.factor) {
-      repeat(left, top, width, height);
+      repeat(into, left, top, width, height);
       return;
     }
     const from = Math.max(0, top - 1), to = Math.min(frame.height, top + height + 1);
-    repeat(left, from, width, to - from);
-    smooth(top, height);
+    repeat(enlargedContext, left, from, width, to - from);
+    smooth(into, top, height);
   }
 
-  // The first step of showFrame: the device's pixels repeated into the
-  // canvas at a whole factor, or else into `enlarged`.
-  function repeat(left, top, width, height) {
+  // The first step of showFrame: the device's pixels repeated, into the
+  // canvas's size at a whole factor, or else into `enlarged`.
+  function repeat(into, left, top, width, height) {
     const k = view.upscale;
-    const target = view.factor ? context : enlargedContext;
-    target.imageSmoothingEnabled = false;
-    target.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
+    into.imageSmoothingEnabled = false;
+    into.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
   }
+
+  // The canvas rows [first, last) that show the device rows [top, top + height).
+  const canvasRows = (top, height) => [Math.floor(top * canvas.height / frame.height),
+                                       Math.ceil((top + height) * canvas.height / frame.height)];
 
   // The second step of showFrame at other factors: `enlarged` smoothed down
   // into the canvas rows that show the device rows [top, top + height).
   // The whole of it is drawn, clipped to those rows: a part drawn alone
   // would blend against its own edges.
-  function smooth(top = 0, height = frame.height) {
-    const first = Math.floor(top * canvas.height / frame.height);
-    const last = Math.ceil((top + height) * canvas.height / frame.height);
-    context.save();
-    context.beginPath();
-    context.rect(0, first, canvas.width, last - first);
-    context.clip();
-    context.imageSmoothingEnabled = true;
+  function smooth(into, top, height) {
+    const [first, last] = canvasRows(top, height);
+    into.save();
+    into.beginPath();
+    into.rect(0, first, canvas.width, last - first);
+    into.clip();
+    into.imageSmoothingEnabled = true;
     // Bilinear, as the desktop window. A browser without the setting
     // (Firefox) smooths so anyway, as its pixels in the tests show.
-    context.imageSmoothingQuality = "low";
-    context.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
-    context.restore();
+    into.imageSmoothingQuality = "low";
+    into.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+    into.restore();
   }
 
   // Runs a function in a task of its own, as soon as the browser has run
   // those before it: a message the page sends itself, which, unlike a
-  // timer's, is never held back.
+  // timer's, is never held back. One message is on its way at a time: a
+  // browser may hand several waiting messages to the page in one task, so
+  // that functions queued together would run together.
   const tasks = new MessageChannel();
   const queued = [];
-  tasks.port1.onmessage = () => queued.shift()();
+  tasks.port1.onmessage = () => {
+    const run = queued.shift();
+    if (queued.length) tasks.port2.postMessage(null);
+    run();
+  };
   function inTask(run) {
     queued.push(run);
-    tasks.port2.postMessage(null);
+    if (queued.length === 1) tasks.port2.postMessage(null);
   }
 
   // The canvas shows what the program presented in a task of its own: the
-  // scaling into it, and the browser's copy of it for the screen, would
-  // otherwise lengthen the task of the program's paint. Rectangles presented
-  // meanwhile are shown together.
-  function showLater(left, top, width, height) {
+  // pixels' copy into the device's, the scaling into the canvas, and the
+  // browser's copy of it for the screen would otherwise lengthen the task of
+  // the program's paint. Rectangles presented meanwhile are shown together.
+  const presented = [];  // [ImageData, left, top] not yet in the device's pixels
+  function showLater(pixels, left, top, width, height) {
     if (!unshown) inTask(showPresented);
+    presented.push([pixels, left, top]);
     const [l, t, r, b] = unshown || [left, top, left + width, top + height];
     unshown = [Math.min(l, left), Math.min(t, top), Math.max(r, left + width), Math.max(b, top + height)];
   }
@@ -222,6 +255,8 @@ const StellarionPage = (() => {
   function showPresented() {
     const [left, top, right, bottom] = unshown;
     unshown = null;
+    for (const [pixels, x, y] of presented.splice(0)) frameContext.putImageData(pixels, x, y);
+    drawn = true;
     const whole = right - left === frame.width && bottom - top === frame.height;
     showMargins();
     showFrame(left, top, right - left, bottom - top, () => {
@@ -314,6 +349,8 @@ const StellarionPage = (() => {
     if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
     // Setting a canvas's size clears it: drawn again from the device's pixels.
     [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
+    [staging.width, staging.height] = [canvas.width, canvas.height];
+    backed = false;
     if (drawn) showFrame(0, 0, frame.width, frame.height);
   }
 
@@ -328,7 +365,8 @@ const StellarionPage = (() => {
     if (now === active) return;
     active = now;
     post(now ? Event.Activate : Event.Deactivate);
-    if (now) document.title = StellarionAccessible.title();
+    // The described document names the place once it is loaded.
+    if (now && typeof StellarionAccessible !== "undefined") document.title = StellarionAccessible.title();
   }
 
   // A finger's press carries its reach in device pixels, with the point
@@ -496,11 +534,10 @@ const StellarionPage = (() => {
       margins.pending = [rgba.slice(), width, height];
     },
 
-    // rgba: the painted rectangle's pixels, as the canvas stores them.
+    // rgba: the painted rectangle's pixels, as the canvas stores them; a
+    // copy is kept, as the program's memory is reused.
     present(rgba, left, top, width, height) {
-      frameContext.putImageData(new ImageData(rgba, width, height), left, top);
-      drawn = true;
-      showLater(left, top, width, height);
+      showLater(new ImageData(rgba.slice(), width, height), left, top, width, height);
       if (!live) {
         live = true;
         // The canvas now shows the program's own pixels; the picture under
@@ -519,6 +556,8 @@ const StellarionPage = (() => {
       return new Promise((resolve) => { wake = resolve; });
     },
     takeEvent: () => queue.shift() || null,
+    // Resolves in a task of its own, after those the browser has queued.
+    nextTask: () => new Promise(inTask),
 
     messageBox(text, caption) {
       const dialog = document.getElementById("message");
@@ -601,23 +640,27 @@ const StellarionPage = (() => {
       return performance.now() - start;
     },
 
+    // The first frame and the page's listeners, which take the user's first
+    // keys and taps for the program, are set up at once; the program and
+    // the described document load once the picture is on screen.
     start() {
       canvas = document.getElementById("screen");
       context = canvas.getContext("2d", { alpha: false });
       [frame.width, frame.height] = wantedScreen();
       makeMargins();
       layout();
+      showPrerendered(loadProgram);
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
-      showPrerendered().then(loadProgram);
     },
   };
 
   // Shows the main menu pre-rendered for the screen (the program's first
   // frame, pixel for pixel) until the program shows its own: drawn into the
   // canvas as the program's frames are, with the picture itself under it,
-  // where browsers see the page's largest paint. Both appear at once.
-  function showPrerendered() {
+  // where browsers see the page's largest paint. `then` runs once the
+  // picture is on screen, or once it is known that there is none.
+  function showPrerendered(then) {
     const image = document.getElementById("first-frame");
     const pictureShown = () => {
       if (live) return;
@@ -629,25 +672,33 @@ const StellarionPage = (() => {
       canvas.style.visibility = "visible";
     };
     const file = firstFrameFile();
-    if (!file) return Promise.resolve(shown());
+    if (!file) {
+      shown();
+      then();
+      return;
+    }
     image.src = file;
-    // The picture is shown as soon as it is decoded, scaled by the browser;
-    // meanwhile it is decoded for the canvas away from the page's thread and
-    // drawn there a band at a time, as the program's frames are, and the
-    // canvas, sharply scaled, covers it once whole.
-    return image.decode().then(() => {
+    // The picture is shown as soon as it is decoded, scaled by the browser.
+    // The canvas, sharply scaled, covers it once whole: the file is decoded
+    // for it again away from the page's thread (a picture element's pixels
+    // would be decoded on it, in one task), and drawn a band at a time, as
+    // the program's frames are.
+    const fits = image.decode().then(() => {
       // Offline, a frame the service worker lacks comes as a stand-in of
       // another size: it is not shown.
       const [width, height] = firstFrameSize();
-      if (image.naturalWidth !== width || image.naturalHeight !== height) return undefined;
+      if (image.naturalWidth !== width || image.naturalHeight !== height) return false;
       pictureShown();
-      return createImageBitmap(image);
-    }).then((bitmap) => {
-      if (live || !bitmap) return undefined;
-      frameContext.drawImage(bitmap, (frame.width - bitmap.width) / 2, (frame.height - bitmap.height) / 2);
-      drawn = true;
-      return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
-    }).catch(() => {}).then(shown);
+      return true;
+    }).catch(() => false);
+    fits.then(() => then());
+    fits.then((fitting) => (fitting && !live ? fetch(file).then((response) => response.blob()).then(createImageBitmap) : null))
+      .then((bitmap) => {
+        if (live || !bitmap) return undefined;
+        frameContext.drawImage(bitmap, (frame.width - bitmap.width) / 2, (frame.height - bitmap.height) / 2);
+        drawn = true;
+        return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
+      }).catch(() => {}).then(shown);
   }
 
   // The pre-rendered first frame of the screen, or null where the build
@@ -708,16 +759,70 @@ const StellarionPage = (() => {
     else navigator.serviceWorker.ready.then((ready) => ready.active.postMessage({ keep: file }));
   }
 
+  // The code as it arrives, handed to the compiler a piece per task: the
+  // browser takes in what the compiler is given on the page's thread, which
+  // a whole download at once (as from a fast connection or a cache) would
+  // keep busy for too long.
+  const CodePiece = 1 << 18;
+  function inPieces(response) {
+    const reader = response.body.getReader();
+    let rest = new Uint8Array(0);
+    return new Response(new ReadableStream({
+      async pull(controller) {
+        if (!rest.length) {
+          const { done, value } = await reader.read();
+          if (done) {
+            controller.close();
+            return;
+          }
+          rest = value;
+        }
+        controller.enqueue(rest.subarray(0, CodePiece));
+        rest = rest.subarray(CodePiece);
+        await new Promise(inTask);
+      },
+    }), { headers: { "Content-Type": "application/wasm" } });
+  }
+
   // The program's download starts once the first picture is on screen, so
-  // that the two do not share the connection.
+  // that the two do not share the connection; its code is fetched at once
+  // beside the script that runs it, and compiled while it arrives, away from
+  // the page's thread. The described document and the reading view come
+  // first and run in that order, each in a task of its own.
   function loadProgram() {
-    const script = document.createElement("script");
-    script.src = "stellarion.js";
-    document.body.append(script);
+    const code = fetch("stellarion.wasm", { credentials: "same-origin" });
+    window.Module = {
+      instantiateWasm(imports, receive) {
+        // A host that sends the code under another type cannot have it
+        // compiled while it arrives.
+        WebAssembly.compileStreaming(code.then(inPieces))
+          .catch(() => fetch("stellarion.wasm").then((response) => response.arrayBuffer()).then(WebAssembly.compile))
+          .then((module) => new Promise((resolve) => inTask(() => resolve(module))))
+          .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)));
+        return {};
+      },
+    };
+    for (const name of ["Accessible.js", "ReadingView.js", "stellarion.js"]) {
+      const script = document.createElement("script");
+      script.src = name;
+      script.async = false;
+      document.body.append(script);
+    }
+    // The browser loads the page's storage at its first use, in the task
+    // that uses it: that is this one, while the code arrives, rather than
+    // the program's reading of its record.
+    inTask(() => {
+      try {
+        return window.localStorage?.length;
+      } catch {
+        return undefined;  // storage refused: the program runs without its record
+      }
+    });
   }
 
   return page;
 })();
 
-// The page's script is deferred: the document is whole when it runs.
+// The page's script stands at the end of the document: all of it is
+// parsed when the script runs.
 StellarionPage.start();

@@ -143,8 +143,10 @@ const StellarionReading = (() => {
       returnTo = null;
     });
     document.body.append(region, dialog);
+    // In a task after the described document's building: placing the
+    // opener waits for the page's layout, which would lengthen that task.
     const described = document.getElementById("described");
-    if (described) new MutationObserver(placeOpener).observe(described, { childList: true });
+    if (described) new MutationObserver(() => setTimeout(placeOpener)).observe(described, { childList: true });
     // Placed once the program has described its first screen: the screen
     // has its place by then.
     window.addEventListener("resize", placeOpener);
@@ -166,5 +168,6 @@ const StellarionReading = (() => {
   };
 })();
 
-// After the described document (Accessible.js) has made its region.
-document.addEventListener("DOMContentLoaded", () => StellarionReading.start());
+// Loaded by the page after the described document (Accessible.js), which
+// has made its region.
+StellarionReading.start();

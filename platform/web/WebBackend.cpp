@@ -110,6 +110,14 @@ EM_JS(void, PageSaveScreen, (const unsigned char* png, int size), {
     StellarionPage.saveScreen(HEAPU8.slice(png, png + size));
 });
 
+// Lets the browser run before the program goes on: each step of the
+// start-up (the module's instantiation, the window's creation, reading the
+// record, the first paint, its hand-over, its description) gets a task of
+// its own, so that the page answers and renders between them instead of
+// staying busy from the download to the first frame. The page's next task
+// rather than a timer's: the browser holds back timers set from timers.
+EM_ASYNC_JS(void, YieldToBrowser, (), { await StellarionPage.nextTask(); });
+
 // A JSON string of a wide text, as UTF-8.
 void AppendJsonString(std::string* out, const wchar_t* text) {
     *out += '"';
@@ -142,10 +150,12 @@ void AppendJsonString(std::string* out, const wchar_t* text) {
 }
 
 // Hands the description to the page once the program has painted all an
-// event asked for, when it changed.
+// event asked for, when it changed: in a task after the paint's, which on a
+// slow phone would otherwise last too long with it.
 void PublishDescription() {
     static unsigned published = ~0u;
     if (DescriptionVersion() == published) return;
+    YieldToBrowser();
     published = DescriptionVersion();
     std::string json = "[";
     for (int i = 0; i < DescriptionCount(); ++i) {
@@ -233,13 +243,6 @@ void Translate(const int event[3]) {
     }
 }
 
-// Lets the browser run before the program goes on: each step of the
-// start-up (the module's instantiation, the window's creation, reading the
-// record, the first paint) gets a task of its own, so that the page answers
-// and renders between them instead of staying busy from the download to the
-// first frame.
-void YieldToBrowser() { emscripten_sleep(0); }
-
 }  // namespace
 
 bool BackendFindRunningCopy() {
@@ -291,6 +294,11 @@ void PresentMargins(const PixelRect& rect) {
 void BackendPresent(const PixelRect& rect) {
     const int width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
     if (width <= 0 || height <= 0) return;
+    // A paint of a large part of the screen (the first one, a page's) is
+    // handed over in a task after the one that drew it: together, on a slow
+    // phone, the two would keep the page from answering for too long.
+    if (4L * width * height >= static_cast<long>(PlatformScreenWidth()) * PlatformScreenHeight())
+        YieldToBrowser();
     CanvasPixels.resize(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         ToCanvasPixels(DevicePixels() + static_cast<size_t>(rect.Top + y) * PlatformScreenWidth() + rect.Left,

@@ -559,7 +559,8 @@ describe("the screen", () => {
 
   // A phone's 480 x 800 screen has a frame of its own; the tablet's 480 x 640
   // shows the centre of it, in the image and in the canvas alike.
-  for (const [width, height, ratio, screen] of [[390, 844, 3, "480x800"], [768, 1024, 2, "480x640"]]) {
+  for (const [width, height, ratio, screen, file] of [[390, 844, 3, "480x800", "first-480x800.webp"],
+                                                      [768, 1024, 2, "480x640", "first-480x800.webp"]]) {
     test(`shows the main menu of ${screen} before the program has loaded, as the program then shows it`, async () => {
       const context = await chromium.browser.createBrowserContext();  // no service worker of the others
       const tab = await context.newPage();
@@ -581,6 +582,13 @@ describe("the screen", () => {
         assert.equal(result.differing, 0, `${result.differing} pixels differ, first at ${result.first}`);
         await tab.waitForFunction(() => window.largest !== null);
         assert.equal(await tab.evaluate(() => window.largest), "first-frame", "the largest paint is the first frame");
+        // The picture waits for no script: the page's own is in its HTML, and
+        // the others, with the program's code, are asked for once it shows.
+        const loads = await tab.evaluate(() => performance.getEntriesByType("resource").map((entry) =>
+          [entry.name.split("/").pop(), entry.startTime < StellarionPage.firstPictureTime()]));
+        assert.deepEqual(loads.filter(([name]) => /\.(js|wasm|webp)$/.test(name)).sort(),
+                         [["Accessible.js", false], ["ReadingView.js", false], [file, false],
+                          [file, true], ["stellarion.js", false], ["stellarion.wasm", false]]);
         // The image under the canvas shows the same pixels.
         const box = await tab.$eval("#screen", (c, r) => {
           const b = c.getBoundingClientRect();

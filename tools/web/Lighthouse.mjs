@@ -7,7 +7,10 @@ import { launch } from "./Browser.mjs";
 // Resolves to { score (0-100, or null), lcp (ms, or null when there is no
 // Largest Contentful Paint), cls, tbt (Total Blocking Time, ms), tti (time
 // to interactive, ms), longest (the longest main-thread task Lighthouse
-// saw, ms, 0 when none was long) } for the preset "mobile" or "desktop".
+// saw, ms, 0 when none was long), lcpElement (the HTML that opens the
+// element of the Largest Contentful Paint, or null), lcpDiscovered (false
+// when Lighthouse advises to prioritize the LCP image) } for the preset
+// "mobile" or "desktop".
 export async function audit(url, preset) {
   const chromium = await launch();
   try {
@@ -21,8 +24,16 @@ export async function audit(url, preset) {
              cls: lhr.audits["cumulative-layout-shift"].numericValue ?? null,
              tbt: lhr.audits["total-blocking-time"].numericValue ?? null,
              tti: lhr.audits.interactive?.numericValue ?? null,
-             longest: Math.max(0, ...tasks.map((task) => task.duration)) };
+             longest: Math.max(0, ...tasks.map((task) => task.duration)),
+             lcpElement: lcpNode(lhr.audits["largest-contentful-paint-element"])?.snippet ?? null,
+             lcpDiscovered: (lhr.audits["prioritize-lcp-image"]?.details?.items ?? []).length === 0 };
   } finally {
     await chromium.close();
   }
+}
+
+// The node of the LCP element audit: its first table lists the element.
+function lcpNode(element) {
+  const first = element?.details?.items?.[0];
+  return first?.items?.[0]?.node ?? first?.node ?? null;
 }
