@@ -11,6 +11,9 @@
 
 namespace {
 
+// The report being painted, for its frame and buttons; none between paints.
+const ReportRoute* Shown = nullptr;
+
 struct CornerButtons {
     LayoutPoint Back, Previous, Next;
     int Spacing;
@@ -128,13 +131,13 @@ PagePlace PlaceOfPage() {
         std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
         std::snprintf(key, sizeof key, "topic-%d", page);
         std::swprintf(place.Part, 64, L"%ls", ControlName(key));
-        if (ProfileReadAll == 1) std::swprintf(place.Page, 24, L"page %d of 10", page);
+        if (ProfileReadAll == 1) std::swprintf(place.Page, 24, L"page %d of %d", page, Shown->Pages);
         break;
     case KindNumerology: {
         std::swprintf(place.Where, 48, L"%ls", ControlName("section-4"));
         std::snprintf(key, sizeof key, "numerology-%d", page);
         std::swprintf(place.Part, 64, L"%ls", ControlName(key));
-        const int count = page == 3 || page == 4 ? 4 : page == 5 ? 3 : 1;
+        const int count = NumerologySubpageCount(page);
         if (count > 1) std::swprintf(place.Page, 24, L"page %d of %d", ReportSubpage, count);
         break;
     }
@@ -238,14 +241,16 @@ void DrawSinglePageButtons(DeviceContext* dc) {
 
 }  // namespace
 
-void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
+void DrawInResultView(DeviceContext* dc, const ReportRoute* route, void (*report)(DeviceContext* dc)) {
     ContentOrigin = {0, ShortLayout() ? 144 : 160};
     MarginX = WideLayout() ? 40 : 0;
     if (DisplayMode < 1 || DisplayMode > 7) return;
     SetTextFont(L"Tahoma", 15, 700);
     const FontHandle previous = PlatformSelectFont(dc, CurrentFont());
     PlaceCornerButtons();
+    Shown = route;
     if (report) report(dc);
+    Shown = nullptr;
     PlatformSelectFont(dc, previous);
 }
 
@@ -265,25 +270,22 @@ void DrawReportFrame(DeviceContext* dc, int page, int count) {
 
 void DrawReportNav(DeviceContext* dc, int page, int count) {
     DescribeTitleAndStatus();
-    switch (ResultKind) {
-    case KindCompatibility:
-    case KindForecast:
+    switch (Shown->Turns) {
+    case Paging::Rated:
         if (page > count) DrawBackAtTopRight(dc);
         else DrawPagingButtons(dc, page > 1, true);
         break;
-    case KindProfile:
-        if (ProfileReadAll == 1) DrawPagingButtons(dc, page > 1, page < 10);
+    case Paging::Sequence:
+        if (ProfileReadAll == 1) DrawPagingButtons(dc, page > 1, page < Shown->Pages);
         else DrawSinglePageButtons(dc);
         break;
-    case KindNumerology:
+    case Paging::Topics:
         if (const int last = NumerologySubpageCount(ReportPage); last > 1)
             DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
-        else if (ReportPage >= 1 && ReportPage <= 6)
+        else if (ReportPage >= 1 && ReportPage <= NumerologyTopics)
             DrawSinglePageButtons(dc);
         else
             DrawBar(dc);
-        break;
-    default:
         break;
     }
 }

@@ -3,10 +3,12 @@
 #pragma once
 
 struct DeviceContext;
+struct ReportRoute;
 
 // The result view around a report: sets the layout for the display mode
-// and the corner buttons, then runs the report's painter (none: nothing).
-void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc));
+// and the corner buttons, then runs the report's painter (none: nothing),
+// whose frame and buttons page as `route` says.
+void DrawInResultView(DeviceContext* dc, const ReportRoute* route, void (*report)(DeviceContext* dc));
 // Background, title band and header box of report page p of n.
 void DrawReportFrame(DeviceContext* dc, int page, int count);
 // Bottom bar and the buttons the report's current page offers.

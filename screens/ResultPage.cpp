@@ -1,29 +1,36 @@
 // The result view's page (BaseScreen ScreenResult): the report of the
 // current ResultKind in the frame of draw/ResultView.h, and its buttons.
+#include "screens/ResultPage.h"
+
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "readings/Reports.h"
 #include "screens/Screens.h"
-#include "shell/core/Navigation.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
+
+#include <iterator>
 
 namespace {
 
 struct Report {
-    KindValue Kind;
+    ReportRoute Route;
     void (*Paint)(DeviceContext* dc);
 };
+// Back leads to the page and step the report was opened from.
 constexpr Report Reports[] = {
-    {KindCompatibility, DrawCompatibilityReport},
-    {KindForecast, DrawYearlyForecast},
-    {KindProfile, DrawSignProfile},
-    {KindNumerology, DrawNumerologyReport},
+    {{KindCompatibility, ScreenCompatibilityPicker, SubPageCompatibility, AbandonToCompatibilityPicker, 3,
+      Paging::Rated}, DrawCompatibilityReport},
+    {{KindForecast, ScreenForecastPicker, SubPageForecast, AbandonToForecastPicker, 4, Paging::Rated},
+     DrawYearlyForecast},
+    {{KindProfile, ScreenProfilePicker, SubPageTopicList, AbandonToTopicList, 10, Paging::Sequence},
+     DrawSignProfile},
+    {{KindNumerology, ScreenBirthDate, SubPageTopicStep, AbandonNone, 4, Paging::Topics}, DrawNumerologyReport},
 };
 
 const Report* CurrentReport() {
     for (const Report& report : Reports)
-        if (report.Kind == ResultKind) return &report;
+        if (report.Route.Kind == ResultKind) return &report;
     return nullptr;
 }
 
@@ -31,9 +38,30 @@ bool OnButton(LayoutPoint button, int x, int y) { return Contains(CornerButtonRe
 
 }  // namespace
 
+const ReportRoute* FindReport(int kind) {
+    for (const Report& report : Reports)
+        if (report.Route.Kind == kind) return &report.Route;
+    return nullptr;
+}
+
+int ReportCount() { return static_cast<int>(std::size(Reports)); }
+
+const ReportRoute& ReportAt(int index) { return Reports[index].Route; }
+
+void ResetReportPageCounts() {
+    for (const Report& report : Reports) ReportPageCount[report.Route.Kind] = report.Route.Pages;
+}
+
+void AbandonReport() {
+    if (BaseScreen != ScreenResult) return;
+    for (const Report& report : Reports)
+        if (AbandonTarget != AbandonNone && report.Route.Question == AbandonTarget) LeaveReport(report.Route);
+    AbandonTarget = AbandonNone;
+}
+
 void DrawResultView(DeviceContext* dc) {
     const Report* report = CurrentReport();
-    DrawInResultView(dc, report ? report->Paint : nullptr);
+    DrawInResultView(dc, report ? &report->Route : nullptr, report ? report->Paint : nullptr);
 }
 
 // Back ends the tap, and so does a Previous or Next that turns the page: the
@@ -41,9 +69,11 @@ void DrawResultView(DeviceContext* dc) {
 // effect. A button that turns nothing (a hidden Next on an outcome page lies
 // over the down arrow) lets the tap go on to the scroll arrows.
 void ResultViewTap(int x, int y) {
-    if (OnButton(BackButton, x, y) && ReportBack()) return;
-    if (OnButton(PrevPageButton, x, y) && PreviousSection()) return;
-    if (OnButton(NextPageButton, x, y) && NextSection()) return;
+    if (const Report* report = CurrentReport()) {
+        const ReportRoute& route = report->Route;
+        if (OnButton(BackButton, x, y)) return ReportBack(route);
+        if (OnButton(PrevPageButton, x, y) && PreviousSection(route)) return;
+        if (OnButton(NextPageButton, x, y) && NextSection(route)) return;
+    }
     ScrollTap(x, y);
 }
-
