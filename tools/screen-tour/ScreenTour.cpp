@@ -25,7 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -285,6 +284,12 @@ bool RunInOwnProcess(void (*walk)()) {
     return true;
 }
 
+bool HasPage(const std::string& name) {
+    for (int i = 0; i < PageCount(Layer::Page); ++i)
+        if (name == PageAt(Layer::Page, i).Name) return true;
+    return false;
+}
+
 void (*WalkTo(const Page& page))() {
     for (const Walk& walk : Walks)
         if (std::string(walk.Page) == page.Name) return walk.Run;
@@ -295,6 +300,12 @@ void (*WalkTo(const Page& page))() {
 // walk passed it; then the reports no walk opened; then every sign's famous
 // people, where the longest titles are.
 int RunWalks() {
+    for (const Walk& walk : Walks) {
+        if (!HasPage(walk.Page)) {
+            std::fprintf(stderr, "stellarion-tour: the page table has no page %s\n", walk.Page);
+            return 2;
+        }
+    }
     for (const Layer layer : {Layer::Page, Layer::Popup, Layer::Panel}) {
         for (int i = 0; i < PageCount(layer); ++i) {
             const Page& page = PageAt(layer, i);
