@@ -271,15 +271,15 @@ void DrawReportFrame(DeviceContext* dc, int page, int count) {
 void DrawReportNav(DeviceContext* dc, int page, int count) {
     DescribeTitleAndStatus();
     switch (Shown->Turns) {
-    case Paging::Rated:
+    case ReportPaging::Rated:
         if (page > count) DrawBackAtTopRight(dc);
         else DrawPagingButtons(dc, page > 1, true);
         break;
-    case Paging::Sequence:
+    case ReportPaging::Sequence:
         if (ProfileReadAll == 1) DrawPagingButtons(dc, page > 1, page < Shown->Pages);
         else DrawSinglePageButtons(dc);
         break;
-    case Paging::Topics:
+    case ReportPaging::Topics:
         if (const int last = NumerologySubpageCount(ReportPage); last > 1)
             DrawPagingButtons(dc, ReportSubpage > 1, ReportSubpage < last);
         else if (ReportPage >= 1 && ReportPage <= NumerologyTopics)

@@ -20,12 +20,12 @@ struct Report {
 // Back leads to the page and step the report was opened from.
 constexpr Report Reports[] = {
     {{KindCompatibility, ScreenCompatibilityPicker, SubPageCompatibility, AbandonToCompatibilityPicker, 3,
-      Paging::Rated}, DrawCompatibilityReport},
-    {{KindForecast, ScreenForecastPicker, SubPageForecast, AbandonToForecastPicker, 4, Paging::Rated},
+      ReportPaging::Rated}, DrawCompatibilityReport},
+    {{KindForecast, ScreenForecastPicker, SubPageForecast, AbandonToForecastPicker, 4, ReportPaging::Rated},
      DrawYearlyForecast},
-    {{KindProfile, ScreenProfilePicker, SubPageTopicList, AbandonToTopicList, 10, Paging::Sequence},
+    {{KindProfile, ScreenProfilePicker, SubPageTopicList, AbandonToTopicList, 10, ReportPaging::Sequence},
      DrawSignProfile},
-    {{KindNumerology, ScreenBirthDate, SubPageTopicStep, AbandonNone, 4, Paging::Topics}, DrawNumerologyReport},
+    {{KindNumerology, ScreenBirthDate, SubPageTopicStep, AbandonNone, 4, ReportPaging::Topics}, DrawNumerologyReport},
 };
 
 const Report* CurrentReport() {

@@ -119,7 +119,7 @@ inline void CheckReportState(std::string* problem) {
         // The page the report can reach, and on a report of topics the
         // topic's sub-page.
         CHECK_STATE(Within(ReportPage, 1, LastReportPage(*report)), ReportPage);
-        if (report->Turns == Paging::Topics)
+        if (report->Turns == ReportPaging::Topics)
             CHECK_STATE(Within(ReportSubpage, 1, NumerologySubpageCount(ReportPage)), ReportSubpage);
     }
     for (const int sign : {MySignChoice, LoverSignChoice, PairMySign, PairLoverSign})

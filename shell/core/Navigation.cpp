@@ -53,7 +53,7 @@ void AskAbandon(AbandonValue target) {
 // A report read page by page starts from its topic list again: no topic
 // stays open.
 void LeaveReport(const ReportRoute& report) {
-    if (report.Turns == Paging::Sequence) ReportPage = 0;
+    if (report.Turns == ReportPaging::Sequence) ReportPage = 0;
     BaseScreen = report.Back;
     SubPage = report.Step;
     ResultKind = KindNone;
@@ -64,9 +64,9 @@ void LeaveReport(const ReportRoute& report) {
 void ReportBack(const ReportRoute& report) {
     bool ask = false;
     switch (report.Turns) {
-    case Paging::Rated: ask = !OnClosingPage(report); break;
-    case Paging::Sequence: ask = ProfileReadAll == 1 && ReportPage < ReportPageCount[report.Kind]; break;
-    case Paging::Topics: break;
+    case ReportPaging::Rated: ask = !OnClosingPage(report); break;
+    case ReportPaging::Sequence: ask = ProfileReadAll == 1 && ReportPage < ReportPageCount[report.Kind]; break;
+    case ReportPaging::Topics: break;
     }
     if (ask) AskAbandon(report.Question);
     else LeaveReport(report);
@@ -74,15 +74,15 @@ void ReportBack(const ReportRoute& report) {
 
 bool PreviousSection(const ReportRoute& report) {
     switch (report.Turns) {
-    case Paging::Rated:
+    case ReportPaging::Rated:
         if (OnClosingPage(report) || ReportPage == 1) return false;
         TurnTo(&ReportPage, ReportPage - 1);
         return true;
-    case Paging::Sequence:
+    case ReportPaging::Sequence:
         if (ReportPage > ReportPageCount[report.Kind] || ReportPage == 1 || ProfileReadAll != 1) return false;
         TurnTo(&ReportPage, ReportPage - 1);
         return true;
-    case Paging::Topics:
+    case ReportPaging::Topics:
         if (NumerologySubpageCount(ReportPage) == 1 || ReportSubpage == 1) return false;
         TurnTo(&ReportSubpage, ReportSubpage - 1);
         return true;
@@ -92,15 +92,15 @@ bool PreviousSection(const ReportRoute& report) {
 
 bool NextSection(const ReportRoute& report) {
     switch (report.Turns) {
-    case Paging::Rated:
+    case ReportPaging::Rated:
         if (OnClosingPage(report)) return false;
         TurnTo(&ReportPage, ReportPage + 1);
         return true;
-    case Paging::Sequence:
+    case ReportPaging::Sequence:
         if (ReportPage >= ReportPageCount[report.Kind] || ProfileReadAll != 1) return false;
         TurnTo(&ReportPage, ReportPage + 1);
         return true;
-    case Paging::Topics: {
+    case ReportPaging::Topics: {
         const int count = NumerologySubpageCount(ReportPage);
         if (count == 1 || ReportSubpage >= count) return false;
         TurnTo(&ReportSubpage, ReportSubpage + 1);
@@ -112,9 +112,9 @@ bool NextSection(const ReportRoute& report) {
 
 int LastReportPage(const ReportRoute& report) {
     switch (report.Turns) {
-    case Paging::Rated: return report.Pages + 1;
-    case Paging::Sequence: return report.Pages;
-    case Paging::Topics: return NumerologyTopics;
+    case ReportPaging::Rated: return report.Pages + 1;
+    case ReportPaging::Sequence: return report.Pages;
+    case ReportPaging::Topics: return NumerologyTopics;
     }
     return 0;
 }

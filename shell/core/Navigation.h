@@ -6,7 +6,7 @@
 #include "shell/core/State.h"
 
 // How a report of the result view turns its pages.
-enum class Paging {
+enum class ReportPaging {
     Rated,     // pages 1 … its count, then a closing page (the outcome) that offers Back alone
     Sequence,  // one page, or all of its count read in sequence (ProfileReadAll)
     Topics,    // one topic a page (ReportPage), turned through the topic's sub-pages
@@ -20,7 +20,7 @@ struct ReportRoute {
     SubPageValue Step;      // at this step of its section
     AbandonValue Question;  // asked before Back while the report is read through; none: never
     int Pages;              // its pages, as ReportPageCount holds them
-    Paging Turns;
+    ReportPaging Turns;
 };
 
 // Leaves a section for the main menu, which is drawn afresh. The section's
