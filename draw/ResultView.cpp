@@ -11,6 +11,9 @@
 
 namespace {
 
+// The report being painted, for its frame and buttons; none between paints.
+const ReportRoute* Shown = nullptr;
+
 void DrawFillers(DeviceContext* dc) {
     const bool wide = LayoutShift.X == 40, tall = LayoutShift.Y == 40;
     if (DoubleResolution()) {
@@ -103,13 +106,13 @@ PagePlace PlaceOfPage() {
         std::swprintf(place.Where, 48, L"%ls", SignName(SignIndex));
         std::snprintf(key, sizeof key, "topic-%d", page);
         std::swprintf(place.Part, 64, L"%ls", ControlName(key));
-        if (ProfileReadAll == 1) std::swprintf(place.Page, 24, L"page %d of 10", page);
+        if (ProfileReadAll == 1) std::swprintf(place.Page, 24, L"page %d of %d", page, Shown->Pages);
         break;
     case KindNumerology: {
         std::swprintf(place.Where, 48, L"%ls", ControlName("section-4"));
         std::snprintf(key, sizeof key, "numerology-%d", page);
         std::swprintf(place.Part, 64, L"%ls", ControlName(key));
-        const int count = page == 3 || page == 4 ? 4 : page == 5 ? 3 : 1;
+        const int count = NumerologySubpageCount(page);
         if (count > 1) std::swprintf(place.Page, 24, L"page %d of %d", ReportSubpage, count);
         break;
     }
@@ -204,23 +207,24 @@ ReportButtons SinglePage() { return {false, false, ShortLayout() ? BackPlace::To
 
 }  // namespace
 
-ReportButtons ButtonsOfPage(int page, int count) {
-    switch (ResultKind) {
-    case KindCompatibility:
-    case KindForecast:
+ReportButtons ButtonsOfPage(const ReportRoute* report, int page, int count) {
+    if (!report) return {false, false, BackPlace::None, false};
+    switch (report->Turns) {
+    case ReportPaging::Rated:
         if (page > count) return {false, false, BackPlace::TopRight, false};
         return Paging(page > 1, true);
-    case KindProfile:
+    case ReportPaging::Sequence:
         return ProfileReadAll == 1 ? Paging(page > 1, page < count) : SinglePage();
-    case KindNumerology:
+    case ReportPaging::Topics:
         if (const int last = NumerologySubpageCount(ReportPage); last > 1)
             return Paging(ReportSubpage > 1, ReportSubpage < last);
-        if (ReportPage >= 1 && ReportPage <= 6) return SinglePage();
+        if (ReportPage >= 1 && ReportPage <= NumerologyTopics) return SinglePage();
         return {false, false, BackPlace::None, true};
-    default:
-        return {false, false, BackPlace::None, false};
     }
+    return {false, false, BackPlace::None, false};
 }
+
+ReportButtons ButtonsOfPage(int page, int count) { return ButtonsOfPage(Shown, page, count); }
 
 // The corner buttons stand in the bottom bar on the tall layouts (Previous
 // and Next at its right end), in a row at the top right on the short ones;
@@ -247,7 +251,7 @@ ResultViewLayout LayOutResultView(const ReportButtons* page) {
 
 int ReportViewWidth() { return 220 + 2 * LayOutResultView(nullptr).MarginX; }
 
-void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
+void DrawInResultView(DeviceContext* dc, const ReportRoute* route, void (*report)(DeviceContext* dc)) {
     const ResultViewLayout layout = LayOutResultView(nullptr);
     ContentOrigin = layout.ContentOrigin;
     MarginX = layout.MarginX;
@@ -258,7 +262,9 @@ void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc)) {
     PrevPageButton = layout.Previous;
     NextPageButton = layout.Next;
     SummarySpacing = layout.SummarySpacing;
+    Shown = route;
     if (report) report(dc);
+    Shown = nullptr;
     PlatformSelectFont(dc, previous);
 }
 

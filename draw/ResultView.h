@@ -5,6 +5,7 @@
 #include "shell/core/State.h"
 
 struct DeviceContext;
+struct ReportRoute;
 
 // The buttons a report page offers: Previous while there is a page before,
 // Next while there is one after, and Back in the corner of the bottom bar,
@@ -16,7 +17,10 @@ struct ReportButtons {
     BackPlace Back;
     bool Bar;
 };
-// The buttons of page `page` of `count` of the report ResultKind names.
+// The buttons of page `page` of `count` of `report`, as it pages (none:
+// no report, no buttons).
+ReportButtons ButtonsOfPage(const ReportRoute* report, int page, int count);
+// The same for the report being painted, for its painter.
 ReportButtons ButtonsOfPage(int page, int count);
 
 // The view's geometry for the display mode: the content origin and side
@@ -34,8 +38,8 @@ int ReportViewWidth();
 
 // The result view around a report: publishes the layout for the display
 // mode and the corner buttons, then runs the report's painter (none:
-// nothing).
-void DrawInResultView(DeviceContext* dc, void (*report)(DeviceContext* dc));
+// nothing), whose frame and buttons page as `route` says.
+void DrawInResultView(DeviceContext* dc, const ReportRoute* route, void (*report)(DeviceContext* dc));
 // Background, title band and header box of report page p of n.
 void DrawReportFrame(DeviceContext* dc, int page, int count);
 // Bottom bar and the buttons the report's current page offers.

@@ -1,6 +1,7 @@
 #include "draw/Primitives.h"
 #include "draw/TextView.h"
 #include "platform/Platform.h"
+#include "screens/ResultPage.h"
 #include "screens/Screens.h"
 #include "shell/core/Navigation.h"
 #include "shell/core/Repaint.h"
@@ -153,10 +154,7 @@ void SelectionReset() {
     ProfileReadAll = 0;
     ReportSubpage = 0;
     DayIndex = MonthIndex = BirthYear = 0;
-    ReportPageCount[KindCompatibility] = 3;
-    ReportPageCount[KindForecast] = 4;
-    ReportPageCount[KindProfile] = 10;
-    ReportPageCount[KindNumerology] = 4;
+    ResetReportPageCounts();
     FirstRating = SecondRating = ThirdRating = FourthRating = 0;
 }
 

@@ -2,8 +2,8 @@
 
 #include "draw/Primitives.h"
 #include "screens/Keyboard.h"
+#include "screens/ResultPage.h"
 
-#include "shell/core/Navigation.h"
 #include "shell/core/Repaint.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"

@@ -1,30 +1,38 @@
 // The result view's page (BaseScreen ScreenResult): the report of the
 // current ResultKind in the frame of draw/ResultView.h, and its buttons.
+#include "screens/ResultPage.h"
+
 #include "draw/ResultView.h"
 #include "draw/TextView.h"
 #include "readings/Reports.h"
 #include "screens/Screens.h"
-#include "shell/core/Navigation.h"
 #include "shell/core/State.h"
 #include "shell/core/Targets.h"
+
+#include <iterator>
 
 namespace {
 
 struct Report {
-    KindValue Kind;
+    ReportRoute Route;
     void (*Paint)(DeviceContext* dc);
     bool (*Layout)(ReportLayout* layout);
 };
+// Back leads to the page and step the report was opened from.
 constexpr Report Reports[] = {
-    {KindCompatibility, DrawCompatibilityReport, CompatibilityLayout},
-    {KindForecast, DrawYearlyForecast, ForecastLayout},
-    {KindProfile, DrawSignProfile, ProfileLayout},
-    {KindNumerology, DrawNumerologyReport, NumerologyLayout},
+    {{KindCompatibility, ScreenCompatibilityPicker, SubPageCompatibility, AbandonToCompatibilityPicker, 3,
+      ReportPaging::Rated}, DrawCompatibilityReport, CompatibilityLayout},
+    {{KindForecast, ScreenForecastPicker, SubPageForecast, AbandonToForecastPicker, 4, ReportPaging::Rated},
+     DrawYearlyForecast, ForecastLayout},
+    {{KindProfile, ScreenProfilePicker, SubPageTopicList, AbandonToTopicList, 10, ReportPaging::Sequence},
+     DrawSignProfile, ProfileLayout},
+    {{KindNumerology, ScreenBirthDate, SubPageTopicStep, AbandonNone, 4, ReportPaging::Topics}, DrawNumerologyReport,
+     NumerologyLayout},
 };
 
 const Report* CurrentReport() {
     for (const Report& report : Reports)
-        if (report.Kind == ResultKind) return &report;
+        if (report.Route.Kind == ResultKind) return &report;
     return nullptr;
 }
 
@@ -45,9 +53,30 @@ bool ReportTextView(TextViewPlace* place) {
     return true;
 }
 
+const ReportRoute* FindReport(int kind) {
+    for (const Report& report : Reports)
+        if (report.Route.Kind == kind) return &report.Route;
+    return nullptr;
+}
+
+int ReportCount() { return static_cast<int>(std::size(Reports)); }
+
+const ReportRoute& ReportAt(int index) { return Reports[index].Route; }
+
+void ResetReportPageCounts() {
+    for (const Report& report : Reports) ReportPageCount[report.Route.Kind] = report.Route.Pages;
+}
+
+void AbandonReport() {
+    if (BaseScreen != ScreenResult) return;
+    for (const Report& report : Reports)
+        if (AbandonTarget != AbandonNone && report.Route.Question == AbandonTarget) LeaveReport(report.Route);
+    AbandonTarget = AbandonNone;
+}
+
 void DrawResultView(DeviceContext* dc) {
     const Report* report = CurrentReport();
-    DrawInResultView(dc, report ? report->Paint : nullptr);
+    DrawInResultView(dc, report ? &report->Route : nullptr, report ? report->Paint : nullptr);
 }
 
 // Back ends the tap, and so does a Previous or Next that turns the page: the
@@ -56,12 +85,15 @@ void DrawResultView(DeviceContext* dc) {
 // over the down arrow) lets the tap go on to the scroll arrows.
 void ResultViewTap(int x, int y) {
     ReportLayout page;
+    const Report* report = CurrentReport();
     const bool shown = CurrentPage(&page);
-    const ReportButtons buttons = shown ? ButtonsOfPage(page.Page, page.Count) : ReportButtons{};
+    const ReportButtons buttons = shown ? ButtonsOfPage(&report->Route, page.Page, page.Count) : ReportButtons{};
     const ResultViewLayout layout = LayOutResultView(shown ? &buttons : nullptr);
-    if (OnButton(layout.Back, x, y) && ReportBack()) return;
-    if (OnButton(layout.Previous, x, y) && PreviousSection()) return;
-    if (OnButton(layout.Next, x, y) && NextSection()) return;
+    if (report) {
+        const ReportRoute& route = report->Route;
+        if (OnButton(layout.Back, x, y)) return ReportBack(route);
+        if (OnButton(layout.Previous, x, y) && PreviousSection(route)) return;
+        if (OnButton(layout.Next, x, y) && NextSection(route)) return;
+    }
     ScrollTap(ReportTextView, x, y);
 }
-

@@ -12,28 +12,29 @@
 namespace {
 
 constexpr Page Pages[] = {
-    {ScreenMainMenu, "main-menu", DrawMainMenu, MainMenuTap, false},
-    {ScreenCompatibilityPicker, "compatibility-picker", DrawCompatibilityPicker, CompatibilityPickerTap, false},
-    {ScreenForecastPicker, "forecast-picker", DrawForecastPicker, ForecastPickerTap, false},
-    {ScreenProfilePicker, "profile-picker", DrawProfilePicker, ProfilePickerTap, false},
-    {ScreenBirthDate, "birth-date", DrawBirthDatePage, BirthDateTap, false},
-    {ScreenResult, "result", DrawResultView, ResultViewTap, true},
-    {ScreenExtras, "extras", DrawExtrasMenu, ExtrasMenuTap, false},
+    {ScreenMainMenu, "main-menu", DrawMainMenu, MainMenuTap, false, NoBack, 1},
+    {ScreenCompatibilityPicker, "compatibility-picker", DrawCompatibilityPicker, CompatibilityPickerTap, false,
+     ScreenMainMenu, 1},
+    {ScreenForecastPicker, "forecast-picker", DrawForecastPicker, ForecastPickerTap, false, ScreenMainMenu, 1},
+    {ScreenProfilePicker, "profile-picker", DrawProfilePicker, ProfilePickerTap, false, ScreenMainMenu, 1},
+    {ScreenBirthDate, "birth-date", DrawBirthDatePage, BirthDateTap, false, ScreenMainMenu, 1},
+    {ScreenResult, "result", DrawResultView, ResultViewTap, true, BackByReport, 0},
+    {ScreenExtras, "extras", DrawExtrasMenu, ExtrasMenuTap, false, ScreenMainMenu, 1},
 };
 
 // Popups take their taps through PopupLayerTap, which knows each one.
 constexpr Page Popups[] = {
-    {PopupAbout, "about", DrawAboutPopup, PopupLayerTap, false},
-    {PopupExtras, "extras-result", DrawExtrasPopup, PopupLayerTap, true},
-    {PopupHelp, "help", DrawHelpPopup, PopupLayerTap, true},
+    {PopupAbout, "about", DrawAboutPopup, PopupLayerTap, false, ScreenMainMenu, 1},
+    {PopupExtras, "extras-result", DrawExtrasPopup, PopupLayerTap, true, ScreenExtras, 1},
+    {PopupHelp, "help", DrawHelpPopup, PopupLayerTap, true, ScreenMainMenu, 1},
 };
 
 // The two panels with buttons are pressed and released (PanelButtonDown,
 // PanelButtonUp); the tap is the press.
 constexpr Page Panels[] = {
-    {PanelKeyboard, "keyboard", DrawKeyboardPanel, KeyboardTap, false},
-    {PanelMessageBox, "message", DrawMessagePanel, PanelButtonDown, false},
-    {PanelConfirm, "confirm", DrawConfirmPanel, PanelButtonDown, false},
+    {PanelKeyboard, "keyboard", DrawKeyboardPanel, KeyboardTap, false, NoBack, 2},
+    {PanelMessageBox, "message", DrawMessagePanel, PanelButtonDown, false, NoBack, 1},
+    {PanelConfirm, "confirm", DrawConfirmPanel, PanelButtonDown, false, NoBack, 1},
 };
 
 struct Table {

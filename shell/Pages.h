@@ -8,6 +8,10 @@ struct DeviceContext;
 
 enum class Layer { Page, Popup, Panel };
 
+// Where Back leads when it is not to a page.
+constexpr int NoBack = -1;        // the main menu exits; a panel's buttons answer it
+constexpr int BackByReport = -2;  // the result view: its report's line says (screens/ResultPage.h)
+
 struct Page {
     int Value;                         // of the layer's state variable
     const char* Name;
@@ -16,6 +20,8 @@ struct Page {
     // unshifted for popups. None: the layer takes no taps.
     void (*Tap)(int x, int y);
     bool TextView;                     // has a scrolling text view (wheel, copy, page keys)
+    int Back;                          // the page (BaseScreen) its Back or close box leaves on
+    int Pages;                         // the pages it turns through; 0: its report's count
 };
 
 // The entry of `layer` for `value`; none for a value without one (0 on

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "draw/TextView.h"
+#include "resources/Signs.h"
+#include "screens/ResultPage.h"
 #include "shell/Pages.h"
 #include "shell/core/State.h"
 
 #include <cwchar>
+#include <iterator>
 #include <initializer_list>
 #include <string>
 
@@ -19,6 +22,38 @@ inline bool OneOf(long value, std::initializer_list<long> allowed) {
 }
 
 inline bool Within(long value, long lowest, long highest) { return value >= lowest && value <= highest; }
+
+// A report's question, or none.
+inline bool AbandonTargetOfAReport(int target) {
+    for (int i = 0; i < ReportCount(); ++i)
+        if (ReportAt(i).Question == target) return true;
+    return target == AbandonNone;
+}
+
+// The page counts all unset, as at start-up, or each report's own.
+inline bool ReportPageCountsSet() {
+    bool unset = true, counts = true;
+    for (int i = 0; i < ReportCount(); ++i) {
+        unset = unset && ReportPageCount[ReportAt(i).Kind] == 0;
+        counts = counts && ReportPageCount[ReportAt(i).Kind] == ReportAt(i).Pages;
+    }
+    return unset || counts;
+}
+
+// The highest page and sub-page any report reaches.
+inline int MostReportPages() {
+    int most = 0;
+    for (int i = 0; i < ReportCount(); ++i)
+        if (LastReportPage(ReportAt(i)) > most) most = LastReportPage(ReportAt(i));
+    return most;
+}
+
+inline int MostSubpages() {
+    int most = 0;
+    for (int topic = 1; topic <= NumerologyTopics; ++topic)
+        if (NumerologySubpageCount(topic) > most) most = NumerologySubpageCount(topic);
+    return most;
+}
 
 inline bool OnLayout(LayoutPoint p) { return Within(p.X, -40, 400) && Within(p.Y, -40, 400); }
 
@@ -54,7 +89,7 @@ inline void CheckScreenState(std::string* problem) {
     CHECK_STATE(PopupScreen == PopupNone || FindPage(Layer::Popup, PopupScreen) != nullptr, PopupScreen);
     CHECK_STATE(InputPanel == PanelNone || FindPage(Layer::Panel, InputPanel) != nullptr, InputPanel);
     CHECK_STATE(Within(SubPage, SubPageNone, SubPageExtras), SubPage);
-    CHECK_STATE(OneOf(ResultKind, {KindNone, KindCompatibility, KindForecast, KindProfile, KindNumerology}), ResultKind);
+    CHECK_STATE(ResultKind == KindNone || FindReport(ResultKind) != nullptr, ResultKind);
     CHECK_STATE(BaseScreen != ScreenResult || ResultKind != KindNone, ResultKind);
     // Only the main menu marks its static parts as drawn.
     CHECK_STATE(OneOf(ScreenReady, {0, 1}) && (ScreenReady == 0 || BaseScreen == ScreenMainMenu), ScreenReady);
@@ -70,30 +105,25 @@ inline void CheckScreenState(std::string* problem) {
 }
 
 inline void CheckReportState(std::string* problem) {
-    CHECK_STATE(Within(SignIndex, 0, 12), SignIndex);
-    CHECK_STATE(Within(ReportPage, 0, 10), ReportPage);
-    CHECK_STATE(Within(ReportSubpage, 0, 4), ReportSubpage);
+    CHECK_STATE(Within(SignIndex, 0, SignCount), SignIndex);
+    CHECK_STATE(Within(ReportPage, 0, MostReportPages()), ReportPage);
+    CHECK_STATE(Within(ReportSubpage, 0, MostSubpages()), ReportSubpage);
     CHECK_STATE(OneOf(ProfileReadAll, {0, 1}), ProfileReadAll);
     CHECK_STATE(OneOf(PopupBand, {0, 210}), PopupBand);
-    CHECK_STATE(Within(AbandonTarget, AbandonNone, AbandonToTopicList), AbandonTarget);
-    const bool unset = ReportPageCount[1] == 0 && ReportPageCount[2] == 0 &&
-                       ReportPageCount[4] == 0 && ReportPageCount[5] == 0;
-    const bool counts = ReportPageCount[1] == 3 && ReportPageCount[2] == 4 &&
-                        ReportPageCount[4] == 10 && ReportPageCount[5] == 4;
-    CHECK_STATE(unset || counts, ReportPageCount[1]);
-    if (BaseScreen == ScreenResult) {
-        // The page each report can reach: the compatibility report and the
-        // forecast one past their count (the outcome), numerology six topics
-        // with four, four and three sub-pages.
-        const int last[6] = {0, 4, 5, 0, 10, 6};
-        CHECK_STATE(Within(ReportPage, 1, last[ResultKind]), ReportPage);
-        if (ResultKind == KindNumerology) {
-            const int subpages = ReportPage == 3 || ReportPage == 4 ? 4 : ReportPage == 5 ? 3 : 1;
-            CHECK_STATE(Within(ReportSubpage, 1, subpages), ReportSubpage);
-        }
+    CHECK_STATE(AbandonTargetOfAReport(AbandonTarget), AbandonTarget);
+    CHECK_STATE(ReportPageCountsSet(), ReportPageCount[KindCompatibility]);
+    // Entries no report uses stay 0.
+    for (int kind = 0; kind < static_cast<int>(std::size(ReportPageCount)); ++kind)
+        CHECK_STATE(FindReport(kind) || ReportPageCount[kind] == 0, kind);
+    if (const ReportRoute* report = BaseScreen == ScreenResult ? FindReport(ResultKind) : nullptr) {
+        // The page the report can reach, and on a report of topics the
+        // topic's sub-page.
+        CHECK_STATE(Within(ReportPage, 1, LastReportPage(*report)), ReportPage);
+        if (report->Turns == ReportPaging::Topics)
+            CHECK_STATE(Within(ReportSubpage, 1, NumerologySubpageCount(ReportPage)), ReportSubpage);
     }
     for (const int sign : {MySignChoice, LoverSignChoice, PairMySign, PairLoverSign})
-        CHECK_STATE(Within(sign, 0, 12), sign);
+        CHECK_STATE(Within(sign, 0, SignCount), sign);
     CHECK_STATE(OnLayout(MyRow) && OnLayout(LoverRow), MyRow.Y);
     for (const int rating : {FirstRating, SecondRating, ThirdRating, FourthRating})
         CHECK_STATE(Within(rating, 0, 10), rating);
@@ -109,7 +139,7 @@ inline void CheckEntryState(std::string* problem) {
     CHECK_STATE(Terminated(EditText) && Terminated(PanelTitle), 0);
     CHECK_STATE(InputPanel < PanelMessageBox || PanelMessage != nullptr, InputPanel);
     CHECK_STATE(Within(PressedButton, 0, 2), PressedButton);
-    CHECK_STATE(OneOf(KeyboardPage, {0, 1}), KeyboardPage);
+    CHECK_STATE(Within(KeyboardPage, 0, FindPage(Layer::Panel, PanelKeyboard)->Pages - 1), KeyboardPage);
     CHECK_STATE(OnLayout(PanelOrigin), PanelOrigin.X);
 }
 

@@ -1,13 +1,19 @@
 // The one list of the state: every variable it names is zeroed by
 // ZeroState and printed once by FormatState, and no header declares a
-// variable past it (one that would escape both).
+// variable past it (one that would escape both); every other global is
+// known working storage, and none carries anything into the next program.
 #include "Harness.h"
 
-#include <filesystem>
+#include "platform/canvas/Description.h"
+
+#include <cstdio>
 #include <fstream>
-#include <regex>
+#include <functional>
+#include <random>
 #include <set>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -76,9 +82,54 @@ TEST(State, NoStateHeaderDeclaresAVariablePastTheList) {
     }
 }
 
-// Every other global of the program is named here with what it holds: the
-// drawing's and the text view's working storage, remade by every paint. A
-// new one joins the state table, or this list with its reason.
+namespace {
+
+// The writable globals the compiler placed in the program's objects (not
+// the platform's: the device is started afresh by HeadlessStart), by name,
+// without "(anonymous namespace)::"; a function's static as
+// "Function::name". Read with nm from the objects themselves,
+// so that none escapes a reading of the sources.
+std::set<std::string> ProgramGlobals() {
+    std::set<std::string> globals;
+    std::stringstream objects(STELLARION_PROGRAM_OBJECTS);
+    std::string object;
+    while (std::getline(objects, object, ',')) {
+        if (object.find("/platform/") != std::string::npos) continue;
+        FILE* symbols = popen(("nm -C --defined-only --format=sysv '" + object + "'").c_str(), "r");
+        EXPECT_NE(symbols, nullptr) << object;
+        if (!symbols) continue;
+        char line[1024];
+        while (std::fgets(line, sizeof line, symbols)) {
+            // name | value | class | type | size | line | section
+            std::vector<std::string> fields;
+            std::stringstream columns(line);
+            for (std::string field; std::getline(columns, field, '|');)
+                fields.push_back(field.substr(0, field.find_last_not_of(" \n") + 1));
+            if (fields.size() < 7 || fields[3].find("OBJECT") == std::string::npos) continue;
+            const std::string& section = fields[6];
+            const bool writable = (section.rfind(".bss", 0) == 0 || section.rfind(".data", 0) == 0 ||
+                                   section.rfind(".tbss", 0) == 0 || section.rfind(".tdata", 0) == 0) &&
+                                  section.rfind(".data.rel.ro", 0) != 0;
+            std::string name = fields[0];
+            if (!writable || name.rfind("__", 0) == 0) continue;  // the sanitizers' own
+            for (size_t at; (at = name.find("(anonymous namespace)::")) != std::string::npos;)
+                name.erase(at, 23);
+            // A function's static by the function's name alone.
+            const size_t open = name.find('('), close = name.find(")::");
+            if (close != std::string::npos && open < close) name.erase(open, close + 1 - open);
+            globals.insert(name);
+        }
+        EXPECT_EQ(pclose(symbols), 0) << object;
+    }
+    return globals;
+}
+
+}  // namespace
+
+// Every writable global of the program is a line of the state table or
+// named here with what it holds: the drawing's, the text view's and the
+// catalogue's working storage, remade before it is read. A new one joins the
+// state table, or this list with its reason.
 TEST(State, EveryOtherGlobalIsKnownWorkingStorage) {
     const std::set<std::string> working = {
         "Current",         // draw/Primitives.cpp: the font the next text is drawn in
@@ -89,32 +140,53 @@ TEST(State, EveryOtherGlobalIsKnownWorkingStorage) {
         "EndsParagraph",   // which laid out lines end a paragraph
         "LayoutsMade",     // counts layouts, so a stale one is never read
         "LastLayout",      // the last laid out view, for the wheel and copy until the next paint
+        "DescribeReading::text",  // the reading as described, made at each description
+        "Shown",           // draw/ResultView.cpp: the report being painted, none between paints
         "Expanded",        // resources/Catalogue.cpp: ring of expanded texts
         "NextBuffer",
+        "Unpacked",        // the texts' chunks, unpacked when first read and kept for the run
+        "CopyReading::text",  // shell/Desktop.cpp: the reading put on the clipboard, made at each copy
     };
-    // A definition at file scope: type, name, optional extents and initial
-    // value, and nothing that makes it constant.
-    const std::regex definition(
-        R"(^(?:static )?[A-Za-z_][\w:<>]*[ *&]+([A-Za-z_]\w*)(?:\[[^\]]*\])*(?: = [^;(]*| \{[^;]*\})?;)");
-    std::set<std::string> found;
-    for (const char* folder : {"shell", "draw", "screens", "readings", "resources"}) {
-        for (const auto& entry :
-             std::filesystem::recursive_directory_iterator(std::string(STELLARION_SOURCE) + "/" + folder)) {
-            if (entry.path().extension() != ".cpp") continue;
-            std::ifstream file(entry.path());
-            std::string line;
-            std::smatch match;
-            while (std::getline(file, line)) {
-                if (line.rfind("const", 0) == 0 || line.rfind("constexpr", 0) == 0 || line.rfind("extern", 0) == 0 ||
-                    line.rfind("return", 0) == 0 || line.rfind("using", 0) == 0 || line.rfind("enum", 0) == 0)
-                    continue;
-                if (std::regex_search(line, match, definition)) {
-                    found.insert(match[1]);
-                    EXPECT_TRUE(working.count(match[1])) << entry.path().string() << ": " << line;
-                }
-            }
-        }
-    }
+    std::set<std::string> state;
+    for (const Variable& v : Variables) state.insert(v.Name);
+    const std::set<std::string> found = ProgramGlobals();
+    for (const std::string& name : found)
+        EXPECT_TRUE(state.count(name) || working.count(name)) << "a global neither state nor known: " << name;
     // The scan still finds what it lists: it has not gone blind.
-    EXPECT_EQ(found, working);
+    for (const std::string& name : working) EXPECT_TRUE(found.count(name)) << name;
+    for (const std::string& name : state) EXPECT_TRUE(found.count(name)) << name;
+}
+
+// Nothing outside the state carries over from one program to the next: the
+// same events after two different histories show the same states and the
+// same pixels.
+TEST(State, NoGlobalCarriesAnythingIntoTheNextProgram) {
+    const auto walk = [](int w, int h, unsigned seed) {
+        EXPECT_TRUE(StartProgram(w, h));
+        std::mt19937 random(seed);
+        std::string seen;
+        static char text[StateTextCapacity];
+        for (int step = 0; step <= 300; ++step) {
+            const int x = static_cast<int>(random() % w), y = static_cast<int>(random() % h);
+            int code = 0;
+            if (step == 0) {
+                // the first paint
+            } else if (random() % 5 == 0) {
+                HeadlessKey(DeviceKeyTab + static_cast<int>(random() % 13), &code);
+            } else {
+                Tap(x, y);
+            }
+            FormatState(text, StateTextCapacity);
+            const std::vector<uint32_t> pixels = Screenshot();
+            seen += text + std::to_string(std::hash<std::string_view>{}(std::string_view(
+                               reinterpret_cast<const char*>(pixels.data()), pixels.size() * sizeof pixels[0])));
+        }
+        return seen;
+    };
+    // After another screen, then after the same screen and other pages.
+    walk(480, 640, 11);
+    const std::string first = walk(240, 320, 2010);
+    walk(320, 240, 12);
+    walk(240, 320, 13);
+    EXPECT_TRUE(first == walk(240, 320, 2010));
 }

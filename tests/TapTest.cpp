@@ -2,6 +2,7 @@
 // navigation rules.
 #include "draw/ResultView.h"
 #include "screens/Panels.h"
+#include "screens/ResultPage.h"
 #include "screens/Screens.h"
 
 #include "Harness.h"
@@ -133,7 +134,7 @@ void TapButton(LayoutPoint at) { TapLayout(at.X + 16, at.Y + 14); }
 
 // The result view's targets for the state as it is, unpainted.
 ResultViewLayout UnpaintedResultView(int page, int count) {
-    const ReportButtons buttons = ButtonsOfPage(page, count);
+    const ReportButtons buttons = ButtonsOfPage(FindReport(ResultKind), page, count);
     return LayOutResultView(&buttons);
 }
 

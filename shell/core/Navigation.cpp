@@ -4,40 +4,9 @@
 
 namespace {
 
-// Where each report returns to, and the question that guards the return
-// while it is read through.
-struct ReportOrigin {
-    KindValue Kind;
-    ScreenValue Screen;
-    SubPageValue Step;
-    AbandonValue Question;
-};
-constexpr ReportOrigin Origins[] = {
-    {KindCompatibility, ScreenCompatibilityPicker, SubPageCompatibility, AbandonToCompatibilityPicker},
-    {KindForecast, ScreenForecastPicker, SubPageForecast, AbandonToForecastPicker},
-    {KindProfile, ScreenProfilePicker, SubPageTopicList, AbandonToTopicList},
-    {KindNumerology, ScreenBirthDate, SubPageTopicStep, AbandonNone},
-};
-
-const ReportOrigin* OriginOf(int kind) {
-    for (const ReportOrigin& origin : Origins)
-        if (origin.Kind == kind) return &origin;
-    return nullptr;
-}
-
-// The topic list starts from its list again: no topic stays open.
-void ReturnFrom(const ReportOrigin& origin) {
-    if (origin.Kind == KindProfile) ReportPage = 0;
-    BaseScreen = origin.Screen;
-    SubPage = origin.Step;
-    ResultKind = KindNone;
-    ScreenReady = 0;
-    RepaintAll();
-}
-
-// The compatibility report and the forecast close on a page past their
-// count, which offers Back alone.
-bool OnClosingPage() { return ReportPage > ReportPageCount[ResultKind]; }
+// A rated report (the compatibility report, the forecast) closes on a page
+// past its count, which offers Back alone.
+bool OnClosingPage(const ReportRoute& report) { return ReportPage > ReportPageCount[report.Kind]; }
 
 // A new section starts at its first line. Only a real turn resets the
 // scroll: a hidden Next button lies over the down arrow on some outcome
@@ -81,55 +50,73 @@ void AskAbandon(AbandonValue target) {
     RepaintPanelBandOnly();
 }
 
-void AbandonReport() {
-    if (BaseScreen != ScreenResult) return;
-    for (const ReportOrigin& origin : Origins)
-        if (AbandonTarget != AbandonNone && origin.Question == AbandonTarget) ReturnFrom(origin);
-    AbandonTarget = AbandonNone;
+// A report read page by page starts from its topic list again: no topic
+// stays open.
+void LeaveReport(const ReportRoute& report) {
+    if (report.Turns == ReportPaging::Sequence) ReportPage = 0;
+    BaseScreen = report.Back;
+    SubPage = report.Step;
+    ResultKind = KindNone;
+    ScreenReady = 0;
+    RepaintAll();
 }
 
-bool ReportBack() {
-    const ReportOrigin* origin = OriginOf(ResultKind);
-    if (!origin) return false;
+void ReportBack(const ReportRoute& report) {
     bool ask = false;
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast) ask = !OnClosingPage();
-    else if (ResultKind == KindProfile) ask = ProfileReadAll == 1 && ReportPage < ReportPageCount[KindProfile];
-    if (ask) AskAbandon(origin->Question);
-    else ReturnFrom(*origin);
-    return true;
+    switch (report.Turns) {
+    case ReportPaging::Rated: ask = !OnClosingPage(report); break;
+    case ReportPaging::Sequence: ask = ProfileReadAll == 1 && ReportPage < ReportPageCount[report.Kind]; break;
+    case ReportPaging::Topics: break;
+    }
+    if (ask) AskAbandon(report.Question);
+    else LeaveReport(report);
 }
 
-bool PreviousSection() {
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (OnClosingPage() || ReportPage == 1) return false;
+bool PreviousSection(const ReportRoute& report) {
+    switch (report.Turns) {
+    case ReportPaging::Rated:
+        if (OnClosingPage(report) || ReportPage == 1) return false;
         TurnTo(&ReportPage, ReportPage - 1);
-    } else if (ResultKind == KindProfile) {
-        if (ReportPage > ReportPageCount[KindProfile] || ReportPage == 1 || ProfileReadAll != 1) return false;
+        return true;
+    case ReportPaging::Sequence:
+        if (ReportPage > ReportPageCount[report.Kind] || ReportPage == 1 || ProfileReadAll != 1) return false;
         TurnTo(&ReportPage, ReportPage - 1);
-    } else if (ResultKind == KindNumerology) {
+        return true;
+    case ReportPaging::Topics:
         if (NumerologySubpageCount(ReportPage) == 1 || ReportSubpage == 1) return false;
         TurnTo(&ReportSubpage, ReportSubpage - 1);
-    } else {
-        return false;
+        return true;
     }
-    return true;
+    return false;
 }
 
-bool NextSection() {
-    if (ResultKind == KindCompatibility || ResultKind == KindForecast) {
-        if (OnClosingPage()) return false;
+bool NextSection(const ReportRoute& report) {
+    switch (report.Turns) {
+    case ReportPaging::Rated:
+        if (OnClosingPage(report)) return false;
         TurnTo(&ReportPage, ReportPage + 1);
-    } else if (ResultKind == KindProfile) {
-        if (ReportPage >= ReportPageCount[KindProfile] || ProfileReadAll != 1) return false;
+        return true;
+    case ReportPaging::Sequence:
+        if (ReportPage >= ReportPageCount[report.Kind] || ProfileReadAll != 1) return false;
         TurnTo(&ReportPage, ReportPage + 1);
-    } else if (ResultKind == KindNumerology) {
+        return true;
+    case ReportPaging::Topics: {
         const int count = NumerologySubpageCount(ReportPage);
         if (count == 1 || ReportSubpage >= count) return false;
         TurnTo(&ReportSubpage, ReportSubpage + 1);
-    } else {
-        return false;
+        return true;
     }
-    return true;
+    }
+    return false;
+}
+
+int LastReportPage(const ReportRoute& report) {
+    switch (report.Turns) {
+    case ReportPaging::Rated: return report.Pages + 1;
+    case ReportPaging::Sequence: return report.Pages;
+    case ReportPaging::Topics: return NumerologyTopics;
+    }
+    return 0;
 }
 
 int NumerologySubpageCount(int topic) { return topic == 3 || topic == 4 ? 4 : topic == 5 ? 3 : 1; }

@@ -1,9 +1,10 @@
-// stellarion-tour: walks through every page, popup and panel of the program
-// on one screen size, as a user would reach them, and saves each screen as a
-// PNG. Taps are aimed at the anchors the painters publish, so one walk serves
-// every display mode. Beside the pictures it writes each walk as a simulator
-// script in device pixels (walk-N.sim, each for a program just started), so
-// that a walk can be replayed.
+// stellarion-tour: walks through every line of the page table (page, popup,
+// panel) and of the result view's reports on one screen size, as a user
+// would reach them, and saves each screen as a PNG. Taps are aimed at the
+// anchors the painters publish, so one walk serves every display mode.
+// Beside the pictures it writes each walk as a simulator script in device
+// pixels (walk-N.sim, each for a program just started), so that a walk can
+// be replayed.
 //
 //   stellarion-tour WxH OUTDIR
 #include "platform/headless/Headless.h"
@@ -11,14 +12,19 @@
 #include "screens/BirthDate.h"
 #include "screens/Keyboard.h"
 #include "screens/Panels.h"
-#include "shell/core/Display.h"
+#include "screens/ResultPage.h"
+#include "shell/Pages.h"
 #include "shell/Shell.h"
+#include "shell/core/Display.h"
+#include "shell/core/Navigation.h"
+#include "shell/core/Repaint.h"
 #include "shell/core/State.h"
+
+#include <sys/mman.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -29,6 +35,29 @@ FILE* Script = nullptr;
 int ShotNumber = 0;
 int WalkNumber = 0;
 int Width = 0, Height = 0;
+
+// Which lines of the tables a shot has shown, by the value of their state
+// variable, kept across the walks' child processes.
+constexpr int MostValues = 16;
+struct Shown {
+    bool Pages[MostValues], Popups[MostValues], Panels[MostValues], Reports[MostValues];
+};
+Shown* Seen = nullptr;
+
+void Mark(bool (&lines)[MostValues], int value) {
+    if (value >= 0 && value < MostValues) lines[value] = true;
+}
+
+bool WasShown(const bool (&lines)[MostValues], int value) { return value >= 0 && value < MostValues && lines[value]; }
+
+const bool (&ShownLines(Layer layer))[MostValues] {
+    switch (layer) {
+    case Layer::Page: return Seen->Pages;
+    case Layer::Popup: return Seen->Popups;
+    case Layer::Panel: return Seen->Panels;
+    }
+    return Seen->Pages;
+}
 
 void IgnoreMessageBox(const char*, const char*) {}
 
@@ -60,6 +89,10 @@ void Shot(const std::string& name) {
     std::snprintf(file, sizeof file, "%02d-%s.png", ++ShotNumber, name.c_str());
     std::fprintf(Script, "shot %s\n", file);
     if (!HeadlessSavePng(Folder + "/" + file)) std::fprintf(stderr, "stellarion-tour: cannot write %s\n", file);
+    Mark(Seen->Pages, BaseScreen);
+    if (PopupScreen != PopupNone) Mark(Seen->Popups, PopupScreen);
+    if (InputPanel != PanelNone) Mark(Seen->Panels, InputPanel);
+    if (BaseScreen == ScreenResult) Mark(Seen->Reports, ResultKind);
 }
 
 // Every walk starts on the main menu of a program just started, and is
@@ -85,6 +118,8 @@ void TapKeyFor(wchar_t character) {
     bool more = false;
     if (KeyboardKeyFor(character, &centre, &more)) Tap(centre.X, centre.Y);
 }
+
+int LastPage(KindValue kind) { return LastReportPage(*FindReport(kind)); }
 
 // The report's pages `first` … `last`, the first one already shown.
 void ShootPages(const std::string& name, int first, int last) {
@@ -116,14 +151,14 @@ void Compatibility() {
     const PanelGeometry panel = PanelLayout();
     Tap(panel.ButtonX + 100, panel.ButtonY + 34 + 15);  // no
     Next();
-    ShootPages("compatibility", 2, 4);
+    ShootPages("compatibility", 2, LastPage(KindCompatibility));
 }
 
 void Forecast() {
     OpenSection(2);
     Shot("forecast-picker");
     Tap(ContentOrigin.X + 65, ContentOrigin.Y + 10);  // Leo
-    ShootPages("forecast", 1, 5);
+    ShootPages("forecast", 1, LastPage(KindForecast));
 }
 
 void Profile() {
@@ -132,7 +167,7 @@ void Profile() {
     Tap(ContentOrigin.X + 190, ContentOrigin.Y + 160);  // Pisces
     Shot("profile-topics");
     Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);   // Show Everything!
-    ShootPages("profile", 1, 10);
+    ShootPages("profile", 1, LastPage(KindProfile));
 }
 
 // Every sign's famous people, read in sequence to the last page, where the
@@ -143,7 +178,7 @@ void FamousPeople() {
         const int cell = sign - 1;
         Tap(ContentOrigin.X + 10 + 60 * (cell % 4), ContentOrigin.Y + 10 + 76 * (cell / 4));
         Tap(ContentOrigin.X + 50, ContentOrigin.Y + 215);  // Show Everything!
-        for (int page = 2; page <= 10; ++page) Next();
+        for (int page = 2; page <= LastPage(KindProfile); ++page) Next();
         Shot("famous-" + std::to_string(sign));
         Tap(BackButton.X + 5, BackButton.Y + 5);  // to the topics
         Tap(2 * MarginX + 230, 8);                // their close box: to the signs
@@ -165,10 +200,9 @@ void Numerology() {
     Tap(panel.ButtonX + 100, panel.ButtonY + 15);  // ok
     Tap(anchors.Next.X + 70, anchors.Next.Y + 17);
     Shot("numerology-topics");
-    const int subpages[] = {1, 1, 4, 4, 3, 1};
-    for (int topic = 1; topic <= 6; ++topic) {
+    for (int topic = 1; topic <= LastPage(KindNumerology); ++topic) {
         Tap(anchors.Menu.X + 50, anchors.Menu.Y + 34 * (topic - 1) + 10);
-        ShootPages("numerology-" + std::to_string(topic), 1, subpages[topic - 1]);
+        ShootPages("numerology-" + std::to_string(topic), 1, NumerologySubpageCount(topic));
         Tap(BackButton.X + 5, BackButton.Y + 5);
     }
 }
@@ -186,29 +220,112 @@ void Extras() {
     }
 }
 
-void (*const Walks[])() = {MainMenuAndPopups, Compatibility, Forecast, Profile, Numerology, Extras,
-                           FamousPeople};
+// How a user reaches a page, by its name in the page table: each walk
+// shoots the popups, panels and reports it passes on the way too.
+struct Walk {
+    const char* Page;
+    void (*Run)();
+};
+constexpr Walk Walks[] = {{"main-menu", MainMenuAndPopups}, {"compatibility-picker", Compatibility},
+                          {"forecast-picker", Forecast},     {"profile-picker", Profile},
+                          {"birth-date", Numerology},        {"extras", Extras}};
+
+// A line no walk reaches is opened by setting its state variable over the
+// main menu and shot once, so that a new page is in the tour before it has
+// a walk of its own.
+Layer UnreachedLayer = Layer::Page;
+const Page* Unreached = nullptr;
+const ReportRoute* UnreachedReport = nullptr;
+
+void OpenByState() {
+    std::fprintf(Script, "# not reached by taps: opened by setting its state variable\n");
+    std::string name;
+    if (UnreachedReport) {
+        ReportPage = ReportSubpage = 1;
+        OpenReport(UnreachedReport->Kind);
+        name = "report-" + std::to_string(UnreachedReport->Kind);
+    } else if (UnreachedLayer == Layer::Page) {
+        BaseScreen = Unreached->Value;
+        ScreenReady = 0;
+        RepaintAll();
+    } else if (UnreachedLayer == Layer::Popup) {
+        OpenPopup(static_cast<PopupValue>(Unreached->Value));
+    } else {
+        PanelMessage = L"";
+        InputPanel = Unreached->Value;
+        RepaintAll();
+    }
+    int code = 0;
+    HeadlessRunPending(&code);
+    Shot(UnreachedReport ? name : Unreached->Name);
+}
+
+void (*CurrentWalk)() = nullptr;
 
 // One walk, in the child process it runs in; reports the shot count so far
 // (under 256) as its exit status, so that the numbering runs on.
 int RunWalk() {
     if (!Start()) return 255;
-    Walks[WalkNumber - 1]();
+    CurrentWalk();
     return std::fclose(Script) == 0 ? ShotNumber : 255;
 }
 
 // The program's state lives in globals that only a new process starts
 // afresh, so each walk runs in a child of its own.
+bool RunInOwnProcess(void (*walk)()) {
+    ++WalkNumber;
+    CurrentWalk = walk;
+    const int shots = RunInChild(RunWalk);
+    if (shots < 0 || shots == 255) {
+        std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
+        return false;
+    }
+    ShotNumber = shots;
+    return true;
+}
+
+bool HasPage(const std::string& name) {
+    for (int i = 0; i < PageCount(Layer::Page); ++i)
+        if (name == PageAt(Layer::Page, i).Name) return true;
+    return false;
+}
+
+void (*WalkTo(const Page& page))() {
+    for (const Walk& walk : Walks)
+        if (std::string(walk.Page) == page.Name) return walk.Run;
+    return OpenByState;
+}
+
+// Every line of the page table in its order, by its walk unless an earlier
+// walk passed it; then the reports no walk opened; then every sign's famous
+// people, where the longest titles are.
 int RunWalks() {
-    for (WalkNumber = 1; WalkNumber <= static_cast<int>(std::size(Walks)); ++WalkNumber) {
-        const int shots = RunInChild(RunWalk);
-        if (shots < 0 || shots == 255) {
-            std::fprintf(stderr, "stellarion-tour: walk %d failed in %s\n", WalkNumber, Folder.c_str());
+    for (const Walk& walk : Walks) {
+        if (!HasPage(walk.Page)) {
+            std::fprintf(stderr, "stellarion-tour: the page table has no page %s\n", walk.Page);
             return 2;
         }
-        ShotNumber = shots;
     }
-    return 0;
+    for (const Layer layer : {Layer::Page, Layer::Popup, Layer::Panel}) {
+        for (int i = 0; i < PageCount(layer); ++i) {
+            const Page& page = PageAt(layer, i);
+            if (WasShown(ShownLines(layer), page.Value)) continue;
+            UnreachedLayer = layer;
+            Unreached = &page;
+            if (!RunInOwnProcess(WalkTo(page))) return 2;
+            if (!WasShown(ShownLines(layer), page.Value)) {
+                std::fprintf(stderr, "stellarion-tour: walk %d never shows %s\n", WalkNumber, page.Name);
+                return 2;
+            }
+        }
+    }
+    Unreached = nullptr;
+    for (int i = 0; i < ReportCount(); ++i) {
+        if (WasShown(Seen->Reports, ReportAt(i).Kind)) continue;
+        UnreachedReport = &ReportAt(i);
+        if (!RunInOwnProcess(OpenByState) || !WasShown(Seen->Reports, ReportAt(i).Kind)) return 2;
+    }
+    return RunInOwnProcess(FamousPeople) ? 0 : 2;
 }
 
 }  // namespace
@@ -234,6 +351,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "stellarion-tour: no settings folder of its own\n");
         return 2;
     }
+    void* shared = mmap(nullptr, sizeof(Shown), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) {
+        std::fprintf(stderr, "stellarion-tour: no memory to share with the walks\n");
+        return 2;
+    }
+    Seen = static_cast<Shown*>(shared);  // all false: mapped zeroed
     const int status = RunWalks();
     std::filesystem::remove_all(settings, error);
     return status;
