@@ -30,6 +30,7 @@ list(TRANSFORM StellarionSitePages PREPEND ${CMAKE_SOURCE_DIR}/platform/web/ OUT
 find_program(RSVG_CONVERT rsvg-convert PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_program(CWEBP cwebp PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_program(ZOPFLIPNG zopflipng PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(ESBUILD esbuild PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(icon ${CMAKE_SOURCE_DIR}/resources/icons/stellarion.svg)
 set(maskable ${CMAKE_SOURCE_DIR}/resources/icons/stellarion-maskable.svg)
 # The native simulator shoots the first frames (the host tools' build has it).
@@ -37,7 +38,7 @@ set(simulator ${STELLARION_HOST_TOOLS}/stellarion-sim)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site.stamp
   COMMAND ${CMAKE_COMMAND} -DPAGES=${CMAKE_SOURCE_DIR}/platform/web -DSITE=${CMAKE_BINARY_DIR}/site
           -DPROGRAM=$<TARGET_FILE_DIR:stellarion>/stellarion -DICON=${icon} -DMASKABLE_ICON=${maskable}
-          -DRSVG=${RSVG_CONVERT} -DCWEBP=${CWEBP} -DZOPFLIPNG=${ZOPFLIPNG} -DSIMULATOR=${simulator} -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
+          -DRSVG=${RSVG_CONVERT} -DCWEBP=${CWEBP} -DZOPFLIPNG=${ZOPFLIPNG} -DESBUILD=${ESBUILD} -DSIMULATOR=${simulator} -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/site.stamp
   DEPENDS stellarion ${pages} ${icon} ${maskable} ${simulator} ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
   COMMENT "Gathering the web page")

@@ -1,17 +1,61 @@
 # Gathers the web page in SITE: the page's files from PAGES (index.html with
 # its script, Page.js, written into it), the compiled
-# program (PROGRAM.js and PROGRAM.wasm), the manifest's icons rendered from
-# ICON and MASKABLE_ICON with RSVG and packed by ZOPFLIPNG, the main menu of every screen the page
+# program (PROGRAM.js and PROGRAM.wasm), the manifest's icons rendered with
+# RSVG and packed by ZOPFLIPNG (the small one from ICON, the large one, for
+# every launcher, from MASKABLE_ICON), the main menu of every screen the page
 # chooses from shot by the native SIMULATOR and kept as lossless WebP by CWEBP
 # (first-WxH.webp, about 40% of the PNG's bytes), and the service
 # worker with the list of every file and a version that changes with any of
 # them.
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
-#         -DCWEBP=... -DZOPFLIPNG=... -DSIMULATOR=... -P WebSite.cmake
+#         -DCWEBP=... -DZOPFLIPNG=... -DESBUILD=... -DSIMULATOR=... -P WebSite.cmake
 file(MAKE_DIRECTORY ${SITE})
-foreach(page Accessible.js ReadingView.js manifest.webmanifest)
-  file(COPY_FILE ${PAGES}/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
-endforeach()
+# The scripts arrive minified by ESBUILD (their sources stay readable), the
+# HTML without its comments and with its inline styles and scripts minified.
+function(Minify loader input output)
+  execute_process(COMMAND ${ESBUILD} --minify --loader=${loader} --log-level=warning
+                  INPUT_FILE ${input} OUTPUT_FILE ${output}.min RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "cannot minify ${input}")
+  endif()
+  file(COPY_FILE ${output}.min ${output} ONLY_IF_DIFFERENT)
+  file(REMOVE ${output}.min)
+endfunction()
+function(MinifyHtml input output)
+  file(READ ${input} html)
+  string(REGEX REPLACE "<!--([^-]|-[^-])*-->\n?" "" html "${html}")
+  foreach(tag style script)
+    set(loader css)
+    if(tag STREQUAL "script")
+      set(loader js)
+    endif()
+    set(done "")
+    string(FIND "${html}" "<${tag}>" start)
+    while(start GREATER_EQUAL 0)
+      string(LENGTH "<${tag}>" open)
+      math(EXPR start "${start} + ${open}")
+      string(SUBSTRING "${html}" 0 ${start} head)
+      string(SUBSTRING "${html}" ${start} -1 html)
+      string(FIND "${html}" "</${tag}>" end)
+      if(end LESS 0)
+        message(FATAL_ERROR "${input}: <${tag}> is not closed")
+      endif()
+      string(SUBSTRING "${html}" 0 ${end} body)
+      string(SUBSTRING "${html}" ${end} -1 html)
+      file(WRITE ${output}.part "${body}")
+      Minify(${loader} ${output}.part ${output}.part)
+      file(READ ${output}.part body)
+      string(STRIP "${body}" body)
+      file(REMOVE ${output}.part)
+      string(APPEND done "${head}${body}")
+      string(FIND "${html}" "<${tag}>" start)
+    endwhile()
+    set(html "${done}${html}")
+  endforeach()
+  file(WRITE ${output}.min "${html}")
+  file(COPY_FILE ${output}.min ${output} ONLY_IF_DIFFERENT)
+  file(REMOVE ${output}.min)
+endfunction()
 file(READ ${PAGES}/index.html page)
 file(READ ${PAGES}/Page.js script)
 set(tag "<script src=\"Page.js\"></script>")
@@ -21,11 +65,14 @@ if(at LESS 0)
 endif()
 string(REPLACE "${tag}" "<script>\n${script}</script>" page "${page}")
 file(WRITE ${SITE}/index.html.new "${page}")
-file(COPY_FILE ${SITE}/index.html.new ${SITE}/index.html ONLY_IF_DIFFERENT)
+MinifyHtml(${SITE}/index.html.new ${SITE}/index.html)
 file(REMOVE ${SITE}/index.html.new ${SITE}/Page.js)
-foreach(part js wasm)
-  file(COPY_FILE ${PROGRAM}.${part} ${SITE}/stellarion.${part} ONLY_IF_DIFFERENT)
+foreach(page Accessible.js ReadingView.js)
+  Minify(js ${PAGES}/${page} ${SITE}/${page})
 endforeach()
+file(COPY_FILE ${PAGES}/manifest.webmanifest ${SITE}/manifest.webmanifest ONLY_IF_DIFFERENT)
+Minify(js ${PROGRAM}.js ${SITE}/stellarion.js)
+file(COPY_FILE ${PROGRAM}.wasm ${SITE}/stellarion.wasm ONLY_IF_DIFFERENT)
 function(RenderIcon svg size png)
   execute_process(COMMAND ${RSVG} -w ${size} -h ${size} ${svg} -o ${SITE}/${png} RESULT_VARIABLE failed)
   if(NOT failed)
@@ -36,17 +83,21 @@ function(RenderIcon svg size png)
   endif()
 endfunction()
 RenderIcon(${ICON} 192 icon-192.png)
-RenderIcon(${ICON} 512 icon-512.png)
-RenderIcon(${MASKABLE_ICON} 512 icon-maskable-512.png)
+RenderIcon(${MASKABLE_ICON} 512 icon-512.png)
+# Earlier builds made a second large icon for launchers alone.
+file(REMOVE ${SITE}/icon-maskable-512.png)
 
 # The screens are the ones Page.js lists in its DoubleScreens and
 # SingleScreens; the program's first frame is the main menu. A screen that
-# Page.js lists in CroppedFrames shows the centre of a longer screen's frame
-# instead of one of its own: the build checks that the centre is its main
-# menu pixel for pixel (the same pixels make the same WebP file).
+# Page.js lists in CroppedFrames shows another screen's frame instead of one
+# of its own. Where that frame is of its scale, the build checks that its
+# centre is the screen's main menu pixel for pixel (the same pixels make the
+# same WebP file); a 1x screen shows a 2x frame scaled to half, a stand-in
+# until the program paints.
 file(STRINGS ${PAGES}/Page.js lists REGEX "const (Double|Single)Screens = ")
 string(REGEX MATCHALL "[0-9]+, [0-9]+" screens "${lists}")
-file(STRINGS ${PAGES}/Page.js cropped REGEX "const CroppedFrames = ")
+file(READ ${PAGES}/Page.js page)
+string(REGEX MATCH "const CroppedFrames = Object.freeze\\({[^}]*}" cropped "${page}")
 string(REGEX MATCHALL "\"[0-9]+x[0-9]+\": \\[[0-9]+, [0-9]+\\]" crops "${cropped}")
 set(frames "")
 # Earlier builds kept the first frames as PNG.
@@ -77,6 +128,13 @@ foreach(crop IN LISTS crops)
   string(REGEX MATCH "^\"([0-9]+)x([0-9]+)\": \\[([0-9]+), ([0-9]+)\\]" crop "${crop}")
   set(screen ${CMAKE_MATCH_1}x${CMAKE_MATCH_2})
   set(source ${CMAKE_MATCH_3}x${CMAKE_MATCH_4})
+  math(EXPR doubleWidth "2 * ${CMAKE_MATCH_1}")
+  math(EXPR doubleHeight "2 * ${CMAKE_MATCH_2}")
+  if(CMAKE_MATCH_3 GREATER_EQUAL doubleWidth AND CMAKE_MATCH_4 GREATER_EQUAL doubleHeight)
+    file(REMOVE ${SITE}/first-${screen}.webp)
+    list(REMOVE_ITEM frames first-${screen}.webp)
+    continue()
+  endif()
   math(EXPR left "(${CMAKE_MATCH_3} - ${CMAKE_MATCH_1}) / 2")
   math(EXPR top "(${CMAKE_MATCH_4} - ${CMAKE_MATCH_2}) / 2")
   ShootFirstFrame(${source} ${SITE}/first-frame.png)
@@ -101,8 +159,7 @@ endif()
 # The service worker stores every file but the first frames: a visit
 # fetches only its own screen's, which the page then asks the worker to
 # keep for an offline start. The version covers them all.
-set(files index.html Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png
-    icon-maskable-512.png)
+set(files index.html Accessible.js ReadingView.js manifest.webmanifest stellarion.js stellarion.wasm icon-192.png icon-512.png)
 set(hashes "")
 set(STELLARION_SITE_FILES "\"./\"")
 foreach(name IN LISTS files frames)
@@ -114,4 +171,6 @@ foreach(name IN LISTS files)
 endforeach()
 string(SHA256 STELLARION_SITE_VERSION "${hashes}")
 string(SUBSTRING ${STELLARION_SITE_VERSION} 0 16 STELLARION_SITE_VERSION)
-configure_file(${PAGES}/ServiceWorker.js ${SITE}/ServiceWorker.js @ONLY)
+configure_file(${PAGES}/ServiceWorker.js ${SITE}/ServiceWorker.js.in @ONLY)
+Minify(js ${SITE}/ServiceWorker.js.in ${SITE}/ServiceWorker.js)
+file(REMOVE ${SITE}/ServiceWorker.js.in)

@@ -24,10 +24,14 @@ const StellarionPage = (() => {
   // the main menu of each as first-WxH.webp.
   const DoubleScreens = [[480, 640], [640, 480], [480, 480], [480, 800], [800, 480]];
   const SingleScreens = [[240, 320], [320, 240], [240, 240], [240, 400], [400, 240]];
-  // Screens whose main menu is, pixel for pixel, the centre of a longer
-  // screen's: they show that screen's first frame, cropped, and have none of
-  // their own (the build checks each).
-  const CroppedFrames = Object.freeze({ "480x640": [480, 800], "640x480": [800, 480], "240x320": [240, 400], "320x240": [400, 240] });
+  // Screens that show another screen's first frame and have none of their
+  // own: a 2x screen whose main menu is, pixel for pixel, the centre of a
+  // longer one's (the build checks each), and every 1x screen, which shows
+  // the 2x frame of its shape scaled to half until the program paints.
+  const CroppedFrames = Object.freeze({
+    "480x640": [480, 800], "640x480": [800, 480],
+    "240x320": [480, 800], "320x240": [800, 480], "240x240": [480, 480], "240x400": [480, 800], "400x240": [800, 480],
+  });
   const WholeFactorShare = 0.9;
   // How far a finger may land beside a target and still reach it, in CSS
   // pixels (the program finds the target: ForgiveTouch).
@@ -695,7 +699,11 @@ const StellarionPage = (() => {
     fits.then((fitting) => (fitting && !live ? fetch(file).then((response) => response.blob()).then(createImageBitmap) : null))
       .then((bitmap) => {
         if (live || !bitmap) return undefined;
-        frameContext.drawImage(bitmap, (frame.width - bitmap.width) / 2, (frame.height - bitmap.height) / 2);
+        // Covering the screen, as the image does: the centre of a longer
+        // frame, a 2x frame at half its size.
+        const scale = Math.max(frame.width / bitmap.width, frame.height / bitmap.height);
+        const [width, height] = [bitmap.width * scale, bitmap.height * scale];
+        frameContext.drawImage(bitmap, (frame.width - width) / 2, (frame.height - height) / 2, width, height);
         drawn = true;
         return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
       }).catch(() => {}).then(shown);
@@ -709,8 +717,8 @@ const StellarionPage = (() => {
     return prerendered ? `first-${width}x${height}.webp` : null;
   }
 
-  // The size of the first frame the screen shows: its own, or the longer
-  // one whose centre it shows (the image element crops it, covering).
+  // The size of the first frame the screen shows: its own, or the one it
+  // shows in its place (the image element scales and crops it, covering).
   function firstFrameSize() {
     return CroppedFrames[`${frame.width}x${frame.height}`] ?? [frame.width, frame.height];
   }

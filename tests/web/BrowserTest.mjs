@@ -95,7 +95,7 @@ describe("the page", () => {
     const manifest = JSON.parse(data);
     assert.ok(manifest.id && manifest.description);
     assert.deepEqual(manifest.icons.map((icon) => [icon.sizes, icon.purpose]),
-                     [["192x192", "any"], ["512x512", "any"], ["512x512", "maskable"]]);
+                     [["192x192", "any"], ["512x512", "any maskable"]]);
     assert.deepEqual(manifest.screenshots.map((shot) => shot.form_factor), ["narrow", "wide"]);
     for (const picture of [...manifest.icons, ...manifest.screenshots]) {
       const size = await page.evaluate(async (src) => {
@@ -537,11 +537,17 @@ describe("the screen", () => {
 
   test("preloads, from the HTML alone, the first frame of the screen it will choose", async () => {
     await open(page, server.url, 240, 320);
-    for (const [width, height, ratio, screen] of Viewports) {
+    // 1x screens too: every one shows the 2x frame of its shape.
+    const small = [[240, 320, 1, "240x320"], [320, 240, 1, "320x240"], [250, 250, 1, "240x240"], [320, 480, 1, "240x400"],
+                   [480, 320, 1, "400x240"], [300, 560, 1, "240x400"]];
+    for (const [width, height, ratio, screen] of [...Viewports, ...small]) {
       await page.setViewport({ width, height, deviceScaleFactor: ratio });
+      const chosen = await page.evaluate(() => StellarionPage.chooseScreen(innerWidth * devicePixelRatio, innerHeight * devicePixelRatio));
+      assert.deepEqual(chosen, sizeOf(screen), `${width}x${height}@${ratio}`);
       const preloaded = await page.evaluate(() => [...document.querySelectorAll('link[rel="preload"][as="image"]')]
         .filter((link) => link.fetchPriority === "high" && matchMedia(link.media).matches).map((link) => link.getAttribute("href")));
-      const shared = { "480x640": "480x800", "640x480": "800x480" };
+      const shared = { "480x640": "480x800", "640x480": "800x480", "240x320": "480x800", "320x240": "800x480",
+                       "240x240": "480x480", "240x400": "480x800", "400x240": "800x480" };
       assert.deepEqual(preloaded, [`first-${shared[screen] ?? screen}.webp`], `${width}x${height}@${ratio}`);
     }
   });
