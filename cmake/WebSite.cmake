@@ -9,6 +9,7 @@
 # them.
 #   cmake -DPAGES=... -DSITE=... -DPROGRAM=... -DICON=... -DMASKABLE_ICON=... -DRSVG=...
 #         -DCWEBP=... -DZOPFLIPNG=... -DESBUILD=... -DSIMULATOR=... -P WebSite.cmake
+cmake_policy(SET CMP0054 NEW)  # a quoted word in if() is that word, never a variable
 file(MAKE_DIRECTORY ${SITE})
 # The scripts arrive minified by ESBUILD (their sources stay readable), the
 # HTML without its comments and with its inline styles and scripts minified.
@@ -57,13 +58,13 @@ function(MinifyHtml input output)
   file(REMOVE ${output}.min)
 endfunction()
 file(READ ${PAGES}/index.html page)
-file(READ ${PAGES}/Page.js script)
+file(READ ${PAGES}/Page.js pageScript)
 set(tag "<script src=\"Page.js\"></script>")
 string(FIND "${page}" "${tag}" at)
 if(at LESS 0)
   message(FATAL_ERROR "${PAGES}/index.html does not load Page.js as ${tag}")
 endif()
-string(REPLACE "${tag}" "<script>\n${script}</script>" page "${page}")
+string(REPLACE "${tag}" "<script>\n${pageScript}</script>" page "${page}")
 file(WRITE ${SITE}/index.html.new "${page}")
 MinifyHtml(${SITE}/index.html.new ${SITE}/index.html)
 file(REMOVE ${SITE}/index.html.new ${SITE}/Page.js)
