@@ -11,12 +11,11 @@ set(StellarionWebLinkOptions
   # The message loop blocks, as on every other platform; waits and message
   # boxes suspend the program and let the browser run.
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
-  # The picture code reads its PNG data through a function pointer, which
-  # would make every drawing call suspendable and slow; it never waits. Nor
-  # does the C library's formatting, which writes through one too: made
-  # suspendable, it was the largest code the first page's names ran,
-  # compiled and run within the first paint.
-  "-sASYNCIFY_REMOVE=['stbi*','*Png*','*Picture*','*printf*','fmt_fp','pop_arg','out','pad','__fwritex','*fputwc*']"
+  # Drawing pictures never waits; marked suspendable, every drawing call
+  # would be slow. Nor does the C library's formatting, which writes through
+  # a function pointer: made suspendable, it was the largest code the first
+  # page's names ran, compiled and run within the first paint.
+  "-sASYNCIFY_REMOVE=['*Picture*','*printf*','fmt_fp','pop_arg','out','pad','__fwritex','*fputwc*']"
   # Room from the start for the compiled-in data and the pictures the first
   # pages decode, so the start-up does not stop to grow the memory.
   -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432 -sENVIRONMENT=web -sEXIT_RUNTIME=0)
