@@ -111,7 +111,9 @@ std::set<std::string> ProgramGlobals() {
                                    section.rfind(".tbss", 0) == 0 || section.rfind(".tdata", 0) == 0) &&
                                   section.rfind(".data.rel.ro", 0) != 0;
             std::string name = fields[0];
-            if (!writable || name.rfind("__", 0) == 0) continue;  // the sanitizers' own
+            // The sanitizers' own, and the compiler's references to its
+            // exception handling (DW.ref.__gxx_personality_v0).
+            if (!writable || name.rfind("__", 0) == 0 || name.rfind("DW.ref.", 0) == 0) continue;
             for (size_t at; (at = name.find("(anonymous namespace)::")) != std::string::npos;)
                 name.erase(at, 23);
             // A function's static by the function's name alone.
