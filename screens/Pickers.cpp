@@ -110,6 +110,48 @@ void DescribeSignCells(const GridRows& rows, LayoutPoint origin) {
         DescribeTarget(SignCellRect(rows, origin, sign), RoleChoice, SignChoiceName(sign));
 }
 
+// A page of twelve sign cells: the forecast picker, the profile picker's
+// first step.
+struct SignGrid {
+    const PickerLayout (&Layouts)[8];
+    PickerPictures Pictures;
+    int R, G, B;  // the background
+    const wchar_t *Title, *Heading;
+    const char* Place;  // its control name
+    const GridRows& Rows;
+};
+
+constexpr SignGrid ForecastGrid = {ForecastLayouts,
+                                   {{PictureForecastTitle.Small, 220, 46},
+                                    {PictureForecastTitle.Large, 440, 91},
+                                    {PictureForecastGrid.Small, 232, 218},
+                                    {PictureForecastGrid.Large, 464, 436}},
+                                   206, 255, 49,
+                                   L"Click your sign and learn about 2010:",
+                                   L"Horoscopes 2010: click your sign",
+                                   "section-2",
+                                   ForecastRows};
+constexpr SignGrid ProfileGrid = {GridLayouts,
+                                  {{PictureProfileTitle.Small, 240, 57},
+                                   {PictureProfileTitle.Large, 480, 114},
+                                   {PictureProfileGrid.Small, 240, 218},
+                                   {PictureProfileGrid.Large, 480, 436}},
+                                  255, 255, 153,
+                                  L"Click your sign and learn about you:",
+                                  L"Zodiac Signs: click your sign",
+                                  "section-3",
+                                  ProfileRows};
+
+void DrawSignGrid(DeviceContext* dc, const SignGrid& grid) {
+    DrawPicker(dc, InMode(grid.Layouts), grid.Pictures, grid.R, grid.G, grid.B, grid.Title, grid.Heading,
+               ControlName(grid.Place));
+    DescribeSignCells(grid.Rows, InMode(grid.Layouts).Origin);
+}
+
+int SignGridCell(const SignGrid& grid, int x, int y) {
+    return SignCell(grid.Rows, InMode(grid.Layouts).Origin, x, y);
+}
+
 // Topic rows of the profile topic list, [top, bottom) from the list's origin;
 // the last reads every topic in sequence.
 constexpr int TopicRows[11][2] = {{0, 20},    {22, 40},   {42, 62},   {64, 82},
@@ -146,26 +188,13 @@ void DrawSmallBackIcon(DeviceContext* dc) {
 bool InCloseBox(int x, int y) { return Contains(CloseBoxRect(), x, y); }
 
 void DrawForecastPicker(DeviceContext* dc) {
-    if (!HasLayout()) return;
-    DrawPicker(dc, InMode(ForecastLayouts), {{PictureForecastTitle.Small, 220, 46},
-                                                   {PictureForecastTitle.Large, 440, 91},
-                                                   {PictureForecastGrid.Small, 232, 218},
-                                                   {PictureForecastGrid.Large, 464, 436}}, 206, 255,
-               49, L"Click your sign and learn about 2010:", L"Horoscopes 2010: click your sign",
-               ControlName("section-2"));
-    DescribeSignCells(ForecastRows, InMode(ForecastLayouts).Origin);
+    if (HasLayout()) DrawSignGrid(dc, ForecastGrid);
 }
 
 void DrawProfilePicker(DeviceContext* dc) {
     if (!HasLayout()) return;
     if (SubPage == SubPageSignGrid) {
-        DrawPicker(dc, InMode(GridLayouts), {{PictureProfileTitle.Small, 240, 57},
-                                                   {PictureProfileTitle.Large, 480, 114},
-                                                   {PictureProfileGrid.Small, 240, 218},
-                                                   {PictureProfileGrid.Large, 480, 436}}, 255, 255,
-                   153, L"Click your sign and learn about you:", L"Zodiac Signs: click your sign",
-                   ControlName("section-3"));
-        DescribeSignCells(ProfileRows, InMode(GridLayouts).Origin);
+        DrawSignGrid(dc, ProfileGrid);
     } else if (SubPage == SubPageTopicList) {
         wchar_t title[32] = L"", heading[48] = L"", place[48] = L"";
         if (SignIndex >= 1 && SignIndex <= SignCount) {
@@ -173,17 +202,17 @@ void DrawProfilePicker(DeviceContext* dc) {
             std::swprintf(heading, 48, L"%ls: topics", SignName(SignIndex));
             std::swprintf(place, 48, L"%ls, topics", SignName(SignIndex));
         }
-        DrawPicker(dc, InMode(TopicLayouts), {{PictureProfileTitle.Small, 240, 57},
-                                                  {PictureProfileTitle.Large, 480, 114},
-                                                  {PictureProfileTopics.Small, 220, 230},
-                                                  {PictureProfileTopics.Large, 440, 460}}, 255, 255,
-                   153, title, heading, place);
+        const PickerPictures topics = {ProfileGrid.Pictures.Title, ProfileGrid.Pictures.TitleLarge,
+                                       {PictureProfileTopics.Small, 220, 230},
+                                       {PictureProfileTopics.Large, 440, 460}};
+        DrawPicker(dc, InMode(TopicLayouts), topics, ProfileGrid.R, ProfileGrid.G, ProfileGrid.B, title,
+                   heading, place);
         DescribeTopics();
     }
 }
 
 void ForecastPickerTap(int x, int y) {
-    if (const int cell = SignCell(ForecastRows, InMode(ForecastLayouts).Origin, x, y)) {
+    if (const int cell = SignGridCell(ForecastGrid, x, y)) {
         ReportPage = 1;
         SignIndex = cell;
         OpenReport(KindForecast);
@@ -195,7 +224,7 @@ void ForecastPickerTap(int x, int y) {
 
 void ProfilePickerTap(int x, int y) {
     if (SubPage == SubPageSignGrid) {
-        if (const int cell = SignCell(ProfileRows, InMode(GridLayouts).Origin, x, y)) {
+        if (const int cell = SignGridCell(ProfileGrid, x, y)) {
             SignIndex = cell;
             SubPage = SubPageTopicList;
             RepaintAll();
