@@ -255,9 +255,12 @@ describe("heard, found and enlarged", () => {
     const element = document.activeElement;
     return [element.tagName.toLowerCase(), element.getAttribute("aria-label") || element.textContent];
   });
+  // A page without the window's focus shows no ring; the window's focus
+  // reaches the page a moment after it is brought to the front.
   const ringShows = async () => {
-    await page.bringToFront();  // a page without the window's focus shows no ring
-    return page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle === "solid");
+    await page.bringToFront();
+    return page.waitForFunction(() => getComputedStyle(document.activeElement).outlineStyle === "solid",
+                                { timeout: 5000 }).then(() => true, () => false);
   };
   const said = () => page.$eval('#described [role="status"]', (status) => status.textContent.trim());
   const alertSays = () => page.$eval('#described [role="alert"]', (alert) => alert.textContent);
