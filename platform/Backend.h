@@ -49,6 +49,9 @@ void BackendShowWindow();
 // The device screen changed size (SetDeviceScreenSize).
 void BackendScreenResized();
 void BackendSleep(int milliseconds);
+// Between the steps of a long piece of work (PlatformDecodeAhead): a backend
+// whose system must run meanwhile (a browser's page) lets it.
+void BackendBetweenSteps();
 
 // One running copy: true when another copy already runs; asking it to come
 // forward makes that copy's backend post MessageComeForward.

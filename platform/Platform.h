@@ -125,6 +125,9 @@ void PlatformCopyPicture(DeviceContext* dc, int id, int width, int height, int x
 void PlatformStretchPicture(DeviceContext* dc, int id, int sourceWidth,
                             int sourceHeight, int x, int y, int width, int height);
 bool PlatformPictureSize(int id, int* width, int* height);
+// Decodes these pictures now rather than at their first drawing, letting the
+// system run between them; returns how many had not been decoded before.
+int PlatformDecodeAhead(const int* ids, int count);
 
 // Fonts: height is the cell height in pixels; weight 100 … 900.
 FontHandle PlatformCreateFont(int height, int weight);

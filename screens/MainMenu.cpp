@@ -45,18 +45,46 @@ void PublishPositions() {
     TitlePos = layout.TitlePos;
 }
 
-void DrawMenuList(DeviceContext* dc) {
+// Where the menu's pictures go: onto the page, or, before the first paint,
+// into a list of their ids to decode ahead (MainMenuPictures), so that the
+// list is always what the painter draws.
+struct PictureSink {
+    DeviceContext* Dc = nullptr;
+    int* Ids = nullptr;
+    int Count = 0, Capacity = 0;
+};
+
+// True when the picture is to be drawn; otherwise it is listed.
+bool Drawn(PictureSink& to, int id) {
+    if (to.Dc) return true;
+    if (to.Count < to.Capacity) to.Ids[to.Count++] = id;
+    return false;
+}
+
+void Bitmap(PictureSink& to, int id, int width, int height, int x, int y) {
+    if (Drawn(to, id)) DrawBitmap(to.Dc, id, width, height, x, y);
+}
+
+void Stretched(PictureSink& to, int id, int sourceWidth, int sourceHeight, int x, int y, int width,
+               int height) {
+    if (Drawn(to, id)) StretchBitmap(to.Dc, id, sourceWidth, sourceHeight, x, y, width, height);
+}
+
+void Pair(PictureSink& to, PicturePair pair, int width, int height, int x, int y) {
+    if (Drawn(to, ForResolution(pair))) DrawPicturePair(to.Dc, pair, width, height, x, y);
+}
+
+void DrawMenuList(PictureSink& to) {
     const LayoutPoint at = Layout().ContentOrigin;
-    if (DoubleResolution())
-        DrawKeyedBitmap(dc, PictureMenuMenulist.Large, 351, 163, at.X, at.Y, 255, 204, 255);
-    else
-        DrawKeyedBitmap(dc, PictureMenuMenulist.Small, 176, 80, at.X, at.Y, 255, 204, 255);
+    const bool large = DoubleResolution();
+    const int id = large ? PictureMenuMenulist.Large : PictureMenuMenulist.Small;
+    if (Drawn(to, id)) DrawKeyedBitmap(to.Dc, id, large ? 351 : 176, large ? 163 : 80, at.X, at.Y, 255, 204, 255);
 }
 
 // Tall and wide screens: pictures close the 40-unit bands on either side of
 // the layout, above and below (tall) or left and right (wide). They are
 // stored at double size and shrunk on the other modes.
-void DrawFillers(DeviceContext* dc) {
+void DrawFillers(PictureSink& to) {
     const bool tall = TallBands();
     if (!tall && !WideBands()) return;
     const int width = tall ? 480 : 80, height = tall ? 80 : 480;
@@ -65,52 +93,54 @@ void DrawFillers(DeviceContext* dc) {
     const LayoutPoint before = tall ? LayoutPoint{0, -40} : LayoutPoint{-40, 0};
     const LayoutPoint after = tall ? LayoutPoint{0, 320} : LayoutPoint{320, 0};
     if (DoubleResolution()) {
-        DrawBitmap(dc, first, width, height, before.X, before.Y);
-        DrawBitmap(dc, second, width, height, after.X, after.Y);
+        Bitmap(to, first, width, height, before.X, before.Y);
+        Bitmap(to, second, width, height, after.X, after.Y);
     } else {
-        StretchBitmap(dc, first, width, height, before.X, before.Y, width / 2, height / 2);
-        StretchBitmap(dc, second, width, height, after.X, after.Y, width / 2, height / 2);
+        Stretched(to, first, width, height, before.X, before.Y, width / 2, height / 2);
+        Stretched(to, second, width, height, after.X, after.Y, width / 2, height / 2);
     }
 }
 
 // The 320-unit-wide layouts close the sides of the 240-unit background with
 // two bars, from the top on the short one and 50 units down on the square
 // one, whose corners get pictures and boxes of their own.
-void DrawSidebars(DeviceContext* dc) {
+void DrawSidebars(PictureSink& to) {
     if (!WideLayout()) return;
     const int top = ShortLayout() ? 0 : 50;
     if (DoubleResolution()) {
-        StretchBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, UnitsToPixels(top), UnitsToPixels(40),
-                      UnitsToPixels(240));
-        StretchBitmap(dc, PictureMenuSidebarRight, 40, 240, UnitsToPixels(280), UnitsToPixels(top),
-                      UnitsToPixels(40), UnitsToPixels(240));
+        Stretched(to, PictureMenuSidebarLeft, 40, 240, 0, UnitsToPixels(top), UnitsToPixels(40),
+                  UnitsToPixels(240));
+        Stretched(to, PictureMenuSidebarRight, 40, 240, UnitsToPixels(280), UnitsToPixels(top),
+                  UnitsToPixels(40), UnitsToPixels(240));
     } else {
-        DrawBitmap(dc, PictureMenuSidebarLeft, 40, 240, 0, top);
-        DrawBitmap(dc, PictureMenuSidebarRight, 40, 240, 280, top);
+        Bitmap(to, PictureMenuSidebarLeft, 40, 240, 0, top);
+        Bitmap(to, PictureMenuSidebarRight, 40, 240, 280, top);
     }
     if (ShortLayout()) return;
-    FillBox(dc, 66, 190, 173, 0, 290, 40, 320);
-    FillBox(dc, 255, 219, 115, 280, 290, 320, 320);
-    DrawBitmap(dc, PictureMenuCornerLeft, 41, 51, 0, 0);
-    DrawBitmap(dc, PictureMenuCornerRight, 41, 55, 279, 0);
+    if (to.Dc) {
+        FillBox(to.Dc, 66, 190, 173, 0, 290, 40, 320);
+        FillBox(to.Dc, 255, 219, 115, 280, 290, 320, 320);
+    }
+    Bitmap(to, PictureMenuCornerLeft, 41, 51, 0, 0);
+    Bitmap(to, PictureMenuCornerRight, 41, 55, 279, 0);
 }
 
 // The background stands 40 units in on the wide layouts and 50 units up on
 // the short ones, under the title on the double-resolution modes.
-void DrawPicture(DeviceContext* dc) {
+void DrawPicture(PictureSink& to) {
     const int x = WideLayout() ? 40 : 0, y = ShortLayout() ? -50 : 0;
-    DrawPicturePair(dc, PictureMenuBackground, 240, 320, x, y);
-    if (DoubleResolution()) DrawBitmap(dc, PictureMenuTitle, 480, 108, Layout().TitlePos.X, Layout().TitlePos.Y);
-    DrawFillers(dc);
-    DrawMenuList(dc);
-    DrawSidebars(dc);
+    Pair(to, PictureMenuBackground, 240, 320, x, y);
+    if (DoubleResolution()) Bitmap(to, PictureMenuTitle, 480, 108, Layout().TitlePos.X, Layout().TitlePos.Y);
+    DrawFillers(to);
+    DrawMenuList(to);
+    DrawSidebars(to);
 }
 
-void DrawIcons(DeviceContext* dc) {
+void DrawIcons(PictureSink& to) {
     const MenuLayout& layout = Layout();
-    DrawPicturePair(dc, PictureMenuIconExit, 17, 17, layout.Exit.X, layout.Exit.Y);
-    DrawPicturePair(dc, PictureMenuIconHelp, 17, 17, layout.Help.X, layout.Help.Y);
-    DrawPicturePair(dc, PictureMenuIconInfo, 17, 17, layout.Information.X, layout.Information.Y);
+    Pair(to, PictureMenuIconExit, 17, 17, layout.Exit.X, layout.Exit.Y);
+    Pair(to, PictureMenuIconHelp, 17, 17, layout.Help.X, layout.Help.Y);
+    Pair(to, PictureMenuIconInfo, 17, 17, layout.Information.X, layout.Information.Y);
 }
 
 LayoutRect IconRect(LayoutPoint icon) { return {icon.X, icon.Y, icon.X + 17, icon.Y + 17}; }
@@ -164,10 +194,22 @@ void DrawMainMenu(DeviceContext* dc) {
         SelectionReset();
         ScreenReady = 1;
     }
+    // Decoded first, each in a step of its own: on a slow phone, decoding
+    // them within the first paint would keep the page busy too long.
+    int pictures[MainMenuPictureMost];
+    PlatformDecodeAhead(pictures, MainMenuPictures(pictures, MainMenuPictureMost));
     PublishPositions();
-    DrawPicture(dc);
-    DrawIcons(dc);
+    PictureSink page{dc};
+    DrawPicture(page);
+    DrawIcons(page);
     DescribeMenu();
+}
+
+int MainMenuPictures(int* ids, int capacity) {
+    PictureSink list{nullptr, ids, 0, capacity};
+    DrawPicture(list);
+    DrawIcons(list);
+    return list.Count;
 }
 
 void MainMenuTap(int x, int y) {

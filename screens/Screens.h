@@ -5,6 +5,11 @@ struct DeviceContext;
 
 // The main menu: the hub every section returns to.
 void DrawMainMenu(DeviceContext* dc);
+// The pictures the main menu draws in the current display mode (at most
+// MainMenuPictureMost), for decoding ahead of its first paint; returns their
+// number.
+constexpr int MainMenuPictureMost = 16;
+int MainMenuPictures(int* ids, int capacity);
 void MainMenuTap(int x, int y);
 // Runs when the main menu is drawn afresh: every section starts anew.
 void SelectionReset();

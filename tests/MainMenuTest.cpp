@@ -1,4 +1,10 @@
 #include "Harness.h"
+#include "TestSupport.h"
+#include "platform/canvas/Device.h"
+#include "screens/Screens.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -116,4 +122,41 @@ TEST(MainMenu, ReactivationRepaintsUnderAnOpenPopup) {
     EXPECT_EQ(WasDeactivated, 0);
     EXPECT_EQ(RedrawAll, 0);  // set, then consumed by the repaint
     EXPECT_EQ(PlatformWindowRect().Top, 0);
+}
+
+namespace {
+
+constexpr int FirstPicture = 162, LastPicture = 486;
+int StartWidth, StartHeight;
+
+// In a child process: the menu's first paint decodes the pictures it
+// lists, and no other. (Pictures that tests before it in the same process
+// decoded cannot be told apart; run alone, as CTest runs it, none are.)
+int FirstPaintDecodesWhatItLists() {
+    bool before[LastPicture + 1] = {};
+    for (int id = FirstPicture; id <= LastPicture; ++id) before[id] = PictureDecoded(id);
+    if (!StartProgram(StartWidth, StartHeight)) return 2;
+    int listed[MainMenuPictureMost];
+    const int count = MainMenuPictures(listed, MainMenuPictureMost);
+    if (count == 0 || count == MainMenuPictureMost) return 3;  // none, or perhaps cut short
+    for (int id = FirstPicture; id <= LastPicture; ++id) {
+        const bool isListed = std::find(listed, listed + count, id) != listed + count;
+        if (PictureDecoded(id) == (isListed || before[id])) continue;
+        std::fprintf(stderr, "picture %d is %s but %s\n", id, isListed ? "listed" : "not listed",
+                     PictureDecoded(id) ? "was decoded" : "was not decoded");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(MainMenu, ListsThePicturesItDraws) {
+    constexpr int Screens[][2] = {{240, 320}, {320, 240}, {480, 640}, {640, 480}, {240, 240}, {480, 480},
+                                  {320, 320}, {240, 400}, {400, 240}, {480, 800}, {800, 480}};
+    for (const auto& [w, h] : Screens) {
+        StartWidth = w;
+        StartHeight = h;
+        EXPECT_EQ(RunInChild(FirstPaintDecodesWhatItLists), 0) << w << "x" << h;
+    }
 }

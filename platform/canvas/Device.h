@@ -49,6 +49,8 @@ extern const PackedChunk PictureChunks[];
 // each the step from the colour before), one index a pixel.
 // False for one that does not hold together.
 bool ReadPicture(const uint8_t* bytes, size_t size, int* width, int* height, std::vector<uint32_t>* pixels);
+// True once picture `id` has been decoded, or found missing or damaged.
+bool PictureDecoded(int id);
 
 inline uint32_t PackColour(Colour c) {
     return (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;

@@ -67,6 +67,19 @@ const DecodedPicture* Picture(int id) {
 
 }  // namespace
 
+bool PictureDecoded(int id) { return id >= FirstId && id <= LastId && Decoded[id - FirstId].Tried; }
+
+int PlatformDecodeAhead(const int* ids, int count) {
+    int decoded = 0;
+    for (int i = 0; i < count; ++i) {
+        if (ids[i] < FirstId || ids[i] > LastId || PictureDecoded(ids[i])) continue;
+        Picture(ids[i]);
+        ++decoded;
+        BackendBetweenSteps();
+    }
+    return decoded;
+}
+
 bool PlatformPictureSize(int id, int* width, int* height) {
     const DecodedPicture* picture = Picture(id);
     if (!picture) return false;

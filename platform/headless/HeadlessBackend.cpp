@@ -71,6 +71,8 @@ void BackendPresent(const PixelRect&) {}
 void BackendWaitForInput() {}
 void BackendSleep(int) {}
 
+void BackendBetweenSteps() {}
+
 void BackendMessageBox(const char* text, const char* caption) {
     if (BoxHook) BoxHook(text, caption ? caption : "");
 }

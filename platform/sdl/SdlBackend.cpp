@@ -461,6 +461,8 @@ void BackendMessageBox(const char* text, const char* caption) {
 
 void BackendSleep(int milliseconds) { SDL_Delay(static_cast<Uint32>(milliseconds)); }
 
+void BackendBetweenSteps() {}
+
 void BackendSetClipboard(const char* utf8) { SDL_SetClipboardText(utf8); }
 
 // Where it went shows in the title for a few seconds.

@@ -324,6 +324,8 @@ void BackendMessageBox(const char* text, const char* caption) {
 
 void BackendSleep(int milliseconds) { emscripten_sleep(static_cast<unsigned>(milliseconds)); }
 
+void BackendBetweenSteps() { YieldToBrowser(); }
+
 void BackendSetClipboard(const char* utf8) { PageSetClipboard(utf8); }
 
 // The same PNG bytes the desktop saves, downloaded by the page.
