@@ -42,18 +42,17 @@ const StellarionPage = (() => {
   let canvas = null, context = null;  // the canvas shown, once the document is parsed
   // The device's own pixels, one for one: the program's frames land here
   // and are scaled from here into the canvas, which holds exactly the
-  // physical pixels shown. Sharp scaling passes through `enlarged`, the
-  // device's pixels repeated to the next whole factor.
+  // physical pixels shown. Sharp scaling passes through `enlarged`, a
+  // band's device pixels repeated to the next whole factor.
   const frame = document.createElement("canvas");
-  const frameContext = frame.getContext("2d", { alpha: false });
   const enlarged = document.createElement("canvas");
-  const enlargedContext = enlarged.getContext("2d", { alpha: false });
   // A frame shown a band at a time is built here, the canvas's size, and
   // copied into the canvas once whole: the browser copies the canvas for
   // the screen whenever it changed, which, after each band, would take
   // longer than the bands themselves.
   const staging = document.createElement("canvas");
-  const stagingContext = staging.getContext("2d", { alpha: false });
+  // Their drawing contexts, had at the start (makeContexts).
+  let frameContext = null, enlargedContext = null, stagingContext = null;
   let view = null;          // fitView's placement of the screen, in physical pixels
   let live = false;         // the program has shown a frame of its own
   let drawn = false;        // the device's pixels hold a picture to show
@@ -150,26 +149,25 @@ const StellarionPage = (() => {
   // alone would keep the page from answering for longer than a tap may
   // wait. `then` runs once all of it is shown.
   const Bands = 16;
+  const bandRows = () => Math.ceil(frame.height / Bands);
   let bandsShowing = 0;
-  let backed = false;  // `enlarged` and `staging` have their memory for their size
+  let backed = false;  // `staging` has its memory for its size
   function showFrame(left, top, width, height, then = () => {}) {
-    const rows = Math.ceil(frame.height / Bands);
+    const rows = bandRows();
     if (height <= rows) {
       showRows(context, left, top, width, height);
       then();
       return;
     }
-    // A canvas takes its memory, all of it, at its first drawing: each of
-    // the two takes it in a task of its own, not in the first band's.
+    // A canvas takes its memory, all of it, at its first drawing: in a task
+    // of its own, not in the first band's.
     if (!backed) {
       backed = true;
-      for (const into of [enlargedContext, stagingContext]) {
-        ++bandsShowing;
-        inTask(() => {
-          --bandsShowing;
-          into.fillRect(0, 0, 1, 1);
-        });
-      }
+      ++bandsShowing;
+      inTask(() => {
+        --bandsShowing;
+        stagingContext.fillRect(0, 0, 1, 1);
+      });
     }
     for (let band = top; band < top + height; band += rows) {
       ++bandsShowing;
@@ -186,35 +184,38 @@ const StellarionPage = (() => {
 
   // Scaled into the canvas or `staging` (into) as a band's smoothing needs
   // them: the device rows with one more above and below, which its edge
-  // rows blend with.
+  // rows blend with, whole rows, repeated into `enlarged` from its top.
   function showRows(into, left, top, width, height) {
     if (view.factor) {
       repeat(into, left, top, width, height);
       return;
     }
     const from = Math.max(0, top - 1), to = Math.min(frame.height, top + height + 1);
-    repeat(enlargedContext, left, from, width, to - from);
-    smooth(into, top, height);
+    repeat(enlargedContext, 0, from, frame.width, to - from, from);
+    smooth(into, top, height, from, to);
   }
 
   // The first step of showFrame: the device's pixels repeated, into the
-  // canvas's size at a whole factor, or else into `enlarged`.
-  function repeat(into, left, top, width, height) {
+  // canvas's size at a whole factor, or else into `enlarged`, whose top
+  // row shows device row `origin`.
+  function repeat(into, left, top, width, height, origin = 0) {
     const k = view.upscale;
     into.imageSmoothingEnabled = false;
-    into.drawImage(frame, left, top, width, height, left * k, top * k, width * k, height * k);
+    into.drawImage(frame, left, top, width, height, left * k, (top - origin) * k, width * k, height * k);
   }
 
   // The canvas rows [first, last) that show the device rows [top, top + height).
   const canvasRows = (top, height) => [Math.floor(top * canvas.height / frame.height),
                                        Math.ceil((top + height) * canvas.height / frame.height)];
 
-  // The second step of showFrame at other factors: `enlarged` smoothed down
-  // into the canvas rows that show the device rows [top, top + height).
-  // The whole of it is drawn, clipped to those rows: a part drawn alone
-  // would blend against its own edges.
-  function smooth(into, top, height) {
+  // The second step of showFrame at other factors: `enlarged`, holding the
+  // device rows [from, to), smoothed down into the canvas rows that show
+  // the device rows [top, top + height) within them. All of it is drawn
+  // where the whole screen would be, clipped to those rows: a part drawn
+  // alone would blend against its own edges.
+  function smooth(into, top, height, from, to) {
     const [first, last] = canvasRows(top, height);
+    const perRow = canvas.height / frame.height;
     into.save();
     into.beginPath();
     into.rect(0, first, canvas.width, last - first);
@@ -223,7 +224,8 @@ const StellarionPage = (() => {
     // Bilinear, as the desktop window. A browser without the setting
     // (Firefox) smooths so anyway, as its pixels in the tests show.
     into.imageSmoothingQuality = "low";
-    into.drawImage(enlarged, 0, 0, canvas.width, canvas.height);
+    into.drawImage(enlarged, 0, 0, enlarged.width, (to - from) * view.upscale,
+                   0, from * perRow, canvas.width, (to - from) * perRow);
     into.restore();
   }
 
@@ -349,7 +351,8 @@ const StellarionPage = (() => {
     const box = { left: css(areaLeft + view.left), top: css(areaTop + view.top), width: css(view.width), height: css(view.height) };
     for (const element of [canvas, document.getElementById("first-frame")]) Object.assign(element.style, box);
     placeMargins(box.left, box.top, box.width, box.height);
-    const sizes = [view.width, view.height, ...(view.factor ? [0, 0] : [frame.width, frame.height].map((side) => side * view.upscale))];
+    const sizes = [view.width, view.height,
+                   ...(view.factor ? [0, 0] : [frame.width, bandRows() + 2].map((side) => side * view.upscale))];
     if (sizes.join() === [canvas.width, canvas.height, enlarged.width, enlarged.height].join()) return;
     // Setting a canvas's size clears it: drawn again from the device's pixels.
     [canvas.width, canvas.height, enlarged.width, enlarged.height] = sizes;
@@ -431,6 +434,7 @@ const StellarionPage = (() => {
     document.addEventListener("visibilitychange", () => setActive(!document.hidden));
     // A turned phone is a turned device: a new screen, and the window is told.
     window.addEventListener("resize", () => {
+      if (!view) return;  // not placed yet: the start's placing sees the new size
       const next = wantedScreen();
       if (next[0] !== frame.width || next[1] !== frame.height) post(Event.Screen, ...next);
       layout();
@@ -503,7 +507,7 @@ const StellarionPage = (() => {
       }).catch(() => resolve(1));
     });
   }
-  const claim = claimLock();
+  let claim = null;  // claimLock's answer, asked for at the start
 
   function showEnded(title, button) {
     canvas.hidden = true;
@@ -644,20 +648,33 @@ const StellarionPage = (() => {
       return performance.now() - start;
     },
 
-    // The first frame and the page's listeners, which take the user's first
-    // keys and taps for the program, are set up at once; the program and
-    // the described document load once the picture is on screen.
+    // The page's listeners, which take the user's first keys and taps for
+    // the program, are set up at once; the rest in steps of a task each (the
+    // first drawing context, the first layout of the page and the program's
+    // loading each take a slow phone's page long enough on their own): the
+    // canvases, the screen placed, and its first frame shown. The program
+    // and the described document load once the picture is on screen.
     start() {
       canvas = document.getElementById("screen");
-      context = canvas.getContext("2d", { alpha: false });
-      [frame.width, frame.height] = wantedScreen();
-      makeMargins();
-      layout();
-      showPrerendered(loadProgram);
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
+      inTask(() => {
+        makeContexts();
+        claim = claimLock();
+      });
+      inTask(() => {
+        [frame.width, frame.height] = wantedScreen();
+        makeMargins();
+        layout();
+      });
+      inTask(() => showPrerendered(loadProgram));
     },
   };
+
+  function makeContexts() {
+    const opaque = (shown) => shown.getContext("2d", { alpha: false });
+    [context, frameContext, enlargedContext, stagingContext] = [canvas, frame, enlarged, staging].map(opaque);
+  }
 
   // Shows the main menu pre-rendered for the screen (the program's first
   // frame, pixel for pixel) until the program shows its own: drawn into the
@@ -798,6 +815,28 @@ const StellarionPage = (() => {
   // the page's thread. The described document and the reading view come
   // first and run in that order, each in a task of its own.
   function loadProgram() {
+    inTask(fetchProgram);
+    for (const name of ["Accessible.js", "ReadingView.js", "stellarion.js"]) {
+      inTask(() => {
+        const script = document.createElement("script");
+        script.src = name;
+        script.async = false;
+        document.body.append(script);
+      });
+    }
+    // The browser loads the page's storage at its first use, in the task
+    // that uses it: that is one of these, while the code arrives, rather
+    // than the program's reading of its record.
+    inTask(() => {
+      try {
+        return window.localStorage?.length;
+      } catch {
+        return undefined;  // storage refused: the program runs without its record
+      }
+    });
+  }
+
+  function fetchProgram() {
     const code = fetch("stellarion.wasm", { credentials: "same-origin" });
     window.Module = {
       instantiateWasm(imports, receive) {
@@ -810,22 +849,6 @@ const StellarionPage = (() => {
         return {};
       },
     };
-    for (const name of ["Accessible.js", "ReadingView.js", "stellarion.js"]) {
-      const script = document.createElement("script");
-      script.src = name;
-      script.async = false;
-      document.body.append(script);
-    }
-    // The browser loads the page's storage at its first use, in the task
-    // that uses it: that is this one, while the code arrives, rather than
-    // the program's reading of its record.
-    inTask(() => {
-      try {
-        return window.localStorage?.length;
-      } catch {
-        return undefined;  // storage refused: the program runs without its record
-      }
-    });
   }
 
   return page;
