@@ -650,24 +650,24 @@ const StellarionPage = (() => {
 
     // The page's listeners, which take the user's first keys and taps for
     // the program, are set up at once; the rest in steps of a task each (the
-    // first drawing context, the first layout of the page and the program's
+    // first layout of the page, the first drawing contexts and the program's
     // loading each take a slow phone's page long enough on their own): the
-    // canvases, the screen placed, and its first frame shown. The program
-    // and the described document load once the picture is on screen.
+    // screen placed and its first frame shown, then, once the picture is on
+    // screen, the canvases' contexts, the program and the described document.
     start() {
       canvas = document.getElementById("screen");
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
       inTask(() => {
-        makeContexts();
-        claim = claimLock();
-      });
-      inTask(() => {
         [frame.width, frame.height] = wantedScreen();
         makeMargins();
         layout();
+        showPrerendered(() => {
+          makeContexts();
+          claim = claimLock();
+          loadProgram();
+        });
       });
-      inTask(() => showPrerendered(loadProgram));
     },
   };
 
@@ -712,8 +712,10 @@ const StellarionPage = (() => {
       pictureShown();
       return true;
     }).catch(() => false);
-    fits.then(() => then());
-    fits.then((fitting) => (fitting && !live ? fetch(file).then((response) => response.blob()).then(createImageBitmap) : null))
+    // The rest waits for the picture's paint: before it, it would delay it.
+    const painted = fits.then((fitting) => afterPaint().then(() => fitting));
+    painted.then(() => then());
+    painted.then((fitting) => (fitting && !live ? fetch(file).then((response) => response.blob()).then(createImageBitmap) : null))
       .then((bitmap) => {
         if (live || !bitmap) return undefined;
         // Covering the screen, as the image does: the centre of a longer
@@ -725,6 +727,25 @@ const StellarionPage = (() => {
         return new Promise((resolve) => showFrame(0, 0, frame.width, frame.height, resolve));
       }).catch(() => {}).then(shown);
   }
+
+  // Resolves once the browser reports the page's largest paint on screen
+  // (the picture, the page's only content), or where it does not report
+  // it, in a task after its next frame; after a moment at most, as in a
+  // hidden tab, which paints nothing. A frame drawn is not yet on screen:
+  // work begun between the two would delay it.
+  const PaintWaitMost = 250;
+  const afterPaint = () => new Promise((resolve) => {
+    if (PerformanceObserver.supportedEntryTypes?.includes("largest-contentful-paint")) {
+      const observer = new PerformanceObserver(() => {
+        observer.disconnect();
+        inTask(resolve);
+      });
+      observer.observe({ type: "largest-contentful-paint", buffered: true });
+    } else {
+      requestAnimationFrame(() => inTask(resolve));
+    }
+    setTimeout(resolve, PaintWaitMost);
+  });
 
   // The pre-rendered first frame of the screen, or null where the build
   // made none.
@@ -815,6 +836,10 @@ const StellarionPage = (() => {
   // the page's thread. The described document and the reading view come
   // first and run in that order, each in a task of its own.
   function loadProgram() {
+    const manifest = document.createElement("link");
+    manifest.rel = "manifest";
+    manifest.href = "manifest.webmanifest";
+    document.head.append(manifest);
     inTask(fetchProgram);
     for (const name of ["Accessible.js", "ReadingView.js", "stellarion.js"]) {
       inTask(() => {
