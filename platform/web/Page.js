@@ -659,15 +659,15 @@ const StellarionPage = (() => {
       listen();
       document.getElementById("start-again").addEventListener("click", () => location.reload());
       inTask(() => {
-        [frame.width, frame.height] = wantedScreen();
         makeMargins();
+        [frame.width, frame.height] = wantedScreen();
         layout();
-        showPrerendered(() => {
-          makeContexts();
-          claim = claimLock();
-          loadProgram();
-        });
       });
+      inTask(() => showPrerendered(() => {
+        makeContexts();
+        claim = claimLock();
+        loadProgram();
+      }));
     },
   };
 
@@ -728,19 +728,20 @@ const StellarionPage = (() => {
       }).catch(() => {}).then(shown);
   }
 
-  // Resolves once the browser reports the page's largest paint on screen
-  // (the picture, the page's only content), or where it does not report
-  // it, in a task after its next frame; after a moment at most, as in a
-  // hidden tab, which paints nothing. A frame drawn is not yet on screen:
-  // work begun between the two would delay it.
+  // Resolves once the browser reports the page's first contentful paint on
+  // screen (the picture: the page has no other content), or where it does
+  // not report it, in a task after its next frame; after a moment at most,
+  // as in a hidden tab, which paints nothing. A frame drawn is not yet on
+  // screen: work begun between the two would delay it.
   const PaintWaitMost = 250;
   const afterPaint = () => new Promise((resolve) => {
-    if (PerformanceObserver.supportedEntryTypes?.includes("largest-contentful-paint")) {
-      const observer = new PerformanceObserver(() => {
+    if (PerformanceObserver.supportedEntryTypes?.includes("paint")) {
+      const observer = new PerformanceObserver((list) => {
+        if (!list.getEntriesByName("first-contentful-paint").length) return;
         observer.disconnect();
         inTask(resolve);
       });
-      observer.observe({ type: "largest-contentful-paint", buffered: true });
+      observer.observe({ type: "paint", buffered: true });
     } else {
       requestAnimationFrame(() => inTask(resolve));
     }
